@@ -1,0 +1,40 @@
+// DrawCalendar, warm, beside the floor of one fill of the whole canvas.
+#include "BenchTimer.h"
+#include "CalendarRenderer.h"
+#include "FixedClock.h"
+#include "FixedScreen.h"
+#include "Fonts.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+using namespace marvane;
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    Fonts::ensureLoaded();
+    FixedClock clock(QDate(2026, 12, 7));
+    const LocaleNames names(QLocale(QLocale::English, QLocale::UnitedStates));
+    const Options options = Options::defaults();
+    int failures = 0;
+    for (const QSize size : {QSize(1920, 1080), QSize(3840, 2160)}) {
+        FixedScreen screen(size);
+        Canvas canvas;
+        const RenderContext context{clock, screen, names};
+        const double draw = bench::medianMs([&] {
+            DrawCalendar(canvas, options, context, 2026, 12);
+            (void)canvas.image();
+        });
+        QImage floorImage(size, QImage::Format_RGB32);
+        QRgb colour = 0;
+        const double floor = bench::medianMs([&] { floorImage.fill(++colour); });
+        const double ratio = draw / floor;
+        const bool gated = size.width() == 3840;
+        std::printf("DrawCalendar %dx%d: %.3f ms; one fill: %.3f ms; ratio %.2f%s\n", size.width(), size.height(),
+                    draw, floor, ratio, gated ? (ratio <= 1.5 ? " (goal <= 1.5: met)" : " (goal <= 1.5: MISSED)") : "");
+        failures += gated && ratio > 1.5;
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,257 @@
+#include "Canvas.h"
+
+#include "Fonts.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace marvane {
+
+namespace {
+
+// Text starting further out than this can never reach the canvas; QPainter works in 26.6 fixed
+// point and must not see such coordinates.
+constexpr std::int64_t kTextReach = 1 << 20;
+
+int clampToInt(std::int64_t v)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+std::int64_t toPixel(double v)
+{
+    if (!std::isfinite(v))
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int64_t>(std::nearbyint(std::clamp(v, -4.0e18, 4.0e18)));
+}
+
+} // namespace
+
+Canvas::Canvas() : m_image(1, 1, QImage::Format_RGB32)
+{
+    m_image.fill(SystemColors::resolve(m_backColor));
+}
+
+Canvas::~Canvas() = default;
+
+void Canvas::ClearCanvas()
+{
+    endPainting();
+    m_pendingFill = SystemColors::resolve(m_backColor);
+    m_textPos = QPoint(0, 0);
+}
+
+void Canvas::ResizeCanvas(int width, int height)
+{
+    width = std::max(1, width);
+    height = std::max(1, height);
+    if (m_image.width() == width && m_image.height() == height)
+        return;
+    endPainting();
+    m_image = QImage(width, height, QImage::Format_RGB32);
+    if (!m_pendingFill)
+        m_pendingFill = SystemColors::resolve(m_backColor);
+}
+
+void Canvas::setBackColor(ColorRef color)
+{
+    endPainting();
+    m_backColor = color;
+    // The erase is deferred: a clear, a resize and a new back colour in a row cost one fill.
+    m_pendingFill = SystemColors::resolve(color);
+}
+
+void Canvas::flushFill()
+{
+    if (m_pendingFill) {
+        m_image.fill(*m_pendingFill);
+        m_pendingFill.reset();
+    }
+}
+
+QPainter &Canvas::painter()
+{
+    flushFill();
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(&m_image);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+    }
+    return *m_painter;
+}
+
+void Canvas::endPainting()
+{
+    if (m_painter) {
+        m_painter->end();
+        m_painter.reset();
+    }
+}
+
+const QImage &Canvas::image()
+{
+    endPainting();
+    flushFill();
+    return m_image;
+}
+
+void Canvas::fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb)
+{
+    // Fills x1..x2-1 of row y, clipped to the image.
+    if (y < 0 || y >= m_image.height())
+        return;
+    const std::int64_t l = std::max<std::int64_t>(x1, 0);
+    const std::int64_t r = std::min<std::int64_t>(x2, m_image.width());
+    if (l >= r)
+        return;
+    auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(static_cast<int>(y)));
+    std::fill(line + l, line + r, rgb);
+}
+
+void Canvas::DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2)
+{
+    DrawLine(x1, y1, x2, y2, m_foreColor);
+}
+
+void Canvas::DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color)
+{
+    endPainting();
+    flushFill();
+    const QRgb rgb = SystemColors::resolve(color);
+    if (y1 == y2) {
+        // The end point is left out whichever way the line runs.
+        if (x1 <= x2)
+            fillSpan(x1, x2, y1, rgb);
+        else
+            fillSpan(x2 + 1, x1 + 1, y1, rgb);
+        return;
+    }
+    if (x1 == x2) {
+        if (x1 < 0 || x1 >= m_image.width())
+            return;
+        const std::int64_t step = y1 < y2 ? 1 : -1;
+        const std::int64_t top = step > 0 ? y1 : y2 + 1;
+        const std::int64_t bottom = step > 0 ? y2 : y1 + 1;
+        for (std::int64_t y = std::max<std::int64_t>(top, 0); y < std::min<std::int64_t>(bottom, m_image.height());
+             ++y)
+            fillSpan(x1, x1 + 1, y, rgb);
+        return;
+    }
+    // A sloped line: one pixel per step of the major axis, the end point left out, only the steps
+    // that can land on the canvas visited.
+    const std::int64_t dx = x2 - x1;
+    const std::int64_t dy = y2 - y1;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t steps = xMajor ? std::llabs(dx) : std::llabs(dy);
+    const std::int64_t majorStart = xMajor ? x1 : y1;
+    const std::int64_t majorDir = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    const std::int64_t majorLimit = xMajor ? m_image.width() : m_image.height();
+    std::int64_t first = 0;
+    std::int64_t last = steps - 1;
+    // Steps i put the major coordinate at majorStart + i * majorDir; keep those within [0, limit).
+    const std::int64_t a = majorDir > 0 ? -majorStart : majorStart - (majorLimit - 1);
+    const std::int64_t b = majorDir > 0 ? majorLimit - 1 - majorStart : majorStart;
+    first = std::max(first, a);
+    last = std::min(last, b);
+    for (std::int64_t i = first; i <= last; ++i) {
+        const std::int64_t major = majorStart + i * majorDir;
+        const double t = static_cast<double>(i) / static_cast<double>(steps);
+        const std::int64_t minor = toPixel((xMajor ? y1 : x1) + t * static_cast<double>(xMajor ? dy : dx));
+        if (xMajor)
+            fillSpan(major, major + 1, minor, rgb);
+        else
+            fillSpan(minor, minor + 1, major, rgb);
+    }
+}
+
+void Canvas::FillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color)
+{
+    endPainting();
+    flushFill();
+    const QRgb rgb = SystemColors::resolve(color);
+    const std::int64_t left = std::min(x1, x2);
+    const std::int64_t right = std::max(x1, x2);
+    const std::int64_t top = std::max<std::int64_t>(std::min(y1, y2), 0);
+    const std::int64_t bottom = std::min<std::int64_t>(std::max(y1, y2), m_image.height());
+    for (std::int64_t y = top; y < bottom; ++y)
+        fillSpan(left, right, y, rgb);
+}
+
+void Canvas::PlotPoint(double x, double y)
+{
+    endPainting();
+    flushFill();
+    const std::int64_t px = toPixel(x);
+    const std::int64_t py = toPixel(y);
+    fillSpan(px, px + 1, py, SystemColors::resolve(m_foreColor));
+    m_textPos = QPoint(clampToInt(px), clampToInt(py));
+}
+
+void Canvas::DrawCircle(double x, double y, double radius, ColorRef color)
+{
+    endPainting();
+    flushFill();
+    if (!(radius >= 0.0) || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(radius))
+        return;
+    // Pixel (i, j) covers [i, i+1) x [j, j+1); it belongs to the disc when its centre lies inside.
+    const double r2 = radius * radius;
+    const auto inside = [&](std::int64_t i, std::int64_t j) {
+        const double dx = static_cast<double>(i) + 0.5 - x;
+        const double dy = static_cast<double>(j) + 0.5 - y;
+        return dx * dx + dy * dy <= r2;
+    };
+    const std::int64_t top = std::max<std::int64_t>(toPixel(std::floor(y - radius)) - 1, 0);
+    const std::int64_t bottom = std::min<std::int64_t>(toPixel(std::ceil(y + radius)) + 1, m_image.height() - 1);
+    const QRgb outline = SystemColors::resolve(color);
+    const QRgb fill = SystemColors::resolve(m_fillColor);
+    for (std::int64_t j = top; j <= bottom; ++j) {
+        const double dy = static_cast<double>(j) + 0.5 - y;
+        if (dy * dy > r2)
+            continue;
+        const double half = std::sqrt(r2 - dy * dy);
+        std::int64_t l = toPixel(std::ceil(x - half - 0.5));
+        std::int64_t r = toPixel(std::floor(x + half - 0.5));
+        while (l <= r && !inside(l, j))
+            ++l;
+        while (r >= l && !inside(r, j))
+            --r;
+        if (l > r)
+            continue;
+        if (m_fillSolid)
+            fillSpan(l, r + 1, j, fill);
+        // The outline is the disc's own border: pixels with a neighbour outside it.
+        const std::int64_t from = std::max<std::int64_t>(l, 0);
+        const std::int64_t to = std::min<std::int64_t>(r, m_image.width() - 1);
+        for (std::int64_t i = from; i <= to; ++i)
+            if (i == l || i == r || !inside(i, j - 1) || !inside(i, j + 1))
+                fillSpan(i, i + 1, j, outline);
+    }
+}
+
+void Canvas::PrintText(const QString &text)
+{
+    const QFont qfont = Fonts::font(m_font);
+    const QPoint at = m_textPos;
+    const bool reachable = at.x() > -kTextReach && at.x() < m_image.width() && at.y() > -kTextReach &&
+                           at.y() < m_image.height();
+    if (reachable && !text.isEmpty()) {
+        QPainter &p = painter();
+        p.setFont(qfont);
+        p.setPen(QColor::fromRgb(SystemColors::resolve(m_foreColor)));
+        p.drawText(QPoint(at.x(), at.y() + Fonts::baseline(m_font, qfont)), text);
+    }
+    const std::int64_t next = static_cast<std::int64_t>(at.y()) + QFontMetrics(qfont).height();
+    m_textPos = QPoint(0, clampToInt(next));
+}
+
+void Canvas::PrintNumber(std::int32_t n)
+{
+    const QString digits = QString::number(n < 0 ? -static_cast<std::int64_t>(n) : static_cast<std::int64_t>(n));
+    PrintText((n < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits + QStringLiteral(" "));
+}
+
+} // namespace marvane

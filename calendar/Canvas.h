@@ -1,0 +1,77 @@
+#pragma once
+
+#include "FontSpec.h"
+#include "SystemColors.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QPainter;
+
+namespace marvane {
+
+// The off-screen picture the wallpaper is painted on, with a drawing state (colours, fill style,
+// font, text position). Raster rules follow the classic GDI ones: lines leave out their end
+// point, filled boxes leave out their right and bottom edges.
+class Canvas
+{
+public:
+    Canvas();
+    ~Canvas();
+    Canvas(const Canvas &) = delete;
+    Canvas &operator=(const Canvas &) = delete;
+
+    void ClearCanvas();
+    void ResizeCanvas(int width, int height);
+
+    void setBackColor(ColorRef color);
+    ColorRef backColor() const { return m_backColor; }
+    void setForeColor(ColorRef color) { m_foreColor = color; }
+    ColorRef foreColor() const { return m_foreColor; }
+    void setFillColor(ColorRef color) { m_fillColor = color; }
+    void setFillSolid(bool solid) { m_fillSolid = solid; }
+
+    void setFontName(const QString &name) { m_font.name = name; }
+    void setFontSize(double points) { m_font.points = points; }
+    void setFontBold(bool on) { m_font.bold = on; }
+    void setFontItalic(bool on) { m_font.italic = on; }
+    void setFontUnderline(bool on) { m_font.underline = on; }
+    const FontSpec &font() const { return m_font; }
+
+    QPoint textPosition() const { return m_textPos; }
+
+    void DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
+    void DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color);
+    void FillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color);
+    void PlotPoint(double x, double y);
+    void DrawCircle(double x, double y, double radius, ColorRef color);
+    void PrintText(const QString &text);
+    void PrintNumber(std::int32_t n);
+
+    QSize size() const { return m_image.size(); }
+    // The finished picture; ends any drawing in progress.
+    const QImage &image();
+
+private:
+    void flushFill();
+    QPainter &painter();
+    void endPainting();
+    void fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb);
+
+    QImage m_image;
+    std::optional<QRgb> m_pendingFill;
+    std::unique_ptr<QPainter> m_painter;
+    ColorRef m_backColor = 0x00FFFFFF;
+    ColorRef m_foreColor = 0;
+    ColorRef m_fillColor = 0;
+    bool m_fillSolid = false;
+    FontSpec m_font{QStringLiteral("MS Sans Serif"), 8.25, false, false, false};
+    QPoint m_textPos;
+};
+
+} // namespace marvane

@@ -1,0 +1,201 @@
+#include "Canvas.h"
+#include "CanvasProbe.h"
+#include "Fonts.h"
+#include "TestMain.h"
+
+#include <QObject>
+
+#include <limits>
+
+using namespace marvane;
+using marvane::test::inkBounds;
+
+namespace {
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr ColorRef kRedRef = 0x000000FF;
+
+void freshCanvas(Canvas &canvas, int w = 64, int h = 48)
+{
+    canvas.setBackColor(0x00FFFFFF);
+    canvas.ClearCanvas();
+    canvas.ResizeCanvas(w, h);
+}
+} // namespace
+
+class TestCanvas : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(Fonts::ensureLoaded().isEmpty()); }
+
+    void lineLeavesOutEndPoint_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QRect>("painted");
+        QTest::newRow("right") << QPoint(10, 5) << QPoint(20, 5) << QRect(10, 5, 10, 1);
+        QTest::newRow("left") << QPoint(20, 5) << QPoint(10, 5) << QRect(11, 5, 10, 1);
+        QTest::newRow("down") << QPoint(3, 10) << QPoint(3, 30) << QRect(3, 10, 1, 20);
+        QTest::newRow("up") << QPoint(3, 30) << QPoint(3, 10) << QRect(3, 11, 1, 20);
+        QTest::newRow("diagonal") << QPoint(0, 0) << QPoint(6, 6) << QRect(0, 0, 6, 6);
+        QTest::newRow("reversed diagonal") << QPoint(6, 6) << QPoint(0, 0) << QRect(1, 1, 6, 6);
+        QTest::newRow("clipped at the left edge") << QPoint(-50, 7) << QPoint(5, 7) << QRect(0, 7, 5, 1);
+    }
+    void lineLeavesOutEndPoint()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QRect, painted);
+        Canvas canvas;
+        freshCanvas(canvas);
+        canvas.DrawLine(from.x(), from.y(), to.x(), to.y(), kRedRef);
+        const QImage &img = canvas.image();
+        QCOMPARE(inkBounds(img, img.rect(), kWhite), painted);
+        QCOMPARE(test::countColor(img, img.rect(), qRgb(255, 0, 0)), std::max(painted.width(), painted.height()));
+    }
+
+    void fillBoxLeavesOutRightAndBottom_data()
+    {
+        QTest::addColumn<QRect>("corners"); // x1, y1, x2, y2 packed as QRect(QPoint, QPoint)
+        QTest::newRow("top-left to bottom-right") << QRect(QPoint(5, 6), QPoint(15, 20));
+        QTest::newRow("bottom-right to top-left") << QRect(QPoint(15, 20), QPoint(5, 6));
+    }
+    void fillBoxLeavesOutRightAndBottom()
+    {
+        QFETCH(QRect, corners);
+        Canvas canvas;
+        freshCanvas(canvas);
+        canvas.FillBox(corners.left(), corners.top(), corners.right(), corners.bottom(), kRedRef);
+        const QImage &img = canvas.image();
+        QCOMPARE(inkBounds(img, img.rect(), kWhite), QRect(5, 6, 10, 14));
+    }
+
+    void discIsExactAndSymmetric()
+    {
+        Canvas canvas;
+        freshCanvas(canvas);
+        canvas.setFillColor(kRedRef);
+        canvas.setFillSolid(true);
+        canvas.DrawCircle(25.5, 11.5, 9.5, kRedRef);
+        const QImage &img = canvas.image();
+        // 19 pixels across and down, centred on pixel (25, 11), the top row included.
+        QCOMPARE(inkBounds(img, img.rect(), kWhite), QRect(16, 2, 19, 19));
+        QCOMPARE(img.pixel(25, 2), qRgb(255, 0, 0));
+        QCOMPARE(img.pixel(16, 11), qRgb(255, 0, 0));
+        QCOMPARE(img.pixel(16, 2), kWhite);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x <= 25; ++x) {
+                QCOMPARE(img.pixel(x, y), img.pixel(50 - x, y));
+                QCOMPARE(img.pixel(y < 23 ? 25 : 0, y), img.pixel(y < 23 ? 25 : 0, y < 23 ? 22 - y : y));
+            }
+    }
+
+    void outlineOnlyWhenNotFilled()
+    {
+        Canvas canvas;
+        freshCanvas(canvas);
+        canvas.setFillSolid(false);
+        canvas.DrawCircle(25.5, 11.5, 9.5, kRedRef);
+        const QImage &img = canvas.image();
+        QCOMPARE(img.pixel(25, 11), kWhite);
+        QCOMPARE(img.pixel(25, 2), qRgb(255, 0, 0));
+        QCOMPARE(img.pixel(34, 11), qRgb(255, 0, 0));
+    }
+
+    void fixedPitchTextStartsAtTopLeftOfItsCell()
+    {
+        Canvas canvas;
+        freshCanvas(canvas);
+        canvas.setFontName(QStringLiteral("FixedSys"));
+        canvas.setFontSize(16);
+        canvas.setForeColor(0);
+        canvas.PlotPoint(40, 30);
+        canvas.setForeColor(kRedRef);
+        canvas.PrintText(QStringLiteral("88"));
+        const QImage &img = canvas.image();
+        const QRect ink = inkBounds(img, img.rect(), kWhite);
+        QVERIFY2(QRect(40, 30, 16, 16).contains(ink), qPrintable(QStringLiteral("ink %1,%2 %3x%4")
+                                                                    .arg(ink.x()).arg(ink.y())
+                                                                    .arg(ink.width()).arg(ink.height())));
+        QVERIFY(ink.height() >= 10);
+        QCOMPARE(canvas.textPosition(), QPoint(0, 46));
+    }
+
+    void numbersAreSpacedOrSigned_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("year") << 2005 << QStringLiteral(" 2005 ");
+        QTest::newRow("negative") << -7 << QStringLiteral("-7 ");
+        QTest::newRow("zero") << 0 << QStringLiteral(" 0 ");
+    }
+    void numbersAreSpacedOrSigned()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, text);
+        Canvas a, b;
+        for (Canvas *c : {&a, &b}) {
+            freshCanvas(*c, 80, 20);
+            c->setFontName(QStringLiteral("FixedSys"));
+            c->setForeColor(0x00FFFFFF);
+            c->PlotPoint(0, 0);
+            c->setForeColor(kRedRef);
+        }
+        a.PrintNumber(number);
+        b.PrintText(text);
+        QCOMPARE(a.image(), b.image());
+        // A leading space leaves the first cell empty; a minus sign does not.
+        QCOMPARE(inkBounds(a.image(), QRect(0, 0, 8, 20), kWhite).isEmpty(), number >= 0);
+    }
+
+    void systemColoursResolve()
+    {
+        Canvas canvas;
+        canvas.setBackColor(SystemColors::system(1));
+        canvas.ResizeCanvas(4, 4);
+        QCOMPARE(canvas.image().pixel(2, 2), SystemColors::entry(1) | 0xFF000000);
+        canvas.setBackColor(SystemColors::system(31));
+        QCOMPARE(canvas.image().pixel(2, 2), qRgb(0, 0, 0));
+        canvas.setBackColor(0x00123456);
+        QCOMPARE(canvas.image().pixel(0, 0), qRgb(0x56, 0x34, 0x12));
+        for (int n = 0; n <= 30; ++n)
+            QVERIFY(SystemColors::resolve(SystemColors::system(n)) == SystemColors::entry(n));
+    }
+
+    void sameSizeKeepsTheImage()
+    {
+        Canvas canvas;
+        freshCanvas(canvas, 300, 200);
+        const uchar *before = canvas.image().constBits();
+        canvas.ClearCanvas();
+        canvas.ResizeCanvas(300, 200);
+        QCOMPARE(canvas.image().constBits(), before);
+        canvas.ResizeCanvas(301, 200);
+        QCOMPARE(canvas.size(), QSize(301, 200));
+    }
+
+    void farAwayDrawingIsHarmless()
+    {
+        Canvas canvas;
+        freshCanvas(canvas);
+        constexpr auto big = std::numeric_limits<std::int32_t>::max();
+        constexpr auto small = std::numeric_limits<std::int32_t>::min();
+        canvas.FillBox(small, small, big, big, kRedRef);
+        QCOMPARE(inkBounds(canvas.image(), canvas.image().rect(), qRgb(255, 0, 0)), QRect());
+        freshCanvas(canvas);
+        canvas.DrawLine(small, 3, big, 7, kRedRef);
+        canvas.DrawLine(big, big, big - 3, small, kRedRef);
+        canvas.setFillSolid(true);
+        canvas.DrawCircle(big, big, 1e9, kRedRef);
+        canvas.DrawCircle(10, 10, -9.5, kRedRef);
+        canvas.PlotPoint(big, small);
+        canvas.PrintText(QStringLiteral("far away"));
+        canvas.PlotPoint(-1e12, 5);
+        canvas.PrintText(QStringLiteral("far away"));
+        QCOMPARE(canvas.size(), QSize(64, 48));
+    }
+};
+
+MARVANE_TEST_MAIN(TestCanvas)
+#include "tst_canvas.moc"

@@ -1,0 +1,35 @@
+# One place for warnings and Qt strictness; every target links marvane_flags.
+add_library(marvane_flags INTERFACE)
+target_compile_options(marvane_flags INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
+    -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough
+    $<$<BOOL:${MARVANE_WERROR}>:-Werror>)
+target_compile_definitions(marvane_flags INTERFACE
+    QT_NO_CAST_FROM_ASCII
+    QT_NO_CAST_TO_ASCII
+    QT_NO_CAST_FROM_BYTEARRAY
+    QT_NO_CONTEXTLESS_CONNECT
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_NO_URL_CAST_FROM_STRING
+    QT_USE_QSTRINGBUILDER
+    QT_NO_KEYWORDS)
+if(MARVANE_SANITIZE)
+    target_compile_options(marvane_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=undefined)
+    target_link_options(marvane_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
+# marvane_add_test(NAME name SOURCES ... LIBS ... [LABELS ...] [TIMEOUT s])
+# Each test runs headless; tests that need a real X server or D-Bus start their own.
+function(marvane_add_test)
+    cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${T_NAME} ${T_SOURCES})
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} marvane_testsupport Qt6::Test marvane_flags)
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 300)
+    endif()
+    set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8;TZ=UTC"
+        LABELS "${T_LABELS}")
+endfunction()

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Screen.h"
+
+namespace marvane {
+
+class FixedScreen final : public Screen
+{
+public:
+    explicit FixedScreen(QSize size) : m_size(size) {}
+    QSize pixelSize() const override { return m_size; }
+
+private:
+    QSize m_size;
+};
+
+} // namespace marvane

@@ -1,0 +1,112 @@
+#include "Fonts.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHash>
+
+#include <cmath>
+
+namespace marvane {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct Face
+{
+    QString file;
+    QString fallbackFamily;
+};
+
+struct Loaded
+{
+    QString sans = u"Liberation Sans"_s;
+    QString verdana = u"DejaVu Sans"_s;
+    QString fixed = u"Terminus"_s;
+    QStringList problems;
+};
+
+QString addFont(const QString &path, const QString &fallback, QStringList &problems)
+{
+    const int id = QFontDatabase::addApplicationFont(path);
+    const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList{};
+    if (families.isEmpty()) {
+        problems << u"font file not loaded: %1 (using %2)"_s.arg(path, fallback);
+        return fallback;
+    }
+    return families.first();
+}
+
+Loaded load()
+{
+    Loaded l;
+    const QString liberation = u"/usr/share/fonts/truetype/liberation2/"_s;
+    l.sans = addFont(liberation + u"LiberationSans-Regular.ttf"_s, l.sans, l.problems);
+    for (const char *style : {"Bold", "Italic", "BoldItalic"})
+        addFont(liberation + u"LiberationSans-"_s + QLatin1StringView(style) + u".ttf"_s, l.sans, l.problems);
+    l.verdana = addFont(u"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"_s, l.verdana, l.problems);
+    l.fixed = addFont(u"/usr/share/fonts/X11/misc/ter-u16b_unicode.pcf.gz"_s, l.fixed, l.problems);
+
+    QFont probe(l.fixed);
+    probe.setPixelSize(16);
+    probe.setStyleStrategy(QFont::NoAntialias);
+    const int advance = QFontMetrics(probe).horizontalAdvance(QLatin1Char('8'));
+    if (advance != 8) {
+        l.problems << u"fixed-pitch face %1 is %2 px wide, not 8; falling back to a monospace face"_s.arg(
+                          l.fixed)
+                          .arg(advance);
+        l.fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    }
+    return l;
+}
+
+const Loaded &loaded()
+{
+    static const Loaded l = load();
+    return l;
+}
+
+int pixelsFor(double points)
+{
+    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
+}
+
+} // namespace
+
+QStringList Fonts::ensureLoaded()
+{
+    return loaded().problems;
+}
+
+QFont Fonts::font(const FontSpec &spec)
+{
+    const Loaded &l = loaded();
+    const QString key = spec.name.toLower();
+    QFont f;
+    if (key == u"fixedsys"_s) {
+        // A one-size bitmap face: 8 x 16 cells whatever size is asked for.
+        f.setFamily(l.fixed);
+        f.setPixelSize(16);
+        f.setStyleStrategy(QFont::NoAntialias);
+    } else {
+        f.setFamily(key == u"verdana"_s ? l.verdana : l.sans);
+        f.setPixelSize(pixelsFor(spec.points));
+    }
+    f.setBold(spec.bold);
+    f.setItalic(spec.italic);
+    f.setUnderline(spec.underline);
+    f.setHintingPreference(QFont::PreferVerticalHinting);
+    f.setKerning(false);
+    return f;
+}
+
+int Fonts::baseline(const FontSpec &spec, const QFont &font)
+{
+    // The substitute for Verdana sits about a pixel higher than the original; Verdana's ascent is
+    // 2059/2048 of its pixel size.
+    if (spec.name.compare(u"verdana"_s, Qt::CaseInsensitive) == 0)
+        return static_cast<int>(std::lround(font.pixelSize() * 2059.0 / 2048.0));
+    return QFontMetrics(font).ascent();
+}
+
+} // namespace marvane

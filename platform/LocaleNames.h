@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace marvane {
+
+// Abbreviated month and weekday names from a locale (the user's by default).
+class LocaleNames
+{
+public:
+    explicit LocaleNames(const QLocale &locale = QLocale::system()) : m_locale(locale) {}
+
+    // month 1 = January .. 12 = December
+    QString month(int month) const;
+    // weekday 1 = Sunday .. 7 = Saturday, whatever the locale's first day of the week
+    QString weekday(int weekday) const;
+
+private:
+    QLocale m_locale;
+};
+
+} // namespace marvane

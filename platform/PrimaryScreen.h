@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Screen.h"
+
+namespace marvane {
+
+class PrimaryScreen final : public Screen
+{
+public:
+    QSize pixelSize() const override;
+};
+
+} // namespace marvane

@@ -1,0 +1,10 @@
+#include "SystemClock.h"
+
+namespace marvane {
+
+QDate SystemClock::today() const
+{
+    return QDate::currentDate();
+}
+
+} // namespace marvane

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Clock.h"
+
+namespace marvane {
+
+class SystemClock final : public Clock
+{
+public:
+    QDate today() const override;
+};
+
+} // namespace marvane

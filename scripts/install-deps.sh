@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Marvane needs to build, run and test, and only the missing ones.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
+  libx11-dev
+  fonts-liberation2 fonts-dejavu-core xfonts-terminus
+  xvfb xauth x11-utils dbus
+  desktop-file-utils libglib2.0-bin
+  dconf-cli dconf-service dconf-gsettings-backend gsettings-desktop-schemas xfconf
+)
+if [ "${MARVANE_FUZZ:-0}" = 1 ]; then
+  packages+=(clang libfuzzer-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "install-deps: installing ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
