@@ -1,0 +1,254 @@
+#include "ProfileFile.h"
+
+#include "ProfileText.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <random>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace marvane {
+
+namespace {
+
+std::string reason(const std::string &what, int err)
+{
+    return what + ": " + std::strerror(err);
+}
+
+// Closes a descriptor on every path out.
+class Fd
+{
+public:
+    explicit Fd(int fd = -1) : m_fd(fd) {}
+    ~Fd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    int get() const { return m_fd; }
+    int release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
+
+private:
+    int m_fd;
+};
+
+std::string directoryOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string baseNameOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A symlink is written through to its target, so the link itself survives.
+std::string resolveLinks(const std::string &path)
+{
+    std::string current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        std::string target(static_cast<std::size_t>(PATH_MAX), '\0');
+        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+        if (n <= 0)
+            return current;
+        target.resize(static_cast<std::size_t>(n));
+        current = target.front() == '/' ? target : directoryOf(current) + "/" + target;
+    }
+    return current;
+}
+
+bool writeAll(int fd, std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+std::string temporaryName(const std::string &dir, const std::string &base)
+{
+    static std::mt19937_64 rng{std::random_device{}() ^ static_cast<std::uint64_t>(::getpid())};
+    char suffix[17];
+    std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(rng()));
+    return dir + "/." + base + "." + suffix + ".tmp";
+}
+
+// Read-only by its permissions, also for root, who could write it anyway: the user made it so.
+bool readOnly(const std::string &path, int *err)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    if (::access(path.c_str(), W_OK) != 0) {
+        *err = errno;
+        return true;
+    }
+    if ((st.st_mode & 0222) == 0) {
+        *err = EACCES;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+namespace {
+
+// The whole file in a buffer that is not zero-filled first: reads happen at every refresh.
+struct Contents
+{
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+    std::string_view view() const { return {data.get(), size}; }
+};
+
+std::optional<Contents> load(const std::string &path, std::string *error)
+{
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        if (error)
+            *error = errno == ENOENT ? std::string() : reason("cannot open " + path, errno);
+        return std::nullopt;
+    }
+    struct stat st {};
+    std::size_t capacity =
+        ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) + 1 : 4096;
+    Contents c{std::unique_ptr<char[]>(new char[capacity]), 0};
+    for (;;) {
+        if (c.size == capacity) {
+            // The file grew while we read it.
+            const std::size_t bigger = capacity * 2;
+            std::unique_ptr<char[]> grown(new char[bigger]);
+            std::memcpy(grown.get(), c.data.get(), c.size);
+            c.data = std::move(grown);
+            capacity = bigger;
+        }
+        const ssize_t n = ::read(fd.get(), c.data.get() + c.size, capacity - c.size);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            if (error)
+                *error = reason("cannot read " + path, errno);
+            return std::nullopt;
+        }
+        c.size += static_cast<std::size_t>(n);
+    }
+    return c;
+}
+
+} // namespace
+
+std::optional<std::string> ProfileFile::readAll(const std::string &path, std::string *error)
+{
+    const auto c = load(path, error);
+    if (!c)
+        return std::nullopt;
+    return std::string(c->view());
+}
+
+std::optional<std::string> ProfileFile::read(const std::string &path, std::string_view section, std::string_view key)
+{
+    const auto c = load(path, nullptr);
+    if (!c)
+        return std::nullopt;
+    return ProfileText::lookup(c->view(), section, key);
+}
+
+ProfileFile::Result ProfileFile::write(const std::string &path, std::string_view section, const std::string_view *key,
+                                       const std::string_view *value)
+{
+    if (const std::string bad = ProfileText::invalidSection(section); !bad.empty())
+        return {false, bad};
+    if (key) {
+        if (const std::string bad = ProfileText::invalidKey(*key); !bad.empty())
+            return {false, bad};
+    }
+    const std::string target = resolveLinks(path);
+    const std::string dir = directoryOf(target);
+    const std::string base = baseNameOf(target);
+
+    int err = 0;
+    if (readOnly(dir, &err) || readOnly(target, &err))
+        return {false, reason("cannot write " + target, err)};
+
+    // Read-modify-write is one step for every process that takes this lock.
+    const std::string lockPath = dir + "/." + base + ".lock";
+    Fd lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    if (lock.get() < 0)
+        return {false, reason("cannot write " + target, errno)};
+    while (::flock(lock.get(), LOCK_EX) != 0) {
+        if (errno != EINTR)
+            return {false, reason("cannot lock " + lockPath, errno)};
+    }
+
+    std::string readError;
+    const std::optional<std::string> old = readAll(target, &readError);
+    if (!old && !readError.empty())
+        return {false, readError};
+    const std::string updated = ProfileText::edit(old.value_or(std::string()), section, key, value);
+    if (old && updated == *old)
+        return {};
+    if (!old && updated.empty())
+        return {}; // deleting from a file that does not exist
+
+    mode_t mode = 0666;
+    struct stat st {};
+    const bool existed = ::stat(target.c_str(), &st) == 0;
+    if (existed)
+        mode = st.st_mode & 07777;
+
+    const std::string temp = temporaryName(dir, base);
+    Fd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : mode));
+    if (out.get() < 0)
+        return {false, reason("cannot write " + target, errno)};
+    const auto fail = [&](const std::string &what) {
+        const int saved = errno;
+        ::unlink(temp.c_str());
+        return Result{false, reason(what, saved)};
+    };
+    if (!writeAll(out.get(), updated))
+        return fail("cannot write " + target);
+    if (existed && ::fchmod(out.get(), mode) != 0)
+        return fail("cannot keep the mode of " + target);
+    if (::fsync(out.get()) != 0)
+        return fail("cannot write " + target);
+    if (::close(out.release()) != 0)
+        return fail("cannot write " + target);
+    if (::rename(temp.c_str(), target.c_str()) != 0)
+        return fail("cannot replace " + target);
+    Fd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dirFd.get() >= 0)
+        ::fsync(dirFd.get());
+    return {};
+}
+
+} // namespace marvane

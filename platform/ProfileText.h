@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace marvane {
+
+// The INI dialect of the classic profile functions, on raw bytes: CR, LF and CRLF end lines;
+// section and key names match without regard to ASCII case; the first section of a name and its
+// first key of a name win; lines that are not keys are kept as they are.
+class ProfileText
+{
+public:
+    // The value of `key` in `section`, outer quotes removed; nullopt when either is missing.
+    static std::optional<std::string> lookup(std::string_view text, std::string_view section, std::string_view key);
+
+    // The text with `key` set to `value`, or the key deleted (value null), or the whole section
+    // deleted (key null). Every byte the change does not concern stays as it was.
+    static std::string edit(std::string_view text, std::string_view section, const std::string_view *key,
+                            const std::string_view *value);
+
+    // Why a name cannot be stored, or empty when it can.
+    static std::string invalidSection(std::string_view section);
+    static std::string invalidKey(std::string_view key);
+};
+
+} // namespace marvane

@@ -1,0 +1,172 @@
+#include "ProfileFile.h"
+#include "ProfileText.h"
+#include "TestMain.h"
+
+#include <QDir>
+#include <QObject>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace marvane;
+
+namespace {
+
+ProfileFile::Result put(const std::string &path, std::string_view section, std::string_view key,
+                        std::string_view value)
+{
+    return ProfileFile::write(path, section, &key, &value);
+}
+
+std::string slurp(const std::string &path)
+{
+    return ProfileFile::readAll(path).value_or("<missing>");
+}
+
+QStringList leftovers(const QString &dir)
+{
+    return QDir(dir).entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class TestProfileFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsSeeTheFileNow()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("a.ini")).toStdString();
+        QVERIFY(!ProfileFile::read(path, "a", "k"));
+        QVERIFY(!QFile::exists(QString::fromStdString(path)));
+        QVERIFY(put(path, "a", "k", "1").ok);
+        QCOMPARE(ProfileFile::read(path, "a", "k").value(), "1");
+        QFile f(QString::fromStdString(path));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[a]\nk=by hand\n");
+        f.close();
+        QCOMPARE(ProfileFile::read(path, "a", "k").value(), "by hand");
+    }
+
+    void modeIsKept()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("a.ini")).toStdString();
+        QVERIFY(put(path, "a", "k", "1").ok);
+        QCOMPARE(::chmod(path.c_str(), 0640), 0);
+        QVERIFY(put(path, "a", "k", "2").ok);
+        struct stat st {};
+        QCOMPARE(::stat(path.c_str(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, 0640u);
+        QVERIFY(leftovers(dir.path()).isEmpty());
+    }
+
+    void writesThroughASymlink()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("real.ini"));
+        const QString link = dir.filePath(QStringLiteral("link.ini"));
+        QVERIFY(put(target.toStdString(), "a", "k", "1").ok);
+        QVERIFY(QFile::link(QStringLiteral("real.ini"), link));
+        QVERIFY(put(link.toStdString(), "a", "k", "2").ok);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(slurp(target.toStdString()), "[a]\nk=2\n");
+    }
+
+    void failuresLeaveTheFileAlone()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("a.ini")).toStdString();
+        QVERIFY(put(path, "a", "k", "1").ok);
+
+        QCOMPARE(::chmod(path.c_str(), 0444), 0);
+        auto r = put(path, "a", "k", "2");
+        QVERIFY(!r.ok);
+        QVERIFY2(r.error.find(path) != std::string::npos, r.error.c_str());
+        QCOMPARE(slurp(path), "[a]\nk=1\n");
+        QCOMPARE(::chmod(path.c_str(), 0644), 0);
+
+        QCOMPARE(::chmod(dir.path().toLocal8Bit().constData(), 0555), 0);
+        r = put(path, "a", "k", "3");
+        QVERIFY(!r.ok);
+        QCOMPARE(slurp(path), "[a]\nk=1\n");
+        const std::string other = dir.filePath(QStringLiteral("new.ini")).toStdString();
+        QVERIFY(!put(other, "a", "k", "1").ok);
+        QVERIFY(!QFile::exists(QString::fromStdString(other)));
+        QCOMPARE(::chmod(dir.path().toLocal8Bit().constData(), 0755), 0);
+
+        r = put(dir.filePath(QStringLiteral("no/such/dir/a.ini")).toStdString(), "a", "k", "1");
+        QVERIFY(!r.ok);
+        QVERIFY(!put(path, "bad]section", "k", "1").ok);
+        QVERIFY(!put(path, "a", "bad=key", "1").ok);
+        QCOMPARE(slurp(path), "[a]\nk=1\n");
+        QVERIFY(leftovers(dir.path()).isEmpty());
+    }
+
+    // A writer killed at any moment leaves the old file or the new one, never a torn one.
+    void killedWriterNeverTearsTheFile()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("a.ini")).toStdString();
+        QVERIFY(put(path, "keep", "sentinel", "intact").ok);
+        QVERIFY(put(path, "work", "k", "v0").ok);
+        auto *rng = QRandomGenerator::global();
+        for (int round = 0; round < 150; ++round) {
+            const pid_t child = ::fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                for (int i = 1;; ++i) {
+                    const std::string v = "v" + std::to_string(i) + std::string(static_cast<std::size_t>(i % 97), 'x');
+                    put(path, "work", "k", v);
+                }
+            }
+            ::usleep(rng->bounded(200, 20000));
+            ::kill(child, SIGKILL);
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            const std::string text = slurp(path);
+            QCOMPARE(ProfileText::lookup(text, "keep", "sentinel").value_or(""), "intact");
+            const std::string v = ProfileText::lookup(text, "work", "k").value_or("");
+            QVERIFY2(v.size() >= 2 && v[0] == 'v', v.c_str());
+            const int n = std::stoi(v.substr(1));
+            QCOMPARE(v, "v" + std::to_string(n) + std::string(static_cast<std::size_t>(n % 97), 'x'));
+        }
+    }
+
+    // Two processes writing different keys at once lose none of them.
+    void concurrentWritersLoseNothing()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("a.ini")).toStdString();
+        constexpr int kWrites = 300;
+        pid_t children[2];
+        for (int c = 0; c < 2; ++c) {
+            children[c] = ::fork();
+            QVERIFY(children[c] >= 0);
+            if (children[c] == 0) {
+                bool ok = true;
+                for (int i = 0; i < kWrites; ++i)
+                    ok = put(path, c ? "b" : "a", "k" + std::to_string(i), std::to_string(i)).ok && ok;
+                ::_exit(ok ? 0 : 1);
+            }
+        }
+        for (pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        const std::string text = slurp(path);
+        for (const char *section : {"a", "b"})
+            for (int i = 0; i < kWrites; ++i)
+                QCOMPARE(ProfileText::lookup(text, section, "k" + std::to_string(i)).value_or(""), std::to_string(i));
+    }
+};
+
+MARVANE_TEST_MAIN(TestProfileFile)
+#include "tst_profilefile.moc"

@@ -1,0 +1,117 @@
+#include "Module2.h"
+
+#include "AppPaths.h"
+#include "ProfileFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <array>
+
+namespace marvane::Module2 {
+
+namespace {
+
+constexpr qsizetype kMaxRead = 2047;
+
+// Windows-1252 0x80..0x9F; the rest of the high half is Latin-1.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString removeNulsAndTrimSpaces(QString s)
+{
+    s.remove(QChar(u'\0'));
+    qsizetype begin = 0;
+    qsizetype end = s.size();
+    while (begin < end && s.at(begin) == u' ')
+        ++begin;
+    while (end > begin && s.at(end - 1) == u' ')
+        --end;
+    return s.mid(begin, end - begin);
+}
+
+// At most 2047 characters, never half of a surrogate pair.
+QString firstCharacters(const QString &s)
+{
+    if (s.size() <= kMaxRead)
+        return s;
+    qsizetype cut = kMaxRead;
+    if (s.at(cut - 1).isHighSurrogate())
+        --cut;
+    return s.left(cut);
+}
+
+std::string encodeName(const QString &s)
+{
+    const QByteArray utf8 = s.toUtf8();
+    return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+}
+
+QString resolveFile(const QString &file)
+{
+    return file.isEmpty() ? DefaultIniFile() : file;
+}
+
+} // namespace
+
+QString decodeValue(const std::string &bytes)
+{
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(view);
+    if (!utf8.hasError())
+        return text;
+    text.clear();
+    text.reserve(view.size());
+    for (const char c : view) {
+        const auto b = static_cast<unsigned char>(c);
+        text.append(b >= 0x80 && b <= 0x9F ? QChar(kCp1252High[b - 0x80]) : QChar(char16_t{b}));
+    }
+    return text;
+}
+
+QString DefaultIniFile()
+{
+    static const QString file = [] {
+        const QString base = QFileInfo(AppPaths::executablePath()).completeBaseName();
+        return AppPaths::join(AppPaths::applicationDirectory(), base + QStringLiteral(".ini"));
+    }();
+    return file;
+}
+
+WriteResult WriteIniString(const QString &section, const QString &key, const QString &value, const QString &file)
+{
+    const QString path = resolveFile(file);
+    const QString cleaned = removeNulsAndTrimSpaces(value);
+    const std::string sectionBytes = encodeName(section);
+    const std::string keyBytes = encodeName(key);
+    const std::string valueBytes = encodeName(cleaned);
+    const std::string_view keyView(keyBytes);
+    const std::string_view valueView(valueBytes);
+    const std::string nativePath = QFile::encodeName(path).toStdString();
+
+    ProfileFile::Result result;
+    if (key.isEmpty())
+        result = ProfileFile::write(nativePath, sectionBytes, nullptr, nullptr);
+    else if (cleaned.isEmpty())
+        result = ProfileFile::write(nativePath, sectionBytes, &keyView, nullptr);
+    else
+        result = ProfileFile::write(nativePath, sectionBytes, &keyView, &valueView);
+    if (result.ok)
+        return {};
+    return WriteResult::failure(path, QString::fromLocal8Bit(result.error.c_str()));
+}
+
+QString ReadIniString(const QString &section, const QString &key, const QString &defaultValue, const QString &file)
+{
+    const QString path = resolveFile(file);
+    const auto found =
+        ProfileFile::read(QFile::encodeName(path).toStdString(), encodeName(section), encodeName(key));
+    return removeNulsAndTrimSpaces(firstCharacters(found ? decodeValue(*found) : defaultValue));
+}
+
+} // namespace marvane::Module2

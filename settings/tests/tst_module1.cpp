@@ -1,0 +1,147 @@
+#include "Module1.h"
+#include "TestMain.h"
+
+#include <QFile>
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <limits>
+
+using namespace marvane;
+
+namespace {
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+const QByteArray kDefaultsText = "[general]\nDesktopColor=-2147483647\nCalendarColor=16777215\nCalendarPos=1\n"
+                                 "OffsetX=-10\nOffsetY=10\nShowToDoList=True\nAutoRun=True\n"
+                                 "ToDoBackColor=16777215\nToDoTextColor=255\n";
+} // namespace
+
+class TestModule1 : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString file() const { return Module1::optionsFile(m_dir.path()); }
+
+private Q_SLOTS:
+    void cleanup() { QFile::remove(file()); }
+
+    void missingFileGivesDefaultsAndCreatesNothing()
+    {
+        Options o;
+        QStringList problems;
+        Module1::LoadOptions(o, file(), &problems);
+        QCOMPARE(o, Options::defaults());
+        QVERIFY(problems.isEmpty());
+        QVERIFY(!QFile::exists(file()));
+    }
+
+    void partialFiles_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("calendarPos");
+        QTest::addColumn<bool>("showToDoList");
+        QTest::newRow("only CalendarPos") << QByteArray("[general]\nCalendarPos=3\n") << 3 << true;
+        QTest::newRow("lower-case false") << QByteArray("[general]\nShowToDoList=false\n") << 1 << false;
+        QTest::newRow("other section name") << QByteArray("[generic]\nCalendarPos=3\nShowToDoList=False\n") << 1
+                                            << true;
+        QTest::newRow("boolean as a number") << QByteArray("[General]\nshowtodolist=0\n") << 1 << false;
+    }
+    void partialFiles()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, calendarPos);
+        QFETCH(bool, showToDoList);
+        writeFile(file(), text);
+        Options o;
+        Module1::LoadOptions(o, file());
+        Options expected = Options::defaults();
+        expected.CalendarPos = calendarPos;
+        expected.ShowToDoList = showToDoList;
+        QCOMPARE(o, expected);
+        QCOMPARE(readFile(file()), text);
+    }
+
+    void unconvertibleKeysTakeTheirDefault_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("empty") << QByteArray("OffsetX=") << false;
+        QTest::newRow("word") << QByteArray("OffsetX=left") << false;
+        QTest::newRow("above 32 bits") << QByteArray("OffsetX=2147483648") << false;
+        QTest::newRow("below 32 bits") << QByteArray("OffsetX=-2147483649") << false;
+        QTest::newRow("huge") << QByteArray("OffsetX=") + QByteArray(400, '9') << false;
+        QTest::newRow("hexadecimal") << QByteArray("OffsetX=0x10") << false;
+        QTest::newRow("plus sign") << QByteArray("OffsetX=+5") << false;
+        QTest::newRow("boolean word") << QByteArray("AutoRun=yes") << false;
+        QTest::newRow("boolean binary junk") << QByteArray("AutoRun=\x01\xff") << false;
+        QTest::newRow("lowest 32-bit") << QByteArray("OffsetX=-2147483648") << true;
+        QTest::newRow("boolean decimal") << QByteArray("AutoRun=1.5") << true;
+    }
+    void unconvertibleKeysTakeTheirDefault()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, valid);
+        writeFile(file(), "[general]\nCalendarPos=2\n" + line + "\nOffsetY=33\n");
+        Options o;
+        QStringList problems;
+        Module1::LoadOptions(o, file(), &problems);
+        // The keys around the bad one still load.
+        QCOMPARE(o.CalendarPos, 2);
+        QCOMPARE(o.OffsetY, 33);
+        if (valid) {
+            QVERIFY(problems.isEmpty());
+            QVERIFY(o.OffsetX == std::numeric_limits<std::int32_t>::min() || o.AutoRun);
+            return;
+        }
+        QCOMPARE(problems.size(), 1);
+        const QString key = QString::fromLatin1(line.left(line.indexOf('=')));
+        QVERIFY2(problems.first().contains(file()) && problems.first().contains(key), qPrintable(problems.first()));
+        QCOMPARE(o.OffsetX, -10);
+        QCOMPARE(o.AutoRun, true);
+    }
+
+    void saveWritesNineKeysInOrder()
+    {
+        QVERIFY(Module1::SaveOptions(Options::defaults(), file()));
+        QCOMPARE(readFile(file()), kDefaultsText);
+        Options o;
+        Module1::LoadOptions(o, file());
+        QCOMPARE(o, Options::defaults());
+    }
+
+    void saveTouchesNothingElse()
+    {
+        writeFile(file(), "; mine\r\n[other]\r\nx=1\r\n[GENERAL]\r\nextra=keep\r\noffsetx=5\r\n");
+        Options o = Options::defaults();
+        o.OffsetX = -99;
+        o.AutoRun = false;
+        QVERIFY(Module1::SaveOptions(o, file()));
+        QCOMPARE(readFile(file()),
+                 QByteArray("; mine\r\n[other]\r\nx=1\r\n[GENERAL]\r\nextra=keep\r\noffsetx=-99\r\n"
+                            "DesktopColor=-2147483647\r\nCalendarColor=16777215\r\nCalendarPos=1\r\n"
+                            "OffsetY=10\r\nShowToDoList=True\r\nAutoRun=False\r\nToDoBackColor=16777215\r\n"
+                            "ToDoTextColor=255\r\n"));
+    }
+
+    void saveFailureIsReported()
+    {
+        const QString bad = Module1::optionsFile(m_dir.filePath(QStringLiteral("gone")));
+        const WriteResult r = Module1::SaveOptions(Options::defaults(), bad);
+        QVERIFY(!r);
+        QCOMPARE(r.file, bad);
+    }
+};
+
+MARVANE_TEST_MAIN(TestModule1)
+#include "tst_module1.moc"

@@ -1,0 +1,111 @@
+#include "Module2.h"
+#include "TestMain.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QObject>
+#include <QTemporaryDir>
+
+using namespace marvane;
+using namespace marvane::Module2;
+
+class TestModule2 : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString file() const { return m_dir.filePath(QStringLiteral("t.ini")); }
+    QByteArray contents() const
+    {
+        QFile f(file());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+private Q_SLOTS:
+    void cleanup() { QFile::remove(file()); }
+
+    void valuesAreCleanedOnTheWayIn_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("stored"); // null: the key is absent
+        QTest::addColumn<QString>("readBack");
+        const QChar nul(u'\0');
+        QTest::newRow("outer spaces") << QStringLiteral("  abc  ") << QByteArray("abc") << QStringLiteral("abc");
+        QTest::newRow("NULs anywhere") << (QStringLiteral("a") + nul + QStringLiteral("b") + nul) << QByteArray("ab")
+                                       << QStringLiteral("ab");
+        QTest::newRow("tabs stay") << QStringLiteral("\tx") << QByteArray("\"\tx\"") << QStringLiteral("\tx");
+        QTest::newRow("empty deletes") << QString() << QByteArray() << QStringLiteral("dflt");
+        QTest::newRow("spaces only delete") << QStringLiteral("   ") << QByteArray() << QStringLiteral("dflt");
+        QTest::newRow("spaces and NULs delete") << (QStringLiteral(" ") + nul + QStringLiteral(" ")) << QByteArray()
+                                                << QStringLiteral("dflt");
+    }
+    void valuesAreCleanedOnTheWayIn()
+    {
+        QFETCH(QString, value);
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, readBack);
+        QVERIFY(WriteIniString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("old"), file()));
+        QVERIFY(WriteIniString(QStringLiteral("s"), QStringLiteral("k"), value, file()));
+        QCOMPARE(contents(), stored.isNull() ? QByteArray("[s]\n") : QByteArray("[s]\nk=") + stored + '\n');
+        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("dflt"), file()), readBack);
+    }
+
+    void emptyKeyDeletesTheSection()
+    {
+        QVERIFY(WriteIniString(QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("1"), file()));
+        QVERIFY(WriteIniString(QStringLiteral("b"), QStringLiteral("k"), QStringLiteral("2"), file()));
+        QVERIFY(WriteIniString(QStringLiteral("a"), QString(), QStringLiteral("whatever"), file()));
+        QCOMPARE(contents(), QByteArray("[b]\nk=2\n"));
+    }
+
+    void readsAreCleanedAndCut()
+    {
+        QFile f(file());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[s]\nlong=" + QByteArray(3000, 'x') + "\nnul=" + QByteArray("a\0b", 3) +
+                "\nlatin=caf\xe9 \x80\nemoji=" + QByteArray(2046, 'y') + "\xF0\x9F\x98\x80\n");
+        f.close();
+        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("long"), QString(), file()), QString(2047, u'x'));
+        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("nul"), QString(), file()), QStringLiteral("ab"));
+        // Not UTF-8: read as Windows-1252.
+        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("latin"), QString(), file()),
+                 QStringLiteral("café €"));
+        // A character is never split at the limit.
+        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("emoji"), QString(), file()), QString(2046, u'y'));
+        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("none"), QString(), file()), QString());
+        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("none"), QStringLiteral("  d  "), file()),
+                 QStringLiteral("d"));
+        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("none"), QStringLiteral("   "), file()), QString());
+    }
+
+    void unicodeRoundTrips()
+    {
+        const QString text = QStringLiteral("Zürich ✓ 日本 😀");
+        QVERIFY(WriteIniString(QStringLiteral("s"), QStringLiteral("k"), text, file()));
+        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("k"), QString(), file()), text);
+        QVERIFY(contents().contains(text.toUtf8()));
+    }
+
+    void failureNamesFileAndReason()
+    {
+        const QString bad = m_dir.filePath(QStringLiteral("missing/t.ini"));
+        const WriteResult r = WriteIniString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"), bad);
+        QVERIFY(!r);
+        QCOMPARE(r.file, bad);
+        QVERIFY2(r.error.contains(bad) && r.error.contains(QStringLiteral("No such file")), qPrintable(r.error));
+    }
+
+    void defaultFileIsNamedAfterTheExecutable()
+    {
+        const QString expected = QCoreApplication::applicationDirPath() + QStringLiteral("/tst_module2.ini");
+        QCOMPARE(DefaultIniFile(), expected);
+        QFile::remove(expected);
+        QVERIFY(WriteIniString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("1"), QString()));
+        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("k"), QString(), QString()), QStringLiteral("1"));
+        QVERIFY(QFile::exists(expected));
+        QFile::remove(expected);
+    }
+};
+
+MARVANE_TEST_MAIN(TestModule2)
+#include "tst_module2.moc"
