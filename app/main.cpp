@@ -1,5 +1,5 @@
 #include "AppPaths.h"
-#include "CalendarRenderer.h"
+#include "CanvasRefresh.h"
 #include "Canvas.h"
 #include "Fonts.h"
 #include "LocaleNames.h"
@@ -24,9 +24,11 @@ int main(int argc, char *argv[])
     LocaleNames names;
     Canvas canvas;
     const QDate today = clock.today();
-    DrawCalendar(canvas, Options::defaults(), RenderContext{clock, screen, names},
-                 static_cast<std::int16_t>(today.year()), static_cast<std::int16_t>(today.month()));
-    const QString path = AppPaths::join(AppPaths::applicationDirectory(), QStringLiteral("temp.bmp"));
+    const QString dir = AppPaths::applicationDirectory();
+    const ToDoStore store(ToDoStore::fileIn(dir), clock);
+    RefreshCanvas(canvas, Options::defaults(), RenderContext{clock, screen, names}, store,
+                  static_cast<std::int16_t>(today.year()), static_cast<std::int16_t>(today.month()));
+    const QString path = AppPaths::join(dir, QStringLiteral("temp.bmp"));
     if (!canvas.image().save(path, "BMP")) {
         std::fprintf(stderr, "pendrel: cannot write %s\n", qPrintable(path));
         return 1;

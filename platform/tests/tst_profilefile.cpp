@@ -22,6 +22,15 @@ ProfileFile::Result put(const std::string &path, std::string_view section, std::
     return ProfileFile::write(path, section, &key, &value);
 }
 
+// The value the killed writer stores in its i-th write.
+std::string nthValue(int i)
+{
+    std::string v(1, 'v');
+    v += std::to_string(i);
+    v.append(static_cast<std::size_t>(i % 97), 'x');
+    return v;
+}
+
 std::string slurp(const std::string &path)
 {
     return ProfileFile::readAll(path).value_or("<missing>");
@@ -122,8 +131,7 @@ private Q_SLOTS:
             QVERIFY(child >= 0);
             if (child == 0) {
                 for (int i = 1;; ++i) {
-                    const std::string v = "v" + std::to_string(i) + std::string(static_cast<std::size_t>(i % 97), 'x');
-                    put(path, "work", "k", v);
+                    put(path, "work", "k", nthValue(i));
                 }
             }
             ::usleep(rng->bounded(200, 20000));
@@ -135,7 +143,7 @@ private Q_SLOTS:
             const std::string v = ProfileText::lookup(text, "work", "k").value_or("");
             QVERIFY2(v.size() >= 2 && v[0] == 'v', v.c_str());
             const int n = std::stoi(v.substr(1));
-            QCOMPARE(v, "v" + std::to_string(n) + std::string(static_cast<std::size_t>(n % 97), 'x'));
+            QCOMPARE(v, nthValue(n));
         }
     }
 
@@ -152,7 +160,7 @@ private Q_SLOTS:
             if (children[c] == 0) {
                 bool ok = true;
                 for (int i = 0; i < kWrites; ++i)
-                    ok = put(path, c ? "b" : "a", "k" + std::to_string(i), std::to_string(i)).ok && ok;
+                    ok = put(path, c ? "b" : "a", std::string(1, 'k').append(std::to_string(i)), std::to_string(i)).ok && ok;
                 ::_exit(ok ? 0 : 1);
             }
         }
@@ -164,7 +172,7 @@ private Q_SLOTS:
         const std::string text = slurp(path);
         for (const char *section : {"a", "b"})
             for (int i = 0; i < kWrites; ++i)
-                QCOMPARE(ProfileText::lookup(text, section, "k" + std::to_string(i)).value_or(""), std::to_string(i));
+                QCOMPARE(ProfileText::lookup(text, section, std::string(1, 'k').append(std::to_string(i))).value_or(""), std::to_string(i));
     }
 };
 

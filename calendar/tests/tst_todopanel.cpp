@@ -1,0 +1,140 @@
+#include "CalendarRenderer.h"
+#include "CanvasProbe.h"
+#include "FixedClock.h"
+#include "FixedScreen.h"
+#include "Fonts.h"
+#include "TestMain.h"
+#include "ToDoPanelRenderer.h"
+
+#include <QObject>
+
+using namespace marvane;
+using marvane::test::countColor;
+using marvane::test::inkBounds;
+
+namespace {
+
+const QRgb kDesktop = SystemColors::entry(1) | 0xFF000000;
+const QRgb kGrey = SystemColors::entry(17) | 0xFF000000;
+constexpr QRgb kWhite = 0xFFFFFFFF;
+
+struct Scene
+{
+    FixedClock clock{QDate(2005, 5, 17)};
+    FixedScreen screen{QSize(1024, 768)};
+    LocaleNames names{QLocale(QLocale::English, QLocale::UnitedStates)};
+    Options options = Options::defaults();
+    Canvas canvas;
+    QStringList items = QStringList(12, QString());
+
+    const QImage &paint(bool panel = true)
+    {
+        DrawCalendar(canvas, options, RenderContext{clock, screen, names}, 2005, 5);
+        if (panel)
+            DrawToDoList(canvas, options, screen, [this](std::int16_t n) {
+                return n >= 1 && n <= 12 ? items.at(n - 1) : QString();
+            });
+        return canvas.image();
+    }
+};
+
+// The band of row i (0 = heading) inside the panel, between its rules.
+QRect rowBand(int i)
+{
+    return QRect(614, 316 + 21 * i, 400, 14);
+}
+
+} // namespace
+
+class TestToDoPanel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(Fonts::ensureLoaded().isEmpty()); }
+
+    void fillAndRules()
+    {
+        Scene s;
+        const QImage &img = s.paint();
+        QCOMPARE(img.pixel(614, 300), kWhite);
+        QCOMPARE(img.pixel(1013, 599), kWhite);
+        QCOMPARE(img.pixel(613, 300), kDesktop);
+        QCOMPARE(img.pixel(614, 299), kDesktop);
+        QCOMPARE(img.pixel(1014, 599), kDesktop);
+        QCOMPARE(img.pixel(614, 600), kDesktop);
+        for (int i = 1; i <= 13; ++i) {
+            const int y = 310 + 21 * i;
+            QCOMPARE(countColor(img, QRect(624, y, 380, 1), kGrey), 380);
+            QCOMPARE(img.pixel(623, y), kWhite);
+            QCOMPARE(img.pixel(1004, y), kWhite);
+        }
+    }
+
+    void rowsLineUpOnTheirFullStops()
+    {
+        Scene s;
+        s.options.ToDoTextColor = 0x00000000;
+        const QImage &img = s.paint();
+        const QRect heading = inkBounds(img, rowBand(0), kWhite);
+        QVERIFY(heading.left() >= 624 && heading.left() < 624 + 8);
+        int stopEdge = -1;
+        for (int i = 1; i <= 12; ++i) {
+            const QRect ink = inkBounds(img, rowBand(i), kWhite);
+            const int start = i <= 9 ? 642 : 634;
+            QVERIFY2(ink.left() >= start && ink.left() < start + 8, qPrintable(QString::number(i)));
+            // Every row ends in "n. ": the full stop's cell is 650..657 in all twelve.
+            QVERIFY(ink.right() >= 650 && ink.right() <= 657);
+            if (stopEdge < 0)
+                stopEdge = ink.right();
+            QCOMPARE(ink.right(), stopEdge);
+        }
+    }
+
+    void longItemRunsPastThePanel()
+    {
+        Scene s;
+        s.items[0] = QString(50, u'W');
+        const QImage &img = s.paint();
+        // Not clipped or wrapped: it reaches the canvas's right edge on its own row only.
+        QVERIFY(!inkBounds(img, QRect(1014, 316 + 21, 10, 14), kDesktop).isEmpty());
+        QVERIFY(inkBounds(img, QRect(1014, 316 + 42, 10, 14), kDesktop).isEmpty());
+    }
+
+    void panelCoversTheBoxInTheBottomCorner()
+    {
+        Scene s;
+        s.options.CalendarPos = 2;
+        s.options.ToDoBackColor = 0x00FFFF00;
+        s.options.CalendarColor = 0x00C0C0C0;
+        const QImage &img = s.paint();
+        const QRgb panel = qRgb(0, 255, 255);
+        const QRgb box = qRgb(0xC0, 0xC0, 0xC0);
+        QCOMPARE(img.pixel(614, 528), panel);
+        QCOMPARE(img.pixel(1013, 599), panel);
+        QCOMPARE(img.pixel(614, 600), box);
+        QCOMPARE(img.pixel(614, 527), panel);
+    }
+
+    void offLeavesTheCalendarAlone()
+    {
+        Scene a, b;
+        a.options.ShowToDoList = false;
+        b.options.ShowToDoList = false;
+        a.items[0] = QStringLiteral("never painted");
+        QCOMPARE(a.paint(true), b.paint(false));
+    }
+
+    void itemsChangeOnlyTheirRow()
+    {
+        Scene a, b;
+        b.items[3] = QStringLiteral("Dentist at 3 pm");
+        const QImage &x = a.paint();
+        const QImage &y = b.paint();
+        for (int i = 0; i <= 12; ++i)
+            QCOMPARE(x.copy(rowBand(i)) == y.copy(rowBand(i)), i != 4);
+    }
+};
+
+MARVANE_TEST_MAIN(TestToDoPanel)
+#include "tst_todopanel.moc"

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Clock.h"
+#include "WriteResult.h"
+
+#include <QDate>
+#include <QString>
+
+#include <cstdint>
+
+namespace marvane {
+
+// Up to twelve one-line items per date in todolist.ini, one section per date ("2020-5-17"), keys
+// TODO1..TODO12. Holds nothing in memory: every read goes to the file, every write changes it.
+class ToDoStore
+{
+public:
+    ToDoStore(QString file, const Clock &clock) : m_file(std::move(file)), m_clock(clock) {}
+
+    static QString fileIn(const QString &applicationDirectory);
+    static QString dateKey(int year, int month, int day);
+    static QString dateKey(QDate date) { return dateKey(date.year(), date.month(), date.day()); }
+
+    // Item n of today's date, from the clock at this call; "" when there is none.
+    QString GetTodayToDo(std::int16_t n) const;
+    QString ReadToDoItem(const QString &dateKey, std::int16_t n) const;
+    // Stores the item without its outer spaces; an empty item deletes its key.
+    WriteResult WriteToDoItem(const QString &dateKey, std::int16_t n, const QString &text) const;
+
+    const QString &file() const { return m_file; }
+
+private:
+    QString m_file;
+    const Clock &m_clock;
+};
+
+} // namespace marvane

@@ -1,0 +1,151 @@
+#include "FixedClock.h"
+#include "TestMain.h"
+#include "ToDoStore.h"
+
+#include <QFile>
+#include <QObject>
+#include <QTemporaryDir>
+
+using namespace marvane;
+
+namespace {
+const QByteArray kExample = "[2020-5-17]\nTODO1=Pay the electricity bill\nTODO4=Dentist at 3 pm\n"
+                            "[2020-12-1]\nTODO2=Order calendar refills\n";
+} // namespace
+
+class TestToDoStore : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    FixedClock m_clock{QDate(2020, 5, 17)};
+    QString path() const { return ToDoStore::fileIn(m_dir.path()); }
+    ToDoStore store() const { return ToDoStore(path(), m_clock); }
+    void writeFile(const QByteArray &data) const
+    {
+        QFile f(path());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    }
+    QByteArray contents() const
+    {
+        QFile f(path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        QFile::remove(path());
+        m_clock.setToday(QDate(2020, 5, 17));
+    }
+
+    void dateKeys_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("17 May 2020") << QDate(2020, 5, 17) << QStringLiteral("2020-5-17");
+        QTest::newRow("1 Dec 2020") << QDate(2020, 12, 1) << QStringLiteral("2020-12-1");
+        QTest::newRow("9 Mar 2000") << QDate(2000, 3, 9) << QStringLiteral("2000-3-9");
+    }
+    void dateKeys()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, key);
+        QCOMPARE(ToDoStore::dateKey(date), key);
+    }
+
+    void exampleReadsBackItemByItem()
+    {
+        writeFile(kExample);
+        const QStringList today = {QStringLiteral("Pay the electricity bill"), QString(), QString(),
+                                   QStringLiteral("Dentist at 3 pm"), QString(), QString(), QString(), QString(),
+                                   QString(), QString(), QString(), QString()};
+        for (std::int16_t n = 1; n <= 12; ++n)
+            QCOMPARE(store().GetTodayToDo(n), today.at(n - 1));
+        QCOMPARE(store().ReadToDoItem(QStringLiteral("2020-12-1"), 2), QStringLiteral("Order calendar refills"));
+        QCOMPARE(store().ReadToDoItem(QStringLiteral("2020-12-1"), 1), QString());
+        // The clock is read at every call.
+        m_clock.setToday(QDate(2020, 12, 1));
+        QCOMPARE(store().GetTodayToDo(2), QStringLiteral("Order calendar refills"));
+    }
+
+    void leadingZerosAreNeverConsulted()
+    {
+        writeFile("[2020-03-07]\nTODO1=zero-padded date\n[2020-3-7]\nTODO01=zero-padded key\n");
+        m_clock.setToday(QDate(2020, 3, 7));
+        QCOMPARE(store().GetTodayToDo(1), QString());
+    }
+
+    void outOfRangeItemNumbers()
+    {
+        writeFile("[2020-5-17]\nTODO13=by hand\n");
+        QCOMPARE(store().GetTodayToDo(0), QString());
+        QCOMPARE(store().GetTodayToDo(13), QStringLiteral("by hand"));
+    }
+
+    void writesTrimAndDelete_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("spaces around") << QStringLiteral("   buy milk  ") << QByteArray("[2020-5-17]\nTODO3=buy milk\n");
+        QTest::newRow("spaces only") << QStringLiteral("    ") << QByteArray("[2020-5-17]\n");
+        QTest::newRow("empty") << QString() << QByteArray("[2020-5-17]\n");
+        QTest::newRow("tabs kept") << QStringLiteral("\tindented") << QByteArray("[2020-5-17]\nTODO3=\"\tindented\"\n");
+    }
+    void writesTrimAndDelete()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, file);
+        QVERIFY(store().WriteToDoItem(QStringLiteral("2020-5-17"), 3, QStringLiteral("earlier")));
+        QVERIFY(store().WriteToDoItem(QStringLiteral("2020-5-17"), 3, text));
+        QCOMPARE(contents(), file);
+        QCOMPARE(store().GetTodayToDo(3), QString(text).remove(QRegularExpression(QStringLiteral("^ +| +$"))));
+    }
+
+    void longItemsAreKeptWhole()
+    {
+        const QString item = QString(300, u'x') + QStringLiteral(" end");
+        QVERIFY(store().WriteToDoItem(QStringLiteral("2020-5-17"), 1, item));
+        QCOMPARE(store().GetTodayToDo(1), item);
+    }
+
+    void twelveEmptyItemsWriteNothing()
+    {
+        for (std::int16_t n = 1; n <= 12; ++n)
+            QVERIFY(store().WriteToDoItem(QStringLiteral("2020-6-1"), n, QStringLiteral("  ")));
+        QVERIFY(!QFile::exists(path()));
+        writeFile(kExample);
+        for (std::int16_t n = 1; n <= 12; ++n)
+            QVERIFY(store().WriteToDoItem(QStringLiteral("2020-6-1"), n, QString()));
+        QCOMPARE(contents(), kExample);
+    }
+
+    void readingCreatesNothingAndSeesHandEdits()
+    {
+        QCOMPARE(store().GetTodayToDo(1), QString());
+        QVERIFY(!QFile::exists(path()));
+        writeFile("[2020-5-17]\nTODO1=first\n");
+        QCOMPARE(store().GetTodayToDo(1), QStringLiteral("first"));
+        writeFile("[2020-5-17]\nTODO1=edited by hand\n");
+        QCOMPARE(store().GetTodayToDo(1), QStringLiteral("edited by hand"));
+    }
+
+    void impossibleDatesAreJustKeys()
+    {
+        QVERIFY(store().WriteToDoItem(QStringLiteral("2020-2-31"), 1, QStringLiteral("never shown today")));
+        QCOMPARE(store().ReadToDoItem(QStringLiteral("2020-2-31"), 1), QStringLiteral("never shown today"));
+    }
+
+    void failedWriteIsReported()
+    {
+        const ToDoStore broken(ToDoStore::fileIn(m_dir.filePath(QStringLiteral("gone"))), m_clock);
+        const WriteResult r = broken.WriteToDoItem(QStringLiteral("2020-5-17"), 1, QStringLiteral("x"));
+        QVERIFY(!r);
+        QCOMPARE(r.file, broken.file());
+        QVERIFY(!r.error.isEmpty());
+    }
+};
+
+MARVANE_TEST_MAIN(TestToDoStore)
+#include "tst_todostore.moc"
