@@ -1,0 +1,148 @@
+#include "AutostartEntry.h"
+#include "TestMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace marvane;
+
+namespace {
+
+QString readText(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QStringLiteral("<missing>");
+}
+
+// A stand-in program that records the arguments it was started with.
+QString makeProgram(const QString &dir, const QString &argvLog)
+{
+    QDir().mkpath(dir);
+    const QString path = dir + QStringLiteral("/pendrel");
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > '%1'\n").arg(argvLog).toUtf8());
+    f.close();
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return path;
+}
+
+int run(const QString &program, const QStringList &args, QString *output = nullptr)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStandardPaths::findExecutable(program), args);
+    if (!p.waitForFinished(20000))
+        return -1;
+    if (output)
+        *output = QString::fromUtf8(p.readAll());
+    return p.exitCode();
+}
+
+} // namespace
+
+class TestAutostart : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void entryLivesInTheUsersConfig()
+    {
+        QCOMPARE(AutostartEntry::path(), qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/Marvane.desktop"));
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(AutostartEntry::path(), QDir::homePath() + QStringLiteral("/.config/autostart/Marvane.desktop"));
+        qputenv("XDG_CONFIG_HOME", saved);
+    }
+
+    void onAndOffContents()
+    {
+        QCOMPARE(AutostartEntry::write(true, QStringLiteral("/opt/My Apps/marvane/pendrel")), QString());
+        QCOMPARE(readText(AutostartEntry::path()),
+                 QStringLiteral("[Desktop Entry]\nType=Application\nName=Marvane\n"
+                                "Comment=Paints this month's calendar onto the desktop wallpaper\n"
+                                "Exec=\"/opt/My Apps/marvane/pendrel\" 9\nTerminal=false\n"
+                                "X-GNOME-Autostart-enabled=true\n"));
+        QString out;
+        QVERIFY2(run(QStringLiteral("desktop-file-validate"), {AutostartEntry::path()}, &out) == 0, qPrintable(out));
+
+        QCOMPARE(AutostartEntry::write(false, QStringLiteral("/opt/My Apps/marvane/pendrel")), QString());
+        const QString off = readText(AutostartEntry::path());
+        QVERIFY(off.contains(QStringLiteral("Name=Marvane\n")));
+        QVERIFY(off.contains(QStringLiteral("Hidden=true\n")));
+        QVERIFY(!off.contains(QStringLiteral("Exec=")));
+        QVERIFY2(run(QStringLiteral("desktop-file-validate"), {AutostartEntry::path()}, &out) == 0, qPrintable(out));
+    }
+
+    // Log-on starts exactly the program with the single argument 9, whatever its folder is called.
+    void launchesExactlyTheProgram_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << QStringLiteral("apps");
+        QTest::newRow("spaces") << QStringLiteral("My Apps/Mar vane");
+        QTest::newRow("quotes") << QStringLiteral("it's \"quoted\"");
+        QTest::newRow("dollar") << QStringLiteral("$HOME and ${x}");
+        QTest::newRow("backslashes") << QStringLiteral("back\\slash\\\\two");
+        QTest::newRow("shell characters") << QStringLiteral("a;b&c|d<e>f*g?h#i(j)k~l`m`");
+        QTest::newRow("tab") << QStringLiteral("tab\there");
+        QTest::newRow("unicode") << QStringLiteral("Kalender ✓");
+    }
+    void launchesExactlyTheProgram()
+    {
+        QFETCH(QString, folder);
+        const QString log = m_dir.filePath(QStringLiteral("argv.txt"));
+        QFile::remove(log);
+        const QString program = makeProgram(m_dir.filePath(folder), log);
+        QVERIFY(!program.isEmpty());
+        QCOMPARE(AutostartEntry::write(true, program), QString());
+        QString out;
+        QVERIFY2(run(QStringLiteral("desktop-file-validate"), {AutostartEntry::path()}, &out) == 0, qPrintable(out));
+        QVERIFY2(run(QStringLiteral("gio"), {QStringLiteral("launch"), AutostartEntry::path()}, &out) == 0,
+                 qPrintable(out));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(log) && readText(log).endsWith(QLatin1Char('\n')), 10000);
+        QCOMPARE(readText(log), program + QStringLiteral("\n9\n"));
+    }
+
+    void percentSignIsRefused()
+    {
+        QCOMPARE(AutostartEntry::write(true, QStringLiteral("/opt/apps/pendrel")), QString());
+        const QString before = readText(AutostartEntry::path());
+        const QString error = AutostartEntry::write(true, QStringLiteral("/opt/100% sure/pendrel"));
+        QVERIFY(error.contains(QStringLiteral("'%'")));
+        QCOMPARE(readText(AutostartEntry::path()), before);
+        // Switching off needs no path, so it still works.
+        QCOMPARE(AutostartEntry::write(false, QStringLiteral("/opt/100% sure/pendrel")), QString());
+    }
+
+    void movingTheProgramNamesTheNewFolder()
+    {
+        QCOMPARE(AutostartEntry::write(true, QStringLiteral("/old place/pendrel")), QString());
+        QCOMPARE(AutostartEntry::write(true, QStringLiteral("/new place/pendrel")), QString());
+        const QString text = readText(AutostartEntry::path());
+        QVERIFY(text.contains(QStringLiteral("Exec=\"/new place/pendrel\" 9\n")));
+        QVERIFY(!text.contains(QStringLiteral("old place")));
+    }
+
+    void unwritableFolderIsReported()
+    {
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        const QString blocker = m_dir.filePath(QStringLiteral("not-a-dir"));
+        QFile f(blocker);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker));
+        const QString error = AutostartEntry::write(true, QStringLiteral("/opt/pendrel"));
+        qputenv("XDG_CONFIG_HOME", saved);
+        QVERIFY(!error.isEmpty());
+    }
+};
+
+MARVANE_TEST_MAIN(TestAutostart)
+#include "tst_autostart.moc"

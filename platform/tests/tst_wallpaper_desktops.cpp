@@ -1,0 +1,296 @@
+#include "DbusSession.h"
+#include "DesktopSession.h"
+#include "IsolatedEnvironment.h"
+#include "StandIn.h"
+#include "Wallpaper.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDir>
+#include <QFile>
+#include <QObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace marvane;
+using Kind = DesktopSession::Kind;
+
+namespace {
+
+QString runTool(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(program), args);
+    p.waitForFinished(15000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+DesktopSession session(Kind kind)
+{
+    DesktopSession s;
+    s.kind = kind;
+    s.detected = QStringLiteral("test");
+    return s;
+}
+
+// Stands in for Plasma's shell on the test's private bus, in a child process of this test.
+class FakePlasmaShell : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.PlasmaShell")
+
+public:
+    explicit FakePlasmaShell(QString log) : m_log(std::move(log)) {}
+
+public Q_SLOTS:
+    void evaluateScript(const QString &script)
+    {
+        QFile f(m_log);
+        if (f.open(QIODevice::Append))
+            f.write(script.toUtf8() + '\n');
+    }
+
+private:
+    QString m_log;
+};
+
+} // namespace
+
+class TestDesktopWallpapers : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    // A program folder with a space in its name, as users have.
+    QString appDir() const { return m_dir.filePath(QStringLiteral("My Programs/marvane")); }
+    QString bitmap() const { return appDir() + QStringLiteral("/temp.bmp"); }
+    QImage image() const
+    {
+        QImage img(64, 32, QImage::Format_RGB32);
+        img.fill(qRgb(10, 20, 30));
+        return img;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(QDir().mkpath(appDir()));
+        QVERIFY(image().save(bitmap(), "BMP"));
+    }
+
+    void detection_data()
+    {
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<bool>("x11");
+        QTest::addColumn<bool>("wayland");
+        QTest::addColumn<bool>("sway");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("ubuntu:GNOME") << QStringLiteral("ubuntu:GNOME") << true << true << false << int(Kind::Gnome);
+        QTest::newRow("Budgie:GNOME") << QStringLiteral("Budgie:GNOME") << true << false << false << int(Kind::Gnome);
+        QTest::newRow("Unity") << QStringLiteral("Unity") << true << false << false << int(Kind::Gnome);
+        QTest::newRow("KDE") << QStringLiteral("KDE") << true << true << false << int(Kind::Plasma);
+        QTest::newRow("XFCE") << QStringLiteral("XFCE") << true << false << false << int(Kind::Xfce);
+        QTest::newRow("MATE") << QStringLiteral("MATE") << true << false << false << int(Kind::Mate);
+        QTest::newRow("X-Cinnamon") << QStringLiteral("X-Cinnamon") << true << false << false << int(Kind::Cinnamon);
+        QTest::newRow("LXQt") << QStringLiteral("LXQt") << true << false << false << int(Kind::Lxqt);
+        QTest::newRow("LXDE") << QStringLiteral("LXDE") << true << false << false << int(Kind::Lxde);
+        QTest::newRow("sway by name") << QStringLiteral("sway") << false << true << false << int(Kind::Sway);
+        QTest::newRow("sway by socket") << QString() << false << true << true << int(Kind::Sway);
+        QTest::newRow("bare X11") << QString() << true << false << false << int(Kind::X11);
+        QTest::newRow("i3 on X11") << QStringLiteral("i3") << true << false << false << int(Kind::X11);
+        QTest::newRow("unknown Wayland with XWayland") << QStringLiteral("Hyprland") << true << true << false
+                                                       << int(Kind::None);
+        QTest::newRow("nothing") << QString() << false << false << false << int(Kind::None);
+    }
+    void detection()
+    {
+        QFETCH(QString, current);
+        QFETCH(bool, x11);
+        QFETCH(bool, wayland);
+        QFETCH(bool, sway);
+        QFETCH(int, kind);
+        QCOMPARE(int(DesktopSession::detect(current, QString(), x11, wayland, sway).kind), kind);
+    }
+
+    void unsupportedDesktopIsAFailure()
+    {
+        const DesktopSession s = DesktopSession::detect(QStringLiteral("Hyprland"), QString(), true, true, false);
+        const QString error = Wallpaper::install(bitmap(), image(), s);
+        QVERIFY(error.startsWith(QStringLiteral("no supported desktop found")));
+        QVERIFY(error.contains(QStringLiteral("Hyprland")));
+    }
+
+    void gnomeThroughRealGsettings()
+    {
+        marvane::test::DbusSession bus;
+        QVERIFY2(bus.isRunning(), qPrintable(bus.error()));
+        qputenv("GSETTINGS_BACKEND", "dconf");
+        QStringList seen;
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(Wallpaper::install(bitmap(), image(), session(Kind::Gnome)), QString());
+            const QString light = runTool(QStringLiteral("gsettings"),
+                                          {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.background"),
+                                           QStringLiteral("picture-uri")});
+            const QString dark = runTool(QStringLiteral("gsettings"),
+                                         {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.background"),
+                                          QStringLiteral("picture-uri-dark")});
+            QCOMPARE(dark, light);
+            QVERIFY2(light.startsWith(QStringLiteral("'file://") + QString::fromLatin1(QUrl::toPercentEncoding(appDir(), "/"))), qPrintable(light));
+            seen << light;
+            QTest::qWait(5);
+        }
+        // Installing again names a new file, so the desktop reloads; the older one is gone.
+        QVERIFY(seen[0] != seen[1]);
+        const QString older = QUrl(seen[0].mid(1, seen[0].size() - 2)).toLocalFile();
+        const QString newer = QUrl(seen[1].mid(1, seen[1].size() - 2)).toLocalFile();
+        QVERIFY(!QFile::exists(older));
+        QVERIFY(QFile::exists(newer));
+        qunsetenv("GSETTINGS_BACKEND");
+    }
+
+    void xfceThroughRealXfconf()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("xfconf-query")).isEmpty())
+            QSKIP("xfconf-query is not installed");
+        marvane::test::DbusSession bus;
+        QVERIFY2(bus.isRunning(), qPrintable(bus.error()));
+        const QString channel = QStringLiteral("xfce4-desktop");
+        const QStringList props = {QStringLiteral("/backdrop/screen0/monitorVirtual1/workspace0/last-image"),
+                                   QStringLiteral("/backdrop/screen0/monitorVirtual1/workspace1/last-image")};
+        for (const QString &p : props)
+            runTool(QStringLiteral("xfconf-query"), {QStringLiteral("-c"), channel, QStringLiteral("-p"), p,
+                                                     QStringLiteral("-n"), QStringLiteral("-t"), QStringLiteral("string"),
+                                                     QStringLiteral("-s"), QStringLiteral("/old.png")});
+        if (runTool(QStringLiteral("xfconf-query"), {QStringLiteral("-c"), channel, QStringLiteral("-p"), props[0]}) !=
+            QStringLiteral("/old.png"))
+            QSKIP("xfconfd cannot run on this machine");
+        QCOMPARE(Wallpaper::install(bitmap(), image(), session(Kind::Xfce)), QString());
+        for (const QString &p : props) {
+            const QString value =
+                runTool(QStringLiteral("xfconf-query"), {QStringLiteral("-c"), channel, QStringLiteral("-p"), p});
+            QVERIFY2(value.startsWith(appDir() + QStringLiteral("/.temp-wallpaper-")), qPrintable(value));
+            QVERIFY(QFile::exists(value));
+        }
+    }
+
+    void plasmaThroughItsShellsScriptingInterface()
+    {
+        marvane::test::DbusSession bus;
+        QVERIFY2(bus.isRunning(), qPrintable(bus.error()));
+        const QString log = m_dir.filePath(QStringLiteral("plasma.log"));
+        QProcess shell;
+        shell.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("MARVANE_FAKE_PLASMA_LOG"), log);
+        shell.setProcessEnvironment(env);
+        shell.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(shell.waitForReadyRead(10000));
+        QCOMPARE(Wallpaper::install(bitmap(), image(), session(Kind::Plasma)), QString());
+        shell.terminate();
+        shell.waitForFinished(5000);
+        QFile f(log);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString script = QString::fromUtf8(f.readAll());
+        QVERIFY(script.contains(QStringLiteral("org.kde.image")));
+        QVERIFY2(script.contains(QStringLiteral("\"file://") + QString::fromLatin1(QUrl::toPercentEncoding(appDir(), "/")) +
+                                 QStringLiteral("/.temp-wallpaper-")),
+                 qPrintable(script));
+    }
+
+    void standIns_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments"); // %1 stands for the installed file
+        QTest::newRow("MATE") << int(Kind::Mate) << QStringLiteral("gsettings")
+                              << QStringList{QStringLiteral("set"), QStringLiteral("org.mate.background"),
+                                             QStringLiteral("picture-filename"), QStringLiteral("'%1'")};
+        QTest::newRow("Cinnamon") << int(Kind::Cinnamon) << QStringLiteral("gsettings")
+                                  << QStringList{QStringLiteral("set"), QStringLiteral("org.cinnamon.desktop.background"),
+                                                 QStringLiteral("picture-uri"), QStringLiteral("'file://%1'")};
+        QTest::newRow("LXQt") << int(Kind::Lxqt) << QStringLiteral("pcmanfm-qt")
+                              << QStringList{QStringLiteral("--set-wallpaper"), QStringLiteral("%1")};
+        QTest::newRow("LXDE") << int(Kind::Lxde) << QStringLiteral("pcmanfm")
+                              << QStringList{QStringLiteral("--set-wallpaper"), QStringLiteral("%1")};
+        QTest::newRow("sway") << int(Kind::Sway) << QStringLiteral("swaymsg")
+                              << QStringList{QStringLiteral("output"), QStringLiteral("*"), QStringLiteral("bg"),
+                                             QStringLiteral("\"%1\""), QStringLiteral("fill")};
+    }
+    void standIns()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        const QString bin = m_dir.filePath(QStringLiteral("bin-") + QString::number(kind));
+        const QString log = bin + QStringLiteral(".log");
+        QVERIFY(marvane::test::writeStandIn(bin, program, log));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+        const QString error = Wallpaper::install(bitmap(), image(), session(Kind(kind)));
+        qputenv("PATH", path);
+        QCOMPARE(error, QString());
+        const auto calls = marvane::test::standInCalls(log);
+        QCOMPARE(calls.size(), 1);
+        const QStringList got = calls.first();
+        QCOMPARE(got.size(), arguments.size());
+        for (int i = 0; i < got.size(); ++i) {
+            if (!arguments[i].contains(QStringLiteral("%1"))) {
+                QCOMPARE(got[i], arguments[i]);
+                continue;
+            }
+            // The file is the bitmap itself for sway, a fresh name beside it for desktops that keep it.
+            const QString file = Kind(kind) == Kind::Sway ? bitmap() : QString();
+            const QString uriDir = QString::fromLatin1(QUrl::toPercentEncoding(appDir(), "/"));
+            const QString expectedStart = arguments[i].section(QStringLiteral("%1"), 0, 0) +
+                                          (arguments[i].contains(QStringLiteral("file://")) ? uriDir : appDir());
+            if (!file.isEmpty())
+                QCOMPARE(got[i], arguments[i].arg(file));
+            else
+                QVERIFY2(got[i].startsWith(expectedStart + QStringLiteral("/.temp-wallpaper-")), qPrintable(got[i]));
+        }
+    }
+
+    void failingToolIsReported()
+    {
+        const QString bin = m_dir.filePath(QStringLiteral("bin-fail"));
+        QVERIFY(marvane::test::writeStandIn(bin, QStringLiteral("swaymsg"), bin + QStringLiteral(".log"), 3));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+        const QString error = Wallpaper::install(bitmap(), image(), session(Kind::Sway));
+        qputenv("PATH", path);
+        QVERIFY2(error.contains(QStringLiteral("exit 3")) && error.contains(QStringLiteral("stand-in failure")),
+                 qPrintable(error));
+    }
+
+    void quoting()
+    {
+        QCOMPARE(Wallpaper::gvariantString(QStringLiteral("it's a \\ path")), QStringLiteral("'it\\'s a \\\\ path'"));
+        QCOMPARE(Wallpaper::swayQuoted(QStringLiteral("/a \"b\"/c")), QStringLiteral("\"/a \\\"b\\\"/c\""));
+        QCOMPARE(Wallpaper::fileUri(QStringLiteral("/a b/c#d.bmp")), QStringLiteral("file:///a%20b/c%23d.bmp"));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // The child that plays Plasma's shell on the test's bus.
+    if (const QString log = qEnvironmentVariable("MARVANE_FAKE_PLASMA_LOG"); !log.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        FakePlasmaShell shell(log);
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.registerObject(QStringLiteral("/PlasmaShell"), &shell, QDBusConnection::ExportAllSlots) ||
+            !bus.registerService(QStringLiteral("org.kde.plasmashell")))
+            return 1;
+        printf("ready\n");
+        fflush(stdout);
+        return app.exec();
+    }
+    marvane::test::IsolatedEnvironment isolated;
+    QCoreApplication app(argc, argv);
+    TestDesktopWallpapers tc;
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_wallpaper_desktops.moc"
