@@ -1,10 +1,10 @@
 #include "WallpaperInstaller.h"
 
 #include "AppPaths.h"
+#include "AtomicFile.h"
+#include "BmpWriter.h"
 #include "Wallpaper.h"
 
-#include <QImageWriter>
-#include <QSaveFile>
 
 namespace marvane {
 
@@ -17,17 +17,12 @@ WriteResult WallpaperInstaller::install(const QImage &image, const QString &appl
                                         const DesktopSession &session)
 {
     const QString path = bitmapPath(applicationDirectory);
-    // Written under a temporary name and renamed, so the desktop never reads half a picture.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return WriteResult::failure(path, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    QImageWriter writer(&file, "BMP");
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return WriteResult::failure(path, QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()));
-    }
-    if (!file.commit())
-        return WriteResult::failure(path, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    // Written under a temporary name and renamed, so the desktop never reads half a picture. Not
+    // synced: the file is painted anew at every run, and a sync costs more than all the painting.
+    if (const QString error =
+            writeFileAtomically(path, [&image](QIODevice &out) { return writeBmp24(image, out); }, false);
+        !error.isEmpty())
+        return WriteResult::failure(path, error);
     const QString error = Wallpaper::install(path, image, session);
     if (!error.isEmpty())
         return WriteResult::failure(path, QStringLiteral("the wallpaper was not set: %1").arg(error));

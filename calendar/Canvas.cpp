@@ -1,6 +1,7 @@
 #include "Canvas.h"
 
 #include "Fonts.h"
+#include "ImageBuffer.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -53,7 +54,7 @@ void Canvas::ResizeCanvas(int width, int height)
     if (m_image.width() == width && m_image.height() == height)
         return;
     endPainting();
-    m_image = QImage(width, height, QImage::Format_RGB32);
+    m_image = allocateImage(width, height);
     if (!m_pendingFill)
         m_pendingFill = SystemColors::resolve(m_backColor);
 }

@@ -1,10 +1,13 @@
 #include "Fonts.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHash>
 
 #include <cmath>
+
+#include <zlib.h>
 
 namespace marvane {
 
@@ -37,6 +40,32 @@ QString addFont(const QString &path, const QString &fallback, QStringList &probl
     return families.first();
 }
 
+// FreeType reads a gzipped font through a stream it inflates again at every backward seek, which
+// makes registering the bitmap face slow; inflate it once here instead.
+QString addGzipFont(const QString &path, const QString &fallback, QStringList &problems)
+{
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return addFont(path, fallback, problems);
+    QByteArray packed = in.readAll();
+    QByteArray data(4 << 20, Qt::Uninitialized);
+    z_stream z{};
+    if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK)
+        return addFont(path, fallback, problems);
+    z.next_in = reinterpret_cast<Bytef *>(packed.data());
+    z.avail_in = static_cast<uInt>(packed.size());
+    z.next_out = reinterpret_cast<Bytef *>(data.data());
+    z.avail_out = static_cast<uInt>(data.size());
+    const int status = inflate(&z, Z_FINISH);
+    data.resize(static_cast<qsizetype>(z.total_out));
+    inflateEnd(&z);
+    const int id = status == Z_STREAM_END ? QFontDatabase::addApplicationFontFromData(data) : -1;
+    const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList{};
+    if (families.isEmpty())
+        return addFont(path, fallback, problems);
+    return families.first();
+}
+
 Loaded load()
 {
     Loaded l;
@@ -45,7 +74,7 @@ Loaded load()
     for (const char *style : {"Bold", "Italic", "BoldItalic"})
         addFont(liberation + u"LiberationSans-"_s + QLatin1StringView(style) + u".ttf"_s, l.sans, l.problems);
     l.verdana = addFont(u"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"_s, l.verdana, l.problems);
-    l.fixed = addFont(u"/usr/share/fonts/X11/misc/ter-u16b_unicode.pcf.gz"_s, l.fixed, l.problems);
+    l.fixed = addGzipFont(u"/usr/share/fonts/X11/misc/ter-u16b_unicode.pcf.gz"_s, l.fixed, l.problems);
 
     QFont probe(l.fixed);
     probe.setPixelSize(16);
@@ -78,10 +107,10 @@ QStringList Fonts::ensureLoaded()
     return loaded().problems;
 }
 
-QFont Fonts::font(const FontSpec &spec)
+QFont Fonts::font(const FontSpec &face)
 {
     const Loaded &l = loaded();
-    const QString key = spec.name.toLower();
+    const QString key = face.name.toLower();
     QFont f;
     if (key == u"fixedsys"_s) {
         // A one-size bitmap face: 8 x 16 cells whatever size is asked for.
@@ -90,21 +119,21 @@ QFont Fonts::font(const FontSpec &spec)
         f.setStyleStrategy(QFont::NoAntialias);
     } else {
         f.setFamily(key == u"verdana"_s ? l.verdana : l.sans);
-        f.setPixelSize(pixelsFor(spec.points));
+        f.setPixelSize(pixelsFor(face.points));
     }
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
-    f.setUnderline(spec.underline);
+    f.setBold(face.bold);
+    f.setItalic(face.italic);
+    f.setUnderline(face.underline);
     f.setHintingPreference(QFont::PreferVerticalHinting);
     f.setKerning(false);
     return f;
 }
 
-int Fonts::baseline(const FontSpec &spec, const QFont &font)
+int Fonts::baseline(const FontSpec &face, const QFont &font)
 {
     // The substitute for Verdana sits about a pixel higher than the original; Verdana's ascent is
     // 2059/2048 of its pixel size.
-    if (spec.name.compare(u"verdana"_s, Qt::CaseInsensitive) == 0)
+    if (face.name.compare(u"verdana"_s, Qt::CaseInsensitive) == 0)
         return static_cast<int>(std::lround(font.pixelSize() * 2059.0 / 2048.0));
     return QFontMetrics(font).ascent();
 }

@@ -15,10 +15,10 @@ public:
     // Registers the faces with Qt once per process. Returns what could not be loaded.
     static QStringList ensureLoaded();
 
-    static QFont font(const FontSpec &spec);
+    static QFont font(const FontSpec &face);
 
     // Distance from the top of a text's first cell to its baseline.
-    static int baseline(const FontSpec &spec, const QFont &font);
+    static int baseline(const FontSpec &face, const QFont &font);
 };
 
 } // namespace marvane

@@ -1,0 +1,52 @@
+#include "ImageBuffer.h"
+
+#include <sys/mman.h>
+
+#include <cstddef>
+#include <new>
+
+namespace marvane {
+
+namespace {
+
+struct Mapping
+{
+    void *address;
+    std::size_t size;
+};
+
+void unmap(void *info)
+{
+    auto *m = static_cast<Mapping *>(info);
+    ::munmap(m->address, m->size);
+    delete m;
+}
+
+} // namespace
+
+QImage allocateImage(int width, int height)
+{
+    const auto bytesPerLine = static_cast<qsizetype>(width) * 4;
+    const std::size_t size = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(height);
+    // Small pictures gain nothing from a mapping of their own.
+    if (width <= 0 || height <= 0 || size < (4u << 20))
+        return QImage(width, height, QImage::Format_RGB32);
+    void *address = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (address == MAP_FAILED)
+        return QImage(width, height, QImage::Format_RGB32);
+    ::madvise(address, size, MADV_HUGEPAGE);
+    // Populate now, in one call, rather than through a fault per page while painting. Older
+    // kernels do not know the advice; the pages then come in on first touch as usual.
+#ifndef MADV_POPULATE_WRITE
+#define MADV_POPULATE_WRITE 23
+#endif
+    ::madvise(address, size, MADV_POPULATE_WRITE);
+    auto *mapping = new (std::nothrow) Mapping{address, size};
+    if (!mapping) {
+        ::munmap(address, size);
+        return QImage(width, height, QImage::Format_RGB32);
+    }
+    return QImage(static_cast<uchar *>(address), width, height, bytesPerLine, QImage::Format_RGB32, unmap, mapping);
+}
+
+} // namespace marvane
