@@ -2,6 +2,8 @@
 
 #include "SystemColors.h"
 
+#include <QMetaType>
+
 #include <cstdint>
 
 namespace marvane {
@@ -38,3 +40,5 @@ struct Options
 };
 
 } // namespace marvane
+
+Q_DECLARE_METATYPE(marvane::Options)

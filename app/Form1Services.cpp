@@ -1,0 +1,34 @@
+#include "Form1Services.h"
+
+#include "AppPaths.h"
+#include "DesktopSession.h"
+#include "Module3.h"
+#include "WallpaperInstaller.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace marvane {
+
+Form1Services Form1Services::forProgram(const Clock &clock, const Screen &screen, const LocaleNames &names,
+                                        const QString &commandLine)
+{
+    const QString dir = AppPaths::applicationDirectory();
+    const QString exe = AppPaths::executablePath();
+    Form1Services s{clock, screen, names, dir, exe, commandLine, {}, {}, {}, {}, {}, {}, {}, {}};
+    s.setAutoRun = [exe](bool on) { return Module3::SetAutoRun(on, exe); };
+    s.installWallpaper = [dir](const QImage &picture) {
+        return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment());
+    };
+    s.report = [](QWidget *owner, bool silent, const QString &message) {
+        std::fprintf(stderr, "pendrel: %s\n", qPrintable(message));
+        if (!silent)
+            QMessageBox::warning(owner, QStringLiteral("Marvane"), message);
+    };
+    s.exit = [](int code) { QCoreApplication::exit(code); };
+    return s;
+}
+
+} // namespace marvane

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Clock.h"
+#include "LocaleNames.h"
+#include "Options.h"
+#include "Screen.h"
+#include "WriteResult.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+namespace marvane {
+
+// What the main window needs from outside, so that tests can stand in for any of it.
+struct Form1Services
+{
+    const Clock &clock;
+    const Screen &screen;
+    const LocaleNames &names;
+    QString applicationDirectory;
+    QString executable;
+    QString commandLine; // the text after the program's name
+
+    std::function<WriteResult(bool autoRun)> setAutoRun;
+    std::function<WriteResult(const QImage &picture)> installWallpaper;
+    // Modal dialogs; each returns when its dialog has closed.
+    std::function<void(QWidget *owner, Options &options)> openOptions;
+    std::function<void(QWidget *owner)> openToDo;
+    std::function<void(QWidget *owner)> openAbout;
+    std::function<void()> openHelp;
+    // Tells the user of a failure: a message box in a window, standard error when silent.
+    std::function<void(QWidget *owner, bool silent, const QString &message)> report;
+    std::function<void(int exitCode)> exit;
+
+    // The real ones for the running program.
+    static Form1Services forProgram(const Clock &clock, const Screen &screen, const LocaleNames &names,
+                                    const QString &commandLine);
+};
+
+} // namespace marvane

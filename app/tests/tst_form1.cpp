@@ -1,0 +1,274 @@
+#include "FixedClock.h"
+#include "FixedScreen.h"
+#include "Form1.h"
+#include "Module1.h"
+#include "TestMain.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace marvane;
+
+namespace {
+
+struct Refresh
+{
+    int year;
+    int month;
+    Options options;
+};
+
+// A main window with every outside service replaced by a recorder.
+struct Rig
+{
+    QTemporaryDir dir;
+    FixedClock clock{QDate(2026, 12, 7)};
+    FixedScreen screen{QSize(1024, 768)};
+    LocaleNames names{QLocale(QLocale::English, QLocale::UnitedStates)};
+    QList<bool> autoRuns;
+    QList<QImage> installed;
+    QStringList opened;
+    QStringList reports;
+    QList<int> exits;
+    bool installFails = false;
+    std::unique_ptr<Form1> form;
+    QList<Refresh> refreshes;
+
+    void start(const QString &commandLine)
+    {
+        Form1Services s{clock, screen, names, dir.path(), dir.filePath(QStringLiteral("pendrel")), commandLine,
+                        {}, {}, {}, {}, {}, {}, {}, {}};
+        s.setAutoRun = [this](bool on) {
+            autoRuns << on;
+            return WriteResult{};
+        };
+        s.installWallpaper = [this](const QImage &img) {
+            installed << img;
+            return installFails ? WriteResult::failure(QStringLiteral("temp.bmp"), QStringLiteral("disk full"))
+                                : WriteResult{};
+        };
+        s.openOptions = [this](QWidget *, Options &o) {
+            opened << QStringLiteral("options");
+            o.CalendarPos = 0;
+        };
+        s.openToDo = [this](QWidget *) { opened << QStringLiteral("todo"); };
+        s.openAbout = [this](QWidget *) { opened << QStringLiteral("about"); };
+        s.openHelp = [this] { opened << QStringLiteral("help"); };
+        s.report = [this](QWidget *, bool, const QString &m) { reports << m; };
+        s.exit = [this](int code) { exits << code; };
+        form = std::make_unique<Form1>(std::move(s));
+        QObject::connect(form.get(), &Form1::refreshed, form.get(),
+                         [this](int y, int m, const Options &o) { refreshes << Refresh{y, m, o}; });
+        form->Form_Load();
+    }
+    void writeOptions(const QByteArray &text)
+    {
+        QFile f(Module1::optionsFile(dir.path()));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(text);
+    }
+};
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startUp_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<bool>("silent");
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("9") << QStringLiteral("9") << true;
+        QTest::newRow("9 with blanks") << QStringLiteral(" 9 ") << true;
+        QTest::newRow("5") << QStringLiteral("5") << false;
+        QTest::newRow("abc") << QStringLiteral("abc") << false;
+        QTest::newRow("beyond 16 bits") << QStringLiteral("65545") << false;
+        QTest::newRow("two words") << QStringLiteral("9 9") << false;
+    }
+    void startUp()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(bool, silent);
+        Rig rig;
+        rig.writeOptions("[general]\nCalendarPos=3\nAutoRun=False\n");
+        rig.start(commandLine);
+
+        // Two refreshes, both raised by the choosers: the first with the all-zero record and the
+        // current month (the month chooser still empty), the second with the loaded settings.
+        QCOMPARE(rig.refreshes.size(), 2);
+        QCOMPARE(rig.refreshes[0].year, 2026);
+        QCOMPARE(rig.refreshes[0].month, 12);
+        QCOMPARE(rig.refreshes[0].options, Options{});
+        QCOMPARE(rig.refreshes[1].month, 12);
+        QCOMPARE(rig.refreshes[1].options.CalendarPos, 3);
+        QCOMPARE(rig.refreshes[1].options.AutoRun, false);
+
+        QCOMPARE(rig.autoRuns, silent ? QList<bool>{} : QList<bool>{false});
+        QCOMPARE(rig.form->Timer1->interval(), 200);
+        QCOMPARE(rig.form->Timer1->isActive(), silent);
+        QCOMPARE(rig.form->isVisible(), !silent);
+        QCOMPARE(rig.form->cboYear->currentText(), QStringLiteral("2026"));
+        QCOMPARE(rig.form->cboMonth->currentText(), QStringLiteral("12"));
+        QVERIFY(rig.installed.isEmpty());
+    }
+
+    void yearChooserCoversTheClock_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<int>("refreshes");
+        QTest::newRow("1999 selects 2000") << QDate(1999, 5, 17) << QStringLiteral("2000") << 2;
+        QTest::newRow("2000, first entry") << QDate(2000, 1, 1) << QStringLiteral("2000") << 2;
+        QTest::newRow("2100, last entry") << QDate(2100, 12, 31) << QStringLiteral("2100") << 2;
+        QTest::newRow("2150 selects 2100") << QDate(2150, 6, 1) << QStringLiteral("2100") << 2;
+    }
+    void yearChooserCoversTheClock()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QString, year);
+        QFETCH(int, refreshes);
+        Rig rig;
+        rig.clock.setToday(today);
+        rig.start(QString());
+        QCOMPARE(rig.form->cboYear->count(), 101);
+        QCOMPARE(rig.form->cboYear->currentText(), year);
+        QCOMPARE(rig.form->cboMonth->currentIndex(), today.month() - 1);
+        QCOMPARE(rig.refreshes.size(), refreshes);
+        QCOMPARE(rig.refreshes.last().year, year.toInt());
+    }
+
+    void buttonsAndChoosers()
+    {
+        Rig rig;
+        rig.start(QString());
+        rig.refreshes.clear();
+
+        QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdRefresh")), Qt::LeftButton);
+        QCOMPARE(rig.refreshes.size(), 1);
+
+        rig.form->cboMonth->setCurrentIndex(5);
+        QCOMPARE(rig.refreshes.size(), 2);
+        QCOMPARE(rig.refreshes.last().month, 6);
+
+        QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdOptions")), Qt::LeftButton);
+        QCOMPARE(rig.opened.last(), QStringLiteral("options"));
+        QCOMPARE(rig.refreshes.size(), 3);
+        QCOMPARE(rig.refreshes.last().options.CalendarPos, 0);
+        QCOMPARE(rig.form->options().CalendarPos, 0);
+
+        QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdSetToDO")), Qt::LeftButton);
+        QCOMPARE(rig.opened.last(), QStringLiteral("todo"));
+        QCOMPARE(rig.refreshes.size(), 4);
+
+        QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdAbout")), Qt::LeftButton);
+        QCOMPARE(rig.opened.last(), QStringLiteral("about"));
+        QCOMPARE(rig.refreshes.size(), 4);
+
+        QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdHelp")), Qt::LeftButton);
+        QCOMPARE(rig.opened.last(), QStringLiteral("help"));
+        QCOMPARE(rig.refreshes.size(), 4);
+
+        // Set Desktop installs the month shown, June, not the current one.
+        QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdDeskTop")), Qt::LeftButton);
+        QCOMPARE(rig.installed.size(), 1);
+        QCOMPARE(rig.installed.first(), rig.form->canvas().image());
+        QCOMPARE(rig.installed.first().size(), QSize(1024, 768));
+    }
+
+    void failedInstallIsShown()
+    {
+        Rig rig;
+        rig.installFails = true;
+        rig.start(QString());
+        QTest::mouseClick(rig.form->cmdDeskTop, Qt::LeftButton);
+        QCOMPARE(rig.reports, QStringList{QStringLiteral("disk full")});
+        QVERIFY(rig.exits.isEmpty());
+    }
+
+    void silentTicks_data()
+    {
+        QTest::addColumn<bool>("installFails");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("installed") << false << 0;
+        QTest::newRow("install failed") << true << 1;
+    }
+    void silentTicks()
+    {
+        QFETCH(bool, installFails);
+        QFETCH(int, exitCode);
+        Rig rig;
+        rig.installFails = installFails;
+        rig.start(QStringLiteral("9"));
+        rig.refreshes.clear();
+        rig.form->Timer1_Timer();
+        QCOMPARE(rig.form->Timer1->interval(), 500);
+        QVERIFY(rig.form->Timer1->isActive());
+        QVERIFY(rig.refreshes.isEmpty());
+        QVERIFY(rig.installed.isEmpty());
+        rig.form->Timer1_Timer();
+        QVERIFY(!rig.form->Timer1->isActive());
+        QCOMPARE(rig.refreshes.size(), 1);
+        QCOMPARE(rig.installed.size(), 1);
+        QCOMPARE(rig.exits, QList<int>{exitCode});
+        // By the clock: about 700 ms after start-up.
+        Rig timed;
+        timed.start(QStringLiteral("9"));
+        QTRY_COMPARE_WITH_TIMEOUT(timed.exits.size(), 1, 3000);
+    }
+
+    void errorInARefreshIsReportedAndTheProgramGoesOn()
+    {
+        Rig rig;
+        rig.writeOptions("[general]\nOffsetX=2147483647\n");
+        rig.start(QString());
+        QCOMPARE(rig.reports.size(), 1);
+        QVERIFY(rig.reports.first().contains(QStringLiteral("overflow")));
+        QVERIFY(rig.form->isVisible());
+        rig.start(QStringLiteral("9"));
+        rig.form->Timer1_Timer();
+        rig.form->Timer1_Timer();
+        QCOMPARE(rig.exits, QList<int>{1});
+    }
+
+    void pictureOpensOnTheCanvasTopLeft()
+    {
+        Rig rig;
+        rig.start(QString());
+        QCOMPARE(rig.form->size(), QSize(731, 529));
+        QCOMPARE(rig.form->Picture1->geometry(), QRect(0, 40, 697, 457));
+        QCOMPARE(rig.form->Picture1->widget()->size(), QSize(1024, 768));
+        QCOMPARE(rig.form->Picture1->horizontalScrollBar()->value(), 0);
+        QCOMPARE(rig.form->Picture1->verticalScrollBar()->value(), 0);
+        QCOMPARE(rig.form->windowTitle(), QStringLiteral("Marvane"));
+    }
+
+    void startArgument_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("empty") << QString() << 0;
+        QTest::newRow("9") << QStringLiteral("9") << 9;
+        QTest::newRow("-32768") << QStringLiteral("-32768") << -32768;
+        QTest::newRow("32768") << QStringLiteral("32768") << 0;
+        QTest::newRow("word") << QStringLiteral("nine") << 0;
+        QTest::newRow("huge") << QString(5000, u'9') << 0;
+    }
+    void startArgument()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(int(Form1::parseStartArgument(text)), value);
+    }
+};
+
+MARVANE_TEST_MAIN(TestForm1)
+#include "tst_form1.moc"
