@@ -2,6 +2,7 @@
 
 #include "CanvasRefresh.h"
 #include "CanvasView.h"
+#include "Fonts.h"
 #include "Module1.h"
 #include "Twips.h"
 
@@ -72,10 +73,7 @@ void Form1::buildControls()
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Marvane"_s);
     setFixedSize(twips(10965), twips(7935));
-    // About the size of the classic 8-point dialog font the layout was drawn for.
-    QFont f = font();
-    f.setPixelSize(11);
-    setFont(f);
+    setFont(Fonts::formFont());
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(192, 255, 192));
     setPalette(p);
@@ -98,7 +96,8 @@ void Form1::buildControls()
     cmdAbout = button(this, u"cmdAbout"_s, u"&About..."_s, twipsRect(8400, 120, 1215, 375));
     cmdHelp = button(this, u"cmdHelp"_s, u"&Help"_s, twipsRect(9720, 120, 1215, 375));
 
-    QWidget *order[] = {Picture1, cmdRefresh, cmdDeskTop, cboYear, cboMonth, cmdOptions, cmdSetToDO, cmdAbout, cmdHelp};
+    QWidget *order[] = {Picture1,   cmdRefresh, cmdDeskTop, cboYear, cboMonth,
+                        cmdOptions, cmdSetToDO, cmdAbout,   cmdHelp};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -127,7 +126,8 @@ std::int16_t Form1::parseStartArgument(const QString &commandLine)
         return 0;
     bool ok = false;
     const qlonglong value = text.size() > 12 ? 0 : text.toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
+    if (!ok || value < std::numeric_limits<std::int16_t>::min() ||
+        value > std::numeric_limits<std::int16_t>::max())
         return 0;
     return static_cast<std::int16_t>(value);
 }
@@ -205,8 +205,9 @@ void Form1::cmdRefresh_Click()
         const int year = yearText.isEmpty() ? today.year() : yearText.toInt();
         const int month = monthText.isEmpty() ? today.month() : monthText.toInt();
         try {
-            RefreshCanvas(m_canvas, m_options, RenderContext{m_services.clock, m_services.screen, m_services.names},
-                          m_store, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
+            RefreshCanvas(m_canvas, m_options,
+                          RenderContext{m_services.clock, m_services.screen, m_services.names}, m_store,
+                          static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
         } catch (...) {
             m_view->canvasChanged();
             throw;
@@ -228,7 +229,7 @@ void Form1::cmdOptions_Click()
 {
     guarded([this] {
         if (m_services.openOptions)
-            m_services.openOptions(this, m_options);
+            m_services.openOptions(this, m_options, [this] { cmdRefresh_Click(); });
     });
     cmdRefresh_Click();
 }

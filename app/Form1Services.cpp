@@ -3,7 +3,9 @@
 #include "AppPaths.h"
 #include "DesktopSession.h"
 #include "Module3.h"
+#include "Module1.h"
 #include "WallpaperInstaller.h"
+#include "frmOptions.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -21,6 +23,12 @@ Form1Services Form1Services::forProgram(const Clock &clock, const Screen &screen
     s.setAutoRun = [exe](bool on) { return Module3::SetAutoRun(on, exe); };
     s.installWallpaper = [dir](const QImage &picture) {
         return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment());
+    };
+    s.openOptions = [dir, setAutoRun = s.setAutoRun](QWidget *owner, Options &options,
+                                                     const std::function<void()> &repaint) {
+        frmOptions dialog(options, Module1::optionsFile(dir), setAutoRun, owner);
+        QObject::connect(&dialog, &frmOptions::applied, &dialog, repaint);
+        dialog.exec();
     };
     s.report = [](QWidget *owner, bool silent, const QString &message) {
         std::fprintf(stderr, "pendrel: %s\n", qPrintable(message));

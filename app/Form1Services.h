@@ -26,8 +26,9 @@ struct Form1Services
 
     std::function<WriteResult(bool autoRun)> setAutoRun;
     std::function<WriteResult(const QImage &picture)> installWallpaper;
-    // Modal dialogs; each returns when its dialog has closed.
-    std::function<void(QWidget *owner, Options &options)> openOptions;
+    // Modal dialogs; each returns when its dialog has closed. The options dialog may ask for the
+    // canvas to be repainted while it is open.
+    std::function<void(QWidget *owner, Options &options, const std::function<void()> &repaint)> openOptions;
     std::function<void(QWidget *owner)> openToDo;
     std::function<void(QWidget *owner)> openAbout;
     std::function<void()> openHelp;

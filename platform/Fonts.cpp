@@ -81,8 +81,8 @@ Loaded load()
     probe.setStyleStrategy(QFont::NoAntialias);
     const int advance = QFontMetrics(probe).horizontalAdvance(QLatin1Char('8'));
     if (advance != 8) {
-        l.problems << u"fixed-pitch face %1 is %2 px wide, not 8; falling back to a monospace face"_s.arg(
-                          l.fixed)
+        l.problems << u"fixed-pitch face %1 is %2 px wide, not 8; falling back to a monospace face"_s
+                          .arg(l.fixed)
                           .arg(advance);
         l.fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
     }
@@ -126,6 +126,14 @@ QFont Fonts::font(const FontSpec &face)
     f.setUnderline(face.underline);
     f.setHintingPreference(QFont::PreferVerticalHinting);
     f.setKerning(false);
+    return f;
+}
+
+QFont Fonts::formFont()
+{
+    QFont f = font(FontSpec{u"MS Sans Serif"_s, 8.25});
+    f.setHintingPreference(QFont::PreferDefaultHinting);
+    f.setKerning(true);
     return f;
 }
 

@@ -17,6 +17,10 @@ public:
 
     static QFont font(const FontSpec &face);
 
+    // The windows' own text: their layouts are drawn in pixels for an 8-point sans face, so they
+    // take an Arial-metric face at that size rather than a desktop font that may not fit.
+    static QFont formFont();
+
     // Distance from the top of a text's first cell to its baseline.
     static int baseline(const FontSpec &face, const QFont &font);
 };

@@ -13,8 +13,13 @@ struct WriteResult
 
     explicit operator bool() const { return ok; }
     static WriteResult failure(const QString &file, const QString &error) { return {false, file, error}; }
-    // "file: reason", for a message box or standard error.
-    QString message() const { return ok ? QString() : error; }
+    // Names the file and the reason, for a message box or standard error.
+    QString message() const
+    {
+        if (ok)
+            return {};
+        return error.contains(file) ? error : file + QStringLiteral(": ") + error;
+    }
 };
 
 } // namespace marvane

@@ -3,6 +3,7 @@
 #include "Form1.h"
 #include "Module1.h"
 #include "TestMain.h"
+#include "frmOptions.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -39,32 +40,43 @@ struct Rig
     bool installFails = false;
     std::unique_ptr<Form1> form;
     QList<Refresh> refreshes;
+    qsizetype refreshesWhileOpen = 0;
+
+    std::function<void(Form1Services &)> adjust;
 
     void start(const QString &commandLine)
     {
-        Form1Services s{clock, screen, names, dir.path(), dir.filePath(QStringLiteral("pendrel")), commandLine,
-                        {}, {}, {}, {}, {}, {}, {}, {}};
+        Form1Services s{clock,       screen, names, dir.path(), dir.filePath(QStringLiteral("pendrel")),
+                        commandLine, {},     {},    {},         {},
+                        {},          {},     {},    {}};
         s.setAutoRun = [this](bool on) {
             autoRuns << on;
             return WriteResult{};
         };
         s.installWallpaper = [this](const QImage &img) {
             installed << img;
-            return installFails ? WriteResult::failure(QStringLiteral("temp.bmp"), QStringLiteral("disk full"))
-                                : WriteResult{};
+            return installFails
+                       ? WriteResult::failure(QStringLiteral("temp.bmp"), QStringLiteral("disk full"))
+                       : WriteResult{};
         };
-        s.openOptions = [this](QWidget *, Options &o) {
+        // Like the dialog: Apply changes the record and repaints while it is open.
+        s.openOptions = [this](QWidget *, Options &o, const std::function<void()> &repaint) {
             opened << QStringLiteral("options");
             o.CalendarPos = 0;
+            repaint();
+            refreshesWhileOpen = refreshes.size();
         };
         s.openToDo = [this](QWidget *) { opened << QStringLiteral("todo"); };
         s.openAbout = [this](QWidget *) { opened << QStringLiteral("about"); };
         s.openHelp = [this] { opened << QStringLiteral("help"); };
         s.report = [this](QWidget *, bool, const QString &m) { reports << m; };
         s.exit = [this](int code) { exits << code; };
+        if (adjust)
+            adjust(s);
         form = std::make_unique<Form1>(std::move(s));
-        QObject::connect(form.get(), &Form1::refreshed, form.get(),
-                         [this](int y, int m, const Options &o) { refreshes << Refresh{y, m, o}; });
+        QObject::connect(form.get(), &Form1::refreshed, form.get(), [this](int y, int m, const Options &o) {
+            refreshes << Refresh{y, m, o};
+        });
         form->Form_Load();
     }
     void writeOptions(const QByteArray &text)
@@ -161,21 +173,23 @@ private Q_SLOTS:
 
         QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdOptions")), Qt::LeftButton);
         QCOMPARE(rig.opened.last(), QStringLiteral("options"));
-        QCOMPARE(rig.refreshes.size(), 3);
+        QCOMPARE(rig.refreshesWhileOpen, 3);
+        QCOMPARE(rig.refreshes.size(), 4);
+        QCOMPARE(rig.refreshes[2].options.CalendarPos, 0);
         QCOMPARE(rig.refreshes.last().options.CalendarPos, 0);
         QCOMPARE(rig.form->options().CalendarPos, 0);
 
         QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdSetToDO")), Qt::LeftButton);
         QCOMPARE(rig.opened.last(), QStringLiteral("todo"));
-        QCOMPARE(rig.refreshes.size(), 4);
+        QCOMPARE(rig.refreshes.size(), 5);
 
         QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdAbout")), Qt::LeftButton);
         QCOMPARE(rig.opened.last(), QStringLiteral("about"));
-        QCOMPARE(rig.refreshes.size(), 4);
+        QCOMPARE(rig.refreshes.size(), 5);
 
         QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdHelp")), Qt::LeftButton);
         QCOMPARE(rig.opened.last(), QStringLiteral("help"));
-        QCOMPARE(rig.refreshes.size(), 4);
+        QCOMPARE(rig.refreshes.size(), 5);
 
         // Set Desktop installs the month shown, June, not the current one.
         QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdDeskTop")), Qt::LeftButton);
@@ -184,13 +198,39 @@ private Q_SLOTS:
         QCOMPARE(rig.installed.first().size(), QSize(1024, 768));
     }
 
+    // The program's own options dialog: Apply repaints the canvas while it stays open.
+    void optionsDialogApplyRepaints()
+    {
+        Rig rig;
+        rig.adjust = [&rig](Form1Services &s) {
+            s.openOptions =
+                Form1Services::forProgram(rig.clock, rig.screen, rig.names, QString()).openOptions;
+        };
+        rig.start(QString());
+        rig.refreshes.clear();
+        qsizetype whileOpen = -1;
+        QTimer::singleShot(0, rig.form.get(), [&] {
+            auto *dialog = rig.form->findChild<frmOptions *>();
+            QVERIFY(dialog);
+            dialog->cboPos->setCurrentIndex(3);
+            dialog->cmdApply->click();
+            whileOpen = rig.refreshes.size();
+            dialog->CancelButton->click();
+        });
+        QTest::mouseClick(rig.form->cmdOptions, Qt::LeftButton);
+        QCOMPARE(whileOpen, 1);
+        QCOMPARE(rig.refreshes.size(), 2);
+        QCOMPARE(rig.refreshes.last().options.CalendarPos, 3);
+        QVERIFY(rig.form->findChild<frmOptions *>() == nullptr);
+    }
+
     void failedInstallIsShown()
     {
         Rig rig;
         rig.installFails = true;
         rig.start(QString());
         QTest::mouseClick(rig.form->cmdDeskTop, Qt::LeftButton);
-        QCOMPARE(rig.reports, QStringList{QStringLiteral("disk full")});
+        QCOMPARE(rig.reports, QStringList{QStringLiteral("temp.bmp: disk full")});
         QVERIFY(rig.exits.isEmpty());
     }
 

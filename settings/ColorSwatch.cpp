@@ -1,0 +1,21 @@
+#include "ColorSwatch.h"
+
+namespace marvane {
+
+ColorSwatch::ColorSwatch(QWidget *parent) : QLabel(parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    setColor(0);
+}
+
+void ColorSwatch::setColor(ColorRef color)
+{
+    m_color = color;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor::fromRgb(SystemColors::resolve(color)));
+    setPalette(p);
+}
+
+} // namespace marvane
