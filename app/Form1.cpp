@@ -2,6 +2,7 @@
 
 #include "CanvasRefresh.h"
 #include "CanvasView.h"
+#include "Controls.h"
 #include "Fonts.h"
 #include "Module1.h"
 #include "Twips.h"
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSignalBlocker>
 #include <QTimer>
 
 #include <exception>
@@ -23,38 +23,18 @@ namespace marvane {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-constexpr int kFirstYear = 2000;
-constexpr int kLastYear = 2100;
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    return b;
-}
+using controls::button;
+using controls::label;
 
 QComboBox *chooser(QWidget *parent, const QString &name, QRect geometry)
 {
-    auto *c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setGeometry(geometry);
+    QComboBox *c = controls::list(parent, name, geometry);
     QPalette p = c->palette();
     p.setColor(QPalette::Base, QColor(255, 224, 192));
     p.setColor(QPalette::Button, QColor(255, 224, 192));
     c->setPalette(p);
     c->setAutoFillBackground(true);
     return c;
-}
-
-QLabel *label(QWidget *parent, const QString &name, const QString &caption, QPoint at)
-{
-    auto *l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    l->move(at);
-    l->adjustSize();
-    return l;
 }
 
 } // namespace
@@ -135,19 +115,10 @@ std::int16_t Form1::parseStartArgument(const QString &commandLine)
 void Form1::Form_Load()
 {
     guarded([this] {
-        {
-            const QSignalBlocker yearBlocker(cboYear);
-            const QSignalBlocker monthBlocker(cboMonth);
-            for (int year = kFirstYear; year <= kLastYear; ++year)
-                cboYear->addItem(QString::number(year));
-            for (int month = 1; month <= 12; ++month)
-                cboMonth->addItem(QString::number(month));
-            // Nothing selected yet, so the selections below are changes and raise their events.
-            cboYear->setCurrentIndex(-1);
-            cboMonth->setCurrentIndex(-1);
-        }
+        controls::fillNumbers(cboYear, controls::kFirstYear, controls::kLastYear);
+        controls::fillNumbers(cboMonth, 1, 12);
         const QDate today = m_services.clock.today();
-        cboYear->setCurrentIndex(std::clamp(today.year(), kFirstYear, kLastYear) - kFirstYear);
+        cboYear->setCurrentIndex(controls::yearIndex(today.year()));
 
         m_startArgument = parseStartArgument(m_services.commandLine);
         QStringList problems;

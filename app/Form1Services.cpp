@@ -6,6 +6,7 @@
 #include "Module1.h"
 #include "WallpaperInstaller.h"
 #include "frmOptions.h"
+#include "frmToDo.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -28,6 +29,11 @@ Form1Services Form1Services::forProgram(const Clock &clock, const Screen &screen
                                                      const std::function<void()> &repaint) {
         frmOptions dialog(options, Module1::optionsFile(dir), setAutoRun, owner);
         QObject::connect(&dialog, &frmOptions::applied, &dialog, repaint);
+        dialog.exec();
+    };
+    s.openToDo = [dir, &clock](QWidget *owner) {
+        const ToDoStore store(ToDoStore::fileIn(dir), clock);
+        frmToDo dialog(store, clock, owner);
         dialog.exec();
     };
     s.report = [](QWidget *owner, bool silent, const QString &message) {

@@ -1,6 +1,7 @@
 #include "frmOptions.h"
 
 #include "ColorSwatch.h"
+#include "Controls.h"
 #include "Fonts.h"
 #include "Module1.h"
 #include "TextBox.h"
@@ -8,7 +9,6 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,23 +18,8 @@ namespace marvane {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-QLabel *label(QWidget *parent, const QString &name, const QString &caption, QPoint at)
-{
-    auto *l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    l->move(at);
-    l->adjustSize();
-    return l;
-}
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    return b;
-}
+using controls::button;
+using controls::label;
 
 QPushButton *colorButton(QWidget *parent, const QString &name, QRect geometry)
 {
@@ -79,7 +64,8 @@ ColorRef toColorRef(const QColor &color)
 } // namespace
 
 frmOptions::frmOptions(Options &options, QString optionsFile, SetAutoRun setAutoRun, QWidget *parent)
-    : QDialog(parent), m_options(options), m_file(std::move(optionsFile)), m_setAutoRun(std::move(setAutoRun))
+    : FormDialog(u"frmOptions"_s, u"Options"_s, QSize(345, 376), parent), m_options(options),
+      m_file(std::move(optionsFile)), m_setAutoRun(std::move(setAutoRun))
 {
     buildControls();
     Form_Load();
@@ -94,10 +80,6 @@ const QStringList &frmOptions::positionNames()
 
 void frmOptions::buildControls()
 {
-    setObjectName(u"frmOptions"_s);
-    setWindowTitle(u"Options"_s);
-    setFixedSize(345, 376);
-    setFont(Fonts::formFont());
 
     Label1 = label(this, u"Label1"_s, u"Desktop Color"_s, {16, 16});
     lblDesktop = swatch(this, u"lblDesktop"_s, {136, 16, 71, 20});
@@ -108,9 +90,7 @@ void frmOptions::buildControls()
     cmdCanColor = colorButton(this, u"cmdCanColor"_s, {208, 40, 25, 20});
     CancelButton = button(this, u"CancelButton"_s, u"&Cancel"_s, {248, 48, 81, 25});
     Label2 = label(this, u"Label2"_s, u"Calendar Position"_s, {16, 80});
-    cboPos = new QComboBox(this);
-    cboPos->setObjectName(u"cboPos"_s);
-    cboPos->setGeometry(136, 80, 97, 21);
+    cboPos = controls::list(this, u"cboPos"_s, {136, 80, 97, 21});
     cmdApply = button(this, u"cmdApply"_s, u"&Apply"_s, {248, 80, 81, 25});
     Label3 = label(this, u"Label3"_s, u"Position Offset X"_s, {16, 120});
     txtX = offsetBox(this, u"txtX"_s, {136, 120, 97, 19});
@@ -240,20 +220,6 @@ void frmOptions::OKButton_Click()
 void frmOptions::CancelButton_Click()
 {
     reject();
-}
-
-void frmOptions::keyPressEvent(QKeyEvent *event)
-{
-    // No button is the dialog's default or cancel button, so Enter and Escape alone do nothing.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
 }
 
 } // namespace marvane

@@ -3,7 +3,7 @@
 #include "Options.h"
 #include "WriteResult.h"
 
-#include <QDialog>
+#include "FormDialog.h"
 
 #include <functional>
 
@@ -19,7 +19,7 @@ class TextBox;
 
 // The modal settings dialog. Its controls hold the values being edited; the record changes only
 // on Apply or OK, and only OK stores it and brings the log-on entry into line.
-class frmOptions : public QDialog
+class frmOptions : public FormDialog
 {
     Q_OBJECT
 
@@ -68,9 +68,6 @@ public Q_SLOTS:
 Q_SIGNALS:
     // Apply took the controls into the record; the main window repaints the canvas from it.
     void applied();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();

@@ -4,6 +4,7 @@
 #include "Module1.h"
 #include "TestMain.h"
 #include "frmOptions.h"
+#include "frmToDo.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -222,6 +223,29 @@ private Q_SLOTS:
         QCOMPARE(rig.refreshes.size(), 2);
         QCOMPARE(rig.refreshes.last().options.CalendarPos, 3);
         QVERIFY(rig.form->findChild<frmOptions *>() == nullptr);
+    }
+
+    // The program's own to-do editor opens on the main window's clock; closing it repaints.
+    void toDoEditorClosesIntoARefresh()
+    {
+        Rig rig;
+        rig.adjust = [&rig](Form1Services &s) {
+            s.openToDo = Form1Services::forProgram(rig.clock, rig.screen, rig.names, QString()).openToDo;
+        };
+        rig.start(QString());
+        rig.refreshes.clear();
+        QString shownDate;
+        QTimer::singleShot(0, rig.form.get(), [&] {
+            auto *dialog = rig.form->findChild<frmToDo *>();
+            QVERIFY(dialog);
+            shownDate = dialog->dateKey();
+            QVERIFY(rig.refreshes.isEmpty());
+            dialog->cmdClose->click();
+        });
+        QTest::mouseClick(rig.form->cmdSetToDO, Qt::LeftButton);
+        QCOMPARE(shownDate, QStringLiteral("2026-12-7"));
+        QCOMPARE(rig.refreshes.size(), 1);
+        QVERIFY(rig.form->findChild<frmToDo *>() == nullptr);
     }
 
     void failedInstallIsShown()

@@ -58,12 +58,22 @@ private Q_SLOTS:
     void exampleReadsBackItemByItem()
     {
         writeFile(kExample);
-        const QStringList today = {QStringLiteral("Pay the electricity bill"), QString(), QString(),
-                                   QStringLiteral("Dentist at 3 pm"), QString(), QString(), QString(), QString(),
-                                   QString(), QString(), QString(), QString()};
+        const QStringList today = {QStringLiteral("Pay the electricity bill"),
+                                   QString(),
+                                   QString(),
+                                   QStringLiteral("Dentist at 3 pm"),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString()};
         for (std::int16_t n = 1; n <= 12; ++n)
             QCOMPARE(store().GetTodayToDo(n), today.at(n - 1));
-        QCOMPARE(store().ReadToDoItem(QStringLiteral("2020-12-1"), 2), QStringLiteral("Order calendar refills"));
+        QCOMPARE(store().ReadToDoItem(QStringLiteral("2020-12-1"), 2),
+                 QStringLiteral("Order calendar refills"));
         QCOMPARE(store().ReadToDoItem(QStringLiteral("2020-12-1"), 1), QString());
         // The clock is read at every call.
         m_clock.setToday(QDate(2020, 12, 1));
@@ -88,10 +98,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("file");
-        QTest::newRow("spaces around") << QStringLiteral("   buy milk  ") << QByteArray("[2020-5-17]\nTODO3=buy milk\n");
+        QTest::newRow("spaces around")
+            << QStringLiteral("   buy milk  ") << QByteArray("[2020-5-17]\nTODO3=buy milk\n");
         QTest::newRow("spaces only") << QStringLiteral("    ") << QByteArray("[2020-5-17]\n");
         QTest::newRow("empty") << QString() << QByteArray("[2020-5-17]\n");
-        QTest::newRow("tabs kept") << QStringLiteral("\tindented") << QByteArray("[2020-5-17]\nTODO3=\"\tindented\"\n");
+        QTest::newRow("tabs kept") << QStringLiteral("\tindented")
+                                   << QByteArray("[2020-5-17]\nTODO3=\"\tindented\"\n");
     }
     void writesTrimAndDelete()
     {
@@ -100,7 +112,8 @@ private Q_SLOTS:
         QVERIFY(store().WriteToDoItem(QStringLiteral("2020-5-17"), 3, QStringLiteral("earlier")));
         QVERIFY(store().WriteToDoItem(QStringLiteral("2020-5-17"), 3, text));
         QCOMPARE(contents(), file);
-        QCOMPARE(store().GetTodayToDo(3), QString(text).remove(QRegularExpression(QStringLiteral("^ +| +$"))));
+        QCOMPARE(store().GetTodayToDo(3),
+                 QString(text).remove(QRegularExpression(QStringLiteral("^ +| +$"))));
     }
 
     void longItemsAreKeptWhole()
