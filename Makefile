@@ -1,8 +1,9 @@
-# Entry points: `make run`, `make test`, `make bench`, `make fuzz`.
+# Entry points: `make run`, `make test`, `make bench`, `make fuzz`, `make install`, `make uninstall`,
+# `make picture`.
 PRESET ?= dev
 BIN := build/$(PRESET)/bin/pendrel
 
-.PHONY: deps build run test bench fuzz asan clean
+.PHONY: deps build release run test bench fuzz asan install uninstall picture clean
 
 deps:
 	@scripts/install-deps.sh
@@ -20,10 +21,21 @@ test: build
 asan:
 	@$(MAKE) --no-print-directory test PRESET=asan
 
-bench: deps
+release: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
+
+bench: release
 	@scripts/bench.sh build/release
+
+install: release
+	@scripts/install.sh build/release/bin
+
+uninstall:
+	@scripts/uninstall.sh
+
+picture: release
+	@scripts/picture.sh build/release/bin docs/wallpaper.png
 
 fuzz:
 	@MARVANE_FUZZ=1 scripts/install-deps.sh

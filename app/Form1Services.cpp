@@ -2,13 +2,16 @@
 
 #include "AppPaths.h"
 #include "DesktopSession.h"
+#include "Help.h"
 #include "Module3.h"
 #include "Module1.h"
 #include "WallpaperInstaller.h"
+#include "frmAbout.h"
 #include "frmOptions.h"
 #include "frmToDo.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -36,6 +39,11 @@ Form1Services Form1Services::forProgram(const Clock &clock, const Screen &screen
         frmToDo dialog(store, clock, owner);
         dialog.exec();
     };
+    s.openAbout = [](QWidget *owner) {
+        frmAbout box(Shell::open, owner);
+        box.exec();
+    };
+    s.openHelp = [dir] { Help::open(QDir::currentPath(), dir, Shell::open); };
     s.report = [](QWidget *owner, bool silent, const QString &message) {
         std::fprintf(stderr, "pendrel: %s\n", qPrintable(message));
         if (!silent)

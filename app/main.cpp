@@ -1,3 +1,4 @@
+#include "AppIcon.h"
 #include "Form1.h"
 #include "Fonts.h"
 #include "LocaleNames.h"
@@ -11,13 +12,16 @@
 int main(int argc, char *argv[])
 {
     // Without any display the picture is still painted and saved, on Qt's offscreen platform.
-    const bool headless = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+    const bool headless = qEnvironmentVariableIsEmpty("DISPLAY") &&
+                          qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                           qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (headless)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setWindowIcon(marvane::AppIcon::icon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("marvane"));
 
     using namespace marvane;
     for (const QString &problem : Fonts::ensureLoaded())

@@ -1,0 +1,174 @@
+#include "AppIcon.h"
+#include "Help.h"
+#include "TestMain.h"
+#include "frmAbout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace marvane;
+
+namespace {
+
+struct Opener
+{
+    QList<QUrl> opened;
+    bool succeeds = true;
+    UrlOpener function()
+    {
+        return [this](const QUrl &url) {
+            opened << url;
+            return succeeds;
+        };
+    }
+};
+
+void touch(const QString &path)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<html></html>");
+}
+
+} // namespace
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void texts()
+    {
+        Opener opener;
+        frmAbout box(opener.function());
+        QCOMPARE(box.windowTitle(), QStringLiteral("About Marvane"));
+        QCOMPARE(box.size(), QSize(402, 213));
+        QCOMPARE(box.Label1->text(), QStringLiteral("Marvane 1.0"));
+        QVERIFY(box.Label1->font().bold());
+        QVERIFY(box.Label2->text().startsWith(QStringLiteral("This free software adds a calendar")));
+        QVERIFY(box.Label2->wordWrap());
+        QCOMPARE(box.Label3[0]->text(), QStringLiteral("Website:"));
+        QCOMPARE(box.Label3[1]->text(), QStringLiteral("Support:"));
+        QCOMPARE(box.Label4->text(), QStringLiteral("support@marvane.example"));
+        QCOMPARE(box.Label5->text(), QStringLiteral("www.marvane.example"));
+        QVERIFY(box.Label5->font().underline());
+        QCOMPARE(box.Label5->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(box.Image1->pixmap().size(), QSize(32, 32));
+        QCOMPARE(box.OKButton->geometry(), QRect(304, 16, 81, 25));
+    }
+
+    void onlyTheWebAddressReacts_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("opened");
+        QTest::newRow("name") << QStringLiteral("Label1") << 0;
+        QTest::newRow("description") << QStringLiteral("Label2") << 0;
+        QTest::newRow("Website:") << QStringLiteral("Label3(0)") << 0;
+        QTest::newRow("Support:") << QStringLiteral("Label3(1)") << 0;
+        QTest::newRow("e-mail address") << QStringLiteral("Label4") << 0;
+        QTest::newRow("web address") << QStringLiteral("Label5") << 1;
+        QTest::newRow("icon") << QStringLiteral("Image1") << 0;
+    }
+    void onlyTheWebAddressReacts()
+    {
+        QFETCH(QString, label);
+        QFETCH(int, opened);
+        Opener opener;
+        frmAbout box(opener.function());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        auto *target = box.findChild<QLabel *>(label);
+        QVERIFY(target);
+        QTest::mouseClick(target, Qt::LeftButton);
+        QCOMPARE(opener.opened.size(), opened);
+        if (opened)
+            QCOMPARE(opener.opened.first(), QUrl(QStringLiteral("https://www.marvane.example/")));
+        // The box stays open after the link.
+        QVERIFY(box.isVisible());
+        QTest::mouseClick(box.OKButton, Qt::LeftButton);
+        QVERIFY(!box.isVisible());
+    }
+
+    void brokenBrowserChangesNothing()
+    {
+        Opener opener;
+        opener.succeeds = false;
+        frmAbout box(opener.function());
+        box.show();
+        QTest::mouseClick(box.Label5, Qt::LeftButton);
+        QCOMPARE(opener.opened.size(), 1);
+        QVERIFY(box.isVisible());
+    }
+
+    void icon()
+    {
+        const QImage icon = AppIcon::image();
+        QCOMPARE(icon.size(), QSize(32, 32));
+        QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
+        // A white page under a red band, on a transparent ground.
+        QCOMPARE(icon.pixelColor(5, 13), QColor(Qt::white));
+        QCOMPARE(icon.pixelColor(15, 8), QColor(200, 36, 36));
+        QVERIFY(!AppIcon::icon().isNull());
+    }
+
+    void helpPage_data()
+    {
+        QTest::addColumn<bool>("inCurrent");
+        QTest::addColumn<bool>("inApplication");
+        QTest::addColumn<QString>("found"); // "current", "application" or empty
+        QTest::newRow("in the current directory") << true << false << QStringLiteral("current");
+        QTest::newRow("beside the program") << false << true << QStringLiteral("application");
+        QTest::newRow("both: the current one first") << true << true << QStringLiteral("current");
+        QTest::newRow("missing") << false << false << QString();
+    }
+    void helpPage()
+    {
+        QFETCH(bool, inCurrent);
+        QFETCH(bool, inApplication);
+        QFETCH(QString, found);
+        QTemporaryDir current;
+        QTemporaryDir application;
+        if (inCurrent)
+            touch(current.filePath(QStringLiteral("help.htm")));
+        if (inApplication)
+            touch(application.filePath(QStringLiteral("help.htm")));
+        Opener opener;
+        Help::open(current.path(), application.path(), opener.function());
+        if (found.isEmpty()) {
+            QVERIFY(opener.opened.isEmpty());
+            return;
+        }
+        const QString dir = found == QStringLiteral("current") ? current.path() : application.path();
+        QCOMPARE(opener.opened,
+                 QList<QUrl>{QUrl::fromLocalFile(QDir(dir).filePath(QStringLiteral("help.htm")))});
+    }
+
+    void helpIsAFileNotAFolder()
+    {
+        QTemporaryDir current;
+        QTemporaryDir application;
+        QVERIFY(QDir(current.path()).mkdir(QStringLiteral("help.htm")));
+        touch(application.filePath(QStringLiteral("help.htm")));
+        QCOMPARE(Help::page(current.path(), application.path()),
+                 application.filePath(QStringLiteral("help.htm")));
+    }
+
+    // The build puts the page beside the program, where a launcher-started Help finds it.
+    void helpShipsWithTheProgram()
+    {
+        const QString beside =
+            QDir(QStringLiteral(QT_TESTCASE_BUILDDIR "/../../bin")).filePath(QStringLiteral("help.htm"));
+        QFile page(beside);
+        QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(beside));
+        const QByteArray html = page.readAll();
+        for (const char *topic :
+             {"options.ini", "todolist.ini", "temp.bmp", "pendrel 9", "autostart/Marvane.desktop"})
+            QVERIFY2(html.contains(topic), topic);
+    }
+};
+
+MARVANE_TEST_MAIN(TestAbout)
+#include "tst_about.moc"

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs Marvane for the current user: the program, its help page and icon into a folder of the
+# user's own (where it can write its settings beside itself), and a menu entry.
+set -euo pipefail
+bin=${1:?usage: install.sh BUILD_BIN_DIR}
+prefix=${MARVANE_PREFIX:-$HOME/.local/opt/marvane}
+apps=${XDG_DATA_HOME:-$HOME/.local/share}/applications
+
+mkdir -p "$prefix" "$apps"
+install -m 755 "$bin/pendrel" "$prefix/pendrel"
+install -m 644 "$bin/help.htm" "$prefix/help.htm"
+"$bin/marvane-assets" icon "$prefix/marvane.png"
+
+# Desktop Entry quoting: the path in double quotes, with ", `, $ and \ escaped.
+exec_path=$(printf '%s' "$prefix/pendrel" | sed -e 's/[\\"`$]/\\&/g' -e 's/\\/\\\\/g' -e 's/%/%%/g')
+entry="$apps/marvane.desktop"
+cat >"$entry.tmp" <<DESKTOP
+[Desktop Entry]
+Type=Application
+Name=Marvane
+Comment=Paints this month's calendar and today's to-do items onto the desktop wallpaper
+Exec="$exec_path"
+Icon=$prefix/marvane.png
+Terminal=false
+Categories=Utility;Calendar;
+DESKTOP
+mv "$entry.tmp" "$entry"
+command -v update-desktop-database >/dev/null && update-desktop-database -q "$apps" 2>/dev/null || true
+
+echo "install: Marvane is in $prefix; menu entry $entry"

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Paints the README's picture with the program itself: a copy of pendrel in a scratch folder, a
+# few to-do items for today, one silent run on a private 1280 x 720 X server, then PNG.
+set -euo pipefail
+bin=${1:?usage: picture.sh BUILD_BIN_DIR OUT.png}
+out=${2:?usage: picture.sh BUILD_BIN_DIR OUT.png}
+
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+cp "$bin/pendrel" "$work/"
+cat >"$work/todolist.ini" <<INI
+[$(date +%Y-%-m-%-d)]
+TODO1=Pay the electricity bill
+TODO2=Dentist at 3 pm
+TODO3=Order calendar refills
+TODO5=Call Anna about Saturday
+INI
+
+exec 3< <(Xvfb -displayfd 1 -screen 0 1280x720x24 -nolisten tcp 2>/dev/null & echo "pid $!"; wait)
+read -r _ xvfb <&3
+read -r display <&3
+# Nothing of the user's: a scratch home, no session bus, no desktop but the bare X server.
+env -i PATH="$PATH" HOME="$work" XDG_CONFIG_HOME="$work/.config" DISPLAY=":$display" LC_ALL=C.UTF-8 \
+  "$work/pendrel" 9
+"$bin/marvane-assets" png "$work/temp.bmp" "$out"
+echo "picture: wrote $out"

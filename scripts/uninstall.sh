@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Removes what install.sh put in place and the log-on entry the program writes. The user's settings
+# and to-do items are kept unless PURGE=1: they are the user's data, not the program's.
+set -euo pipefail
+prefix=${MARVANE_PREFIX:-$HOME/.local/opt/marvane}
+apps=${XDG_DATA_HOME:-$HOME/.local/share}/applications
+autostart=${XDG_CONFIG_HOME:-$HOME/.config}/autostart/Marvane.desktop
+
+rm -f "$apps/marvane.desktop" "$autostart"
+command -v update-desktop-database >/dev/null && [ -d "$apps" ] && update-desktop-database -q "$apps" 2>/dev/null || true
+if [ -d "$prefix" ]; then
+  rm -f "$prefix/pendrel" "$prefix/help.htm" "$prefix/marvane.png" "$prefix/temp.bmp" \
+        "$prefix"/.temp-wallpaper-*.bmp "$prefix"/.temp.bmp.* "$prefix"/.*.lock
+  if [ "${PURGE:-0}" = 1 ]; then
+    rm -f "$prefix/options.ini" "$prefix/todolist.ini"
+  fi
+  if ! rmdir "$prefix" 2>/dev/null; then
+    echo "uninstall: kept your settings and to-do items in $prefix:"
+    ls -A "$prefix" | sed 's/^/  /'
+    echo "uninstall: delete that folder, or run 'make uninstall PURGE=1', to remove them too"
+  fi
+fi
+echo "uninstall: removed the program, its menu entry and its log-on entry"
+echo "uninstall: choose another wallpaper in your desktop's background settings"
