@@ -69,7 +69,8 @@ private Q_SLOTS:
         QTest::newRow("empty value") << QByteArray("[a]\nk=\n") << QByteArray("a") << QByteArray("k") << QByteArray("");
         QTest::newRow("leading zeros are another section")
             << QByteArray("[2020-05-17]\nTODO1=x\n") << QByteArray("2020-5-17") << QByteArray("TODO1") << missing;
-        QTest::newRow("binary junk") << QByteArray("\x00\xff[\x01]\n=\n[a\n]\nk=v", 22) << QByteArray("a")
+        static constexpr char junk[] = "\x00\xff[\x01]\n=\n[a\n]\nk=v";
+        QTest::newRow("binary junk") << QByteArray(junk, sizeof junk - 1) << QByteArray("a")
                                      << QByteArray("k") << missing;
     }
     void readRules()
