@@ -3,6 +3,7 @@
 #include "Module1.h"
 #include "Module2.h"
 #include "TestMain.h"
+#include "WidgetDriver.h"
 #include "TextBox.h"
 #include "frmOptions.h"
 
@@ -56,9 +57,7 @@ struct Rig
             return error.isEmpty() ? WriteResult{} : WriteResult::failure(AutostartEntry::path(), error);
         };
         auto dialog = std::make_unique<frmOptions>(options, file(), setAutoRun);
-        dialog->show();
-        QApplication::setActiveWindow(dialog.get());
-        [&] { QVERIFY(QTest::qWaitForWindowActive(dialog.get())); }();
+        [&] { QVERIFY(test::showActive(dialog.get())); }();
         return dialog;
     }
     Options stored() const
@@ -73,14 +72,6 @@ struct Rig
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
-
-void retype(TextBox *box, const QString &text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
 
 // Answers the next modal dialog of type T that opens under `parent`.
 template <typename T> void answerNext(QWidget *parent, std::function<void(T *)> answer)
@@ -131,12 +122,7 @@ private Q_SLOTS:
                                         d->txtX,        d->txtY,         d->cmdCanColor,  d->cmdApply,
                                         d->cmdToDoText, d->cmdToDoback,  d->cmdDefault,   d->chkToDO,
                                         d->chkAuto,     d->OKButton};
-        QList<QWidget *> seen{QApplication::focusWidget()};
-        for (int i = 1; i < expected.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            seen << QApplication::focusWidget();
-        }
-        QCOMPARE(seen, expected);
+        QCOMPARE(test::tabChain(expected.size()), expected);
     }
 
     void unknownCornerShowsTheDefaultOne_data()
@@ -235,7 +221,7 @@ private Q_SLOTS:
         QFETCH(int, offsetX);
         Rig rig;
         auto d = rig.open();
-        retype(d->txtX, typed);
+        test::retype(d->txtX, typed);
         QCOMPARE(d->txtX->text(), shown);
         d->cboPos->setCurrentIndex(0);
         QTest::mouseClick(d->OKButton, Qt::LeftButton);
@@ -298,7 +284,7 @@ private Q_SLOTS:
             QSignalSpy applied(d.get(), &frmOptions::applied);
             d->lblCalendarColor->setColor(0x000000FF);
             QTest::mouseClick(d->chkToDO, Qt::LeftButton);
-            retype(d->txtY, QStringLiteral("42"));
+            test::retype(d->txtY, QStringLiteral("42"));
             QTest::mouseClick(d->cmdApply, Qt::LeftButton);
             QCOMPARE(applied.count(), 1);
             QVERIFY(d->isVisible());

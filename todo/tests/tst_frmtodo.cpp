@@ -1,6 +1,7 @@
 #include "FixedClock.h"
 #include "Module2.h"
 #include "TestMain.h"
+#include "WidgetDriver.h"
 #include "TextBox.h"
 #include "ToDoStore.h"
 #include "frmToDo.h"
@@ -30,9 +31,7 @@ struct Rig
     std::unique_ptr<frmToDo> open()
     {
         auto dialog = std::make_unique<frmToDo>(store, clock);
-        dialog->show();
-        QApplication::setActiveWindow(dialog.get());
-        [&] { QVERIFY(QTest::qWaitForWindowActive(dialog.get())); }();
+        [&] { QVERIFY(test::showActive(dialog.get())); }();
         return dialog;
     }
     void write(const QByteArray &data) const
@@ -58,14 +57,6 @@ QStringList boxes(const frmToDo &d)
     for (const TextBox *box : d.txtToDo)
         texts << box->text();
     return texts;
-}
-
-void retype(TextBox *box, const QString &text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
 }
 
 } // namespace
@@ -105,12 +96,7 @@ private Q_SLOTS:
         for (TextBox *box : d->txtToDo)
             expected << box;
         expected << d->cmdSave << d->cmdClose;
-        QList<QWidget *> seen{QApplication::focusWidget()};
-        for (qsizetype i = 1; i < expected.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            seen << QApplication::focusWidget();
-        }
-        QCOMPARE(seen, expected);
+        QCOMPARE(test::tabChain(expected.size()), expected);
     }
 
     void yearFromTheClock_data()
@@ -137,8 +123,8 @@ private Q_SLOTS:
         Rig rig;
         rig.write(kFile);
         auto d = rig.open();
-        retype(d->txtToDo[0], QStringLiteral("not saved"));
-        retype(d->txtToDo[5], QStringLiteral("nor this"));
+        test::retype(d->txtToDo[0], QStringLiteral("not saved"));
+        test::retype(d->txtToDo[5], QStringLiteral("nor this"));
         d->cboMonth->setCurrentIndex(5);
         QCOMPARE(d->dateKey(), QStringLiteral("2020-6-17"));
         QStringList expected(12);
@@ -157,10 +143,10 @@ private Q_SLOTS:
         Rig rig;
         rig.write(kFile);
         auto d = rig.open();
-        retype(d->txtToDo[0], QStringLiteral("   buy milk  "));
-        retype(d->txtToDo[2], QStringLiteral("    "));
-        retype(d->txtToDo[3], QString());
-        retype(d->txtToDo[11], QStringLiteral("last"));
+        test::retype(d->txtToDo[0], QStringLiteral("   buy milk  "));
+        test::retype(d->txtToDo[2], QStringLiteral("    "));
+        test::retype(d->txtToDo[3], QString());
+        test::retype(d->txtToDo[11], QStringLiteral("last"));
         QTest::mouseClick(d->cmdSave, Qt::LeftButton);
         QCOMPARE(rig.stored(QStringLiteral("2020-5-17"), 1), QStringLiteral("buy milk"));
         QCOMPARE(rig.stored(QStringLiteral("2020-5-17"), 4), QString());
@@ -194,7 +180,7 @@ private Q_SLOTS:
         d->cboMonth->setCurrentIndex(1);
         d->cboDay->setCurrentIndex(30);
         QCOMPARE(d->dateKey(), QStringLiteral("2020-2-31"));
-        retype(d->txtToDo[1], QStringLiteral("a day that never comes"));
+        test::retype(d->txtToDo[1], QStringLiteral("a day that never comes"));
         d->cmdSave->click();
         QCOMPARE(rig.stored(QStringLiteral("2020-2-31"), 2), QStringLiteral("a day that never comes"));
         d->cboDay->setCurrentIndex(0);
@@ -234,7 +220,7 @@ private Q_SLOTS:
         QFETCH(int, kept);
         Rig rig;
         auto d = rig.open();
-        retype(d->txtToDo[0], QString(typed, u'x'));
+        test::retype(d->txtToDo[0], QString(typed, u'x'));
         QCOMPARE(d->txtToDo[0]->text().size(), kept);
         d->cmdSave->click();
         QCOMPARE(rig.stored(QStringLiteral("2020-5-17"), 1).size(), kept);
@@ -244,7 +230,7 @@ private Q_SLOTS:
     {
         Rig rig;
         auto d = rig.open();
-        retype(d->txtToDo[0], QString(45, u'a'));
+        test::retype(d->txtToDo[0], QString(45, u'a'));
         d->txtToDo[0]->insert(QString(10, u'b'));
         QCOMPARE(d->txtToDo[0]->text(), QString(45, u'a') + QString(5, u'b'));
     }
@@ -275,7 +261,7 @@ private Q_SLOTS:
         Rig rig;
         QVERIFY(QDir().mkpath(rig.store.file()));
         auto d = rig.open();
-        retype(d->txtToDo[0], QStringLiteral("keep me"));
+        test::retype(d->txtToDo[0], QStringLiteral("keep me"));
         QString shown;
         QTimer::singleShot(0, d.get(), [&] {
             auto *box = d->findChild<QMessageBox *>();
@@ -294,7 +280,7 @@ private Q_SLOTS:
     {
         Rig rig;
         auto d = rig.open();
-        retype(d->txtToDo[0], QStringLiteral("typed"));
+        test::retype(d->txtToDo[0], QStringLiteral("typed"));
         QTest::keyClick(d->txtToDo[0], Qt::Key_Escape);
         QTest::keyClick(d->txtToDo[0], Qt::Key_Return);
         QVERIFY(d->isVisible());

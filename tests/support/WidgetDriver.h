@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+namespace marvane::test {
+
+// Shows a window and makes it the active one, so that focus and typed keys reach it.
+inline bool showActive(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Replaces a box's text by typing, as a user would.
+inline void retype(QLineEdit *box, const QString &text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+// The focused widget and those that Tab reaches after it, `count` in all.
+inline QList<QWidget *> tabChain(qsizetype count)
+{
+    QList<QWidget *> seen{QApplication::focusWidget()};
+    while (seen.size() < count) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen << QApplication::focusWidget();
+    }
+    return seen;
+}
+
+} // namespace marvane::test
