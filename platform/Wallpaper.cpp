@@ -81,17 +81,19 @@ QString setXfce(const QString &path)
     QString listing;
     if (QString e = run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-l"_s}, &listing); !e.isEmpty())
         return e;
-    static const QRegularExpression property(u"^/backdrop/screen\\d+/monitor[^/]+/workspace\\d+/last-image$"_s);
+    static const QRegularExpression property(
+        u"^/backdrop/screen\\d+/monitor[^/]+/workspace\\d+/last-image$"_s);
     QStringList properties;
     for (const QString &line : listing.split(u'\n', Qt::SkipEmptyParts))
         if (property.match(line.trimmed()).hasMatch())
             properties << line.trimmed();
     if (properties.isEmpty())
         return run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-p"_s,
-                                       u"/backdrop/screen0/monitor0/workspace0/last-image"_s, u"-n"_s, u"-t"_s,
-                                       u"string"_s, u"-s"_s, path});
+                                       u"/backdrop/screen0/monitor0/workspace0/last-image"_s, u"-n"_s,
+                                       u"-t"_s, u"string"_s, u"-s"_s, path});
     for (const QString &p : properties)
-        if (QString e = run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-p"_s, p, u"-s"_s, path}); !e.isEmpty())
+        if (QString e = run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-p"_s, p, u"-s"_s, path});
+            !e.isEmpty())
             return e;
     return {};
 }
@@ -112,14 +114,13 @@ QString jsString(const QString &text)
 
 QString setPlasma(const QString &path)
 {
-    const QString script =
-        u"var all = desktops();"
-        "for (var i = 0; i < all.length; ++i) {"
-        "  var d = all[i];"
-        "  d.wallpaperPlugin = \"org.kde.image\";"
-        "  d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];"
-        "  d.writeConfig(\"Image\", %1);"
-        "}"_s.arg(jsString(Wallpaper::fileUri(path)));
+    const QString script = u"var all = desktops();"
+                           "for (var i = 0; i < all.length; ++i) {"
+                           "  var d = all[i];"
+                           "  d.wallpaperPlugin = \"org.kde.image\";"
+                           "  d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];"
+                           "  d.writeConfig(\"Image\", %1);"
+                           "}"_s.arg(jsString(Wallpaper::fileUri(path)));
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return u"no D-Bus session: %1"_s.arg(bus.lastError().message());
@@ -161,12 +162,20 @@ QString Wallpaper::fileUri(const QString &path)
     return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded(QUrl::FullyEncoded));
 }
 
-QString Wallpaper::install(const QString &bitmap, const QImage &image, const DesktopSession &session)
+QString Wallpaper::install(const QString &bitmap, const QImage &image, const DesktopSession &session,
+                           const std::function<QString()> &bitmapReady)
 {
     using Kind = DesktopSession::Kind;
+    // The root window takes the picture itself, so its upload can overlap the writing of the file.
+    if (session.kind == Kind::X11)
+        return setX11RootWallpaper(image, bitmapReady);
+    if (bitmapReady) {
+        if (QString error = bitmapReady(); !error.isEmpty())
+            return error;
+    }
     const auto needsFreshName = [](Kind k) {
-        return k == Kind::Gnome || k == Kind::Plasma || k == Kind::Xfce || k == Kind::Mate || k == Kind::Cinnamon ||
-               k == Kind::Lxqt || k == Kind::Lxde;
+        return k == Kind::Gnome || k == Kind::Plasma || k == Kind::Xfce || k == Kind::Mate ||
+               k == Kind::Cinnamon || k == Kind::Lxqt || k == Kind::Lxde;
     };
     QString path = bitmap;
     if (needsFreshName(session.kind)) {
@@ -180,7 +189,8 @@ QString Wallpaper::install(const QString &bitmap, const QImage &image, const Des
         return setGnomeLike(u"org.gnome.desktop.background"_s, {u"picture-uri"_s, u"picture-uri-dark"_s},
                             gvariantString(fileUri(path)));
     case Kind::Cinnamon:
-        return setGnomeLike(u"org.cinnamon.desktop.background"_s, {u"picture-uri"_s}, gvariantString(fileUri(path)));
+        return setGnomeLike(u"org.cinnamon.desktop.background"_s, {u"picture-uri"_s},
+                            gvariantString(fileUri(path)));
     case Kind::Mate:
         return setGnomeLike(u"org.mate.background"_s, {u"picture-filename"_s}, gvariantString(path));
     case Kind::Plasma:
@@ -194,7 +204,6 @@ QString Wallpaper::install(const QString &bitmap, const QImage &image, const Des
     case Kind::Sway:
         return run(u"swaymsg"_s, {u"output"_s, u"*"_s, u"bg"_s, swayQuoted(path), u"fill"_s});
     case Kind::X11:
-        return setX11RootWallpaper(image);
     case Kind::None:
         break;
     }

@@ -13,6 +13,7 @@
 #include <sys/shm.h>
 
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace marvane {
@@ -54,7 +55,8 @@ int shiftOf(unsigned long mask)
 
 // Sends the picture through a small shared-memory segment, a band of rows at a time, instead of
 // through the socket: much faster for a screen-sized picture, and the segment stays small.
-bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawable target, GC gc, const QImage &image)
+bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawable target, GC gc,
+                            const QImage &image)
 {
     int major = 0, minor = 0;
     Bool pixmaps = False;
@@ -72,8 +74,9 @@ bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawabl
         XDestroyImage(band);
         return false;
     }
-    info.shmid = shmget(IPC_PRIVATE, static_cast<std::size_t>(band->bytes_per_line) * static_cast<std::size_t>(rows),
-                        IPC_CREAT | 0600);
+    info.shmid =
+        shmget(IPC_PRIVATE, static_cast<std::size_t>(band->bytes_per_line) * static_cast<std::size_t>(rows),
+               IPC_CREAT | 0600);
     if (info.shmid < 0) {
         XDestroyImage(band);
         return false;
@@ -88,9 +91,10 @@ bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawabl
     ok = ok && g_errors == errorsBefore;
     for (int y = 0; ok && y < image.height(); y += rows) {
         const int n = std::min(rows, image.height() - y);
-        std::memcpy(band->data, image.constScanLine(y), static_cast<std::size_t>(n) * static_cast<std::size_t>(width) * 4);
-        XShmPutImage(display, target, gc, band, 0, 0, 0, y, static_cast<unsigned>(width), static_cast<unsigned>(n),
-                     False);
+        std::memcpy(band->data, image.constScanLine(y),
+                    static_cast<std::size_t>(n) * static_cast<std::size_t>(width) * 4);
+        XShmPutImage(display, target, gc, band, 0, 0, 0, y, static_cast<unsigned>(width),
+                     static_cast<unsigned>(n), False);
         // The band is reused: wait until the server has read it.
         XSync(display, False);
         ok = g_errors == errorsBefore;
@@ -104,90 +108,116 @@ bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawabl
     return ok;
 }
 
-} // namespace
-
-QString setX11RootWallpaper(const QImage &source)
+// Puts the picture into a new pixmap of the root's size and depth; 0 with `error` set if it cannot.
+Pixmap uploadPicture(Display *display, const QImage &source, QString *error)
 {
-    Display *display = XOpenDisplay(nullptr);
-    if (!display)
-        return QStringLiteral("cannot open the X display \"%1\"").arg(qEnvironmentVariable("DISPLAY"));
-    const auto previousHandler = XSetErrorHandler(countError);
-    g_errors = 0;
-
     const int screen = DefaultScreen(display);
     const Window root = RootWindow(display, screen);
     const int width = DisplayWidth(display, screen);
     const int height = DisplayHeight(display, screen);
     const int depth = DefaultDepth(display, screen);
     Visual *visual = DefaultVisual(display, screen);
-    QString error;
-
     if (visual->c_class != TrueColor || (depth != 24 && depth != 32 && depth != 16)) {
-        error = QStringLiteral("the X display's default visual (depth %1) is not supported").arg(depth);
+        *error = QStringLiteral("the X display's default visual (depth %1) is not supported").arg(depth);
+        return 0;
+    }
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    const unsigned long rm = visual->red_mask, gm = visual->green_mask, bm = visual->blue_mask;
+    const bool hostLsb = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
+    // The common case is the image's own layout: hand Xlib its memory instead of a copy.
+    const bool sameLayout = depth >= 24 && rm == 0xFF0000 && gm == 0xFF00 && bm == 0xFF &&
+                            image.width() == width && image.height() == height &&
+                            image.bytesPerLine() == width * 4;
+    XImage *ximage = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
+                                  static_cast<unsigned>(width), static_cast<unsigned>(height), 32,
+                                  sameLayout ? width * 4 : 0);
+    std::vector<char> pixels;
+    if (sameLayout && ximage->bits_per_pixel == 32) {
+        ximage->byte_order = hostLsb ? LSBFirst : MSBFirst;
+        ximage->data = const_cast<char *>(reinterpret_cast<const char *>(image.constBits()));
     } else {
-        const QImage image = source.convertToFormat(QImage::Format_RGB32);
-        const unsigned long rm = visual->red_mask, gm = visual->green_mask, bm = visual->blue_mask;
-        const bool hostLsb = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
-        // The common case is the image's own layout: hand Xlib its memory instead of a copy.
-        const bool sameLayout = depth >= 24 && rm == 0xFF0000 && gm == 0xFF00 && bm == 0xFF &&
-                                image.width() == width && image.height() == height &&
-                                image.bytesPerLine() == width * 4;
-        XImage *ximage = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
-                                      static_cast<unsigned>(width), static_cast<unsigned>(height), 32,
-                                      sameLayout ? width * 4 : 0);
-        std::vector<char> pixels;
-        if (sameLayout && ximage->bits_per_pixel == 32) {
-            ximage->byte_order = hostLsb ? LSBFirst : MSBFirst;
-            ximage->data = const_cast<char *>(reinterpret_cast<const char *>(image.constBits()));
-        } else {
-            pixels.resize(static_cast<std::size_t>(ximage->bytes_per_line) * static_cast<std::size_t>(height));
-            ximage->data = pixels.data();
-            const int rs = shiftOf(rm), gs = shiftOf(gm), bs = shiftOf(bm);
-            const auto scale = [](int v, unsigned long mask, int shift) {
-                const unsigned long max = mask >> shift;
-                return (static_cast<unsigned long>(v) * max / 255u) << shift;
-            };
-            for (int y = 0; y < height; ++y) {
-                const auto *line =
-                    y < image.height() ? reinterpret_cast<const QRgb *>(image.constScanLine(y)) : nullptr;
-                for (int x = 0; x < width; ++x) {
-                    const QRgb p = line && x < image.width() ? line[x] : 0;
-                    XPutPixel(ximage, x, y,
-                              scale(qRed(p), rm, rs) | scale(qGreen(p), gm, gs) | scale(qBlue(p), bm, bs));
-                }
+        pixels.resize(static_cast<std::size_t>(ximage->bytes_per_line) * static_cast<std::size_t>(height));
+        ximage->data = pixels.data();
+        const int rs = shiftOf(rm), gs = shiftOf(gm), bs = shiftOf(bm);
+        const auto scale = [](int v, unsigned long mask, int shift) {
+            const unsigned long max = mask >> shift;
+            return (static_cast<unsigned long>(v) * max / 255u) << shift;
+        };
+        for (int y = 0; y < height; ++y) {
+            const auto *line =
+                y < image.height() ? reinterpret_cast<const QRgb *>(image.constScanLine(y)) : nullptr;
+            for (int x = 0; x < width; ++x) {
+                const QRgb p = line && x < image.width() ? line[x] : 0;
+                XPutPixel(ximage, x, y,
+                          scale(qRed(p), rm, rs) | scale(qGreen(p), gm, gs) | scale(qBlue(p), bm, bs));
             }
         }
-        const Pixmap pixmap = XCreatePixmap(display, root, static_cast<unsigned>(width),
-                                            static_cast<unsigned>(height), static_cast<unsigned>(depth));
-        GC gc = XCreateGC(display, pixmap, 0, nullptr);
-        const bool shared = sameLayout && ximage->bits_per_pixel == 32 &&
-                            putThroughSharedMemory(display, visual, depth, pixmap, gc, image);
-        if (!shared) {
-            g_errors = 0;
-            XPutImage(display, pixmap, gc, ximage, 0, 0, 0, 0, static_cast<unsigned>(width),
-                      static_cast<unsigned>(height));
-        }
-        XFreeGC(display, gc);
-        ximage->data = nullptr;
-        XDestroyImage(ximage);
+    }
+    const Pixmap pixmap = XCreatePixmap(display, root, static_cast<unsigned>(width),
+                                        static_cast<unsigned>(height), static_cast<unsigned>(depth));
+    GC gc = XCreateGC(display, pixmap, 0, nullptr);
+    const bool shared = sameLayout && ximage->bits_per_pixel == 32 &&
+                        putThroughSharedMemory(display, visual, depth, pixmap, gc, image);
+    if (!shared) {
+        g_errors = 0;
+        XPutImage(display, pixmap, gc, ximage, 0, 0, 0, 0, static_cast<unsigned>(width),
+                  static_cast<unsigned>(height));
+    }
+    XFreeGC(display, gc);
+    ximage->data = nullptr;
+    XDestroyImage(ximage);
+    return pixmap;
+}
 
-        const Atom rootAtom = XInternAtom(display, "_XROOTPMAP_ID", False);
-        const Atom esetAtom = XInternAtom(display, "ESETROOT_PMAP_ID", False);
-        const Pixmap previous = rootPixmapProperty(display, root, rootAtom);
-        // A pixmap both atoms name was left by a setter like us; kill it so it is not leaked.
-        if (previous && previous == rootPixmapProperty(display, root, esetAtom))
-            XKillClient(display, previous);
-        XChangeProperty(display, root, rootAtom, XA_PIXMAP, 32, PropModeReplace,
-                        reinterpret_cast<const unsigned char *>(&pixmap), 1);
-        XChangeProperty(display, root, esetAtom, XA_PIXMAP, 32, PropModeReplace,
-                        reinterpret_cast<const unsigned char *>(&pixmap), 1);
-        XSetWindowBackgroundPixmap(display, root, pixmap);
-        XClearWindow(display, root);
-        XSetCloseDownMode(display, RetainPermanent);
+// Makes the pixmap the root's background, where desktop tools look for it, and keeps it after
+// this connection closes.
+void showPixmap(Display *display, Pixmap pixmap)
+{
+    const Window root = DefaultRootWindow(display);
+    const Atom rootAtom = XInternAtom(display, "_XROOTPMAP_ID", False);
+    const Atom esetAtom = XInternAtom(display, "ESETROOT_PMAP_ID", False);
+    const Pixmap previous = rootPixmapProperty(display, root, rootAtom);
+    // A pixmap both atoms name was left by a setter like us; kill it so it is not leaked.
+    if (previous && previous == rootPixmapProperty(display, root, esetAtom))
+        XKillClient(display, previous);
+    XChangeProperty(display, root, rootAtom, XA_PIXMAP, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char *>(&pixmap), 1);
+    XChangeProperty(display, root, esetAtom, XA_PIXMAP, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char *>(&pixmap), 1);
+    XSetWindowBackgroundPixmap(display, root, pixmap);
+    XClearWindow(display, root);
+    XSetCloseDownMode(display, RetainPermanent);
+}
+
+} // namespace
+
+QString setX11RootWallpaper(const QImage &image, const std::function<QString()> &beforeShowing)
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display) {
+        // The caller's step still finishes first, and its failure is the one to tell.
+        if (beforeShowing) {
+            if (QString e = beforeShowing(); !e.isEmpty())
+                return e;
+        }
+        return QStringLiteral("cannot open the X display \"%1\"").arg(qEnvironmentVariable("DISPLAY"));
+    }
+    const auto previousHandler = XSetErrorHandler(countError);
+    g_errors = 0;
+    QString error;
+    const Pixmap pixmap = uploadPicture(display, image, &error);
+    // Whatever became of the upload, the caller's step is waited for before anything is shown.
+    if (beforeShowing) {
+        if (const QString e = beforeShowing(); !e.isEmpty())
+            error = e;
+    }
+    if (pixmap && error.isEmpty()) {
+        showPixmap(display, pixmap);
         XSync(display, False);
         if (g_errors)
             error = QStringLiteral("the X server refused the wallpaper (%1 errors)").arg(g_errors);
     }
+    // Unless kept above, the new pixmap goes with the connection.
     XSetErrorHandler(previousHandler);
     XCloseDisplay(display);
     return error;

@@ -41,8 +41,9 @@ QImage rootImage(Display *display)
     for (int y = 0; y < 768; ++y)
         for (int xx = 0; xx < 1024; ++xx) {
             const unsigned long p = XGetPixel(x, xx, y);
-            out.setPixel(xx, y, qRgb(static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
-                                     static_cast<int>(p & 0xFF)));
+            out.setPixel(xx, y,
+                         qRgb(static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
+                              static_cast<int>(p & 0xFF)));
         }
     XDestroyImage(x);
     return out;
@@ -56,8 +57,9 @@ Pixmap rootPixmap(Display *display)
     unsigned long items = 0, after = 0;
     unsigned char *data = nullptr;
     Pixmap pixmap = 0;
-    if (XGetWindowProperty(display, DefaultRootWindow(display), atom, 0, 1, False, XA_PIXMAP, &type, &format, &items,
-                           &after, &data) == Success && data && items == 1)
+    if (XGetWindowProperty(display, DefaultRootWindow(display), atom, 0, 1, False, XA_PIXMAP, &type, &format,
+                           &items, &after, &data) == Success &&
+        data && items == 1)
         std::memcpy(&pixmap, data, sizeof pixmap);
     if (data)
         XFree(data);
@@ -102,6 +104,38 @@ private Q_SLOTS:
         QCOMPARE(rootImage(display), second);
         QVERIFY(rootPixmap(display) != firstPixmap);
         QVERIFY(!pixmapAlive(display, firstPixmap));
+        XCloseDisplay(display);
+    }
+
+    // The bitmap is written while the picture goes up; if writing fails the screen keeps the old one.
+    void failureBeforeShowingLeavesTheRootAlone()
+    {
+        Display *display = XOpenDisplay(nullptr);
+        QVERIFY(display);
+        const QImage shown = pattern(5);
+        QCOMPARE(setX11RootWallpaper(shown), QString());
+        const Pixmap shownPixmap = rootPixmap(display);
+
+        int calls = 0;
+        const QString error = setX11RootWallpaper(pattern(6), [&calls] {
+            ++calls;
+            return QStringLiteral("cannot write temp.bmp: disk full");
+        });
+        QCOMPARE(error, QStringLiteral("cannot write temp.bmp: disk full"));
+        QCOMPARE(calls, 1);
+        QCOMPARE(rootImage(display), shown);
+        QCOMPARE(rootPixmap(display), shownPixmap);
+        QVERIFY(pixmapAlive(display, shownPixmap));
+
+        int okCalls = 0;
+        QCOMPARE(setX11RootWallpaper(pattern(7),
+                                     [&okCalls] {
+                                         ++okCalls;
+                                         return QString();
+                                     }),
+                 QString());
+        QCOMPARE(okCalls, 1);
+        QCOMPARE(rootImage(display), pattern(7));
         XCloseDisplay(display);
     }
 
