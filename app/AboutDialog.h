@@ -1,9 +1,7 @@
 #pragma once
 
-#include "FormDialog.h"
-#include "Shell.h"
-
-#include <array>
+#include "platform/Shell.h"
+#include "widgets/FormDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -12,7 +10,7 @@ namespace marvane {
 
 // The About box: name, version, what the program does, and where to find its maker. Only the web
 // address reacts to a click.
-class frmAbout : public FormDialog
+class AboutDialog : public FormDialog
 {
     Q_OBJECT
 
@@ -20,25 +18,25 @@ public:
     static const QString &webSite();
     static const QString &supportAddress();
 
-    explicit frmAbout(UrlOpener open, QWidget *parent = nullptr);
-
-    QPushButton *OKButton = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    std::array<QLabel *, 2> Label3{};
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Image1 = nullptr;
+    explicit AboutDialog(UrlOpener open, QWidget *parent = nullptr);
 
 public Q_SLOTS:
-    void OKButton_Click();
-    void Label5_Click();
+    void openWebSite();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     UrlOpener m_open;
+
+    QPushButton *m_okButton = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QLabel *m_descriptionLabel = nullptr;
+    QLabel *m_webSiteCaption = nullptr;
+    QLabel *m_supportCaption = nullptr;
+    QLabel *m_supportAddressLabel = nullptr;
+    QLabel *m_webSiteLink = nullptr;
+    QLabel *m_iconLabel = nullptr;
 };
 
 } // namespace marvane

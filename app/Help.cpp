@@ -1,10 +1,10 @@
-#include "Help.h"
+#include "app/Help.h"
 
-#include "AppPaths.h"
+#include "platform/AppPaths.h"
+#include "platform/StandardError.h"
 
 #include <QFileInfo>
 
-#include <cstdio>
 
 namespace marvane::Help {
 
@@ -24,12 +24,11 @@ void open(const QString &currentDirectory, const QString &applicationDirectory, 
 {
     const QString path = page(currentDirectory, applicationDirectory);
     if (path.isEmpty()) {
-        std::fprintf(stderr, "pendrel: help.htm is neither in %s nor in %s\n", qPrintable(currentDirectory),
-                     qPrintable(applicationDirectory));
+        printError(QStringLiteral("help.htm is neither in %1 nor in %2").arg(currentDirectory, applicationDirectory));
         return;
     }
     if (!opener(QUrl::fromLocalFile(path)))
-        std::fprintf(stderr, "pendrel: no program could open %s\n", qPrintable(path));
+        printError(QStringLiteral("no program could open %1").arg(path));
 }
 
 } // namespace marvane::Help

@@ -1,11 +1,11 @@
-#include "Form1.h"
+#include "app/MainWindow.h"
 
-#include "CanvasRefresh.h"
-#include "CanvasView.h"
-#include "Controls.h"
-#include "Fonts.h"
-#include "Module1.h"
-#include "Twips.h"
+#include "calendar/WallpaperPainter.h"
+#include "platform/Fonts.h"
+#include "platform/StandardError.h"
+#include "settings/OptionsFile.h"
+#include "widgets/CanvasView.h"
+#include "widgets/FormControls.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -39,67 +39,65 @@ QComboBox *chooser(QWidget *parent, const QString &name, QRect geometry)
 
 } // namespace
 
-Form1::Form1(Form1Services services, QWidget *parent)
+MainWindow::MainWindow(MainWindowServices services, QWidget *parent)
     : QWidget(parent), m_services(std::move(services)),
       m_store(ToDoStore::fileIn(m_services.applicationDirectory), m_services.clock)
 {
     buildControls();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::buildControls()
+void MainWindow::buildControls()
 {
-    setObjectName(u"Form1"_s);
+    setObjectName(u"mainWindow"_s);
     setWindowTitle(u"Marvane"_s);
-    setFixedSize(twips(10965), twips(7935));
+    setFixedSize(731, 529);
     setFont(Fonts::formFont());
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(192, 255, 192));
     setPalette(p);
     setAutoFillBackground(true);
 
-    Picture1 = new QScrollArea(this);
-    Picture1->setObjectName(u"Picture1"_s);
-    Picture1->setGeometry(twipsRect(0, 600, 10455, 6855));
-    m_view = new CanvasView(m_canvas);
-    Picture1->setWidget(m_view);
+    m_pictureArea = new QScrollArea(this);
+    m_pictureArea->setObjectName(u"pictureArea"_s);
+    m_pictureArea->setGeometry(0, 40, 697, 457);
+    m_canvasView = new CanvasView(m_canvas);
+    m_canvasView->setObjectName(u"canvasView"_s);
+    m_pictureArea->setWidget(m_canvasView);
 
-    cmdRefresh = button(this, u"cmdRefresh"_s, u"&Refresh"_s, twipsRect(120, 120, 1215, 375));
-    cmdDeskTop = button(this, u"cmdDeskTop"_s, u"Set &Desktop"_s, twipsRect(1440, 120, 1215, 375));
-    Label1 = label(this, u"Label1"_s, u"Year:"_s, QPoint(twips(2760), twips(180)));
-    cboYear = chooser(this, u"cboYear"_s, twipsRect(3240, 150, 855, 315));
-    ddd = label(this, u"ddd"_s, u"Month:"_s, QPoint(twips(4200), twips(180)));
-    cboMonth = chooser(this, u"cboMonth"_s, twipsRect(4800, 150, 855, 315));
-    cmdOptions = button(this, u"cmdOptions"_s, u"&Options..."_s, twipsRect(5760, 120, 1215, 375));
-    cmdSetToDO = button(this, u"cmdSetToDO"_s, u"&To Do List..."_s, twipsRect(7080, 120, 1215, 375));
-    cmdAbout = button(this, u"cmdAbout"_s, u"&About..."_s, twipsRect(8400, 120, 1215, 375));
-    cmdHelp = button(this, u"cmdHelp"_s, u"&Help"_s, twipsRect(9720, 120, 1215, 375));
+    m_refreshButton = button(this, u"refreshButton"_s, u"&Refresh"_s, {8, 8, 81, 25});
+    m_setDesktopButton = button(this, u"setDesktopButton"_s, u"Set &Desktop"_s, {96, 8, 81, 25});
+    m_yearLabel = label(this, u"yearLabel"_s, u"Year:"_s, {184, 12});
+    m_yearCombo = chooser(this, u"yearCombo"_s, {216, 10, 57, 21});
+    m_monthLabel = label(this, u"monthLabel"_s, u"Month:"_s, {280, 12});
+    m_monthCombo = chooser(this, u"monthCombo"_s, {320, 10, 57, 21});
+    m_optionsButton = button(this, u"optionsButton"_s, u"&Options..."_s, {384, 8, 81, 25});
+    m_toDoListButton = button(this, u"toDoListButton"_s, u"&To Do List..."_s, {472, 8, 81, 25});
+    m_aboutButton = button(this, u"aboutButton"_s, u"&About..."_s, {560, 8, 81, 25});
+    m_helpButton = button(this, u"helpButton"_s, u"&Help"_s, {648, 8, 81, 25});
 
-    QWidget *order[] = {Picture1,   cmdRefresh, cmdDeskTop, cboYear, cboMonth,
-                        cmdOptions, cmdSetToDO, cmdAbout,   cmdHelp};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    controls::setTabOrder({m_pictureArea, m_refreshButton, m_setDesktopButton, m_yearCombo, m_monthCombo,
+                           m_optionsButton, m_toDoListButton, m_aboutButton, m_helpButton});
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(u"Timer1"_s);
-    Timer1->setInterval(100);
+    m_silentRunTimer = new QTimer(this);
+    m_silentRunTimer->setObjectName(u"silentRunTimer"_s);
     // Coarse timers may fire 5% late; the silent run's 700 ms are meant as said.
-    Timer1->setTimerType(Qt::PreciseTimer);
+    m_silentRunTimer->setTimerType(Qt::PreciseTimer);
 
-    connect(cmdRefresh, &QPushButton::clicked, this, &Form1::cmdRefresh_Click);
-    connect(cmdDeskTop, &QPushButton::clicked, this, &Form1::cmdDeskTop_Click);
-    connect(cmdOptions, &QPushButton::clicked, this, &Form1::cmdOptions_Click);
-    connect(cmdSetToDO, &QPushButton::clicked, this, &Form1::cmdSetToDO_Click);
-    connect(cmdAbout, &QPushButton::clicked, this, &Form1::cmdAbout_Click);
-    connect(cmdHelp, &QPushButton::clicked, this, &Form1::cmdHelp_Click);
+    connect(m_refreshButton, &QPushButton::clicked, this, &MainWindow::refresh);
+    connect(m_setDesktopButton, &QPushButton::clicked, this, &MainWindow::setDesktop);
+    connect(m_optionsButton, &QPushButton::clicked, this, &MainWindow::showOptions);
+    connect(m_toDoListButton, &QPushButton::clicked, this, &MainWindow::showToDoList);
+    connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(m_helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
     // Fires for selections made by the program too: start-up relies on it.
-    connect(cboYear, &QComboBox::currentIndexChanged, this, &Form1::cboYear_Click);
-    connect(cboMonth, &QComboBox::currentIndexChanged, this, &Form1::cboMonth_Click);
-    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(m_yearCombo, &QComboBox::currentIndexChanged, this, &MainWindow::refresh);
+    connect(m_monthCombo, &QComboBox::currentIndexChanged, this, &MainWindow::refresh);
+    connect(m_silentRunTimer, &QTimer::timeout, this, &MainWindow::advanceSilentRun);
 }
 
-std::int16_t Form1::parseStartArgument(const QString &commandLine)
+std::int16_t MainWindow::parseStartArgument(const QString &commandLine)
 {
     const QString text = commandLine.trimmed();
     if (text.isEmpty())
@@ -112,37 +110,37 @@ std::int16_t Form1::parseStartArgument(const QString &commandLine)
     return static_cast<std::int16_t>(value);
 }
 
-void Form1::Form_Load()
+void MainWindow::start()
 {
     guarded([this] {
-        controls::fillNumbers(cboYear, controls::kFirstYear, controls::kLastYear);
-        controls::fillNumbers(cboMonth, 1, 12);
+        controls::fillNumbers(m_yearCombo, controls::kFirstYear, controls::kLastYear);
+        controls::fillNumbers(m_monthCombo, 1, 12);
         const QDate today = m_services.clock.today();
-        cboYear->setCurrentIndex(controls::yearIndex(today.year()));
+        m_yearCombo->setCurrentIndex(controls::yearIndex(today.year()));
 
         m_startArgument = parseStartArgument(m_services.commandLine);
-        QStringList problems;
-        Module1::LoadOptions(m_options, Module1::optionsFile(m_services.applicationDirectory), &problems);
+        OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
         if (!isSilent()) {
-            if (const WriteResult r = m_services.setAutoRun(m_options.AutoRun); !r)
-                std::fprintf(stderr, "pendrel: %s\n", qPrintable(r.message()));
+            if (const WriteError e = m_services.updateAutostart(m_options.startAtLogon))
+                printError(e.message());
         }
-        cboMonth->setCurrentIndex(today.month() - 1);
-        Timer1->setInterval(200);
-        if (isSilent())
-            Timer1->start();
+        m_monthCombo->setCurrentIndex(today.month() - 1);
+        if (isSilent()) {
+            m_silentStep = SilentStep::Settling;
+            m_silentRunTimer->start(200);
+        }
     });
-    if (!Timer1->isActive()) {
+    if (m_silentStep == SilentStep::Idle) {
         if (const QScreen *screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
         show();
     }
 }
 
-void Form1::guarded(const std::function<void()> &procedure)
+void MainWindow::guarded(const std::function<void()> &action)
 {
     try {
-        procedure();
+        action();
     } catch (const std::exception &e) {
         fail(QString::fromLocal8Bit(e.what()));
     } catch (...) {
@@ -150,71 +148,61 @@ void Form1::guarded(const std::function<void()> &procedure)
     }
 }
 
-void Form1::fail(const QString &message)
+void MainWindow::fail(const QString &message)
 {
     if (isSilent())
         m_exitCode = 1;
     m_services.report(this, isSilent(), message);
 }
 
-void Form1::cboYear_Click()
-{
-    cmdRefresh_Click();
-}
-
-void Form1::cboMonth_Click()
-{
-    cmdRefresh_Click();
-}
-
-void Form1::cmdRefresh_Click()
+void MainWindow::refresh()
 {
     guarded([this] {
         const QDate today = m_services.clock.today();
-        const QString yearText = cboYear->currentText();
-        const QString monthText = cboMonth->currentText();
+        const QString yearText = m_yearCombo->currentText();
+        const QString monthText = m_monthCombo->currentText();
         const int year = yearText.isEmpty() ? today.year() : yearText.toInt();
         const int month = monthText.isEmpty() ? today.month() : monthText.toInt();
         try {
-            RefreshCanvas(m_canvas, m_options,
-                          RenderContext{m_services.clock, m_services.screen, m_services.names}, m_store,
-                          static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
+            WallpaperPainter::paint(m_canvas, m_options,
+                                    RenderContext{m_services.clock, m_services.screen, m_services.names}, m_store,
+                                    static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
         } catch (...) {
-            m_view->canvasChanged();
+            m_canvasView->canvasChanged();
             throw;
         }
-        m_view->canvasChanged();
+        m_canvasView->canvasChanged();
         Q_EMIT refreshed(year, month, m_options);
     });
 }
 
-void Form1::cmdDeskTop_Click()
+void MainWindow::setDesktop()
 {
     guarded([this] {
-        if (const WriteResult r = m_services.installWallpaper(m_canvas.image()); !r)
-            fail(r.message());
+        if (const WriteError e = m_services.installWallpaper(m_canvas.image()))
+            fail(e.message());
     });
 }
 
-void Form1::cmdOptions_Click()
+void MainWindow::showOptions()
 {
     guarded([this] {
         if (m_services.openOptions)
-            m_services.openOptions(this, m_options, [this] { cmdRefresh_Click(); });
+            m_services.openOptions(this, m_options, [this] { refresh(); });
     });
-    cmdRefresh_Click();
+    refresh();
 }
 
-void Form1::cmdSetToDO_Click()
+void MainWindow::showToDoList()
 {
     guarded([this] {
         if (m_services.openToDo)
             m_services.openToDo(this);
     });
-    cmdRefresh_Click();
+    refresh();
 }
 
-void Form1::cmdAbout_Click()
+void MainWindow::showAbout()
 {
     guarded([this] {
         if (m_services.openAbout)
@@ -222,7 +210,7 @@ void Form1::cmdAbout_Click()
     });
 }
 
-void Form1::cmdHelp_Click()
+void MainWindow::showHelp()
 {
     guarded([this] {
         if (m_services.openHelp)
@@ -230,19 +218,24 @@ void Form1::cmdHelp_Click()
     });
 }
 
-void Form1::Timer1_Timer()
+void MainWindow::advanceSilentRun()
 {
-    if (Timer1->interval() == 200) {
-        Timer1->setInterval(500);
+    switch (m_silentStep) {
+    case SilentStep::Settling:
+        m_silentStep = SilentStep::Waiting;
+        m_silentRunTimer->setInterval(500);
+        return;
+    case SilentStep::Waiting:
+        m_silentStep = SilentStep::Idle;
+        m_silentRunTimer->stop();
+        refresh();
+        setDesktop();
+        close();
+        m_services.exit(m_exitCode);
+        return;
+    case SilentStep::Idle:
         return;
     }
-    if (Timer1->interval() != 500)
-        return;
-    Timer1->stop();
-    cmdRefresh_Click();
-    cmdDeskTop_Click();
-    close();
-    m_services.exit(m_exitCode);
 }
 
 } // namespace marvane

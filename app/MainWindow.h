@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Canvas.h"
-#include "Form1Services.h"
-#include "Options.h"
-#include "ToDoStore.h"
+#include "app/MainWindowServices.h"
+#include "calendar/Canvas.h"
+#include "settings/Options.h"
+#include "todo/ToDoStore.h"
 
 #include <QWidget>
 
@@ -22,17 +22,17 @@ class CanvasView;
 
 // The main window: the picture, the month and year choosers, the command buttons and, with the
 // argument 9, the silent run that refreshes, sets the wallpaper and exits.
-class Form1 : public QWidget
+class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form1(Form1Services services, QWidget *parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(MainWindowServices services, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
-    // Start-up: fills the choosers, loads the settings, selects this month; shows the window
-    // unless the argument is 9.
-    void Form_Load();
+    // Fills the choosers, loads the settings, selects this month; shows the window unless the
+    // argument is 9, which starts the silent run instead.
+    void start();
 
     // The start argument: 0 for an empty command line; a text that is not a 16-bit number is 0.
     static std::int16_t parseStartArgument(const QString &commandLine);
@@ -41,47 +41,49 @@ public:
     Canvas &canvas() { return m_canvas; }
     bool isSilent() const { return m_startArgument == 9; }
 
-    QComboBox *cboYear = nullptr;
-    QComboBox *cboMonth = nullptr;
-    QPushButton *cmdRefresh = nullptr;
-    QPushButton *cmdDeskTop = nullptr;
-    QPushButton *cmdOptions = nullptr;
-    QPushButton *cmdSetToDO = nullptr;
-    QPushButton *cmdAbout = nullptr;
-    QPushButton *cmdHelp = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *ddd = nullptr;
-    QScrollArea *Picture1 = nullptr;
-    QTimer *Timer1 = nullptr;
-
 public Q_SLOTS:
-    void cmdRefresh_Click();
-    void cmdDeskTop_Click();
-    void cmdOptions_Click();
-    void cmdSetToDO_Click();
-    void cmdAbout_Click();
-    void cmdHelp_Click();
-    void cboYear_Click();
-    void cboMonth_Click();
-    void Timer1_Timer();
+    void refresh();
+    void setDesktop();
+    void showOptions();
+    void showToDoList();
+    void showAbout();
+    void showHelp();
 
 Q_SIGNALS:
     // After each refresh, with the month shown and the record it was painted from.
     void refreshed(int year, int month, const marvane::Options &options);
 
 private:
+    // The silent run waits twice before it paints, so that a log-on desktop has settled.
+    enum class SilentStep { Idle, Settling, Waiting };
+
     void buildControls();
-    // Runs an event procedure; a failure that escapes it is reported, not fatal.
-    void guarded(const std::function<void()> &procedure);
+    void advanceSilentRun();
+    // Runs an action; a failure that escapes it is reported, not fatal.
+    void guarded(const std::function<void()> &action);
     void fail(const QString &message);
 
-    Form1Services m_services;
+    MainWindowServices m_services;
     Options m_options;
     Canvas m_canvas;
     ToDoStore m_store;
-    CanvasView *m_view = nullptr;
     std::int16_t m_startArgument = 0;
     int m_exitCode = 0;
+    SilentStep m_silentStep = SilentStep::Idle;
+
+    QPushButton *m_refreshButton = nullptr;
+    QPushButton *m_setDesktopButton = nullptr;
+    QLabel *m_yearLabel = nullptr;
+    QComboBox *m_yearCombo = nullptr;
+    QLabel *m_monthLabel = nullptr;
+    QComboBox *m_monthCombo = nullptr;
+    QPushButton *m_optionsButton = nullptr;
+    QPushButton *m_toDoListButton = nullptr;
+    QPushButton *m_aboutButton = nullptr;
+    QPushButton *m_helpButton = nullptr;
+    QScrollArea *m_pictureArea = nullptr;
+    CanvasView *m_canvasView = nullptr;
+    QTimer *m_silentRunTimer = nullptr;
 };
 
 } // namespace marvane

@@ -1,56 +1,67 @@
-#include "Form1Services.h"
+#include "app/MainWindowServices.h"
 
-#include "AppPaths.h"
-#include "DesktopSession.h"
-#include "Help.h"
-#include "Module3.h"
-#include "Module1.h"
-#include "WallpaperInstaller.h"
-#include "frmAbout.h"
-#include "frmOptions.h"
-#include "frmToDo.h"
+#include "app/AboutDialog.h"
+#include "app/Help.h"
+#include "app/OptionsDialog.h"
+#include "app/ToDoDialog.h"
+#include "desktop/AutostartEntry.h"
+#include "desktop/DesktopSession.h"
+#include "desktop/WallpaperInstaller.h"
+#include "platform/AppPaths.h"
+#include "platform/Shell.h"
+#include "platform/StandardError.h"
+#include "settings/OptionsFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 
-#include <cstdio>
-
 namespace marvane {
 
-Form1Services Form1Services::forProgram(const Clock &clock, const Screen &screen, const LocaleNames &names,
-                                        const QString &commandLine)
+MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Screen &screen,
+                                                  const LocaleNames &names, const QString &commandLine)
 {
     const QString dir = AppPaths::applicationDirectory();
     const QString exe = AppPaths::executablePath();
-    Form1Services s{clock, screen, names, dir, exe, commandLine, {}, {}, {}, {}, {}, {}, {}, {}};
-    s.setAutoRun = [exe](bool on) { return Module3::SetAutoRun(on, exe); };
-    s.installWallpaper = [dir](const QImage &picture) {
-        return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment());
+    const auto updateAutostart = [exe](bool on) { return AutostartEntry::update(on, exe); };
+    return MainWindowServices{
+        .clock = clock,
+        .screen = screen,
+        .names = names,
+        .applicationDirectory = dir,
+        .executable = exe,
+        .commandLine = commandLine,
+        .updateAutostart = updateAutostart,
+        .installWallpaper =
+            [dir](const QImage &picture) {
+                return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment());
+            },
+        .openOptions =
+            [dir, updateAutostart](QWidget *owner, Options &options, const std::function<void()> &repaint) {
+                OptionsDialog dialog(options, OptionsFile::path(dir), updateAutostart, owner);
+                QObject::connect(&dialog, &OptionsDialog::applied, &dialog, repaint);
+                dialog.exec();
+            },
+        .openToDo =
+            [dir, &clock](QWidget *owner) {
+                const ToDoStore store(ToDoStore::fileIn(dir), clock);
+                ToDoDialog dialog(store, clock, owner);
+                dialog.exec();
+            },
+        .openAbout =
+            [](QWidget *owner) {
+                AboutDialog box(Shell::open, owner);
+                box.exec();
+            },
+        .openHelp = [dir] { Help::open(QDir::currentPath(), dir, Shell::open); },
+        .report =
+            [](QWidget *owner, bool silent, const QString &message) {
+                printError(message);
+                if (!silent)
+                    QMessageBox::warning(owner, QStringLiteral("Marvane"), message);
+            },
+        .exit = [](int code) { QCoreApplication::exit(code); },
     };
-    s.openOptions = [dir, setAutoRun = s.setAutoRun](QWidget *owner, Options &options,
-                                                     const std::function<void()> &repaint) {
-        frmOptions dialog(options, Module1::optionsFile(dir), setAutoRun, owner);
-        QObject::connect(&dialog, &frmOptions::applied, &dialog, repaint);
-        dialog.exec();
-    };
-    s.openToDo = [dir, &clock](QWidget *owner) {
-        const ToDoStore store(ToDoStore::fileIn(dir), clock);
-        frmToDo dialog(store, clock, owner);
-        dialog.exec();
-    };
-    s.openAbout = [](QWidget *owner) {
-        frmAbout box(Shell::open, owner);
-        box.exec();
-    };
-    s.openHelp = [dir] { Help::open(QDir::currentPath(), dir, Shell::open); };
-    s.report = [](QWidget *owner, bool silent, const QString &message) {
-        std::fprintf(stderr, "pendrel: %s\n", qPrintable(message));
-        if (!silent)
-            QMessageBox::warning(owner, QStringLiteral("Marvane"), message);
-    };
-    s.exit = [](int code) { QCoreApplication::exit(code); };
-    return s;
 }
 
 } // namespace marvane

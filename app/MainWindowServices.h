@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Clock.h"
-#include "LocaleNames.h"
-#include "Options.h"
-#include "Screen.h"
-#include "WriteResult.h"
+#include "platform/Clock.h"
+#include "platform/LocaleNames.h"
+#include "settings/Options.h"
+#include "platform/Screen.h"
+#include "platform/WriteError.h"
 
 #include <QImage>
 #include <QString>
@@ -15,7 +15,7 @@
 namespace marvane {
 
 // What the main window needs from outside, so that tests can stand in for any of it.
-struct Form1Services
+struct MainWindowServices
 {
     const Clock &clock;
     const Screen &screen;
@@ -24,8 +24,8 @@ struct Form1Services
     QString executable;
     QString commandLine; // the text after the program's name
 
-    std::function<WriteResult(bool autoRun)> setAutoRun;
-    std::function<WriteResult(const QImage &picture)> installWallpaper;
+    std::function<WriteError(bool startAtLogon)> updateAutostart;
+    std::function<WriteError(const QImage &picture)> installWallpaper;
     // Modal dialogs; each returns when its dialog has closed. The options dialog may ask for the
     // canvas to be repainted while it is open.
     std::function<void(QWidget *owner, Options &options, const std::function<void()> &repaint)> openOptions;
@@ -37,8 +37,8 @@ struct Form1Services
     std::function<void(int exitCode)> exit;
 
     // The real ones for the running program.
-    static Form1Services forProgram(const Clock &clock, const Screen &screen, const LocaleNames &names,
-                                    const QString &commandLine);
+    static MainWindowServices forProgram(const Clock &clock, const Screen &screen, const LocaleNames &names,
+                                         const QString &commandLine);
 };
 
 } // namespace marvane

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "Options.h"
-#include "WriteResult.h"
-
-#include "FormDialog.h"
+#include "platform/WriteError.h"
+#include "settings/Options.h"
+#include "widgets/FormDialog.h"
 
 #include <functional>
 
@@ -19,51 +18,22 @@ class TextBox;
 
 // The modal settings dialog. Its controls hold the values being edited; the record changes only
 // on Apply or OK, and only OK stores it and brings the log-on entry into line.
-class frmOptions : public FormDialog
+class OptionsDialog : public FormDialog
 {
     Q_OBJECT
 
 public:
-    using SetAutoRun = std::function<WriteResult(bool autoRun)>;
+    using UpdateAutostart = std::function<WriteError(bool startAtLogon)>;
 
-    frmOptions(Options &options, QString optionsFile, SetAutoRun setAutoRun, QWidget *parent = nullptr);
+    OptionsDialog(Options &options, QString optionsFile, UpdateAutostart updateAutostart, QWidget *parent = nullptr);
 
-    static const QStringList &positionNames();
-
-    QLabel *Label1 = nullptr;
-    ColorSwatch *lblDesktop = nullptr;
-    QPushButton *cmdBackColor = nullptr;
-    QPushButton *OKButton = nullptr;
-    QLabel *Label6 = nullptr;
-    ColorSwatch *lblCalendarColor = nullptr;
-    QPushButton *cmdCanColor = nullptr;
-    QPushButton *CancelButton = nullptr;
-    QLabel *Label2 = nullptr;
-    QComboBox *cboPos = nullptr;
-    QPushButton *cmdApply = nullptr;
-    QLabel *Label3 = nullptr;
-    TextBox *txtX = nullptr;
-    QPushButton *cmdDefault = nullptr;
-    QLabel *Label4 = nullptr;
-    TextBox *txtY = nullptr;
-    QCheckBox *chkToDO = nullptr;
-    QLabel *Label8 = nullptr;
-    ColorSwatch *lblToDoBack = nullptr;
-    QPushButton *cmdToDoback = nullptr;
-    QLabel *Label5 = nullptr;
-    ColorSwatch *lblToDoText = nullptr;
-    QPushButton *cmdToDoText = nullptr;
-    QCheckBox *chkAuto = nullptr;
+    // The corner chooser's entries, in the order of the stored numbers.
+    static const QStringList &cornerNames();
 
 public Q_SLOTS:
-    void cmdBackColor_Click();
-    void cmdCanColor_Click();
-    void cmdToDoback_Click();
-    void cmdToDoText_Click();
-    void cmdDefault_Click();
-    void cmdApply_Click();
-    void OKButton_Click();
-    void CancelButton_Click();
+    void restoreDefaults();
+    void apply();
+    void storeAndClose();
 
 Q_SIGNALS:
     // Apply took the controls into the record; the main window repaints the canvas from it.
@@ -71,14 +41,38 @@ Q_SIGNALS:
 
 private:
     void buildControls();
-    void Form_Load();
-    void PickColor(ColorSwatch &swatch);
+    void pickColor(ColorSwatch *swatch);
     void takeControls();
     void showControls(const Options &values);
 
     Options &m_options;
     QString m_file;
-    SetAutoRun m_setAutoRun;
+    UpdateAutostart m_updateAutostart;
+
+    QLabel *m_desktopColorLabel = nullptr;
+    ColorSwatch *m_desktopSwatch = nullptr;
+    QPushButton *m_desktopColorButton = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QLabel *m_calendarColorLabel = nullptr;
+    ColorSwatch *m_calendarSwatch = nullptr;
+    QPushButton *m_calendarColorButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QLabel *m_cornerLabel = nullptr;
+    QComboBox *m_cornerCombo = nullptr;
+    QPushButton *m_applyButton = nullptr;
+    QLabel *m_offsetXLabel = nullptr;
+    TextBox *m_offsetXEdit = nullptr;
+    QPushButton *m_defaultsButton = nullptr;
+    QLabel *m_offsetYLabel = nullptr;
+    TextBox *m_offsetYEdit = nullptr;
+    QCheckBox *m_showToDoListCheck = nullptr;
+    QLabel *m_toDoBackColorLabel = nullptr;
+    ColorSwatch *m_toDoBackSwatch = nullptr;
+    QPushButton *m_toDoBackColorButton = nullptr;
+    QLabel *m_toDoTextColorLabel = nullptr;
+    ColorSwatch *m_toDoTextSwatch = nullptr;
+    QPushButton *m_toDoTextColorButton = nullptr;
+    QCheckBox *m_startAtLogonCheck = nullptr;
 };
 
 } // namespace marvane

@@ -1,8 +1,7 @@
-#include "frmToDo.h"
+#include "app/ToDoDialog.h"
 
-#include "Controls.h"
-#include "TextBox.h"
-#include "Twips.h"
+#include "widgets/FormControls.h"
+#include "widgets/TextBox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -11,136 +10,91 @@
 
 namespace marvane {
 
-namespace {
-
 using namespace Qt::StringLiterals;
 
-QString indexed(const QString &name, int i)
-{
-    return u"%1(%2)"_s.arg(name).arg(i);
-}
-
-} // namespace
-
-frmToDo::frmToDo(const ToDoStore &store, const Clock &clock, QWidget *parent)
-    : FormDialog(u"frmToDo"_s, u"Set To Do List"_s, QSize(twips(6525), twips(5925)), parent), m_store(store),
-      m_clock(clock)
+ToDoDialog::ToDoDialog(const ToDoStore &store, const Clock &clock, QWidget *parent)
+    : FormDialog(u"toDoDialog"_s, u"Set To Do List"_s, QSize(435, 395), parent), m_store(store), m_clock(clock)
 {
     buildControls();
-    Form_Load();
+    controls::fillNumbers(m_yearCombo, controls::kFirstYear, controls::kLastYear);
+    controls::fillNumbers(m_monthCombo, 1, 12);
+    controls::fillNumbers(m_dayCombo, 1, 31);
+    selectToday();
 }
 
-void frmToDo::buildControls()
+void ToDoDialog::buildControls()
 {
     using controls::button;
     using controls::label;
     using controls::list;
 
-    Label1[0] = label(this, indexed(u"Label1"_s, 0), u"Year:"_s, {twips(240), twips(240)});
-    cboYear = list(this, u"cboYear"_s, twipsRect(720, 240, 975, 315));
-    Label1[1] = label(this, indexed(u"Label1"_s, 1), u"Month:"_s, {twips(1800), twips(240)});
-    cboMonth = list(this, u"cboMonth"_s, twipsRect(2400, 240, 975, 315));
-    Label1[2] = label(this, indexed(u"Label1"_s, 2), u"Day:"_s, {twips(3480), twips(240)});
-    cboDay = list(this, u"cboDay"_s, twipsRect(3960, 240, 975, 315));
-    cmdToday = button(this, u"cmdToday"_s, u"&Today"_s, twipsRect(5160, 240, 1095, 315));
+    m_yearLabel = label(this, u"yearLabel"_s, u"Year:"_s, {16, 16});
+    m_yearCombo = list(this, u"yearCombo"_s, {48, 16, 65, 21});
+    m_monthLabel = label(this, u"monthLabel"_s, u"Month:"_s, {120, 16});
+    m_monthCombo = list(this, u"monthCombo"_s, {160, 16, 65, 21});
+    m_dayLabel = label(this, u"dayLabel"_s, u"Day:"_s, {232, 16});
+    m_dayCombo = list(this, u"dayCombo"_s, {264, 16, 65, 21});
+    m_todayButton = button(this, u"todayButton"_s, u"&Today"_s, {344, 16, 73, 21});
     for (int i = 0; i < kItems; ++i) {
-        const int top = 840 + 360 * i;
-        Label2[i] = label(this, indexed(u"Label2"_s, i), u"TODO %1"_s.arg(i + 1), {twips(240), twips(top)});
+        const int top = 56 + 24 * i;
+        m_itemLabels[i] = label(this, u"itemLabels[%1]"_s.arg(i), u"TODO %1"_s.arg(i + 1), {16, top});
         auto *box = new TextBox(this);
-        box->setObjectName(indexed(u"txtToDo"_s, i));
-        box->setGeometry(twipsRect(1080, top, 5175, 285));
+        box->setObjectName(u"itemEdits[%1]"_s.arg(i));
+        box->setGeometry(72, top, 345, 19);
         box->setTypingLimit(kTypingLimit);
-        txtToDo[i] = box;
+        m_itemEdits[i] = box;
     }
-    cmdSave = button(this, u"cmdSave"_s, u"&Save"_s, twipsRect(3360, 5280, 1335, 375));
-    cmdClose = button(this, u"cmdClose"_s, u"&Close"_s, twipsRect(4920, 5280, 1335, 375));
+    m_saveButton = button(this, u"saveButton"_s, u"&Save"_s, {224, 352, 89, 25});
+    m_closeButton = button(this, u"closeButton"_s, u"&Close"_s, {328, 352, 89, 25});
 
-    QList<QWidget *> order{cmdClose, cboYear, cboMonth, cboDay, cmdToday};
-    for (TextBox *box : txtToDo)
-        order << box;
-    order << cmdSave;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    cmdClose->setFocus();
+    QList<QWidget *> order{m_closeButton, m_yearCombo, m_monthCombo, m_dayCombo, m_todayButton};
+    order.append(QList<QWidget *>(m_itemEdits.begin(), m_itemEdits.end()));
+    order << m_saveButton;
+    controls::setTabOrder(order);
+    m_closeButton->setFocus();
 
     // Selections made by the program raise these too; opening relies on it.
-    connect(cboYear, &QComboBox::currentIndexChanged, this, &frmToDo::cboYear_Click);
-    connect(cboMonth, &QComboBox::currentIndexChanged, this, &frmToDo::cboMonth_Click);
-    connect(cboDay, &QComboBox::currentIndexChanged, this, &frmToDo::cboDay_Click);
-    connect(cmdToday, &QPushButton::clicked, this, &frmToDo::cmdToday_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmToDo::cmdSave_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmToDo::cmdClose_Click);
+    connect(m_yearCombo, &QComboBox::currentIndexChanged, this, &ToDoDialog::loadItems);
+    connect(m_monthCombo, &QComboBox::currentIndexChanged, this, &ToDoDialog::loadItems);
+    connect(m_dayCombo, &QComboBox::currentIndexChanged, this, &ToDoDialog::loadItems);
+    connect(m_todayButton, &QPushButton::clicked, this, &ToDoDialog::selectToday);
+    connect(m_saveButton, &QPushButton::clicked, this, &ToDoDialog::save);
+    connect(m_closeButton, &QPushButton::clicked, this, &ToDoDialog::reject);
 }
 
-void frmToDo::Form_Load()
-{
-    controls::fillNumbers(cboYear, controls::kFirstYear, controls::kLastYear);
-    controls::fillNumbers(cboMonth, 1, 12);
-    controls::fillNumbers(cboDay, 1, 31);
-    selectToday();
-}
-
-void frmToDo::selectToday()
+void ToDoDialog::selectToday()
 {
     const QDate today = m_clock.today();
-    cboYear->setCurrentIndex(controls::yearIndex(today.year()));
-    cboMonth->setCurrentIndex(today.month() - 1);
-    cboDay->setCurrentIndex(today.day() - 1);
+    m_yearCombo->setCurrentIndex(controls::yearIndex(today.year()));
+    m_monthCombo->setCurrentIndex(today.month() - 1);
+    m_dayCombo->setCurrentIndex(today.day() - 1);
 }
 
-QString frmToDo::dateKey() const
+QString ToDoDialog::dateKey() const
 {
-    return cboYear->currentText() + u'-' + cboMonth->currentText() + u'-' + cboDay->currentText();
+    return m_yearCombo->currentText() + u'-' + m_monthCombo->currentText() + u'-' + m_dayCombo->currentText();
 }
 
-void frmToDo::LoadToDoItems()
+void ToDoDialog::loadItems()
 {
     const QString key = dateKey();
     for (int n = 1; n <= kItems; ++n)
-        txtToDo[n - 1]->setText(m_store.ReadToDoItem(key, static_cast<std::int16_t>(n)));
+        m_itemEdits[n - 1]->setText(m_store.item(key, static_cast<std::int16_t>(n)));
 }
 
-void frmToDo::cboYear_Click()
-{
-    LoadToDoItems();
-}
-
-void frmToDo::cboMonth_Click()
-{
-    LoadToDoItems();
-}
-
-void frmToDo::cboDay_Click()
-{
-    LoadToDoItems();
-}
-
-void frmToDo::cmdToday_Click()
-{
-    selectToday();
-}
-
-void frmToDo::cmdSave_Click()
+void ToDoDialog::save()
 {
     const QString key = dateKey();
     QStringList failures;
     for (int n = 1; n <= kItems; ++n) {
-        if (const WriteResult r =
-                m_store.WriteToDoItem(key, static_cast<std::int16_t>(n), txtToDo[n - 1]->text());
-            !r)
-            failures << r.message();
+        if (const WriteError e = m_store.setItem(key, static_cast<std::int16_t>(n), m_itemEdits[n - 1]->text()))
+            failures << e.message();
     }
     // The boxes keep the typed text either way, so nothing is lost by telling.
     if (!failures.isEmpty()) {
         failures.removeDuplicates();
-        QMessageBox::warning(this, u"Marvane"_s,
-                             u"The to-do items were not saved.\n\n"_s + failures.join(u'\n'));
+        QMessageBox::warning(this, u"Marvane"_s, u"The to-do items were not saved.\n\n"_s + failures.join(u'\n'));
     }
-}
-
-void frmToDo::cmdClose_Click()
-{
-    reject();
 }
 
 } // namespace marvane

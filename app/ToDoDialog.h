@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Clock.h"
-#include "FormDialog.h"
-#include "ToDoStore.h"
+#include "platform/Clock.h"
+#include "todo/ToDoStore.h"
+#include "widgets/FormDialog.h"
 
 #include <array>
 
@@ -16,7 +16,7 @@ class TextBox;
 
 // The modal editor of one date's twelve items. The date lives in the three choosers and the items
 // in the boxes until Save; picking another date reloads the boxes and drops unsaved text.
-class frmToDo : public FormDialog
+class ToDoDialog : public FormDialog
 {
     Q_OBJECT
 
@@ -24,37 +24,33 @@ public:
     static constexpr int kItems = 12;
     static constexpr int kTypingLimit = 50;
 
-    frmToDo(const ToDoStore &store, const Clock &clock, QWidget *parent = nullptr);
+    ToDoDialog(const ToDoStore &store, const Clock &clock, QWidget *parent = nullptr);
 
     // Year, month and day from the choosers, as the file names the date.
     QString dateKey() const;
 
-    std::array<QLabel *, 3> Label1{};
-    QComboBox *cboYear = nullptr;
-    QComboBox *cboMonth = nullptr;
-    QComboBox *cboDay = nullptr;
-    QPushButton *cmdToday = nullptr;
-    std::array<QLabel *, kItems> Label2{};
-    std::array<TextBox *, kItems> txtToDo{};
-    QPushButton *cmdSave = nullptr;
-    QPushButton *cmdClose = nullptr;
-
 public Q_SLOTS:
-    void cboYear_Click();
-    void cboMonth_Click();
-    void cboDay_Click();
-    void cmdToday_Click();
-    void cmdSave_Click();
-    void cmdClose_Click();
+    void selectToday();
+    void save();
 
 private:
     void buildControls();
-    void Form_Load();
-    void LoadToDoItems();
-    void selectToday();
+    void loadItems();
 
     const ToDoStore &m_store;
     const Clock &m_clock;
+
+    QLabel *m_yearLabel = nullptr;
+    QComboBox *m_yearCombo = nullptr;
+    QLabel *m_monthLabel = nullptr;
+    QComboBox *m_monthCombo = nullptr;
+    QLabel *m_dayLabel = nullptr;
+    QComboBox *m_dayCombo = nullptr;
+    QPushButton *m_todayButton = nullptr;
+    std::array<QLabel *, kItems> m_itemLabels{};
+    std::array<TextBox *, kItems> m_itemEdits{};
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
 };
 
 } // namespace marvane

@@ -1,13 +1,13 @@
-#include "AppIcon.h"
-#include "Form1.h"
-#include "Fonts.h"
-#include "LocaleNames.h"
-#include "PrimaryScreen.h"
-#include "SystemClock.h"
+#include "app/AppIcon.h"
+#include "app/MainWindow.h"
+#include "platform/Fonts.h"
+#include "platform/LocaleNames.h"
+#include "platform/PrimaryScreen.h"
+#include "platform/StandardError.h"
+#include "platform/SystemClock.h"
 
 #include <QApplication>
 
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -25,16 +25,16 @@ int main(int argc, char *argv[])
 
     using namespace marvane;
     for (const QString &problem : Fonts::ensureLoaded())
-        std::fprintf(stderr, "pendrel: %s\n", qPrintable(problem));
+        printError(problem);
     if (headless)
-        std::fprintf(stderr, "pendrel: no display found; painting headless\n");
+        printError(QStringLiteral("no display found; painting headless"));
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     const SystemClock clock;
     const PrimaryScreen screen;
     const LocaleNames names;
-    Form1 form(Form1Services::forProgram(clock, screen, names, arguments.join(QLatin1Char(' '))));
-    form.Form_Load();
+    MainWindow window(MainWindowServices::forProgram(clock, screen, names, arguments.join(QLatin1Char(' '))));
+    window.start();
     return QApplication::exec();
 }

@@ -1,9 +1,9 @@
-// DrawCalendar, warm, beside the floor of one fill of the whole canvas.
-#include "BenchTimer.h"
-#include "CalendarRenderer.h"
-#include "FixedClock.h"
-#include "FixedScreen.h"
-#include "Fonts.h"
+// paintCalendar, warm, beside the floor of one fill of the whole canvas.
+#include "bench/BenchTimer.h"
+#include "calendar/CalendarPainter.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/FixedScreen.h"
+#include "platform/Fonts.h"
 
 #include <QGuiApplication>
 
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
         Canvas canvas;
         const RenderContext context{clock, screen, names};
         const double draw = bench::medianMs([&] {
-            DrawCalendar(canvas, options, context, 2026, 12);
+            paintCalendar(canvas, options, context, 2026, 12);
             (void)canvas.image();
         });
         QImage floorImage(size, QImage::Format_RGB32);
@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
         const double floor = bench::medianMs([&] { floorImage.fill(++colour); });
         const double ratio = draw / floor;
         const bool gated = size.width() == 3840;
-        std::printf("DrawCalendar %dx%d: %.3f ms; one fill: %.3f ms; ratio %.2f%s\n", size.width(), size.height(),
+        std::printf("paintCalendar %dx%d: %.3f ms; one fill: %.3f ms; ratio %.2f%s\n", size.width(), size.height(),
                     draw, floor, ratio, gated ? (ratio <= 1.5 ? " (goal <= 1.5: met)" : " (goal <= 1.5: MISSED)") : "");
         failures += gated && ratio > 1.5;
     }

@@ -1,8 +1,8 @@
-// The twelve ReadIniString calls of one refresh on an eleven-year todolist.ini (4,000 dates, twelve
+// The twelve ini::readString calls of one refresh on an eleven-year todolist.ini (4,000 dates, twelve
 // items each), beside twelve plain reads of the whole file into memory.
-#include "BenchTimer.h"
-#include "TodoFixture.h"
-#include "Module2.h"
+#include "bench/BenchTimer.h"
+#include "bench/TodoFixture.h"
+#include "ini/IniStrings.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     // Today's section is the newest, at the end: the whole file is scanned.
     const double reads = bench::medianMs([&] {
         for (int n = 1; n <= 12; ++n)
-            (void)Module2::ReadIniString(lastKey, QStringLiteral("TODO%1").arg(n), QString(), path);
+            (void)ini::readString(lastKey, QStringLiteral("TODO%1").arg(n), QString(), path);
     });
     const double plain = bench::medianMs([&] {
         for (int n = 1; n <= 12; ++n) {
@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
         }
     });
     const double ratio = reads / plain;
-    std::printf("todolist.ini %lld bytes: 12 ReadIniString %.3f ms; 12 plain reads %.3f ms; ratio %.2f (goal <= 2: %s)\n",
+    std::printf("todolist.ini %lld bytes: 12 ini::readString %.3f ms; 12 plain reads %.3f ms; ratio %.2f (goal <= 2: %s)\n",
                 static_cast<long long>(bytes), reads, plain, ratio, ratio <= 2.0 ? "met" : "MISSED");
     return ratio <= 2.0 ? 0 : 1;
 }

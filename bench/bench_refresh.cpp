@@ -1,11 +1,11 @@
 // A full refresh (calendar and to-do panel, warm) at 3840 x 2160 with an eleven-year todolist.ini,
 // beside the same refresh with no todolist.ini.
-#include "BenchTimer.h"
-#include "CanvasRefresh.h"
-#include "FixedClock.h"
-#include "FixedScreen.h"
-#include "Fonts.h"
-#include "TodoFixture.h"
+#include "bench/BenchTimer.h"
+#include "calendar/WallpaperPainter.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/FixedScreen.h"
+#include "platform/Fonts.h"
+#include "bench/TodoFixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     const auto refresh = [&](const QString &dir) {
         const ToDoStore store(ToDoStore::fileIn(dir), clock);
         return bench::medianMs([&] {
-            RefreshCanvas(canvas, options, context, store, 2026, 12);
+            WallpaperPainter::paint(canvas, options, context, store, 2026, 12);
             (void)canvas.image();
         });
     };

@@ -1,7 +1,7 @@
 // The whole silent run (`pendrel 9`) under Xvfb, from start to exit, less the 700 ms its two timer
 // ticks wait by design; and its peak resident memory against the canvas's own bytes.
-#include "IsolatedEnvironment.h"
-#include "XvfbServer.h"
+#include "tests/support/IsolatedEnvironment.h"
+#include "tests/support/XvfbServer.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "CalendarRenderer.h"
+#include "calendar/CalendarPainter.h"
 
-#include "Checked.h"
-#include "DateMath.h"
+#include "calendar/Checked.h"
+#include "calendar/DateMath.h"
 
 namespace marvane {
 
@@ -40,126 +40,172 @@ QString monthTitle(const QString &abbreviation)
     return abbreviation;
 }
 
-void DrawCalendar(Canvas &canvas, const Options &options, const RenderContext &context, int16_t year,
-                  int16_t month)
-{
-    canvas.ClearCanvas();
-    const QSize screen = context.screen.pixelSize();
-    const int32_t screenWidth = screen.width();
-    const int32_t screenHeight = screen.height();
-    canvas.ResizeCanvas(screenWidth, screenHeight);
-    canvas.setBackColor(options.DesktopColor);
+namespace {
 
+struct Box
+{
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+};
+
+// The month's grid: eight lines each way, the first row the weekday header.
+struct Grid
+{
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+    int32_t colWidth = 0;
+    int32_t rowHeight = 0;
+};
+
+Box paintBox(Canvas &canvas, const Options &options, int32_t screenWidth, int32_t screenHeight)
+{
     // A corner the dialog cannot offer (a hand-edited file) is taken as the default corner.
-    const int32_t pos = options.CalendarPos >= 0 && options.CalendarPos <= 3 ? options.CalendarPos : 1;
+    const int32_t pos = options.calendarCorner >= 0 && options.calendarCorner <= 3 ? options.calendarCorner : 1;
     const bool right = pos == 1 || pos == 2;
     const bool bottom = pos == 2 || pos == 3;
-    int32_t boxLeft = right ? checked::sub(screenWidth, kBoxWidth, "box position") : 0;
-    int32_t boxTop = bottom ? checked::sub(screenHeight, kBoxHeight, "box position") : 0;
-    int32_t boxRight = right ? screenWidth : kBoxWidth;
-    int32_t boxBottom = bottom ? screenHeight : kBoxHeight;
-    boxLeft = checked::add(boxLeft, options.OffsetX, "box position");
-    boxRight = checked::add(boxRight, options.OffsetX, "box position");
-    boxTop = checked::add(boxTop, options.OffsetY, "box position");
-    boxBottom = checked::add(boxBottom, options.OffsetY, "box position");
+    Box b;
+    b.left = right ? checked::sub(screenWidth, kBoxWidth, "box position") : 0;
+    b.top = bottom ? checked::sub(screenHeight, kBoxHeight, "box position") : 0;
+    b.right = right ? screenWidth : kBoxWidth;
+    b.bottom = bottom ? screenHeight : kBoxHeight;
+    b.left = checked::add(b.left, options.offsetX, "box position");
+    b.right = checked::add(b.right, options.offsetX, "box position");
+    b.top = checked::add(b.top, options.offsetY, "box position");
+    b.bottom = checked::add(b.bottom, options.offsetY, "box position");
 
-    canvas.FillBox(boxLeft, boxTop, boxRight, boxBottom, options.CalendarColor);
+    canvas.fillBox(b.left, b.top, b.right, b.bottom, options.calendarColor);
+    return b;
+}
 
-    const int32_t gridLeft = checked::add(boxLeft, 20, "grid position");
-    const int32_t gridTop = checked::add(boxTop, 70, "grid position");
-    const int32_t gridRight =
-        gridExtent(gridLeft, checked::sub(checked::sub(boxRight, 20, "grid"), gridLeft, "grid"));
-    const int32_t gridBottom =
-        gridExtent(gridTop, checked::sub(checked::sub(boxBottom, 20, "grid"), gridTop, "grid"));
-    const auto colWidth =
-        checked::nearest<int32_t>(static_cast<double>(checked::sub(gridRight, gridLeft, "grid")) / 7.0, "column");
-    const auto rowHeight =
-        checked::nearest<int32_t>(static_cast<double>(checked::sub(gridBottom, gridTop, "grid")) / 7.0, "row");
+Grid paintGrid(Canvas &canvas, const Box &b)
+{
+    Grid g;
+    g.left = checked::add(b.left, 20, "grid position");
+    g.top = checked::add(b.top, 70, "grid position");
+    g.right =
+        gridExtent(g.left, checked::sub(checked::sub(b.right, 20, "grid"), g.left, "grid"));
+    g.bottom =
+        gridExtent(g.top, checked::sub(checked::sub(b.bottom, 20, "grid"), g.top, "grid"));
+    g.colWidth =
+        checked::nearest<int32_t>(static_cast<double>(checked::sub(g.right, g.left, "grid")) / 7.0, "column");
+    g.rowHeight =
+        checked::nearest<int32_t>(static_cast<double>(checked::sub(g.bottom, g.top, "grid")) / 7.0, "row");
 
     for (int32_t k = 0; k <= 7; ++k) {
         canvas.setForeColor(kBlack);
-        const int32_t y = checked::add(gridTop, checked::mul(k, rowHeight, "grid line"), "grid line");
-        canvas.DrawLine(gridLeft, y, gridRight, y);
-        const int32_t x = checked::add(gridLeft, checked::mul(k, colWidth, "grid line"), "grid line");
-        canvas.DrawLine(x, gridTop, x, gridBottom);
+        const int32_t y = checked::add(g.top, checked::mul(k, g.rowHeight, "grid line"), "grid line");
+        canvas.drawLine(g.left, y, g.right, y);
+        const int32_t x = checked::add(g.left, checked::mul(k, g.colWidth, "grid line"), "grid line");
+        canvas.drawLine(x, g.top, x, g.bottom);
     }
+    return g;
+}
 
-    const int16_t daysInMonth = GetDays(year, month);
-    const QDate today = context.clock.today();
-
+void paintTitles(Canvas &canvas, const Options &options, const RenderContext &context, const Grid &g, int16_t year,
+                 int16_t month, QDate today)
+{
     // Every text is placed by plotting a point in the colour already under it.
-    canvas.setForeColor(options.CalendarColor);
-    canvas.PlotPoint(gridLeft, checked::sub(gridTop, 50, "title"));
+    canvas.setForeColor(options.calendarColor);
+    canvas.plot(g.left, checked::sub(g.top, 50, "title"));
     canvas.setForeColor(kGreen);
     canvas.setFontName(u"arial"_s);
     canvas.setFontBold(true);
     canvas.setFontSize(30);
     canvas.setFontItalic(true);
-    canvas.PrintNumber(year);
+    canvas.printNumber(year);
 
-    canvas.setForeColor(options.CalendarColor);
-    canvas.PlotPoint(static_cast<double>(gridLeft) + static_cast<double>(gridRight - static_cast<int64_t>(gridLeft)) / 2.0 - 32.0,
-                     static_cast<double>(gridTop) - 40.0);
+    canvas.setForeColor(options.calendarColor);
+    canvas.plot(static_cast<double>(g.left) + static_cast<double>(g.right - static_cast<int64_t>(g.left)) / 2.0 - 32.0,
+                     static_cast<double>(g.top) - 40.0);
     canvas.setForeColor(kRed);
     canvas.setFontItalic(false);
     canvas.setFontName(u"verdana"_s);
     canvas.setFontSize(16);
     canvas.setFontBold(true);
-    canvas.PrintText(monthTitle(context.names.month(month)));
+    canvas.printText(monthTitle(context.names.month(month)));
 
     canvas.setFontUnderline(false);
     canvas.setFontName(u"Arial"_s);
     canvas.setFontSize(9);
     canvas.setFontBold(false);
-    canvas.setForeColor(options.CalendarColor);
-    canvas.PlotPoint(checked::sub(gridRight, 100, "date line"), checked::sub(gridTop, 15, "date line"));
+    canvas.setForeColor(options.calendarColor);
+    canvas.plot(checked::sub(g.right, 100, "date line"), checked::sub(g.top, 15, "date line"));
     canvas.setForeColor(kDarkBlue);
     // Always today's date, whichever month is shown.
-    canvas.PrintText(u"Today: %1-%2-%3"_s.arg(today.month()).arg(today.day()).arg(today.year()));
+    canvas.printText(u"Today: %1-%2-%3"_s.arg(today.month()).arg(today.day()).arg(today.year()));
+}
 
-    const int32_t headerBottom = checked::sub(checked::add(gridTop, rowHeight, "header"), 1, "header");
+void paintHeader(Canvas &canvas, const RenderContext &context, const Grid &g)
+{
+    const int32_t headerBottom = checked::sub(checked::add(g.top, g.rowHeight, "header"), 1, "header");
     for (int32_t i = 1; i <= 7; ++i) {
         const int32_t x1 = checked::add(
-            checked::add(gridLeft, checked::mul(i - 1, colWidth, "header"), "header"), 1, "header");
-        const int32_t y1 = checked::add(gridTop, 1, "header");
-        canvas.FillBox(x1, y1,
-                       checked::sub(checked::add(gridLeft, checked::mul(i, colWidth, "header"), "header"), 1,
+            checked::add(g.left, checked::mul(i - 1, g.colWidth, "header"), "header"), 1, "header");
+        const int32_t y1 = checked::add(g.top, 1, "header");
+        canvas.fillBox(x1, y1,
+                       checked::sub(checked::add(g.left, checked::mul(i, g.colWidth, "header"), "header"), 1,
                                     "header"),
                        headerBottom, kButtonFace);
         canvas.setForeColor(kButtonFace);
-        canvas.PlotPoint(checked::add(x1, 8, "header"), checked::add(y1, 5, "header"));
+        canvas.plot(checked::add(x1, 8, "header"), checked::add(y1, 5, "header"));
         canvas.setForeColor(i == 1 || i == 7 ? kRed : kBlue);
-        canvas.PrintText(context.names.weekday(i));
+        canvas.printText(context.names.weekday(i));
     }
+}
 
+void paintDays(Canvas &canvas, const Options &options, const Grid &g, int16_t year, int16_t month, int16_t days,
+               QDate today)
+{
     canvas.setFontName(u"FixedSys"_s);
     canvas.setFontSize(16);
     canvas.setFontBold(false);
     const bool currentMonth = today.year() == year && today.month() == month;
     const int todayDay = today.day();
 
-    for (int32_t d = 1; d <= daysInMonth; ++d) {
-        const DayCell cell = GetWeekRow(year, month, static_cast<int16_t>(d));
-        const int32_t cellX = checked::add(gridLeft, checked::mul<int32_t>(cell.Column - 1, colWidth, "cell"), "cell");
-        const int32_t cellY = checked::add(gridTop, checked::mul<int32_t>(cell.Row, rowHeight, "cell"), "cell");
+    for (int32_t d = 1; d <= days; ++d) {
+        const DayCell cell = cellOf(year, month, static_cast<int16_t>(d));
+        const int32_t cellX = checked::add(g.left, checked::mul<int32_t>(cell.column - 1, g.colWidth, "cell"), "cell");
+        const int32_t cellY = checked::add(g.top, checked::mul<int32_t>(cell.row, g.rowHeight, "cell"), "cell");
         // The disc marks today only in today's own month.
         const bool isToday = currentMonth && d == todayDay;
         if (isToday) {
             canvas.setFillColor(kRed);
             canvas.setFillSolid(true);
-            canvas.DrawCircle(cellX + colWidth / 2.0, cellY + rowHeight / 2.0, rowHeight / 2.0 - 2.0, kRed);
+            canvas.drawDisc(cellX + g.colWidth / 2.0, cellY + g.rowHeight / 2.0, g.rowHeight / 2.0 - 2.0, kRed);
         }
         // The placing point must not show: a one-digit number starts on today's disc.
-        canvas.setForeColor(isToday && d < 10 ? kRed : options.CalendarColor);
-        canvas.PlotPoint(checked::add(cellX, d < 10 ? 18 : 10, "cell"), checked::add(cellY, 5, "cell"));
+        canvas.setForeColor(isToday && d < 10 ? kRed : options.calendarColor);
+        canvas.plot(checked::add(cellX, d < 10 ? 18 : 10, "cell"), checked::add(cellY, 5, "cell"));
         if (isToday)
             canvas.setForeColor(kWhite);
-        else if (cell.Column == 1 || cell.Column == 7)
+        else if (cell.column == 1 || cell.column == 7)
             canvas.setForeColor(kRed);
         else
             canvas.setForeColor(kNavy);
-        canvas.PrintNumber(d);
+        canvas.printNumber(d);
     }
+}
+
+} // namespace
+
+void paintCalendar(Canvas &canvas, const Options &options, const RenderContext &context, int16_t year,
+                   int16_t month)
+{
+    canvas.clear();
+    const QSize screen = context.screen.pixelSize();
+    canvas.resize(screen.width(), screen.height());
+    canvas.setBackColor(options.desktopColor);
+    const Box box = paintBox(canvas, options, screen.width(), screen.height());
+    const Grid grid = paintGrid(canvas, box);
+    const int16_t days = daysInMonth(year, month);
+    const QDate today = context.clock.today();
+    paintTitles(canvas, options, context, grid, year, month, today);
+    paintHeader(canvas, context, grid);
+    paintDays(canvas, options, grid, year, month, days, today);
 }
 
 } // namespace marvane

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Canvas.h"
-#include "Options.h"
-#include "RenderContext.h"
+#include "calendar/Canvas.h"
+#include "settings/Options.h"
+#include "calendar/RenderContext.h"
 
 #include <QString>
 
@@ -13,7 +13,7 @@ namespace marvane {
 // Repaints the whole canvas: screen-sized, filled with the desktop colour, with the month's box in
 // the chosen corner. Throws OverflowError when the offsets push the box beyond 32-bit coordinates;
 // what was painted until then stays.
-void DrawCalendar(Canvas &canvas, const Options &options, const RenderContext &context, std::int16_t year,
+void paintCalendar(Canvas &canvas, const Options &options, const RenderContext &context, std::int16_t year,
                   std::int16_t month);
 
 // A two-character month name gets two spaces between its characters.

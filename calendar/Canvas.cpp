@@ -1,7 +1,7 @@
-#include "Canvas.h"
+#include "calendar/Canvas.h"
 
-#include "Fonts.h"
-#include "ImageBuffer.h"
+#include "platform/Fonts.h"
+#include "platform/ImageBuffer.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -40,14 +40,14 @@ Canvas::Canvas() : m_image(1, 1, QImage::Format_RGB32)
 
 Canvas::~Canvas() = default;
 
-void Canvas::ClearCanvas()
+void Canvas::clear()
 {
     endPainting();
     m_pendingFill = SystemColors::resolve(m_backColor);
     m_textPos = QPoint(0, 0);
 }
 
-void Canvas::ResizeCanvas(int width, int height)
+void Canvas::resize(int width, int height)
 {
     width = std::max(1, width);
     height = std::max(1, height);
@@ -113,12 +113,12 @@ void Canvas::fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb
     std::fill(line + l, line + r, rgb);
 }
 
-void Canvas::DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2)
+void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2)
 {
-    DrawLine(x1, y1, x2, y2, m_foreColor);
+    drawLine(x1, y1, x2, y2, m_foreColor);
 }
 
-void Canvas::DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color)
+void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color)
 {
     endPainting();
     flushFill();
@@ -169,7 +169,7 @@ void Canvas::DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::in
     }
 }
 
-void Canvas::FillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color)
+void Canvas::fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color)
 {
     endPainting();
     flushFill();
@@ -182,7 +182,7 @@ void Canvas::FillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int
         fillSpan(left, right, y, rgb);
 }
 
-void Canvas::PlotPoint(double x, double y)
+void Canvas::plot(double x, double y)
 {
     endPainting();
     flushFill();
@@ -192,7 +192,7 @@ void Canvas::PlotPoint(double x, double y)
     m_textPos = QPoint(clampToInt(px), clampToInt(py));
 }
 
-void Canvas::DrawCircle(double x, double y, double radius, ColorRef color)
+void Canvas::drawDisc(double x, double y, double radius, ColorRef color)
 {
     endPainting();
     flushFill();
@@ -233,7 +233,7 @@ void Canvas::DrawCircle(double x, double y, double radius, ColorRef color)
     }
 }
 
-void Canvas::PrintText(const QString &text)
+void Canvas::printText(const QString &text)
 {
     const QFont qfont = Fonts::font(m_font);
     const QPoint at = m_textPos;
@@ -249,10 +249,10 @@ void Canvas::PrintText(const QString &text)
     m_textPos = QPoint(0, clampToInt(next));
 }
 
-void Canvas::PrintNumber(std::int32_t n)
+void Canvas::printNumber(std::int32_t n)
 {
     const QString digits = QString::number(n < 0 ? -static_cast<std::int64_t>(n) : static_cast<std::int64_t>(n));
-    PrintText((n < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits + QStringLiteral(" "));
+    printText((n < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits + QStringLiteral(" "));
 }
 
 } // namespace marvane

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FontSpec.h"
-#include "SystemColors.h"
+#include "platform/FontSpec.h"
+#include "platform/SystemColors.h"
 
 #include <QImage>
 #include <QPoint>
@@ -26,13 +26,11 @@ public:
     Canvas(const Canvas &) = delete;
     Canvas &operator=(const Canvas &) = delete;
 
-    void ClearCanvas();
-    void ResizeCanvas(int width, int height);
+    void clear();
+    void resize(int width, int height);
 
     void setBackColor(ColorRef color);
-    ColorRef backColor() const { return m_backColor; }
     void setForeColor(ColorRef color) { m_foreColor = color; }
-    ColorRef foreColor() const { return m_foreColor; }
     void setFillColor(ColorRef color) { m_fillColor = color; }
     void setFillSolid(bool solid) { m_fillSolid = solid; }
 
@@ -45,13 +43,13 @@ public:
 
     QPoint textPosition() const { return m_textPos; }
 
-    void DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
-    void DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color);
-    void FillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color);
-    void PlotPoint(double x, double y);
-    void DrawCircle(double x, double y, double radius, ColorRef color);
-    void PrintText(const QString &text);
-    void PrintNumber(std::int32_t n);
+    void drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
+    void drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color);
+    void fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color);
+    void plot(double x, double y);
+    void drawDisc(double x, double y, double radius, ColorRef color);
+    void printText(const QString &text);
+    void printNumber(std::int32_t n);
 
     QSize size() const { return m_image.size(); }
     // The finished picture; ends any drawing in progress.

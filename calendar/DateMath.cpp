@@ -1,6 +1,6 @@
-#include "DateMath.h"
+#include "calendar/DateMath.h"
 
-#include "Checked.h"
+#include "calendar/Checked.h"
 
 #include <QDate>
 
@@ -27,12 +27,12 @@ int sundayBasedWeekday(int year, int month, int day)
     return validDate(year, month, day).dayOfWeek() % 7 + 1;
 }
 
-std::int16_t GetDays(std::int16_t year, std::int16_t month)
+std::int16_t daysInMonth(std::int16_t year, std::int16_t month)
 {
     return static_cast<std::int16_t>(validDate(year, month, 1).daysInMonth());
 }
 
-DayCell GetWeekRow(std::int16_t year, std::int16_t month, std::int16_t day)
+DayCell cellOf(std::int16_t year, std::int16_t month, std::int16_t day)
 {
     const auto first = static_cast<std::int16_t>(sundayBasedWeekday(year, month, 1));
     const auto column = static_cast<std::int16_t>(sundayBasedWeekday(year, month, day));

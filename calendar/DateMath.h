@@ -1,16 +1,16 @@
 #pragma once
 
-#include "DayCell.h"
+#include "calendar/DayCell.h"
 
 #include <cstdint>
 
 namespace marvane {
 
 // Days of a Gregorian month: 28..31. Throws std::invalid_argument for a month outside 1..12.
-std::int16_t GetDays(std::int16_t year, std::int16_t month);
+std::int16_t daysInMonth(std::int16_t year, std::int16_t month);
 
 // Row and weekday column of a date. Throws std::invalid_argument for a date that does not exist.
-DayCell GetWeekRow(std::int16_t year, std::int16_t month, std::int16_t day);
+DayCell cellOf(std::int16_t year, std::int16_t month, std::int16_t day);
 
 // 1 = Sunday .. 7 = Saturday.
 int sundayBasedWeekday(int year, int month, int day);

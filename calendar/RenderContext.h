@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Clock.h"
-#include "LocaleNames.h"
-#include "Screen.h"
+#include "platform/Clock.h"
+#include "platform/LocaleNames.h"
+#include "platform/Screen.h"
 
 namespace marvane {
 

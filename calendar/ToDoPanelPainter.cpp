@@ -1,31 +1,31 @@
-#include "ToDoPanelRenderer.h"
+#include "calendar/ToDoPanelPainter.h"
 
-#include "Checked.h"
+#include "calendar/Checked.h"
 
 namespace marvane {
 
-void DrawToDoList(Canvas &canvas, const Options &options, const Screen &screen, const TodayItems &todayItem)
+void paintToDoPanel(Canvas &canvas, const Options &options, const Screen &screen, const TodayItems &todayItem)
 {
-    if (!options.ShowToDoList)
+    if (!options.showToDoList)
         return;
     const std::int32_t screenWidth = screen.pixelSize().width();
     const std::int32_t panelLeft = checked::sub<std::int32_t>(screenWidth, 410, "panel");
     const std::int32_t panelRight = checked::sub<std::int32_t>(screenWidth, 10, "panel");
 
-    canvas.FillBox(panelLeft, 300, panelRight, 600, options.ToDoBackColor);
+    canvas.fillBox(panelLeft, 300, panelRight, 600, options.toDoBackColor);
     for (int i = 1; i <= 13; ++i)
-        canvas.DrawLine(panelLeft + 10, 310 + 21 * i, panelRight - 10, 310 + 21 * i, SystemColors::system(17));
+        canvas.drawLine(panelLeft + 10, 310 + 21 * i, panelRight - 10, 310 + 21 * i, SystemColors::system(17));
 
     for (std::int16_t i = 0; i <= 12; ++i) {
-        canvas.setForeColor(options.ToDoBackColor);
+        canvas.setForeColor(options.toDoBackColor);
         // One- and two-digit numbers start 8 pixels apart so the full stops line up.
         const std::int32_t x = panelLeft + (i == 0 ? 10 : i <= 9 ? 28 : 20);
-        canvas.PlotPoint(x, 316 + 21 * i);
-        canvas.setForeColor(options.ToDoTextColor);
+        canvas.plot(x, 316 + 21 * i);
+        canvas.setForeColor(options.toDoTextColor);
         if (i == 0)
-            canvas.PrintText(QStringLiteral("To Do List:"));
+            canvas.printText(QStringLiteral("To Do List:"));
         else
-            canvas.PrintText(QString::number(i) + QStringLiteral(". ") + todayItem(i));
+            canvas.printText(QString::number(i) + QStringLiteral(". ") + todayItem(i));
     }
 }
 

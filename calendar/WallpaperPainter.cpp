@@ -1,15 +1,15 @@
-#include "CanvasRefresh.h"
+#include "calendar/WallpaperPainter.h"
 
-#include "CalendarRenderer.h"
-#include "ToDoPanelRenderer.h"
+#include "calendar/CalendarPainter.h"
+#include "calendar/ToDoPanelPainter.h"
 
 namespace marvane {
 
-void RefreshCanvas(Canvas &canvas, const Options &options, const RenderContext &context,
-                   const ToDoStore &store, std::int16_t year, std::int16_t month)
+void WallpaperPainter::paint(Canvas &canvas, const Options &options, const RenderContext &context,
+                             const ToDoStore &store, std::int16_t year, std::int16_t month)
 {
-    DrawCalendar(canvas, options, context, year, month);
-    DrawToDoList(canvas, options, context.screen, [&store](std::int16_t n) { return store.GetTodayToDo(n); });
+    paintCalendar(canvas, options, context, year, month);
+    paintToDoPanel(canvas, options, context.screen, [&store](std::int16_t n) { return store.todayItem(n); });
 }
 
 } // namespace marvane

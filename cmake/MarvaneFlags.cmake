@@ -1,5 +1,7 @@
 # One place for warnings and Qt strictness; every target links marvane_flags.
 add_library(marvane_flags INTERFACE)
+# Includes name the folder from the project root: #include "ini/IniFile.h".
+target_include_directories(marvane_flags INTERFACE ${PROJECT_SOURCE_DIR})
 target_compile_options(marvane_flags INTERFACE
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
     -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough

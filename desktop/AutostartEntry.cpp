@@ -1,8 +1,10 @@
-#include "AutostartEntry.h"
+#include "desktop/AutostartEntry.h"
+
+#include "desktop/AtomicFile.h"
+#include "desktop/Quoting.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace marvane {
 
@@ -27,18 +29,7 @@ QString AutostartEntry::execArgument(const QString &argument)
     bool quote = argument.isEmpty();
     for (const QChar c : argument)
         quote = quote || kReserved.contains(c);
-    QString arg;
-    if (quote) {
-        arg = u"\""_s;
-        for (const QChar c : argument) {
-            if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
-                arg += u'\\';
-            arg += c;
-        }
-        arg += u'"';
-    } else {
-        arg = argument;
-    }
+    const QString arg = quote ? backslashQuoted(argument, u'"', u"`$") : argument;
     // Then the string escapes of the whole value, and %% for a literal percent sign.
     QString out;
     for (const QChar c : arg) {
@@ -58,44 +49,45 @@ QString AutostartEntry::execArgument(const QString &argument)
     return out;
 }
 
-QString AutostartEntry::contents(bool enabled, const QString &executable, QString *error)
+WriteError AutostartEntry::checkExecutable(const QString &executable)
 {
-    QString text = u"[Desktop Entry]\n"
-                   "Type=Application\n"
-                   "Name=Marvane\n"
-                   "Comment=Paints this month's calendar onto the desktop wallpaper\n"_s;
-    if (!enabled)
-        return text + u"Hidden=true\n"_s;
+    if (executable.isEmpty() || !QDir::isAbsolutePath(executable))
+        return WriteError(path(), u"the program's own path is unknown, so log-on could not start it"_s);
     // GLib will not start a program whose path holds a '%', however it is escaped.
-    if (executable.contains(u'%')) {
-        *error = u"the program's path \"%1\" holds a '%', which log-on cannot start; move it to a folder "
-                 "without one"_s.arg(executable);
-        return {};
-    }
-    if (executable.contains(u'\n') || executable.contains(u'\r')) {
-        *error = u"the program's path holds a line break, which log-on cannot start"_s;
-        return {};
-    }
-    return text + u"Exec="_s + execArgument(executable) + u" 9\n"_s + u"Terminal=false\n"
-                  "X-GNOME-Autostart-enabled=true\n"_s;
+    if (executable.contains(u'%'))
+        return WriteError(path(), u"the program's path \"%1\" holds a '%', which log-on cannot start; move it to a "
+                                  "folder without one"_s.arg(executable));
+    if (executable.contains(u'\n') || executable.contains(u'\r'))
+        return WriteError(path(), u"the program's path holds a line break, which log-on cannot start"_s);
+    return {};
 }
 
-QString AutostartEntry::write(bool enabled, const QString &executable)
+QString AutostartEntry::contents(bool enabled, const QString &executable)
 {
-    QString error;
-    const QString text = contents(enabled, executable, &error);
-    if (text.isEmpty())
-        return error;
+    const QString text = u"[Desktop Entry]\n"
+                         "Type=Application\n"
+                         "Name=Marvane\n"
+                         "Comment=Paints this month's calendar onto the desktop wallpaper\n"_s;
+    if (!enabled)
+        return text + u"Hidden=true\n"_s;
+    return text + u"Exec="_s + execArgument(executable) + u" 9\n"_s + u"Terminal=false\n"
+                                                                        "X-GNOME-Autostart-enabled=true\n"_s;
+}
+
+WriteError AutostartEntry::update(bool enabled, const QString &executable)
+{
+    if (enabled) {
+        if (WriteError e = checkExecutable(executable))
+            return e;
+    }
     const QString file = path();
-    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
-        return u"cannot create the folder %1"_s.arg(QFileInfo(file).absolutePath());
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return u"cannot write %1: %2"_s.arg(file, out.errorString());
-    out.write(text.toUtf8());
-    if (!out.commit())
-        return u"cannot write %1: %2"_s.arg(file, out.errorString());
-    return {};
+    const QString folder = QFileInfo(file).absolutePath();
+    if (!QDir().mkpath(folder))
+        return WriteError(file, u"cannot create the folder %1"_s.arg(folder));
+    const QByteArray text = contents(enabled, executable).toUtf8();
+    return writeFileAtomically(
+        file, [&text](QIODevice &out) { return out.write(text) == text.size() ? WriteError() : WriteError({}, out.errorString()); },
+        true);
 }
 
 } // namespace marvane

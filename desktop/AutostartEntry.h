@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WriteError.h"
+
 #include <QString>
 
 namespace marvane {
@@ -12,11 +14,14 @@ public:
     // $XDG_CONFIG_HOME/autostart/Marvane.desktop, or ~/.config/autostart/Marvane.desktop.
     static QString path();
 
-    // The entry's text; empty with `error` set when the program's path cannot be carried.
-    static QString contents(bool enabled, const QString &executable, QString *error);
+    // Why log-on could not start a program at `executable`; empty when it can.
+    static WriteError checkExecutable(const QString &executable);
 
-    // Writes the entry atomically; empty on success, else why not.
-    static QString write(bool enabled, const QString &executable);
+    // The entry's text, for an executable that passed the check.
+    static QString contents(bool enabled, const QString &executable);
+
+    // Brings the entry on disk into line with `enabled`, atomically.
+    static WriteError update(bool enabled, const QString &executable);
 
     // One argument of an Exec line, quoted and escaped by the Desktop Entry rules.
     static QString execArgument(const QString &argument);

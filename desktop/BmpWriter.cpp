@@ -1,4 +1,4 @@
-#include "BmpWriter.h"
+#include "desktop/BmpWriter.h"
 
 #include <QtEndian>
 
@@ -20,7 +20,7 @@ void put32(unsigned char *p, quint32 v)
 
 } // namespace
 
-QString writeBmp24(const QImage &source, QIODevice &device)
+WriteError writeBmp24(const QImage &source, QIODevice &device)
 {
     const QImage image = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
                              ? source
@@ -30,7 +30,7 @@ QString writeBmp24(const QImage &source, QIODevice &device)
     const quint32 stride = (width * 3 + 3) & ~3u;
     const quint64 dataSize = quint64(stride) * height;
     if (image.isNull() || dataSize + 54 > 0xFFFFFFFFull)
-        return QStringLiteral("the picture is too large for a bitmap file");
+        return WriteError({}, QStringLiteral("the picture is too large for a bitmap file"));
 
     std::array<unsigned char, 54> header{};
     header[0] = 'B';
@@ -46,7 +46,7 @@ QString writeBmp24(const QImage &source, QIODevice &device)
     put32(&header[38], 3780); // 96 dpi
     put32(&header[42], 3780);
     if (device.write(reinterpret_cast<const char *>(header.data()), 54) != 54)
-        return device.errorString();
+        return WriteError({}, device.errorString());
 
     // About a megabyte per write.
     const quint32 rowsPerChunk = std::max<quint32>(1, (1u << 20) / stride);
@@ -69,7 +69,7 @@ QString writeBmp24(const QImage &source, QIODevice &device)
         }
         const auto bytes = static_cast<qint64>(std::size_t(rows) * stride);
         if (device.write(reinterpret_cast<const char *>(out), bytes) != bytes)
-            return device.errorString();
+            return WriteError({}, device.errorString());
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WriteError.h"
+
 #include <QImage>
 #include <QIODevice>
 #include <QString>
@@ -7,7 +9,7 @@
 namespace marvane {
 
 // Writes a picture as an uncompressed 24-bit BMP (bottom-up rows, each padded to four bytes), in
-// large chunks. Empty on success, else why not.
-QString writeBmp24(const QImage &image, QIODevice &device);
+// large chunks. The error names no file: the caller knows which one the device is.
+WriteError writeBmp24(const QImage &image, QIODevice &device);
 
 } // namespace marvane

@@ -1,4 +1,4 @@
-#include "DesktopSession.h"
+#include "desktop/DesktopSession.h"
 
 #include <QStringList>
 
@@ -60,23 +60,6 @@ DesktopSession DesktopSession::fromEnvironment()
     return detect(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), qEnvironmentVariable("XDG_SESSION_DESKTOP"),
                   !qEnvironmentVariableIsEmpty("DISPLAY"), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
                   !qEnvironmentVariableIsEmpty("SWAYSOCK"));
-}
-
-QString DesktopSession::name(Kind kind)
-{
-    switch (kind) {
-    case Kind::Gnome: return u"GNOME"_s;
-    case Kind::Plasma: return u"KDE Plasma"_s;
-    case Kind::Xfce: return u"XFCE"_s;
-    case Kind::Mate: return u"MATE"_s;
-    case Kind::Cinnamon: return u"Cinnamon"_s;
-    case Kind::Lxqt: return u"LXQt"_s;
-    case Kind::Lxde: return u"LXDE"_s;
-    case Kind::Sway: return u"sway"_s;
-    case Kind::X11: return u"X11"_s;
-    case Kind::None: break;
-    }
-    return u"none"_s;
 }
 
 } // namespace marvane

@@ -15,7 +15,6 @@ struct DesktopSession
     static DesktopSession fromEnvironment();
     static DesktopSession detect(const QString &currentDesktop, const QString &sessionDesktop, bool x11Display,
                                  bool waylandDisplay, bool swaySocket);
-    static QString name(Kind kind);
 };
 
 } // namespace marvane

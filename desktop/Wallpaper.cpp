@@ -1,6 +1,7 @@
-#include "Wallpaper.h"
+#include "desktop/Wallpaper.h"
 
-#include "X11RootWallpaper.h"
+#include "desktop/Quoting.h"
+#include "desktop/X11RootWallpaper.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -98,20 +99,6 @@ QString setXfce(const QString &path)
     return {};
 }
 
-QString jsString(const QString &text)
-{
-    QString out = u"\""_s;
-    for (const QChar c : text) {
-        if (c == u'"' || c == u'\\')
-            out += u'\\';
-        if (c.unicode() < 0x20)
-            out += u"\\u%1"_s.arg(static_cast<int>(c.unicode()), 4, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out + u'"';
-}
-
 QString setPlasma(const QString &path)
 {
     const QString script = u"var all = desktops();"
@@ -120,7 +107,7 @@ QString setPlasma(const QString &path)
                            "  d.wallpaperPlugin = \"org.kde.image\";"
                            "  d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];"
                            "  d.writeConfig(\"Image\", %1);"
-                           "}"_s.arg(jsString(Wallpaper::fileUri(path)));
+                           "}"_s.arg(backslashQuoted(Wallpaper::fileUri(path), u'"', {}));
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return u"no D-Bus session: %1"_s.arg(bus.lastError().message());
@@ -133,45 +120,54 @@ QString setPlasma(const QString &path)
     return {};
 }
 
+// Points the session's desktop at `path`; empty on success, else the tool's complaint.
+QString setWallpaper(const DesktopSession &session, const QString &path)
+{
+    using Kind = DesktopSession::Kind;
+    const auto uri = [&path] { return backslashQuoted(Wallpaper::fileUri(path), u'\'', {}); };
+    switch (session.kind) {
+    case Kind::Gnome:
+        return setGnomeLike(u"org.gnome.desktop.background"_s, {u"picture-uri"_s, u"picture-uri-dark"_s}, uri());
+    case Kind::Cinnamon:
+        return setGnomeLike(u"org.cinnamon.desktop.background"_s, {u"picture-uri"_s}, uri());
+    case Kind::Mate:
+        return setGnomeLike(u"org.mate.background"_s, {u"picture-filename"_s}, backslashQuoted(path, u'\'', {}));
+    case Kind::Plasma:
+        return setPlasma(path);
+    case Kind::Xfce:
+        return setXfce(path);
+    case Kind::Lxqt:
+        return run(u"pcmanfm-qt"_s, {u"--set-wallpaper"_s, path});
+    case Kind::Lxde:
+        return run(u"pcmanfm"_s, {u"--set-wallpaper"_s, path});
+    case Kind::Sway:
+        return run(u"swaymsg"_s, {u"output"_s, u"*"_s, u"bg"_s, backslashQuoted(path, u'"', {}), u"fill"_s});
+    case Kind::X11:
+    case Kind::None:
+        break;
+    }
+    return u"no supported desktop found (%1)"_s.arg(session.detected);
+}
+
 } // namespace
-
-QString Wallpaper::gvariantString(const QString &text)
-{
-    QString out = u"'"_s;
-    for (const QChar c : text) {
-        if (c == u'\'' || c == u'\\')
-            out += u'\\';
-        out += c;
-    }
-    return out + u'\'';
-}
-
-QString Wallpaper::swayQuoted(const QString &path)
-{
-    QString out = u"\""_s;
-    for (const QChar c : path) {
-        if (c == u'"' || c == u'\\')
-            out += u'\\';
-        out += c;
-    }
-    return out + u'"';
-}
 
 QString Wallpaper::fileUri(const QString &path)
 {
     return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded(QUrl::FullyEncoded));
 }
 
-QString Wallpaper::install(const QString &bitmap, const QImage &image, const DesktopSession &session,
-                           const std::function<QString()> &bitmapReady)
+WriteError Wallpaper::install(const QString &bitmap, const QImage &image, const DesktopSession &session,
+                              const std::function<WriteError()> &bitmapReady)
 {
     using Kind = DesktopSession::Kind;
     // The root window takes the picture itself, so its upload can overlap the writing of the file.
-    if (session.kind == Kind::X11)
-        return setX11RootWallpaper(image, bitmapReady);
+    if (session.kind == Kind::X11) {
+        const WriteError e = setX11RootWallpaper(image, bitmapReady);
+        return e && e.file().isEmpty() ? WriteError(bitmap, e.reason()) : e;
+    }
     if (bitmapReady) {
-        if (QString error = bitmapReady(); !error.isEmpty())
-            return error;
+        if (WriteError e = bitmapReady())
+            return e;
     }
     const auto needsFreshName = [](Kind k) {
         return k == Kind::Gnome || k == Kind::Plasma || k == Kind::Xfce || k == Kind::Mate ||
@@ -182,32 +178,10 @@ QString Wallpaper::install(const QString &bitmap, const QImage &image, const Des
         QString error;
         path = freshCopy(bitmap, &error);
         if (path.isEmpty())
-            return error;
+            return WriteError(bitmap, error);
     }
-    switch (session.kind) {
-    case Kind::Gnome:
-        return setGnomeLike(u"org.gnome.desktop.background"_s, {u"picture-uri"_s, u"picture-uri-dark"_s},
-                            gvariantString(fileUri(path)));
-    case Kind::Cinnamon:
-        return setGnomeLike(u"org.cinnamon.desktop.background"_s, {u"picture-uri"_s},
-                            gvariantString(fileUri(path)));
-    case Kind::Mate:
-        return setGnomeLike(u"org.mate.background"_s, {u"picture-filename"_s}, gvariantString(path));
-    case Kind::Plasma:
-        return setPlasma(path);
-    case Kind::Xfce:
-        return setXfce(path);
-    case Kind::Lxqt:
-        return run(u"pcmanfm-qt"_s, {u"--set-wallpaper"_s, path});
-    case Kind::Lxde:
-        return run(u"pcmanfm"_s, {u"--set-wallpaper"_s, path});
-    case Kind::Sway:
-        return run(u"swaymsg"_s, {u"output"_s, u"*"_s, u"bg"_s, swayQuoted(path), u"fill"_s});
-    case Kind::X11:
-    case Kind::None:
-        break;
-    }
-    return u"no supported desktop found (%1)"_s.arg(session.detected);
+    const QString error = setWallpaper(session, path);
+    return error.isEmpty() ? WriteError() : WriteError(bitmap, error);
 }
 
 } // namespace marvane

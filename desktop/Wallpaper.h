@@ -1,6 +1,7 @@
 #pragma once
 
-#include "DesktopSession.h"
+#include "desktop/DesktopSession.h"
+#include "platform/WriteError.h"
 
 #include <QImage>
 #include <QString>
@@ -15,15 +16,13 @@ class Wallpaper
 public:
     // `bitmap` is the file on disk, `image` its picture. Desktops that keep a path and ignore
     // the same path twice get a fresh hard link beside the bitmap each time, older ones removed.
-    // Empty on success, else why it failed. `bitmapReady` is called before the file is first used,
+    // `bitmapReady` is called before the file is first used,
     // or, where the picture goes to the screen without the file, before anything is shown; it
     // waits for the file to be written and returns why it was not, and then nothing is changed.
-    static QString install(const QString &bitmap, const QImage &image, const DesktopSession &session,
-                           const std::function<QString()> &bitmapReady = {});
+    static WriteError install(const QString &bitmap, const QImage &image, const DesktopSession &session,
+                              const std::function<WriteError()> &bitmapReady = {});
 
-    // The quoting of the tools' argument languages.
-    static QString gvariantString(const QString &text);
-    static QString swayQuoted(const QString &path);
+    // file:// and the path, percent-encoded.
     static QString fileUri(const QString &path);
 };
 

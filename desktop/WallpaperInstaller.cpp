@@ -1,9 +1,9 @@
-#include "WallpaperInstaller.h"
+#include "desktop/WallpaperInstaller.h"
 
-#include "AppPaths.h"
-#include "AtomicFile.h"
-#include "BmpWriter.h"
-#include "Wallpaper.h"
+#include "platform/AppPaths.h"
+#include "desktop/AtomicFile.h"
+#include "desktop/BmpWriter.h"
+#include "desktop/Wallpaper.h"
 
 #include <future>
 #include <optional>
@@ -16,7 +16,7 @@ QString WallpaperInstaller::bitmapPath(const QString &applicationDirectory)
     return AppPaths::join(applicationDirectory, QStringLiteral("temp.bmp"));
 }
 
-WriteResult WallpaperInstaller::install(const QImage &image, const QString &applicationDirectory,
+WriteError WallpaperInstaller::install(const QImage &image, const QString &applicationDirectory,
                                         const DesktopSession &session)
 {
     const QString path = bitmapPath(applicationDirectory);
@@ -27,23 +27,23 @@ WriteResult WallpaperInstaller::install(const QImage &image, const QString &appl
             path, [&image](QIODevice &out) { return writeBmp24(image, out); }, false);
     };
     // On its own thread while the desktop is being reached; the desktop changes only once it is done.
-    std::future<QString> writing;
+    std::future<WriteError> writing;
     try {
         writing = std::async(std::launch::async, write);
     } catch (const std::system_error &) {
         writing = std::async(std::launch::deferred, write);
     }
-    std::optional<QString> writeError;
+    std::optional<WriteError> writeError;
     const auto bitmapReady = [&] {
         if (!writeError)
             writeError = writing.get();
         return *writeError;
     };
-    const QString error = Wallpaper::install(path, image, session, bitmapReady);
-    if (!bitmapReady().isEmpty())
-        return WriteResult::failure(path, *writeError);
-    if (!error.isEmpty())
-        return WriteResult::failure(path, QStringLiteral("the wallpaper was not set: %1").arg(error));
+    const WriteError error = Wallpaper::install(path, image, session, bitmapReady);
+    if (const WriteError written = bitmapReady())
+        return written;
+    if (error)
+        return WriteError(path, QStringLiteral("the wallpaper was not set: %1").arg(error.reason()));
     return {};
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DesktopSession.h"
-#include "WriteResult.h"
+#include "desktop/DesktopSession.h"
+#include "platform/WriteError.h"
 
 #include <QImage>
 #include <QString>
@@ -14,7 +14,7 @@ class WallpaperInstaller
 {
 public:
     static QString bitmapPath(const QString &applicationDirectory);
-    static WriteResult install(const QImage &image, const QString &applicationDirectory,
+    static WriteError install(const QImage &image, const QString &applicationDirectory,
                                const DesktopSession &session);
 };
 

@@ -1,4 +1,4 @@
-#include "X11RootWallpaper.h"
+#include "desktop/X11RootWallpaper.h"
 
 #include <QSysInfo>
 
@@ -191,16 +191,16 @@ void showPixmap(Display *display, Pixmap pixmap)
 
 } // namespace
 
-QString setX11RootWallpaper(const QImage &image, const std::function<QString()> &beforeShowing)
+WriteError setX11RootWallpaper(const QImage &image, const std::function<WriteError()> &beforeShowing)
 {
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
         // The caller's step still finishes first, and its failure is the one to tell.
         if (beforeShowing) {
-            if (QString e = beforeShowing(); !e.isEmpty())
+            if (WriteError e = beforeShowing())
                 return e;
         }
-        return QStringLiteral("cannot open the X display \"%1\"").arg(qEnvironmentVariable("DISPLAY"));
+        return WriteError({}, QStringLiteral("cannot open the X display \"%1\"").arg(qEnvironmentVariable("DISPLAY")));
     }
     const auto previousHandler = XSetErrorHandler(countError);
     g_errors = 0;
@@ -208,8 +208,11 @@ QString setX11RootWallpaper(const QImage &image, const std::function<QString()> 
     const Pixmap pixmap = uploadPicture(display, image, &error);
     // Whatever became of the upload, the caller's step is waited for before anything is shown.
     if (beforeShowing) {
-        if (const QString e = beforeShowing(); !e.isEmpty())
-            error = e;
+        if (const WriteError e = beforeShowing()) {
+            XSetErrorHandler(previousHandler);
+            XCloseDisplay(display);
+            return e;
+        }
     }
     if (pixmap && error.isEmpty()) {
         showPixmap(display, pixmap);
@@ -220,7 +223,7 @@ QString setX11RootWallpaper(const QImage &image, const std::function<QString()> 
     // Unless kept above, the new pixmap goes with the connection.
     XSetErrorHandler(previousHandler);
     XCloseDisplay(display);
-    return error;
+    return error.isEmpty() ? WriteError() : WriteError({}, error);
 }
 
 } // namespace marvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WriteError.h"
+
 #include <QImage>
 #include <QString>
 
@@ -8,9 +10,9 @@
 namespace marvane {
 
 // Sets the root window's background pixmap on the X display named by DISPLAY, through a private
-// connection, and frees the pixmap a previous setter left behind. Empty on success, else why not.
+// connection, and frees the pixmap a previous setter left behind.
 // `beforeShowing` runs once the picture is on the server and before anything changes on screen;
 // an error from it leaves the desktop as it was.
-QString setX11RootWallpaper(const QImage &image, const std::function<QString()> &beforeShowing = {});
+WriteError setX11RootWallpaper(const QImage &image, const std::function<WriteError()> &beforeShowing = {});
 
 } // namespace marvane

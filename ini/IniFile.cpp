@@ -1,6 +1,6 @@
-#include "ProfileFile.h"
+#include "ini/IniFile.h"
 
-#include "ProfileText.h"
+#include "ini/IniText.h"
 
 #include <cerrno>
 #include <climits>
@@ -117,9 +117,10 @@ bool readOnly(const std::string &path, int *err)
     return false;
 }
 
-} // namespace
-
-namespace {
+WriteError failure(const std::string &file, const std::string &why)
+{
+    return WriteError(QString::fromLocal8Bit(file.c_str()), QString::fromLocal8Bit(why.c_str()));
+}
 
 // The whole file in a buffer that is not zero-filled first: reads happen at every refresh.
 struct Contents
@@ -167,7 +168,7 @@ std::optional<Contents> load(const std::string &path, std::string *error)
 
 } // namespace
 
-std::optional<std::string> ProfileFile::readAll(const std::string &path, std::string *error)
+std::optional<std::string> IniFile::readAll(const std::string &path, std::string *error)
 {
     const auto c = load(path, error);
     if (!c)
@@ -175,22 +176,22 @@ std::optional<std::string> ProfileFile::readAll(const std::string &path, std::st
     return std::string(c->view());
 }
 
-std::optional<std::string> ProfileFile::read(const std::string &path, std::string_view section, std::string_view key)
+std::optional<std::string> IniFile::read(const std::string &path, std::string_view section, std::string_view key)
 {
     const auto c = load(path, nullptr);
     if (!c)
         return std::nullopt;
-    return ProfileText::lookup(c->view(), section, key);
+    return IniText::lookup(c->view(), section, key);
 }
 
-ProfileFile::Result ProfileFile::write(const std::string &path, std::string_view section, const std::string_view *key,
+WriteError IniFile::write(const std::string &path, std::string_view section, const std::string_view *key,
                                        const std::string_view *value)
 {
-    if (const std::string bad = ProfileText::invalidSection(section); !bad.empty())
-        return {false, bad};
+    if (const std::string bad = IniText::invalidSection(section); !bad.empty())
+        return WriteError(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(bad));
     if (key) {
-        if (const std::string bad = ProfileText::invalidKey(*key); !bad.empty())
-            return {false, bad};
+        if (const std::string bad = IniText::invalidKey(*key); !bad.empty())
+            return WriteError(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(bad));
     }
     const std::string target = resolveLinks(path);
     const std::string dir = directoryOf(target);
@@ -198,23 +199,23 @@ ProfileFile::Result ProfileFile::write(const std::string &path, std::string_view
 
     int err = 0;
     if (readOnly(dir, &err) || readOnly(target, &err))
-        return {false, reason("cannot write " + target, err)};
+        return failure(target, reason("cannot write " + target, err));
 
     // Read-modify-write is one step for every process that takes this lock.
     const std::string lockPath = dir + "/." + base + ".lock";
     Fd lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
     if (lock.get() < 0)
-        return {false, reason("cannot write " + target, errno)};
+        return failure(target, reason("cannot write " + target, errno));
     while (::flock(lock.get(), LOCK_EX) != 0) {
         if (errno != EINTR)
-            return {false, reason("cannot lock " + lockPath, errno)};
+            return failure(target, reason("cannot lock " + lockPath, errno));
     }
 
     std::string readError;
     const std::optional<std::string> old = readAll(target, &readError);
     if (!old && !readError.empty())
-        return {false, readError};
-    const std::string updated = ProfileText::edit(old.value_or(std::string()), section, key, value);
+        return failure(target, readError);
+    const std::string updated = IniText::edit(old.value_or(std::string()), section, key, value);
     if (old && updated == *old)
         return {};
     if (!old && updated.empty())
@@ -229,11 +230,11 @@ ProfileFile::Result ProfileFile::write(const std::string &path, std::string_view
     const std::string temp = temporaryName(dir, base);
     Fd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : mode));
     if (out.get() < 0)
-        return {false, reason("cannot write " + target, errno)};
+        return failure(target, reason("cannot write " + target, errno));
     const auto fail = [&](const std::string &what) {
         const int saved = errno;
         ::unlink(temp.c_str());
-        return Result{false, reason(what, saved)};
+        return failure(target, reason(what, saved));
     };
     if (!writeAll(out.get(), updated))
         return fail("cannot write " + target);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WriteError.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,19 +12,13 @@ namespace marvane {
 // as it is now. Every write replaces the file atomically (temporary file, fsync, rename, directory
 // fsync), keeps its mode, follows a symlink to its target and is serialised between processes by
 // an flock on a lock file beside it. A failed write leaves the old file as it was.
-class ProfileFile
+class IniFile
 {
 public:
-    struct Result
-    {
-        bool ok = true;
-        std::string error; // why it failed, for the user
-    };
-
     static std::optional<std::string> read(const std::string &path, std::string_view section, std::string_view key);
 
     // key null deletes the section; value null deletes the key.
-    static Result write(const std::string &path, std::string_view section, const std::string_view *key,
+    static WriteError write(const std::string &path, std::string_view section, const std::string_view *key,
                         const std::string_view *value);
 
     // The whole file; nullopt with `error` set when it exists but cannot be read.

@@ -1,16 +1,13 @@
-#include "Module2.h"
+#include "ini/IniStrings.h"
 
-#include "AppPaths.h"
-#include "ProfileFile.h"
+#include "ini/IniFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <array>
 
-namespace marvane::Module2 {
+namespace marvane::ini {
 
 namespace {
 
@@ -51,11 +48,6 @@ std::string encodeName(const QString &s)
     return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
 
-QString resolveFile(const QString &file)
-{
-    return file.isEmpty() ? DefaultIniFile() : file;
-}
-
 } // namespace
 
 QString decodeValue(const std::string &bytes)
@@ -74,44 +66,32 @@ QString decodeValue(const std::string &bytes)
     return text;
 }
 
-QString DefaultIniFile()
+WriteError writeString(const QString &section, const QString &key, const QString &value, const QString &file)
 {
-    static const QString file = [] {
-        const QString base = QFileInfo(AppPaths::executablePath()).completeBaseName();
-        return AppPaths::join(AppPaths::applicationDirectory(), base + QStringLiteral(".ini"));
-    }();
-    return file;
-}
-
-WriteResult WriteIniString(const QString &section, const QString &key, const QString &value, const QString &file)
-{
-    const QString path = resolveFile(file);
     const QString cleaned = removeNulsAndTrimSpaces(value);
     const std::string sectionBytes = encodeName(section);
     const std::string keyBytes = encodeName(key);
     const std::string valueBytes = encodeName(cleaned);
     const std::string_view keyView(keyBytes);
     const std::string_view valueView(valueBytes);
-    const std::string nativePath = QFile::encodeName(path).toStdString();
+    const std::string nativePath = QFile::encodeName(file).toStdString();
 
-    ProfileFile::Result result;
+    WriteError error;
     if (key.isEmpty())
-        result = ProfileFile::write(nativePath, sectionBytes, nullptr, nullptr);
+        error = IniFile::write(nativePath, sectionBytes, nullptr, nullptr);
     else if (cleaned.isEmpty())
-        result = ProfileFile::write(nativePath, sectionBytes, &keyView, nullptr);
+        error = IniFile::write(nativePath, sectionBytes, &keyView, nullptr);
     else
-        result = ProfileFile::write(nativePath, sectionBytes, &keyView, &valueView);
-    if (result.ok)
-        return {};
-    return WriteResult::failure(path, QString::fromLocal8Bit(result.error.c_str()));
+        error = IniFile::write(nativePath, sectionBytes, &keyView, &valueView);
+    // Named by the path the caller gave, not the link target the engine wrote through.
+    return error ? WriteError(file, error.reason()) : WriteError();
 }
 
-QString ReadIniString(const QString &section, const QString &key, const QString &defaultValue, const QString &file)
+QString readString(const QString &section, const QString &key, const QString &defaultValue, const QString &file)
 {
-    const QString path = resolveFile(file);
     const auto found =
-        ProfileFile::read(QFile::encodeName(path).toStdString(), encodeName(section), encodeName(key));
+        IniFile::read(QFile::encodeName(file).toStdString(), encodeName(section), encodeName(key));
     return removeNulsAndTrimSpaces(firstCharacters(found ? decodeValue(*found) : defaultValue));
 }
 
-} // namespace marvane::Module2
+} // namespace marvane::ini

@@ -1,4 +1,4 @@
-#include "ProfileText.h"
+#include "ini/IniText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -189,7 +189,7 @@ SectionSpan findSection(std::string_view text, std::string_view section, std::st
 
 } // namespace
 
-std::optional<std::string> ProfileText::lookup(std::string_view text, std::string_view section, std::string_view key)
+std::optional<std::string> IniText::lookup(std::string_view text, std::string_view section, std::string_view key)
 {
     const char *base = text.data();
     const std::size_t size = text.size();
@@ -232,7 +232,7 @@ std::optional<std::string> ProfileText::lookup(std::string_view text, std::strin
     }
 }
 
-std::string ProfileText::edit(std::string_view text, std::string_view section, const std::string_view *key,
+std::string IniText::edit(std::string_view text, std::string_view section, const std::string_view *key,
                               const std::string_view *value)
 {
     const SectionSpan span = findSection(text, section, key ? *key : std::string_view());
@@ -291,7 +291,7 @@ std::string ProfileText::edit(std::string_view text, std::string_view section, c
     return out;
 }
 
-std::string ProfileText::invalidSection(std::string_view section)
+std::string IniText::invalidSection(std::string_view section)
 {
     if (section.find_first_of("\r\n]") != std::string_view::npos || section.find('\0') != std::string_view::npos)
         return "a section name cannot hold a line break, NUL or ']'";
@@ -300,7 +300,7 @@ std::string ProfileText::invalidSection(std::string_view section)
     return {};
 }
 
-std::string ProfileText::invalidKey(std::string_view key)
+std::string IniText::invalidKey(std::string_view key)
 {
     if (key.find_first_of("\r\n=") != std::string_view::npos || key.find('\0') != std::string_view::npos)
         return "a key name cannot hold a line break, NUL or '='";

@@ -9,7 +9,7 @@ namespace marvane {
 // The INI dialect of the classic profile functions, on raw bytes: CR, LF and CRLF end lines;
 // section and key names match without regard to ASCII case; the first section of a name and its
 // first key of a name win; lines that are not keys are kept as they are.
-class ProfileText
+class IniText
 {
 public:
     // The value of `key` in `section`, outer quotes removed; nullopt when either is missing.

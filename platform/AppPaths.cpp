@@ -1,4 +1,4 @@
-#include "AppPaths.h"
+#include "platform/AppPaths.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

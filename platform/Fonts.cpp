@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
 #include <QFile>
 #include <QFontDatabase>

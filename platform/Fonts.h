@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FontSpec.h"
+#include "platform/FontSpec.h"
 
 #include <QFont>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ImageBuffer.h"
+#include "platform/ImageBuffer.h"
 
 #include <sys/mman.h>
 

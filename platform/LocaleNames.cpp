@@ -1,4 +1,4 @@
-#include "LocaleNames.h"
+#include "platform/LocaleNames.h"
 
 namespace marvane {
 

@@ -1,4 +1,4 @@
-#include "PrimaryScreen.h"
+#include "platform/PrimaryScreen.h"
 
 #include <QGuiApplication>
 #include <QScreen>

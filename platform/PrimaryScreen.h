@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Screen.h"
+#include "platform/Screen.h"
 
 namespace marvane {
 

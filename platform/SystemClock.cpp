@@ -1,4 +1,4 @@
-#include "SystemClock.h"
+#include "platform/SystemClock.h"
 
 namespace marvane {
 

@@ -10,7 +10,6 @@ using ColorRef = std::int32_t;
 
 namespace SystemColors {
 
-constexpr ColorRef kSystemBit = static_cast<ColorRef>(0x80000000u);
 constexpr int kCount = 31;
 
 constexpr ColorRef system(int index)

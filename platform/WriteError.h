@@ -4,22 +4,32 @@
 
 namespace marvane {
 
-// The outcome of a write the user may need to hear about: the file and the reason when it failed.
-struct WriteResult
+// Why a write failed: the file and the reason. A default-constructed one means success, so a
+// write returns it and the caller tests it like an error code: `if (const WriteError e = save())`.
+class WriteError
 {
-    bool ok = true;
-    QString file;
-    QString error;
+public:
+    WriteError() = default;
+    WriteError(QString file, QString reason)
+        : m_file(std::move(file)), m_reason(reason.isEmpty() ? QStringLiteral("unknown error") : std::move(reason))
+    {
+    }
 
-    explicit operator bool() const { return ok; }
-    static WriteResult failure(const QString &file, const QString &error) { return {false, file, error}; }
+    explicit operator bool() const { return !m_reason.isEmpty(); }
+    const QString &file() const { return m_file; }
+    const QString &reason() const { return m_reason; }
+
     // Names the file and the reason, for a message box or standard error.
     QString message() const
     {
-        if (ok)
-            return {};
-        return error.contains(file) ? error : file + QStringLiteral(": ") + error;
+        if (m_reason.isEmpty() || m_file.isEmpty() || m_reason.contains(m_file))
+            return m_reason;
+        return m_file + QStringLiteral(": ") + m_reason;
     }
+
+private:
+    QString m_file;
+    QString m_reason;
 };
 
 } // namespace marvane

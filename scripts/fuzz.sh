@@ -5,8 +5,8 @@ cd "$(dirname "$0")/.."
 build=build/fuzz
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
       -DMARVANE_FUZZ=ON >/dev/null
-cmake --build "$build" --target fuzz_profiletext
+cmake --build "$build" --target fuzz_initext
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp tests/fuzz/corpus/* "$work"/
-"$build"/bin/fuzz_profiletext -max_total_time="${FUZZ_SECONDS:-60}" -max_len=4096 "$work"
+"$build"/bin/fuzz_initext -max_total_time="${FUZZ_SECONDS:-60}" -max_len=4096 "$work"

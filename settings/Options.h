@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SystemColors.h"
+#include "platform/SystemColors.h"
 
 #include <QMetaType>
 
@@ -11,28 +11,28 @@ namespace marvane {
 // The settings record. All zero until loaded, as the first paint at start-up expects.
 struct Options
 {
-    ColorRef DesktopColor = 0;
-    ColorRef CalendarColor = 0;
-    ColorRef ToDoBackColor = 0;
-    ColorRef ToDoTextColor = 0;
-    std::int32_t CalendarPos = 0;
-    std::int32_t OffsetX = 0;
-    std::int32_t OffsetY = 0;
-    bool ShowToDoList = false;
-    bool AutoRun = false;
+    ColorRef desktopColor = 0;
+    ColorRef calendarColor = 0;
+    ColorRef toDoBackColor = 0;
+    ColorRef toDoTextColor = 0;
+    std::int32_t calendarCorner = 0;
+    std::int32_t offsetX = 0;
+    std::int32_t offsetY = 0;
+    bool showToDoList = false;
+    bool startAtLogon = false;
 
     static constexpr Options defaults()
     {
         Options o;
-        o.DesktopColor = SystemColors::system(1);
-        o.CalendarColor = 0x00FFFFFF;
-        o.ToDoBackColor = 0x00FFFFFF;
-        o.ToDoTextColor = 0x000000FF;
-        o.CalendarPos = 1;
-        o.OffsetX = -10;
-        o.OffsetY = 10;
-        o.ShowToDoList = true;
-        o.AutoRun = true;
+        o.desktopColor = SystemColors::system(1);
+        o.calendarColor = 0x00FFFFFF;
+        o.toDoBackColor = 0x00FFFFFF;
+        o.toDoTextColor = 0x000000FF;
+        o.calendarCorner = 1;
+        o.offsetX = -10;
+        o.offsetY = 10;
+        o.showToDoList = true;
+        o.startAtLogon = true;
         return o;
     }
 

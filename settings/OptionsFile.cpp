@@ -1,15 +1,15 @@
-#include "Module1.h"
+#include "settings/OptionsFile.h"
 
-#include "AppPaths.h"
-#include "Module2.h"
+#include "platform/AppPaths.h"
+#include "platform/StandardError.h"
+#include "ini/IniStrings.h"
 
 #include <QRegularExpression>
 
-#include <cstdio>
 #include <limits>
 #include <variant>
 
-namespace marvane::Module1 {
+namespace marvane {
 
 namespace {
 
@@ -31,11 +31,11 @@ using Field = std::variant<IntField, BoolField>;
 
 // The keys in the order they are read and written.
 const std::array<Field, 9> kFields = {
-    IntField{"DesktopColor", &Options::DesktopColor},   IntField{"CalendarColor", &Options::CalendarColor},
-    IntField{"CalendarPos", &Options::CalendarPos},     IntField{"OffsetX", &Options::OffsetX},
-    IntField{"OffsetY", &Options::OffsetY},             BoolField{"ShowToDoList", &Options::ShowToDoList},
-    BoolField{"AutoRun", &Options::AutoRun},            IntField{"ToDoBackColor", &Options::ToDoBackColor},
-    IntField{"ToDoTextColor", &Options::ToDoTextColor},
+    IntField{"DesktopColor", &Options::desktopColor},   IntField{"CalendarColor", &Options::calendarColor},
+    IntField{"CalendarPos", &Options::calendarCorner},     IntField{"OffsetX", &Options::offsetX},
+    IntField{"OffsetY", &Options::offsetY},             BoolField{"ShowToDoList", &Options::showToDoList},
+    BoolField{"AutoRun", &Options::startAtLogon},            IntField{"ToDoBackColor", &Options::toDoBackColor},
+    IntField{"ToDoTextColor", &Options::toDoTextColor},
 };
 
 QString boolText(bool value)
@@ -45,12 +45,12 @@ QString boolText(bool value)
 
 } // namespace
 
-QString optionsFile(const QString &applicationDirectory)
+QString OptionsFile::path(const QString &applicationDirectory)
 {
     return AppPaths::join(applicationDirectory, u"options.ini"_s);
 }
 
-bool parseInt32(const QString &text, std::int32_t *value)
+bool OptionsFile::parseInt32(const QString &text, std::int32_t *value)
 {
     static const QRegularExpression form(u"^-?[0-9]+$"_s);
     if (!form.match(text).hasMatch())
@@ -63,7 +63,7 @@ bool parseInt32(const QString &text, std::int32_t *value)
     return true;
 }
 
-bool parseBool(const QString &text, bool *value)
+bool OptionsFile::parseBool(const QString &text, bool *value)
 {
     if (text.compare(u"True"_s, Qt::CaseInsensitive) == 0 || text.compare(u"False"_s, Qt::CaseInsensitive) == 0) {
         *value = text.size() == 4;
@@ -80,19 +80,19 @@ bool parseBool(const QString &text, bool *value)
     return true;
 }
 
-void LoadOptions(Options &options, const QString &file, QStringList *problems)
+QStringList OptionsFile::load(Options &options, const QString &file)
 {
     const Options defaults = Options::defaults();
+    QStringList problems;
     const auto complain = [&](const char *key, const QString &text) {
         const QString line = u"%1: [general] %2=\"%3\" is not valid; using the default"_s.arg(
             file, QLatin1StringView(key), text);
-        std::fprintf(stderr, "pendrel: %s\n", qPrintable(line));
-        if (problems)
-            problems->append(line);
+        printError(line);
+        problems.append(line);
     };
     for (const Field &f : kFields) {
         if (const auto *i = std::get_if<IntField>(&f)) {
-            const QString text = Module2::ReadIniString(kSection, QLatin1StringView(i->key),
+            const QString text = ini::readString(kSection, QLatin1StringView(i->key),
                                                         QString::number(defaults.*(i->field)), file);
             std::int32_t v = 0;
             if (!parseInt32(text, &v)) {
@@ -103,7 +103,7 @@ void LoadOptions(Options &options, const QString &file, QStringList *problems)
         } else {
             const auto &b = std::get<BoolField>(f);
             const QString text =
-                Module2::ReadIniString(kSection, QLatin1StringView(b.key), boolText(defaults.*(b.field)), file);
+                ini::readString(kSection, QLatin1StringView(b.key), boolText(defaults.*(b.field)), file);
             bool v = false;
             if (!parseBool(text, &v)) {
                 complain(b.key, text);
@@ -112,23 +112,24 @@ void LoadOptions(Options &options, const QString &file, QStringList *problems)
             options.*(b.field) = v;
         }
     }
+    return problems;
 }
 
-WriteResult SaveOptions(const Options &options, const QString &file)
+WriteError OptionsFile::save(const Options &options, const QString &file)
 {
-    WriteResult first;
+    WriteError first;
     for (const Field &f : kFields) {
-        WriteResult r;
+        WriteError r;
         if (const auto *i = std::get_if<IntField>(&f))
-            r = Module2::WriteIniString(kSection, QLatin1StringView(i->key), QString::number(options.*(i->field)),
+            r = ini::writeString(kSection, QLatin1StringView(i->key), QString::number(options.*(i->field)),
                                         file);
         else
-            r = Module2::WriteIniString(kSection, QLatin1StringView(std::get<BoolField>(f).key),
+            r = ini::writeString(kSection, QLatin1StringView(std::get<BoolField>(f).key),
                                         boolText(options.*(std::get<BoolField>(f).field)), file);
-        if (!r && first)
+        if (r && !first)
             first = r;
     }
     return first;
 }
 
-} // namespace marvane::Module1
+} // namespace marvane

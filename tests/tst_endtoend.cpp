@@ -1,7 +1,7 @@
 // The real program, copied into a folder of its own with its two INI files, started with 9 on a
 // private X server: it exits by itself and the root window shows the temp.bmp it wrote.
-#include "IsolatedEnvironment.h"
-#include "XvfbServer.h"
+#include "tests/support/IsolatedEnvironment.h"
+#include "tests/support/XvfbServer.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "ToDoStore.h"
+#include "todo/ToDoStore.h"
 
-#include "AppPaths.h"
-#include "Module2.h"
+#include "platform/AppPaths.h"
+#include "ini/IniStrings.h"
 
 namespace marvane {
 
@@ -35,19 +35,19 @@ QString ToDoStore::dateKey(int year, int month, int day)
     return QStringLiteral("%1-%2-%3").arg(year).arg(month).arg(day);
 }
 
-QString ToDoStore::GetTodayToDo(std::int16_t n) const
+QString ToDoStore::todayItem(std::int16_t n) const
 {
-    return ReadToDoItem(dateKey(m_clock.today()), n);
+    return item(dateKey(m_clock.today()), n);
 }
 
-QString ToDoStore::ReadToDoItem(const QString &dateKey, std::int16_t n) const
+QString ToDoStore::item(const QString &dateKey, std::int16_t n) const
 {
-    return Module2::ReadIniString(dateKey, keyName(n), QString(), m_file);
+    return ini::readString(dateKey, keyName(n), QString(), m_file);
 }
 
-WriteResult ToDoStore::WriteToDoItem(const QString &dateKey, std::int16_t n, const QString &text) const
+WriteError ToDoStore::setItem(const QString &dateKey, std::int16_t n, const QString &text) const
 {
-    return Module2::WriteIniString(dateKey, keyName(n), trimSpaces(text), m_file);
+    return ini::writeString(dateKey, keyName(n), trimSpaces(text), m_file);
 }
 
 } // namespace marvane

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Clock.h"
-#include "WriteResult.h"
+#include "platform/Clock.h"
+#include "platform/WriteError.h"
 
 #include <QDate>
 #include <QString>
@@ -22,10 +22,10 @@ public:
     static QString dateKey(QDate date) { return dateKey(date.year(), date.month(), date.day()); }
 
     // Item n of today's date, from the clock at this call; "" when there is none.
-    QString GetTodayToDo(std::int16_t n) const;
-    QString ReadToDoItem(const QString &dateKey, std::int16_t n) const;
+    QString todayItem(std::int16_t n) const;
+    QString item(const QString &dateKey, std::int16_t n) const;
     // Stores the item without its outer spaces; an empty item deletes its key.
-    WriteResult WriteToDoItem(const QString &dateKey, std::int16_t n, const QString &text) const;
+    WriteError setItem(const QString &dateKey, std::int16_t n, const QString &text) const;
 
     const QString &file() const { return m_file; }
 

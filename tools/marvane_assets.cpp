@@ -1,6 +1,6 @@
 // Build-side helper: writes the program's icon as PNG for the menu entry, and turns a painted
 // temp.bmp into the PNG the README shows.
-#include "AppIcon.h"
+#include "app/AppIcon.h"
 
 #include <QGuiApplication>
 #include <QImage>

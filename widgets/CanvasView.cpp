@@ -1,6 +1,6 @@
-#include "CanvasView.h"
+#include "widgets/CanvasView.h"
 
-#include "Canvas.h"
+#include "calendar/Canvas.h"
 
 #include <QPaintEvent>
 #include <QPainter>

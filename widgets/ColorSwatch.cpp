@@ -1,4 +1,4 @@
-#include "ColorSwatch.h"
+#include "widgets/ColorSwatch.h"
 
 namespace marvane {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SystemColors.h"
+#include "platform/SystemColors.h"
 
 #include <QLabel>
 

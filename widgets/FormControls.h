@@ -48,6 +48,17 @@ inline void fillNumbers(QComboBox *list, int first, int last)
     list->setCurrentIndex(-1);
 }
 
+// Tab visits the controls in this order.
+inline void setTabOrder(const QList<QWidget *> &order)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *w : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 // The years the date choosers offer; a clock outside them selects the nearest end.
 constexpr int kFirstYear = 2000;
 constexpr int kLastYear = 2100;

@@ -1,6 +1,6 @@
-#include "FormDialog.h"
+#include "widgets/FormDialog.h"
 
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
 #include <QKeyEvent>
 

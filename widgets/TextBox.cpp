@@ -1,4 +1,4 @@
-#include "TextBox.h"
+#include "widgets/TextBox.h"
 
 #include <QValidator>
 

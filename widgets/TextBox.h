@@ -15,7 +15,6 @@ public:
     explicit TextBox(QWidget *parent = nullptr);
 
     void setTypingLimit(int limit);
-    int typingLimit() const { return m_limit; }
 
     // Hides QLineEdit::setText so that text from the program is never cut.
     void setText(const QString &text);

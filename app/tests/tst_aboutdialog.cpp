@@ -1,7 +1,8 @@
-#include "AppIcon.h"
-#include "Help.h"
-#include "TestMain.h"
-#include "frmAbout.h"
+#include "app/AppIcon.h"
+#include "app/Help.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/WidgetDriver.h"
+#include "app/AboutDialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 
 using namespace marvane;
+using marvane::test::child;
 
 namespace {
 
@@ -35,7 +37,7 @@ void touch(const QString &path)
 
 } // namespace
 
-class TestAbout : public QObject
+class TestAboutDialog : public QObject
 {
     Q_OBJECT
 
@@ -43,41 +45,41 @@ private Q_SLOTS:
     void texts()
     {
         Opener opener;
-        frmAbout box(opener.function());
+        AboutDialog box(opener.function());
         QCOMPARE(box.windowTitle(), QStringLiteral("About Marvane"));
         QCOMPARE(box.size(), QSize(402, 213));
-        QCOMPARE(box.Label1->text(), QStringLiteral("Marvane 1.0"));
-        QVERIFY(box.Label1->font().bold());
-        QVERIFY(box.Label2->text().startsWith(QStringLiteral("This free software adds a calendar")));
-        QVERIFY(box.Label2->wordWrap());
-        QCOMPARE(box.Label3[0]->text(), QStringLiteral("Website:"));
-        QCOMPARE(box.Label3[1]->text(), QStringLiteral("Support:"));
-        QCOMPARE(box.Label4->text(), QStringLiteral("support@marvane.example"));
-        QCOMPARE(box.Label5->text(), QStringLiteral("www.marvane.example"));
-        QVERIFY(box.Label5->font().underline());
-        QCOMPARE(box.Label5->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        QCOMPARE(box.Image1->pixmap().size(), QSize(32, 32));
-        QCOMPARE(box.OKButton->geometry(), QRect(304, 16, 81, 25));
+        QCOMPARE(child<QLabel>(&box, QStringLiteral("nameLabel"))->text(), QStringLiteral("Marvane 1.0"));
+        QVERIFY(child<QLabel>(&box, QStringLiteral("nameLabel"))->font().bold());
+        QVERIFY(child<QLabel>(&box, QStringLiteral("descriptionLabel"))->text().startsWith(QStringLiteral("This free software adds a calendar")));
+        QVERIFY(child<QLabel>(&box, QStringLiteral("descriptionLabel"))->wordWrap());
+        QCOMPARE(child<QLabel>(&box, QStringLiteral("webSiteCaption"))->text(), QStringLiteral("Website:"));
+        QCOMPARE(child<QLabel>(&box, QStringLiteral("supportCaption"))->text(), QStringLiteral("Support:"));
+        QCOMPARE(child<QLabel>(&box, QStringLiteral("supportAddressLabel"))->text(), QStringLiteral("support@marvane.example"));
+        QCOMPARE(child<QLabel>(&box, QStringLiteral("webSiteLink"))->text(), QStringLiteral("www.marvane.example"));
+        QVERIFY(child<QLabel>(&box, QStringLiteral("webSiteLink"))->font().underline());
+        QCOMPARE(child<QLabel>(&box, QStringLiteral("webSiteLink"))->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(child<QLabel>(&box, QStringLiteral("iconLabel"))->pixmap().size(), QSize(32, 32));
+        QCOMPARE(child<QPushButton>(&box, QStringLiteral("okButton"))->geometry(), QRect(304, 16, 81, 25));
     }
 
     void onlyTheWebAddressReacts_data()
     {
         QTest::addColumn<QString>("label");
         QTest::addColumn<int>("opened");
-        QTest::newRow("name") << QStringLiteral("Label1") << 0;
-        QTest::newRow("description") << QStringLiteral("Label2") << 0;
-        QTest::newRow("Website:") << QStringLiteral("Label3(0)") << 0;
-        QTest::newRow("Support:") << QStringLiteral("Label3(1)") << 0;
-        QTest::newRow("e-mail address") << QStringLiteral("Label4") << 0;
-        QTest::newRow("web address") << QStringLiteral("Label5") << 1;
-        QTest::newRow("icon") << QStringLiteral("Image1") << 0;
+        QTest::newRow("name") << QStringLiteral("nameLabel") << 0;
+        QTest::newRow("description") << QStringLiteral("descriptionLabel") << 0;
+        QTest::newRow("Website:") << QStringLiteral("webSiteCaption") << 0;
+        QTest::newRow("Support:") << QStringLiteral("supportCaption") << 0;
+        QTest::newRow("e-mail address") << QStringLiteral("supportAddressLabel") << 0;
+        QTest::newRow("web address") << QStringLiteral("webSiteLink") << 1;
+        QTest::newRow("icon") << QStringLiteral("iconLabel") << 0;
     }
     void onlyTheWebAddressReacts()
     {
         QFETCH(QString, label);
         QFETCH(int, opened);
         Opener opener;
-        frmAbout box(opener.function());
+        AboutDialog box(opener.function());
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         auto *target = box.findChild<QLabel *>(label);
@@ -88,7 +90,7 @@ private Q_SLOTS:
             QCOMPARE(opener.opened.first(), QUrl(QStringLiteral("https://www.marvane.example/")));
         // The box stays open after the link.
         QVERIFY(box.isVisible());
-        QTest::mouseClick(box.OKButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&box, QStringLiteral("okButton")), Qt::LeftButton);
         QVERIFY(!box.isVisible());
     }
 
@@ -96,9 +98,9 @@ private Q_SLOTS:
     {
         Opener opener;
         opener.succeeds = false;
-        frmAbout box(opener.function());
+        AboutDialog box(opener.function());
         box.show();
-        QTest::mouseClick(box.Label5, Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(&box, QStringLiteral("webSiteLink")), Qt::LeftButton);
         QCOMPARE(opener.opened.size(), 1);
         QVERIFY(box.isVisible());
     }
@@ -170,5 +172,5 @@ private Q_SLOTS:
     }
 };
 
-MARVANE_TEST_MAIN(TestAbout)
-#include "tst_about.moc"
+MARVANE_TEST_MAIN(TestAboutDialog)
+#include "tst_aboutdialog.moc"

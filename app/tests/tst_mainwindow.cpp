@@ -1,10 +1,11 @@
-#include "FixedClock.h"
-#include "FixedScreen.h"
-#include "Form1.h"
-#include "Module1.h"
-#include "TestMain.h"
-#include "frmOptions.h"
-#include "frmToDo.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/FixedScreen.h"
+#include "app/MainWindow.h"
+#include "settings/OptionsFile.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/WidgetDriver.h"
+#include "app/OptionsDialog.h"
+#include "app/ToDoDialog.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -16,8 +17,15 @@
 #include <QTimer>
 
 using namespace marvane;
+using marvane::test::child;
 
 namespace {
+
+// One tick of the silent run's timer, without waiting for it.
+void tick(MainWindow &window)
+{
+    QMetaObject::invokeMethod(child<QTimer>(&window, QStringLiteral("silentRunTimer")), "timeout");
+}
 
 struct Refresh
 {
@@ -39,31 +47,31 @@ struct Rig
     QStringList reports;
     QList<int> exits;
     bool installFails = false;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> window;
     QList<Refresh> refreshes;
     qsizetype refreshesWhileOpen = 0;
 
-    std::function<void(Form1Services &)> adjust;
+    std::function<void(MainWindowServices &)> adjust;
 
     void start(const QString &commandLine)
     {
-        Form1Services s{clock,       screen, names, dir.path(), dir.filePath(QStringLiteral("pendrel")),
+        MainWindowServices s{clock,       screen, names, dir.path(), dir.filePath(QStringLiteral("pendrel")),
                         commandLine, {},     {},    {},         {},
                         {},          {},     {},    {}};
-        s.setAutoRun = [this](bool on) {
+        s.updateAutostart = [this](bool on) {
             autoRuns << on;
-            return WriteResult{};
+            return WriteError{};
         };
         s.installWallpaper = [this](const QImage &img) {
             installed << img;
             return installFails
-                       ? WriteResult::failure(QStringLiteral("temp.bmp"), QStringLiteral("disk full"))
-                       : WriteResult{};
+                       ? WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full"))
+                       : WriteError{};
         };
         // Like the dialog: Apply changes the record and repaints while it is open.
         s.openOptions = [this](QWidget *, Options &o, const std::function<void()> &repaint) {
             opened << QStringLiteral("options");
-            o.CalendarPos = 0;
+            o.calendarCorner = 0;
             repaint();
             refreshesWhileOpen = refreshes.size();
         };
@@ -74,15 +82,15 @@ struct Rig
         s.exit = [this](int code) { exits << code; };
         if (adjust)
             adjust(s);
-        form = std::make_unique<Form1>(std::move(s));
-        QObject::connect(form.get(), &Form1::refreshed, form.get(), [this](int y, int m, const Options &o) {
+        window = std::make_unique<MainWindow>(std::move(s));
+        QObject::connect(window.get(), &MainWindow::refreshed, window.get(), [this](int y, int m, const Options &o) {
             refreshes << Refresh{y, m, o};
         });
-        form->Form_Load();
+        window->start();
     }
     void writeOptions(const QByteArray &text)
     {
-        QFile f(Module1::optionsFile(dir.path()));
+        QFile f(OptionsFile::path(dir.path()));
         if (f.open(QIODevice::WriteOnly))
             f.write(text);
     }
@@ -90,7 +98,7 @@ struct Rig
 
 } // namespace
 
-class TestForm1 : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 
@@ -122,15 +130,16 @@ private Q_SLOTS:
         QCOMPARE(rig.refreshes[0].month, 12);
         QCOMPARE(rig.refreshes[0].options, Options{});
         QCOMPARE(rig.refreshes[1].month, 12);
-        QCOMPARE(rig.refreshes[1].options.CalendarPos, 3);
-        QCOMPARE(rig.refreshes[1].options.AutoRun, false);
+        QCOMPARE(rig.refreshes[1].options.calendarCorner, 3);
+        QCOMPARE(rig.refreshes[1].options.startAtLogon, false);
 
         QCOMPARE(rig.autoRuns, silent ? QList<bool>{} : QList<bool>{false});
-        QCOMPARE(rig.form->Timer1->interval(), 200);
-        QCOMPARE(rig.form->Timer1->isActive(), silent);
-        QCOMPARE(rig.form->isVisible(), !silent);
-        QCOMPARE(rig.form->cboYear->currentText(), QStringLiteral("2026"));
-        QCOMPARE(rig.form->cboMonth->currentText(), QStringLiteral("12"));
+        if (silent)
+            QCOMPARE(child<QTimer>(&*rig.window, QStringLiteral("silentRunTimer"))->interval(), 200);
+        QCOMPARE(child<QTimer>(&*rig.window, QStringLiteral("silentRunTimer"))->isActive(), silent);
+        QCOMPARE(rig.window->isVisible(), !silent);
+        QCOMPARE(child<QComboBox>(&*rig.window, QStringLiteral("yearCombo"))->currentText(), QStringLiteral("2026"));
+        QCOMPARE(child<QComboBox>(&*rig.window, QStringLiteral("monthCombo"))->currentText(), QStringLiteral("12"));
         QVERIFY(rig.installed.isEmpty());
     }
 
@@ -152,9 +161,9 @@ private Q_SLOTS:
         Rig rig;
         rig.clock.setToday(today);
         rig.start(QString());
-        QCOMPARE(rig.form->cboYear->count(), 101);
-        QCOMPARE(rig.form->cboYear->currentText(), year);
-        QCOMPARE(rig.form->cboMonth->currentIndex(), today.month() - 1);
+        QCOMPARE(child<QComboBox>(&*rig.window, QStringLiteral("yearCombo"))->count(), 101);
+        QCOMPARE(child<QComboBox>(&*rig.window, QStringLiteral("yearCombo"))->currentText(), year);
+        QCOMPARE(child<QComboBox>(&*rig.window, QStringLiteral("monthCombo"))->currentIndex(), today.month() - 1);
         QCOMPARE(rig.refreshes.size(), refreshes);
         QCOMPARE(rig.refreshes.last().year, year.toInt());
     }
@@ -165,37 +174,37 @@ private Q_SLOTS:
         rig.start(QString());
         rig.refreshes.clear();
 
-        QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdRefresh")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("refreshButton")), Qt::LeftButton);
         QCOMPARE(rig.refreshes.size(), 1);
 
-        rig.form->cboMonth->setCurrentIndex(5);
+        child<QComboBox>(&*rig.window, QStringLiteral("monthCombo"))->setCurrentIndex(5);
         QCOMPARE(rig.refreshes.size(), 2);
         QCOMPARE(rig.refreshes.last().month, 6);
 
-        QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdOptions")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("optionsButton")), Qt::LeftButton);
         QCOMPARE(rig.opened.last(), QStringLiteral("options"));
         QCOMPARE(rig.refreshesWhileOpen, 3);
         QCOMPARE(rig.refreshes.size(), 4);
-        QCOMPARE(rig.refreshes[2].options.CalendarPos, 0);
-        QCOMPARE(rig.refreshes.last().options.CalendarPos, 0);
-        QCOMPARE(rig.form->options().CalendarPos, 0);
+        QCOMPARE(rig.refreshes[2].options.calendarCorner, 0);
+        QCOMPARE(rig.refreshes.last().options.calendarCorner, 0);
+        QCOMPARE(rig.window->options().calendarCorner, 0);
 
-        QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdSetToDO")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("toDoListButton")), Qt::LeftButton);
         QCOMPARE(rig.opened.last(), QStringLiteral("todo"));
         QCOMPARE(rig.refreshes.size(), 5);
 
-        QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdAbout")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("aboutButton")), Qt::LeftButton);
         QCOMPARE(rig.opened.last(), QStringLiteral("about"));
         QCOMPARE(rig.refreshes.size(), 5);
 
-        QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdHelp")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("helpButton")), Qt::LeftButton);
         QCOMPARE(rig.opened.last(), QStringLiteral("help"));
         QCOMPARE(rig.refreshes.size(), 5);
 
         // Set Desktop installs the month shown, June, not the current one.
-        QTest::mouseClick(rig.form->findChild<QPushButton *>(QStringLiteral("cmdDeskTop")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("setDesktopButton")), Qt::LeftButton);
         QCOMPARE(rig.installed.size(), 1);
-        QCOMPARE(rig.installed.first(), rig.form->canvas().image());
+        QCOMPARE(rig.installed.first(), rig.window->canvas().image());
         QCOMPARE(rig.installed.first().size(), QSize(1024, 768));
     }
 
@@ -203,49 +212,49 @@ private Q_SLOTS:
     void optionsDialogApplyRepaints()
     {
         Rig rig;
-        rig.adjust = [&rig](Form1Services &s) {
+        rig.adjust = [&rig](MainWindowServices &s) {
             s.openOptions =
-                Form1Services::forProgram(rig.clock, rig.screen, rig.names, QString()).openOptions;
+                MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, QString()).openOptions;
         };
         rig.start(QString());
         rig.refreshes.clear();
         qsizetype whileOpen = -1;
-        QTimer::singleShot(0, rig.form.get(), [&] {
-            auto *dialog = rig.form->findChild<frmOptions *>();
+        QTimer::singleShot(0, rig.window.get(), [&] {
+            auto *dialog = rig.window->findChild<OptionsDialog *>();
             QVERIFY(dialog);
-            dialog->cboPos->setCurrentIndex(3);
-            dialog->cmdApply->click();
+            child<QComboBox>(&*dialog, QStringLiteral("cornerCombo"))->setCurrentIndex(3);
+            child<QPushButton>(&*dialog, QStringLiteral("applyButton"))->click();
             whileOpen = rig.refreshes.size();
-            dialog->CancelButton->click();
+            child<QPushButton>(&*dialog, QStringLiteral("cancelButton"))->click();
         });
-        QTest::mouseClick(rig.form->cmdOptions, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("optionsButton")), Qt::LeftButton);
         QCOMPARE(whileOpen, 1);
         QCOMPARE(rig.refreshes.size(), 2);
-        QCOMPARE(rig.refreshes.last().options.CalendarPos, 3);
-        QVERIFY(rig.form->findChild<frmOptions *>() == nullptr);
+        QCOMPARE(rig.refreshes.last().options.calendarCorner, 3);
+        QVERIFY(rig.window->findChild<OptionsDialog *>() == nullptr);
     }
 
     // The program's own to-do editor opens on the main window's clock; closing it repaints.
     void toDoEditorClosesIntoARefresh()
     {
         Rig rig;
-        rig.adjust = [&rig](Form1Services &s) {
-            s.openToDo = Form1Services::forProgram(rig.clock, rig.screen, rig.names, QString()).openToDo;
+        rig.adjust = [&rig](MainWindowServices &s) {
+            s.openToDo = MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, QString()).openToDo;
         };
         rig.start(QString());
         rig.refreshes.clear();
         QString shownDate;
-        QTimer::singleShot(0, rig.form.get(), [&] {
-            auto *dialog = rig.form->findChild<frmToDo *>();
+        QTimer::singleShot(0, rig.window.get(), [&] {
+            auto *dialog = rig.window->findChild<ToDoDialog *>();
             QVERIFY(dialog);
             shownDate = dialog->dateKey();
             QVERIFY(rig.refreshes.isEmpty());
-            dialog->cmdClose->click();
+            child<QPushButton>(&*dialog, QStringLiteral("closeButton"))->click();
         });
-        QTest::mouseClick(rig.form->cmdSetToDO, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("toDoListButton")), Qt::LeftButton);
         QCOMPARE(shownDate, QStringLiteral("2026-12-7"));
         QCOMPARE(rig.refreshes.size(), 1);
-        QVERIFY(rig.form->findChild<frmToDo *>() == nullptr);
+        QVERIFY(rig.window->findChild<ToDoDialog *>() == nullptr);
     }
 
     void failedInstallIsShown()
@@ -253,7 +262,7 @@ private Q_SLOTS:
         Rig rig;
         rig.installFails = true;
         rig.start(QString());
-        QTest::mouseClick(rig.form->cmdDeskTop, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("setDesktopButton")), Qt::LeftButton);
         QCOMPARE(rig.reports, QStringList{QStringLiteral("temp.bmp: disk full")});
         QVERIFY(rig.exits.isEmpty());
     }
@@ -273,13 +282,13 @@ private Q_SLOTS:
         rig.installFails = installFails;
         rig.start(QStringLiteral("9"));
         rig.refreshes.clear();
-        rig.form->Timer1_Timer();
-        QCOMPARE(rig.form->Timer1->interval(), 500);
-        QVERIFY(rig.form->Timer1->isActive());
+        tick(*rig.window);
+        QCOMPARE(child<QTimer>(&*rig.window, QStringLiteral("silentRunTimer"))->interval(), 500);
+        QVERIFY(child<QTimer>(&*rig.window, QStringLiteral("silentRunTimer"))->isActive());
         QVERIFY(rig.refreshes.isEmpty());
         QVERIFY(rig.installed.isEmpty());
-        rig.form->Timer1_Timer();
-        QVERIFY(!rig.form->Timer1->isActive());
+        tick(*rig.window);
+        QVERIFY(!child<QTimer>(&*rig.window, QStringLiteral("silentRunTimer"))->isActive());
         QCOMPARE(rig.refreshes.size(), 1);
         QCOMPARE(rig.installed.size(), 1);
         QCOMPARE(rig.exits, QList<int>{exitCode});
@@ -296,10 +305,10 @@ private Q_SLOTS:
         rig.start(QString());
         QCOMPARE(rig.reports.size(), 1);
         QVERIFY(rig.reports.first().contains(QStringLiteral("overflow")));
-        QVERIFY(rig.form->isVisible());
+        QVERIFY(rig.window->isVisible());
         rig.start(QStringLiteral("9"));
-        rig.form->Timer1_Timer();
-        rig.form->Timer1_Timer();
+        tick(*rig.window);
+        tick(*rig.window);
         QCOMPARE(rig.exits, QList<int>{1});
     }
 
@@ -307,12 +316,12 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.start(QString());
-        QCOMPARE(rig.form->size(), QSize(731, 529));
-        QCOMPARE(rig.form->Picture1->geometry(), QRect(0, 40, 697, 457));
-        QCOMPARE(rig.form->Picture1->widget()->size(), QSize(1024, 768));
-        QCOMPARE(rig.form->Picture1->horizontalScrollBar()->value(), 0);
-        QCOMPARE(rig.form->Picture1->verticalScrollBar()->value(), 0);
-        QCOMPARE(rig.form->windowTitle(), QStringLiteral("Marvane"));
+        QCOMPARE(rig.window->size(), QSize(731, 529));
+        QCOMPARE(child<QScrollArea>(&*rig.window, QStringLiteral("pictureArea"))->geometry(), QRect(0, 40, 697, 457));
+        QCOMPARE(child<QScrollArea>(&*rig.window, QStringLiteral("pictureArea"))->widget()->size(), QSize(1024, 768));
+        QCOMPARE(child<QScrollArea>(&*rig.window, QStringLiteral("pictureArea"))->horizontalScrollBar()->value(), 0);
+        QCOMPARE(child<QScrollArea>(&*rig.window, QStringLiteral("pictureArea"))->verticalScrollBar()->value(), 0);
+        QCOMPARE(rig.window->windowTitle(), QStringLiteral("Marvane"));
     }
 
     void startArgument_data()
@@ -330,9 +339,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(int, value);
-        QCOMPARE(int(Form1::parseStartArgument(text)), value);
+        QCOMPARE(int(MainWindow::parseStartArgument(text)), value);
     }
 };
 
-MARVANE_TEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+MARVANE_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,11 +1,11 @@
-#include "AutostartEntry.h"
-#include "ColorSwatch.h"
-#include "Module1.h"
-#include "Module2.h"
-#include "TestMain.h"
-#include "WidgetDriver.h"
-#include "TextBox.h"
-#include "frmOptions.h"
+#include "desktop/AutostartEntry.h"
+#include "widgets/ColorSwatch.h"
+#include "settings/OptionsFile.h"
+#include "ini/IniStrings.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/WidgetDriver.h"
+#include "widgets/TextBox.h"
+#include "app/OptionsDialog.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -18,6 +18,7 @@
 #include <QTimer>
 
 using namespace marvane;
+using marvane::test::child;
 
 namespace {
 
@@ -25,15 +26,15 @@ namespace {
 Options sample()
 {
     Options o;
-    o.DesktopColor = 0x00102030;
-    o.CalendarColor = 0x00405060;
-    o.ToDoBackColor = 0x00708090;
-    o.ToDoTextColor = 0x00A0B0C0;
-    o.CalendarPos = 2;
-    o.OffsetX = 25;
-    o.OffsetY = -7;
-    o.ShowToDoList = false;
-    o.AutoRun = false;
+    o.desktopColor = 0x00102030;
+    o.calendarColor = 0x00405060;
+    o.toDoBackColor = 0x00708090;
+    o.toDoTextColor = 0x00A0B0C0;
+    o.calendarCorner = 2;
+    o.offsetX = 25;
+    o.offsetY = -7;
+    o.showToDoList = false;
+    o.startAtLogon = false;
     return o;
 }
 
@@ -44,26 +45,25 @@ struct Rig
     QList<bool> autoRuns;
     QString autoRunFailure;
 
-    QString file() const { return Module1::optionsFile(dir.path()); }
+    QString file() const { return OptionsFile::path(dir.path()); }
     QString exe() const { return dir.filePath(QStringLiteral("pendrel")); }
 
-    std::unique_ptr<frmOptions> open()
+    std::unique_ptr<OptionsDialog> open()
     {
-        auto setAutoRun = [this](bool on) {
+        auto updateAutostart = [this](bool on) {
             autoRuns << on;
             if (!autoRunFailure.isEmpty())
-                return WriteResult::failure(AutostartEntry::path(), autoRunFailure);
-            const QString error = AutostartEntry::write(on, exe());
-            return error.isEmpty() ? WriteResult{} : WriteResult::failure(AutostartEntry::path(), error);
+                return WriteError(AutostartEntry::path(), autoRunFailure);
+            return AutostartEntry::update(on, exe());
         };
-        auto dialog = std::make_unique<frmOptions>(options, file(), setAutoRun);
+        auto dialog = std::make_unique<OptionsDialog>(options, file(), updateAutostart);
         [&] { QVERIFY(test::showActive(dialog.get())); }();
         return dialog;
     }
     Options stored() const
     {
         Options o;
-        Module1::LoadOptions(o, file());
+        OptionsFile::load(o, file());
         return o;
     }
     static QByteArray autostart()
@@ -85,7 +85,7 @@ template <typename T> void answerNext(QWidget *parent, std::function<void(T *)> 
 
 } // namespace
 
-class TestFrmOptions : public QObject
+class TestOptionsDialog : public QObject
 {
     Q_OBJECT
 
@@ -98,30 +98,30 @@ private Q_SLOTS:
         auto d = rig.open();
         QCOMPARE(d->windowTitle(), QStringLiteral("Options"));
         QCOMPARE(d->size(), QSize(345, 376));
-        QCOMPARE(d->lblDesktop->color(), 0x00102030);
-        QCOMPARE(d->lblCalendarColor->color(), 0x00405060);
-        QCOMPARE(d->lblToDoBack->color(), 0x00708090);
-        QCOMPARE(d->lblToDoText->color(), 0x00A0B0C0);
+        QCOMPARE(child<ColorSwatch>(&*d, QStringLiteral("desktopSwatch"))->color(), 0x00102030);
+        QCOMPARE(child<ColorSwatch>(&*d, QStringLiteral("calendarSwatch"))->color(), 0x00405060);
+        QCOMPARE(child<ColorSwatch>(&*d, QStringLiteral("toDoBackSwatch"))->color(), 0x00708090);
+        QCOMPARE(child<ColorSwatch>(&*d, QStringLiteral("toDoTextSwatch"))->color(), 0x00A0B0C0);
         // 0x00BBGGRR is painted as RGB.
-        QCOMPARE(d->lblDesktop->palette().color(QPalette::Window), QColor(0x30, 0x20, 0x10));
-        QCOMPARE(d->cboPos->count(), 4);
-        QCOMPARE(d->cboPos->itemText(3), QStringLiteral("3 - Left,Bottom"));
-        QCOMPARE(d->cboPos->currentIndex(), 2);
-        QCOMPARE(d->txtX->text(), QStringLiteral("25"));
-        QCOMPARE(d->txtY->text(), QStringLiteral("-7"));
-        QVERIFY(!d->chkToDO->isChecked());
-        QVERIFY(!d->chkAuto->isChecked());
-        QCOMPARE(QApplication::focusWidget(), d->OKButton);
+        QCOMPARE(child<ColorSwatch>(&*d, QStringLiteral("desktopSwatch"))->palette().color(QPalette::Window), QColor(0x30, 0x20, 0x10));
+        QCOMPARE(child<QComboBox>(&*d, QStringLiteral("cornerCombo"))->count(), 4);
+        QCOMPARE(child<QComboBox>(&*d, QStringLiteral("cornerCombo"))->itemText(3), QStringLiteral("3 - Left,Bottom"));
+        QCOMPARE(child<QComboBox>(&*d, QStringLiteral("cornerCombo"))->currentIndex(), 2);
+        QCOMPARE(child<TextBox>(&*d, QStringLiteral("offsetXEdit"))->text(), QStringLiteral("25"));
+        QCOMPARE(child<TextBox>(&*d, QStringLiteral("offsetYEdit"))->text(), QStringLiteral("-7"));
+        QVERIFY(!child<QCheckBox>(&*d, QStringLiteral("showToDoListCheck"))->isChecked());
+        QVERIFY(!child<QCheckBox>(&*d, QStringLiteral("startAtLogonCheck"))->isChecked());
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(&*d, QStringLiteral("okButton")));
     }
 
     void tabOrderFollowsTheLayout()
     {
         Rig rig;
         auto d = rig.open();
-        const QList<QWidget *> expected{d->OKButton,    d->CancelButton, d->cmdBackColor, d->cboPos,
-                                        d->txtX,        d->txtY,         d->cmdCanColor,  d->cmdApply,
-                                        d->cmdToDoText, d->cmdToDoback,  d->cmdDefault,   d->chkToDO,
-                                        d->chkAuto,     d->OKButton};
+        const QList<QWidget *> expected{child<QPushButton>(&*d, QStringLiteral("okButton")),    child<QPushButton>(&*d, QStringLiteral("cancelButton")), child<QPushButton>(&*d, QStringLiteral("desktopColorButton")), child<QComboBox>(&*d, QStringLiteral("cornerCombo")),
+                                        child<TextBox>(&*d, QStringLiteral("offsetXEdit")),        child<TextBox>(&*d, QStringLiteral("offsetYEdit")),         child<QPushButton>(&*d, QStringLiteral("calendarColorButton")),  child<QPushButton>(&*d, QStringLiteral("applyButton")),
+                                        child<QPushButton>(&*d, QStringLiteral("toDoTextColorButton")), child<QPushButton>(&*d, QStringLiteral("toDoBackColorButton")),  child<QPushButton>(&*d, QStringLiteral("defaultsButton")),   child<QCheckBox>(&*d, QStringLiteral("showToDoListCheck")),
+                                        child<QCheckBox>(&*d, QStringLiteral("startAtLogonCheck")),     child<QPushButton>(&*d, QStringLiteral("okButton"))};
         QCOMPARE(test::tabChain(expected.size()), expected);
     }
 
@@ -140,26 +140,26 @@ private Q_SLOTS:
         QFETCH(int, stored);
         QFETCH(int, shown);
         Rig rig;
-        rig.options.CalendarPos = stored;
+        rig.options.calendarCorner = stored;
         auto d = rig.open();
-        QCOMPARE(d->cboPos->currentIndex(), shown);
+        QCOMPARE(child<QComboBox>(&*d, QStringLiteral("cornerCombo"))->currentIndex(), shown);
         // Showing it does not change the record; Apply does.
-        QCOMPARE(rig.options.CalendarPos, stored);
-        d->cmdApply->click();
-        QCOMPARE(rig.options.CalendarPos, shown);
+        QCOMPARE(rig.options.calendarCorner, stored);
+        child<QPushButton>(&*d, QStringLiteral("applyButton"))->click();
+        QCOMPARE(rig.options.calendarCorner, shown);
     }
 
     void okWithoutChangesStoresEveryKey()
     {
         Rig rig;
         auto d = rig.open();
-        QTest::mouseClick(d->OKButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("okButton")), Qt::LeftButton);
         QCOMPARE(d->result(), int(QDialog::Accepted));
         QVERIFY(!d->isVisible());
         QCOMPARE(rig.options, sample());
         for (const char *key : {"DesktopColor", "CalendarColor", "ToDoBackColor", "ToDoTextColor",
                                 "CalendarPos", "OffsetX", "OffsetY", "ShowToDoList", "AutoRun"})
-            QVERIFY2(!Module2::ReadIniString(QStringLiteral("general"), QString::fromLatin1(key), QString(),
+            QVERIFY2(!ini::readString(QStringLiteral("general"), QString::fromLatin1(key), QString(),
                                              rig.file())
                           .isEmpty(),
                      key);
@@ -172,12 +172,12 @@ private Q_SLOTS:
     {
         Rig rig;
         auto d = rig.open();
-        QTest::mouseClick(d->cmdDefault, Qt::LeftButton);
-        QCOMPARE(d->lblDesktop->color(), SystemColors::system(1));
-        QCOMPARE(d->cboPos->currentIndex(), 1);
-        QCOMPARE(d->txtX->text(), QStringLiteral("-10"));
-        QVERIFY(d->chkAuto->isChecked());
-        QTest::mouseClick(d->CancelButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("defaultsButton")), Qt::LeftButton);
+        QCOMPARE(child<ColorSwatch>(&*d, QStringLiteral("desktopSwatch"))->color(), SystemColors::system(1));
+        QCOMPARE(child<QComboBox>(&*d, QStringLiteral("cornerCombo"))->currentIndex(), 1);
+        QCOMPARE(child<TextBox>(&*d, QStringLiteral("offsetXEdit"))->text(), QStringLiteral("-10"));
+        QVERIFY(child<QCheckBox>(&*d, QStringLiteral("startAtLogonCheck"))->isChecked());
+        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("cancelButton")), Qt::LeftButton);
         QCOMPARE(d->result(), int(QDialog::Rejected));
         QCOMPARE(rig.options, sample());
         QVERIFY(!QFile::exists(rig.file()));
@@ -189,11 +189,11 @@ private Q_SLOTS:
     {
         Rig rig;
         auto d = rig.open();
-        QTest::mouseClick(d->cmdDefault, Qt::LeftButton);
-        QTest::mouseClick(d->OKButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("defaultsButton")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("okButton")), Qt::LeftButton);
         QCOMPARE(rig.options, Options::defaults());
         QCOMPARE(rig.stored(), Options::defaults());
-        QCOMPARE(Module2::ReadIniString(QStringLiteral("general"), QStringLiteral("DesktopColor"), QString(),
+        QCOMPARE(ini::readString(QStringLiteral("general"), QStringLiteral("DesktopColor"), QString(),
                                         rig.file()),
                  QStringLiteral("-2147483647"));
         QCOMPARE(rig.autoRuns, QList<bool>{true});
@@ -221,13 +221,13 @@ private Q_SLOTS:
         QFETCH(int, offsetX);
         Rig rig;
         auto d = rig.open();
-        test::retype(d->txtX, typed);
-        QCOMPARE(d->txtX->text(), shown);
-        d->cboPos->setCurrentIndex(0);
-        QTest::mouseClick(d->OKButton, Qt::LeftButton);
+        test::retype(child<TextBox>(&*d, QStringLiteral("offsetXEdit")), typed);
+        QCOMPARE(child<TextBox>(&*d, QStringLiteral("offsetXEdit"))->text(), shown);
+        child<QComboBox>(&*d, QStringLiteral("cornerCombo"))->setCurrentIndex(0);
+        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("okButton")), Qt::LeftButton);
         Options expected = sample();
-        expected.OffsetX = offsetX;
-        expected.CalendarPos = 0;
+        expected.offsetX = offsetX;
+        expected.calendarCorner = 0;
         QCOMPARE(rig.options, expected);
         QCOMPARE(rig.stored(), expected);
         QVERIFY(!d->isVisible());
@@ -236,18 +236,18 @@ private Q_SLOTS:
     void longerStoredOffsetIsShownWhole()
     {
         Rig rig;
-        rig.options.OffsetX = -123456;
+        rig.options.offsetX = -123456;
         auto d = rig.open();
-        QCOMPARE(d->txtX->text(), QStringLiteral("-123456"));
+        QCOMPARE(child<TextBox>(&*d, QStringLiteral("offsetXEdit"))->text(), QStringLiteral("-123456"));
         // It can be shortened, not lengthened.
-        d->txtX->setFocus();
-        d->txtX->end(false);
-        QTest::keyClicks(d->txtX, QStringLiteral("7"));
-        QCOMPARE(d->txtX->text(), QStringLiteral("-123456"));
-        QTest::keyClick(d->txtX, Qt::Key_Backspace);
-        QCOMPARE(d->txtX->text(), QStringLiteral("-12345"));
-        d->OKButton->click();
-        QCOMPARE(rig.options.OffsetX, -12345);
+        child<TextBox>(&*d, QStringLiteral("offsetXEdit"))->setFocus();
+        child<TextBox>(&*d, QStringLiteral("offsetXEdit"))->end(false);
+        QTest::keyClicks(child<TextBox>(&*d, QStringLiteral("offsetXEdit")), QStringLiteral("7"));
+        QCOMPARE(child<TextBox>(&*d, QStringLiteral("offsetXEdit"))->text(), QStringLiteral("-123456"));
+        QTest::keyClick(child<TextBox>(&*d, QStringLiteral("offsetXEdit")), Qt::Key_Backspace);
+        QCOMPARE(child<TextBox>(&*d, QStringLiteral("offsetXEdit"))->text(), QStringLiteral("-12345"));
+        child<QPushButton>(&*d, QStringLiteral("okButton"))->click();
+        QCOMPARE(rig.options.offsetX, -12345);
     }
 
     void checkBoxCountsOnlyWhenTicked_data()
@@ -264,34 +264,34 @@ private Q_SLOTS:
         QFETCH(bool, value);
         Rig rig;
         auto d = rig.open();
-        d->chkToDO->setTristate(true);
-        d->chkToDO->setCheckState(Qt::CheckState(state));
-        d->chkAuto->setTristate(true);
-        d->chkAuto->setCheckState(Qt::CheckState(state));
-        d->cmdApply->click();
-        QCOMPARE(rig.options.ShowToDoList, value);
-        QCOMPARE(rig.options.AutoRun, value);
+        child<QCheckBox>(&*d, QStringLiteral("showToDoListCheck"))->setTristate(true);
+        child<QCheckBox>(&*d, QStringLiteral("showToDoListCheck"))->setCheckState(Qt::CheckState(state));
+        child<QCheckBox>(&*d, QStringLiteral("startAtLogonCheck"))->setTristate(true);
+        child<QCheckBox>(&*d, QStringLiteral("startAtLogonCheck"))->setCheckState(Qt::CheckState(state));
+        child<QPushButton>(&*d, QStringLiteral("applyButton"))->click();
+        QCOMPARE(rig.options.showToDoList, value);
+        QCOMPARE(rig.options.startAtLogon, value);
     }
 
     void applyThenCancelStaysInMemory()
     {
         Rig rig;
-        Module1::SaveOptions(sample(), rig.file());
-        AutostartEntry::write(true, rig.exe());
+        OptionsFile::save(sample(), rig.file());
+        AutostartEntry::update(true, rig.exe());
         const QByteArray entryBefore = Rig::autostart();
         {
             auto d = rig.open();
-            QSignalSpy applied(d.get(), &frmOptions::applied);
-            d->lblCalendarColor->setColor(0x000000FF);
-            QTest::mouseClick(d->chkToDO, Qt::LeftButton);
-            test::retype(d->txtY, QStringLiteral("42"));
-            QTest::mouseClick(d->cmdApply, Qt::LeftButton);
+            QSignalSpy applied(d.get(), &OptionsDialog::applied);
+            child<ColorSwatch>(&*d, QStringLiteral("calendarSwatch"))->setColor(0x000000FF);
+            QTest::mouseClick(child<QCheckBox>(&*d, QStringLiteral("showToDoListCheck")), Qt::LeftButton);
+            test::retype(child<TextBox>(&*d, QStringLiteral("offsetYEdit")), QStringLiteral("42"));
+            QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("applyButton")), Qt::LeftButton);
             QCOMPARE(applied.count(), 1);
             QVERIFY(d->isVisible());
-            QCOMPARE(rig.options.CalendarColor, 0x000000FF);
-            QCOMPARE(rig.options.ShowToDoList, true);
-            QCOMPARE(rig.options.OffsetY, 42);
-            QTest::mouseClick(d->CancelButton, Qt::LeftButton);
+            QCOMPARE(rig.options.calendarColor, 0x000000FF);
+            QCOMPARE(rig.options.showToDoList, true);
+            QCOMPARE(rig.options.offsetY, 42);
+            QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("cancelButton")), Qt::LeftButton);
             QCOMPARE(applied.count(), 1);
         }
         QCOMPARE(rig.stored(), sample());
@@ -299,9 +299,9 @@ private Q_SLOTS:
         QVERIFY(rig.autoRuns.isEmpty());
 
         auto again = rig.open();
-        QCOMPARE(again->lblCalendarColor->color(), 0x000000FF);
-        QVERIFY(again->chkToDO->isChecked());
-        QCOMPARE(again->txtY->text(), QStringLiteral("42"));
+        QCOMPARE(child<ColorSwatch>(&*again, QStringLiteral("calendarSwatch"))->color(), 0x000000FF);
+        QVERIFY(child<QCheckBox>(&*again, QStringLiteral("showToDoListCheck"))->isChecked());
+        QCOMPARE(child<TextBox>(&*again, QStringLiteral("offsetYEdit"))->text(), QStringLiteral("42"));
     }
 
     void keysThatPressNoButton_data()
@@ -316,8 +316,8 @@ private Q_SLOTS:
         QFETCH(int, key);
         Rig rig;
         auto d = rig.open();
-        d->txtX->setFocus();
-        QTest::keyClick(d->txtX, Qt::Key(key));
+        child<TextBox>(&*d, QStringLiteral("offsetXEdit"))->setFocus();
+        QTest::keyClick(child<TextBox>(&*d, QStringLiteral("offsetXEdit")), Qt::Key(key));
         QVERIFY(d->isVisible());
         QVERIFY(!QFile::exists(rig.file()));
     }
@@ -326,8 +326,8 @@ private Q_SLOTS:
     {
         Rig rig;
         auto d = rig.open();
-        d->CancelButton->setFocus();
-        QTest::keyClick(d->CancelButton, Qt::Key_Return);
+        child<QPushButton>(&*d, QStringLiteral("cancelButton"))->setFocus();
+        QTest::keyClick(child<QPushButton>(&*d, QStringLiteral("cancelButton")), Qt::Key_Return);
         QVERIFY(!d->isVisible());
         QCOMPARE(d->result(), int(QDialog::Rejected));
         QVERIFY(!QFile::exists(rig.file()));
@@ -350,7 +350,7 @@ private Q_SLOTS:
         QFETCH(bool, confirm);
         QFETCH(int, after);
         Rig rig;
-        rig.options.DesktopColor = stored;
+        rig.options.desktopColor = stored;
         auto d = rig.open();
         QColor startedFrom;
         bool modal = false;
@@ -363,12 +363,12 @@ private Q_SLOTS:
             else
                 chooser->reject();
         });
-        QTest::mouseClick(d->cmdBackColor, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("desktopColorButton")), Qt::LeftButton);
         QCOMPARE(startedFrom, QColor::fromRgb(SystemColors::resolve(stored)));
         QVERIFY(modal);
-        QCOMPARE(d->lblDesktop->color(), after);
+        QCOMPARE(child<ColorSwatch>(&*d, QStringLiteral("desktopSwatch"))->color(), after);
         // Only the swatch changed.
-        QCOMPARE(rig.options.DesktopColor, stored);
+        QCOMPARE(rig.options.desktopColor, stored);
         QVERIFY(d->isVisible());
     }
 
@@ -379,13 +379,13 @@ private Q_SLOTS:
         // A folder where the file should be: the settings cannot be written.
         QVERIFY(QDir().mkpath(rig.file()));
         auto d = rig.open();
-        QTest::mouseClick(d->cmdDefault, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("defaultsButton")), Qt::LeftButton);
         QString shown;
         answerNext<QMessageBox>(d.get(), [&](QMessageBox *box) {
             shown = box->text();
             box->accept();
         });
-        QTest::mouseClick(d->OKButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("okButton")), Qt::LeftButton);
         QVERIFY2(shown.contains(AutostartEntry::path()), qPrintable(shown));
         QVERIFY(shown.contains(QStringLiteral("the folder is read-only")));
         QVERIFY2(shown.contains(rig.file()), qPrintable(shown));
@@ -394,5 +394,5 @@ private Q_SLOTS:
     }
 };
 
-MARVANE_TEST_MAIN(TestFrmOptions)
-#include "tst_frmoptions.moc"
+MARVANE_TEST_MAIN(TestOptionsDialog)
+#include "tst_optionsdialog.moc"

@@ -1,10 +1,10 @@
-#include "CalendarRenderer.h"
-#include "CanvasProbe.h"
-#include "Checked.h"
-#include "FixedClock.h"
-#include "FixedScreen.h"
-#include "Fonts.h"
-#include "TestMain.h"
+#include "calendar/CalendarPainter.h"
+#include "tests/support/CanvasProbe.h"
+#include "calendar/Checked.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/FixedScreen.h"
+#include "platform/Fonts.h"
+#include "tests/support/TestMain.h"
 
 #include <QObject>
 
@@ -33,7 +33,7 @@ struct Scene
 
     const QImage &paint(int year, int month)
     {
-        DrawCalendar(canvas, options, RenderContext{clock, screen, names}, static_cast<std::int16_t>(year),
+        paintCalendar(canvas, options, RenderContext{clock, screen, names}, static_cast<std::int16_t>(year),
                      static_cast<std::int16_t>(month));
         return canvas.image();
     }
@@ -60,7 +60,7 @@ int countHue(const QImage &img, const QRect &area, int channel)
 
 } // namespace
 
-class TestCalendarRenderer : public QObject
+class TestCalendarPainter : public QObject
 {
     Q_OBJECT
 
@@ -187,9 +187,9 @@ private Q_SLOTS:
         QFETCH(int, dy);
         QFETCH(QRect, box);
         Scene s;
-        s.options.CalendarPos = pos;
-        s.options.OffsetX = dx;
-        s.options.OffsetY = dy;
+        s.options.calendarCorner = pos;
+        s.options.offsetX = dx;
+        s.options.offsetY = dy;
         const QImage &img = s.paint(2005, 5);
         const QRect visible = box.intersected(img.rect());
         QCOMPARE(countColor(img, img.rect(), kDesktop), 1024 * 768 - visible.width() * visible.height());
@@ -199,7 +199,7 @@ private Q_SLOTS:
     void invalidCornerPaintsLikeTheDefault()
     {
         Scene a, b;
-        b.options.CalendarPos = 42;
+        b.options.calendarCorner = 42;
         QCOMPARE(a.paint(2026, 12), b.paint(2026, 12));
     }
 
@@ -303,8 +303,8 @@ private Q_SLOTS:
         QFETCH(int, dy);
         QFETCH(bool, throws);
         Scene s;
-        s.options.OffsetX = dx;
-        s.options.OffsetY = dy;
+        s.options.offsetX = dx;
+        s.options.offsetY = dy;
         bool raised = false;
         try {
             s.paint(2005, 5);
@@ -344,5 +344,5 @@ private Q_SLOTS:
     }
 };
 
-MARVANE_TEST_MAIN(TestCalendarRenderer)
-#include "tst_calendarrenderer.moc"
+MARVANE_TEST_MAIN(TestCalendarPainter)
+#include "tst_calendarpainter.moc"

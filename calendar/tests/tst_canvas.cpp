@@ -1,7 +1,7 @@
-#include "Canvas.h"
-#include "CanvasProbe.h"
-#include "Fonts.h"
-#include "TestMain.h"
+#include "calendar/Canvas.h"
+#include "tests/support/CanvasProbe.h"
+#include "platform/Fonts.h"
+#include "tests/support/TestMain.h"
 
 #include <QObject>
 
@@ -17,8 +17,8 @@ constexpr ColorRef kRedRef = 0x000000FF;
 void freshCanvas(Canvas &canvas, int w = 64, int h = 48)
 {
     canvas.setBackColor(0x00FFFFFF);
-    canvas.ClearCanvas();
-    canvas.ResizeCanvas(w, h);
+    canvas.clear();
+    canvas.resize(w, h);
 }
 } // namespace
 
@@ -49,7 +49,7 @@ private Q_SLOTS:
         QFETCH(QRect, painted);
         Canvas canvas;
         freshCanvas(canvas);
-        canvas.DrawLine(from.x(), from.y(), to.x(), to.y(), kRedRef);
+        canvas.drawLine(from.x(), from.y(), to.x(), to.y(), kRedRef);
         const QImage &img = canvas.image();
         QCOMPARE(inkBounds(img, img.rect(), kWhite), painted);
         QCOMPARE(test::countColor(img, img.rect(), qRgb(255, 0, 0)), std::max(painted.width(), painted.height()));
@@ -66,7 +66,7 @@ private Q_SLOTS:
         QFETCH(QRect, corners);
         Canvas canvas;
         freshCanvas(canvas);
-        canvas.FillBox(corners.left(), corners.top(), corners.right(), corners.bottom(), kRedRef);
+        canvas.fillBox(corners.left(), corners.top(), corners.right(), corners.bottom(), kRedRef);
         const QImage &img = canvas.image();
         QCOMPARE(inkBounds(img, img.rect(), kWhite), QRect(5, 6, 10, 14));
     }
@@ -77,7 +77,7 @@ private Q_SLOTS:
         freshCanvas(canvas);
         canvas.setFillColor(kRedRef);
         canvas.setFillSolid(true);
-        canvas.DrawCircle(25.5, 11.5, 9.5, kRedRef);
+        canvas.drawDisc(25.5, 11.5, 9.5, kRedRef);
         const QImage &img = canvas.image();
         // 19 pixels across and down, centred on pixel (25, 11), the top row included.
         QCOMPARE(inkBounds(img, img.rect(), kWhite), QRect(16, 2, 19, 19));
@@ -96,7 +96,7 @@ private Q_SLOTS:
         Canvas canvas;
         freshCanvas(canvas);
         canvas.setFillSolid(false);
-        canvas.DrawCircle(25.5, 11.5, 9.5, kRedRef);
+        canvas.drawDisc(25.5, 11.5, 9.5, kRedRef);
         const QImage &img = canvas.image();
         QCOMPARE(img.pixel(25, 11), kWhite);
         QCOMPARE(img.pixel(25, 2), qRgb(255, 0, 0));
@@ -110,9 +110,9 @@ private Q_SLOTS:
         canvas.setFontName(QStringLiteral("FixedSys"));
         canvas.setFontSize(16);
         canvas.setForeColor(0);
-        canvas.PlotPoint(40, 30);
+        canvas.plot(40, 30);
         canvas.setForeColor(kRedRef);
-        canvas.PrintText(QStringLiteral("88"));
+        canvas.printText(QStringLiteral("88"));
         const QImage &img = canvas.image();
         const QRect ink = inkBounds(img, img.rect(), kWhite);
         QVERIFY2(QRect(40, 30, 16, 16).contains(ink), qPrintable(QStringLiteral("ink %1,%2 %3x%4")
@@ -139,11 +139,11 @@ private Q_SLOTS:
             freshCanvas(*c, 80, 20);
             c->setFontName(QStringLiteral("FixedSys"));
             c->setForeColor(0x00FFFFFF);
-            c->PlotPoint(0, 0);
+            c->plot(0, 0);
             c->setForeColor(kRedRef);
         }
-        a.PrintNumber(number);
-        b.PrintText(text);
+        a.printNumber(number);
+        b.printText(text);
         QCOMPARE(a.image(), b.image());
         // A leading space leaves the first cell empty; a minus sign does not.
         QCOMPARE(inkBounds(a.image(), QRect(0, 0, 8, 20), kWhite).isEmpty(), number >= 0);
@@ -153,7 +153,7 @@ private Q_SLOTS:
     {
         Canvas canvas;
         canvas.setBackColor(SystemColors::system(1));
-        canvas.ResizeCanvas(4, 4);
+        canvas.resize(4, 4);
         QCOMPARE(canvas.image().pixel(2, 2), SystemColors::entry(1) | 0xFF000000);
         canvas.setBackColor(SystemColors::system(31));
         QCOMPARE(canvas.image().pixel(2, 2), qRgb(0, 0, 0));
@@ -168,10 +168,10 @@ private Q_SLOTS:
         Canvas canvas;
         freshCanvas(canvas, 300, 200);
         const uchar *before = canvas.image().constBits();
-        canvas.ClearCanvas();
-        canvas.ResizeCanvas(300, 200);
+        canvas.clear();
+        canvas.resize(300, 200);
         QCOMPARE(canvas.image().constBits(), before);
-        canvas.ResizeCanvas(301, 200);
+        canvas.resize(301, 200);
         QCOMPARE(canvas.size(), QSize(301, 200));
     }
 
@@ -181,18 +181,18 @@ private Q_SLOTS:
         freshCanvas(canvas);
         constexpr auto big = std::numeric_limits<std::int32_t>::max();
         constexpr auto small = std::numeric_limits<std::int32_t>::min();
-        canvas.FillBox(small, small, big, big, kRedRef);
+        canvas.fillBox(small, small, big, big, kRedRef);
         QCOMPARE(inkBounds(canvas.image(), canvas.image().rect(), qRgb(255, 0, 0)), QRect());
         freshCanvas(canvas);
-        canvas.DrawLine(small, 3, big, 7, kRedRef);
-        canvas.DrawLine(big, big, big - 3, small, kRedRef);
+        canvas.drawLine(small, 3, big, 7, kRedRef);
+        canvas.drawLine(big, big, big - 3, small, kRedRef);
         canvas.setFillSolid(true);
-        canvas.DrawCircle(big, big, 1e9, kRedRef);
-        canvas.DrawCircle(10, 10, -9.5, kRedRef);
-        canvas.PlotPoint(big, small);
-        canvas.PrintText(QStringLiteral("far away"));
-        canvas.PlotPoint(-1e12, 5);
-        canvas.PrintText(QStringLiteral("far away"));
+        canvas.drawDisc(big, big, 1e9, kRedRef);
+        canvas.drawDisc(10, 10, -9.5, kRedRef);
+        canvas.plot(big, small);
+        canvas.printText(QStringLiteral("far away"));
+        canvas.plot(-1e12, 5);
+        canvas.printText(QStringLiteral("far away"));
         QCOMPARE(canvas.size(), QSize(64, 48));
     }
 };

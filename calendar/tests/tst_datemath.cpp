@@ -1,5 +1,5 @@
-#include "DateMath.h"
-#include "TestMain.h"
+#include "calendar/DateMath.h"
+#include "tests/support/TestMain.h"
 
 #include <QObject>
 
@@ -31,7 +31,7 @@ private Q_SLOTS:
         QFETCH(int, year);
         QFETCH(int, month);
         QFETCH(int, days);
-        QCOMPARE(GetDays(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month)), days);
+        QCOMPARE(marvane::daysInMonth(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month)), days);
     }
 
     void weekRow_data()
@@ -61,10 +61,10 @@ private Q_SLOTS:
         QFETCH(int, day);
         QFETCH(int, row);
         QFETCH(int, column);
-        const DayCell cell = GetWeekRow(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
+        const DayCell cell = cellOf(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
                                         static_cast<std::int16_t>(day));
-        QCOMPARE(cell.Row, row);
-        QCOMPARE(cell.Column, column);
+        QCOMPARE(cell.row, row);
+        QCOMPARE(cell.column, column);
     }
 
     // Walks 1900..2100 day by day from a known weekday (1 January 1900 was a Monday) and checks every
@@ -78,11 +78,11 @@ private Q_SLOTS:
             for (int month = 1; month <= 12; ++month) {
                 const auto y = static_cast<std::int16_t>(year);
                 const auto m = static_cast<std::int16_t>(month);
-                QCOMPARE(GetDays(y, m), lengths[month - 1]);
+                QCOMPARE(marvane::daysInMonth(y, m), lengths[month - 1]);
                 const int firstWeekday = weekday;
                 for (int day = 1; day <= lengths[month - 1]; ++day) {
-                    const DayCell cell = GetWeekRow(y, m, static_cast<std::int16_t>(day));
-                    if (cell.Column != weekday || cell.Row != (firstWeekday - 1 + day - 1) / 7 + 1)
+                    const DayCell cell = cellOf(y, m, static_cast<std::int16_t>(day));
+                    if (cell.column != weekday || cell.row != (firstWeekday - 1 + day - 1) / 7 + 1)
                         QFAIL(qPrintable(QStringLiteral("%1-%2-%3").arg(year).arg(month).arg(day)));
                     weekday = weekday % 7 + 1;
                 }
@@ -92,9 +92,9 @@ private Q_SLOTS:
 
     void impossibleDatesThrow()
     {
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, GetDays(2005, 13));
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, GetDays(2005, 0));
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, GetWeekRow(2005, 2, 29));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, marvane::daysInMonth(2005, 13));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, marvane::daysInMonth(2005, 0));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, cellOf(2005, 2, 29));
     }
 };
 

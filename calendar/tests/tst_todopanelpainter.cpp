@@ -1,10 +1,10 @@
-#include "CalendarRenderer.h"
-#include "CanvasProbe.h"
-#include "FixedClock.h"
-#include "FixedScreen.h"
-#include "Fonts.h"
-#include "TestMain.h"
-#include "ToDoPanelRenderer.h"
+#include "calendar/CalendarPainter.h"
+#include "tests/support/CanvasProbe.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/FixedScreen.h"
+#include "platform/Fonts.h"
+#include "tests/support/TestMain.h"
+#include "calendar/ToDoPanelPainter.h"
 
 #include <QObject>
 
@@ -29,9 +29,9 @@ struct Scene
 
     const QImage &paint(bool panel = true)
     {
-        DrawCalendar(canvas, options, RenderContext{clock, screen, names}, 2005, 5);
+        paintCalendar(canvas, options, RenderContext{clock, screen, names}, 2005, 5);
         if (panel)
-            DrawToDoList(canvas, options, screen, [this](std::int16_t n) {
+            paintToDoPanel(canvas, options, screen, [this](std::int16_t n) {
                 return n >= 1 && n <= 12 ? items.at(n - 1) : QString();
             });
         return canvas.image();
@@ -46,7 +46,7 @@ QRect rowBand(int i)
 
 } // namespace
 
-class TestToDoPanel : public QObject
+class TestToDoPanelPainter : public QObject
 {
     Q_OBJECT
 
@@ -74,7 +74,7 @@ private Q_SLOTS:
     void rowsLineUpOnTheirFullStops()
     {
         Scene s;
-        s.options.ToDoTextColor = 0x00000000;
+        s.options.toDoTextColor = 0x00000000;
         const QImage &img = s.paint();
         const QRect heading = inkBounds(img, rowBand(0), kWhite);
         QVERIFY(heading.left() >= 624 && heading.left() < 624 + 8);
@@ -104,9 +104,9 @@ private Q_SLOTS:
     void panelCoversTheBoxInTheBottomCorner()
     {
         Scene s;
-        s.options.CalendarPos = 2;
-        s.options.ToDoBackColor = 0x00FFFF00;
-        s.options.CalendarColor = 0x00C0C0C0;
+        s.options.calendarCorner = 2;
+        s.options.toDoBackColor = 0x00FFFF00;
+        s.options.calendarColor = 0x00C0C0C0;
         const QImage &img = s.paint();
         const QRgb panel = qRgb(0, 255, 255);
         const QRgb box = qRgb(0xC0, 0xC0, 0xC0);
@@ -119,8 +119,8 @@ private Q_SLOTS:
     void offLeavesTheCalendarAlone()
     {
         Scene a, b;
-        a.options.ShowToDoList = false;
-        b.options.ShowToDoList = false;
+        a.options.showToDoList = false;
+        b.options.showToDoList = false;
         a.items[0] = QStringLiteral("never painted");
         QCOMPARE(a.paint(true), b.paint(false));
     }
@@ -136,5 +136,5 @@ private Q_SLOTS:
     }
 };
 
-MARVANE_TEST_MAIN(TestToDoPanel)
-#include "tst_todopanel.moc"
+MARVANE_TEST_MAIN(TestToDoPanelPainter)
+#include "tst_todopanelpainter.moc"

@@ -1,8 +1,8 @@
-#include "CanvasRefresh.h"
-#include "FixedClock.h"
-#include "FixedScreen.h"
-#include "Fonts.h"
-#include "TestMain.h"
+#include "calendar/WallpaperPainter.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/FixedScreen.h"
+#include "platform/Fonts.h"
+#include "tests/support/TestMain.h"
 
 #include <QFile>
 #include <QObject>
@@ -10,7 +10,7 @@
 
 using namespace marvane;
 
-class TestCanvasRefresh : public QObject
+class TestWallpaperPainter : public QObject
 {
     Q_OBJECT
 
@@ -23,7 +23,7 @@ class TestCanvasRefresh : public QObject
     QImage firstRow(int month)
     {
         const ToDoStore store(ToDoStore::fileIn(m_dir.path()), m_clock);
-        RefreshCanvas(m_canvas, Options::defaults(), RenderContext{m_clock, m_screen, m_names}, store, 2005,
+        WallpaperPainter::paint(m_canvas, Options::defaults(), RenderContext{m_clock, m_screen, m_names}, store, 2005,
                       static_cast<std::int16_t>(month));
         return m_canvas.image().copy(614, 316 + 21, 400, 14);
     }
@@ -58,5 +58,5 @@ private Q_SLOTS:
     }
 };
 
-MARVANE_TEST_MAIN(TestCanvasRefresh)
-#include "tst_canvasrefresh.moc"
+MARVANE_TEST_MAIN(TestWallpaperPainter)
+#include "tst_wallpaperpainter.moc"

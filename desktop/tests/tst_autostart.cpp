@@ -1,5 +1,5 @@
-#include "AutostartEntry.h"
-#include "TestMain.h"
+#include "desktop/AutostartEntry.h"
+#include "tests/support/TestMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,7 +64,7 @@ private Q_SLOTS:
 
     void onAndOffContents()
     {
-        QCOMPARE(AutostartEntry::write(true, QStringLiteral("/opt/My Apps/marvane/pendrel")), QString());
+        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, QStringLiteral("/opt/My Apps/marvane/pendrel")));
         QCOMPARE(readText(AutostartEntry::path()),
                  QStringLiteral("[Desktop Entry]\nType=Application\nName=Marvane\n"
                                 "Comment=Paints this month's calendar onto the desktop wallpaper\n"
@@ -73,7 +73,7 @@ private Q_SLOTS:
         QString out;
         QVERIFY2(run(QStringLiteral("desktop-file-validate"), {AutostartEntry::path()}, &out) == 0, qPrintable(out));
 
-        QCOMPARE(AutostartEntry::write(false, QStringLiteral("/opt/My Apps/marvane/pendrel")), QString());
+        MARVANE_VERIFY_WRITE(AutostartEntry::update(false, QStringLiteral("/opt/My Apps/marvane/pendrel")));
         const QString off = readText(AutostartEntry::path());
         QVERIFY(off.contains(QStringLiteral("Name=Marvane\n")));
         QVERIFY(off.contains(QStringLiteral("Hidden=true\n")));
@@ -101,7 +101,7 @@ private Q_SLOTS:
         QFile::remove(log);
         const QString program = makeProgram(m_dir.filePath(folder), log);
         QVERIFY(!program.isEmpty());
-        QCOMPARE(AutostartEntry::write(true, program), QString());
+        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, program));
         QString out;
         QVERIFY2(run(QStringLiteral("desktop-file-validate"), {AutostartEntry::path()}, &out) == 0, qPrintable(out));
         QVERIFY2(run(QStringLiteral("gio"), {QStringLiteral("launch"), AutostartEntry::path()}, &out) == 0,
@@ -112,19 +112,19 @@ private Q_SLOTS:
 
     void percentSignIsRefused()
     {
-        QCOMPARE(AutostartEntry::write(true, QStringLiteral("/opt/apps/pendrel")), QString());
+        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, QStringLiteral("/opt/apps/pendrel")));
         const QString before = readText(AutostartEntry::path());
-        const QString error = AutostartEntry::write(true, QStringLiteral("/opt/100% sure/pendrel"));
+        const QString error = AutostartEntry::update(true, QStringLiteral("/opt/100% sure/pendrel")).message();
         QVERIFY(error.contains(QStringLiteral("'%'")));
         QCOMPARE(readText(AutostartEntry::path()), before);
         // Switching off needs no path, so it still works.
-        QCOMPARE(AutostartEntry::write(false, QStringLiteral("/opt/100% sure/pendrel")), QString());
+        MARVANE_VERIFY_WRITE(AutostartEntry::update(false, QStringLiteral("/opt/100% sure/pendrel")));
     }
 
     void movingTheProgramNamesTheNewFolder()
     {
-        QCOMPARE(AutostartEntry::write(true, QStringLiteral("/old place/pendrel")), QString());
-        QCOMPARE(AutostartEntry::write(true, QStringLiteral("/new place/pendrel")), QString());
+        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, QStringLiteral("/old place/pendrel")));
+        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, QStringLiteral("/new place/pendrel")));
         const QString text = readText(AutostartEntry::path());
         QVERIFY(text.contains(QStringLiteral("Exec=\"/new place/pendrel\" 9\n")));
         QVERIFY(!text.contains(QStringLiteral("old place")));
@@ -138,7 +138,7 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker));
-        const QString error = AutostartEntry::write(true, QStringLiteral("/opt/pendrel"));
+        const QString error = AutostartEntry::update(true, QStringLiteral("/opt/pendrel")).message();
         qputenv("XDG_CONFIG_HOME", saved);
         QVERIFY(!error.isEmpty());
     }

@@ -1,8 +1,10 @@
-#include "DbusSession.h"
-#include "DesktopSession.h"
-#include "IsolatedEnvironment.h"
-#include "StandIn.h"
-#include "Wallpaper.h"
+#include "tests/support/DbusSession.h"
+#include "desktop/DesktopSession.h"
+#include "tests/support/IsolatedEnvironment.h"
+#include "tests/support/StandIn.h"
+#include "desktop/Quoting.h"
+#include "desktop/Wallpaper.h"
+#include "tests/support/TestMain.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -118,7 +120,7 @@ private Q_SLOTS:
     void unsupportedDesktopIsAFailure()
     {
         const DesktopSession s = DesktopSession::detect(QStringLiteral("Hyprland"), QString(), true, true, false);
-        const QString error = Wallpaper::install(bitmap(), image(), s);
+        const QString error = Wallpaper::install(bitmap(), image(), s).reason();
         QVERIFY(error.startsWith(QStringLiteral("no supported desktop found")));
         QVERIFY(error.contains(QStringLiteral("Hyprland")));
     }
@@ -130,7 +132,7 @@ private Q_SLOTS:
         qputenv("GSETTINGS_BACKEND", "dconf");
         QStringList seen;
         for (int i = 0; i < 2; ++i) {
-            QCOMPARE(Wallpaper::install(bitmap(), image(), session(Kind::Gnome)), QString());
+            MARVANE_VERIFY_WRITE(Wallpaper::install(bitmap(), image(), session(Kind::Gnome)));
             const QString light = runTool(QStringLiteral("gsettings"),
                                           {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.background"),
                                            QStringLiteral("picture-uri")});
@@ -167,7 +169,7 @@ private Q_SLOTS:
         if (runTool(QStringLiteral("xfconf-query"), {QStringLiteral("-c"), channel, QStringLiteral("-p"), props[0]}) !=
             QStringLiteral("/old.png"))
             QSKIP("xfconfd cannot run on this machine");
-        QCOMPARE(Wallpaper::install(bitmap(), image(), session(Kind::Xfce)), QString());
+        MARVANE_VERIFY_WRITE(Wallpaper::install(bitmap(), image(), session(Kind::Xfce)));
         for (const QString &p : props) {
             const QString value =
                 runTool(QStringLiteral("xfconf-query"), {QStringLiteral("-c"), channel, QStringLiteral("-p"), p});
@@ -188,7 +190,7 @@ private Q_SLOTS:
         shell.setProcessEnvironment(env);
         shell.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(shell.waitForReadyRead(10000));
-        QCOMPARE(Wallpaper::install(bitmap(), image(), session(Kind::Plasma)), QString());
+        MARVANE_VERIFY_WRITE(Wallpaper::install(bitmap(), image(), session(Kind::Plasma)));
         shell.terminate();
         shell.waitForFinished(5000);
         QFile f(log);
@@ -229,7 +231,7 @@ private Q_SLOTS:
         QVERIFY(marvane::test::writeStandIn(bin, program, log));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ':' + path);
-        const QString error = Wallpaper::install(bitmap(), image(), session(Kind(kind)));
+        const QString error = Wallpaper::install(bitmap(), image(), session(Kind(kind))).reason();
         qputenv("PATH", path);
         QCOMPARE(error, QString());
         const auto calls = marvane::test::standInCalls(log);
@@ -259,7 +261,7 @@ private Q_SLOTS:
         QVERIFY(marvane::test::writeStandIn(bin, QStringLiteral("swaymsg"), bin + QStringLiteral(".log"), 3));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ':' + path);
-        const QString error = Wallpaper::install(bitmap(), image(), session(Kind::Sway));
+        const QString error = Wallpaper::install(bitmap(), image(), session(Kind::Sway)).reason();
         qputenv("PATH", path);
         QVERIFY2(error.contains(QStringLiteral("exit 3")) && error.contains(QStringLiteral("stand-in failure")),
                  qPrintable(error));
@@ -267,8 +269,8 @@ private Q_SLOTS:
 
     void quoting()
     {
-        QCOMPARE(Wallpaper::gvariantString(QStringLiteral("it's a \\ path")), QStringLiteral("'it\\'s a \\\\ path'"));
-        QCOMPARE(Wallpaper::swayQuoted(QStringLiteral("/a \"b\"/c")), QStringLiteral("\"/a \\\"b\\\"/c\""));
+        QCOMPARE(backslashQuoted(QStringLiteral("it's a \\ path"), u'\'', {}), QStringLiteral("'it\\'s a \\\\ path'"));
+        QCOMPARE(backslashQuoted(QStringLiteral("/a \"b\"/c"), u'"', {}), QStringLiteral("\"/a \\\"b\\\"/c\""));
         QCOMPARE(Wallpaper::fileUri(QStringLiteral("/a b/c#d.bmp")), QStringLiteral("file:///a%20b/c%23d.bmp"));
     }
 };

@@ -1,6 +1,6 @@
-#include "IsolatedEnvironment.h"
-#include "X11RootWallpaper.h"
-#include "XvfbServer.h"
+#include "tests/support/IsolatedEnvironment.h"
+#include "desktop/X11RootWallpaper.h"
+#include "tests/support/XvfbServer.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -93,14 +93,14 @@ private Q_SLOTS:
         QCOMPARE(DefaultDepth(display, DefaultScreen(display)), 24);
 
         const QImage first = pattern(1);
-        QCOMPARE(setX11RootWallpaper(first), QString());
+        QVERIFY(!setX11RootWallpaper(first));
         QCOMPARE(rootImage(display), first);
         const Pixmap firstPixmap = rootPixmap(display);
         QVERIFY(firstPixmap != 0);
         QVERIFY(pixmapAlive(display, firstPixmap));
 
         const QImage second = pattern(2);
-        QCOMPARE(setX11RootWallpaper(second), QString());
+        QVERIFY(!setX11RootWallpaper(second));
         QCOMPARE(rootImage(display), second);
         QVERIFY(rootPixmap(display) != firstPixmap);
         QVERIFY(!pixmapAlive(display, firstPixmap));
@@ -113,27 +113,25 @@ private Q_SLOTS:
         Display *display = XOpenDisplay(nullptr);
         QVERIFY(display);
         const QImage shown = pattern(5);
-        QCOMPARE(setX11RootWallpaper(shown), QString());
+        QVERIFY(!setX11RootWallpaper(shown));
         const Pixmap shownPixmap = rootPixmap(display);
 
         int calls = 0;
-        const QString error = setX11RootWallpaper(pattern(6), [&calls] {
+        const WriteError error = setX11RootWallpaper(pattern(6), [&calls] {
             ++calls;
-            return QStringLiteral("cannot write temp.bmp: disk full");
+            return WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full"));
         });
-        QCOMPARE(error, QStringLiteral("cannot write temp.bmp: disk full"));
+        QCOMPARE(error.message(), QStringLiteral("temp.bmp: disk full"));
         QCOMPARE(calls, 1);
         QCOMPARE(rootImage(display), shown);
         QCOMPARE(rootPixmap(display), shownPixmap);
         QVERIFY(pixmapAlive(display, shownPixmap));
 
         int okCalls = 0;
-        QCOMPARE(setX11RootWallpaper(pattern(7),
-                                     [&okCalls] {
-                                         ++okCalls;
-                                         return QString();
-                                     }),
-                 QString());
+        QVERIFY(!setX11RootWallpaper(pattern(7), [&okCalls] {
+            ++okCalls;
+            return WriteError();
+        }));
         QCOMPARE(okCalls, 1);
         QCOMPARE(rootImage(display), pattern(7));
         XCloseDisplay(display);
@@ -141,16 +139,16 @@ private Q_SLOTS:
 
     void smallerPictureIsPaddedNotRead()
     {
-        QCOMPARE(setX11RootWallpaper(pattern(3).copy(0, 0, 100, 50)), QString());
+        QVERIFY(!setX11RootWallpaper(pattern(3).copy(0, 0, 100, 50)));
     }
 
     void noDisplayIsAFailure()
     {
         const QByteArray saved = qgetenv("DISPLAY");
         qputenv("DISPLAY", ":4242");
-        const QString error = setX11RootWallpaper(pattern(4));
+        const WriteError error = setX11RootWallpaper(pattern(4));
         qputenv("DISPLAY", saved);
-        QVERIFY(error.contains(QStringLiteral("cannot open the X display")));
+        QVERIFY(error.reason().contains(QStringLiteral("cannot open the X display")));
     }
 };
 

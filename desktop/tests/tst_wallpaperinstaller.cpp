@@ -1,6 +1,6 @@
-#include "StandIn.h"
-#include "TestMain.h"
-#include "WallpaperInstaller.h"
+#include "tests/support/StandIn.h"
+#include "tests/support/TestMain.h"
+#include "desktop/WallpaperInstaller.h"
 
 #include <QDir>
 #include <QObject>
@@ -47,8 +47,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(app));
         for (QRgb colour : {qRgb(200, 10, 10), qRgb(10, 200, 10)}) {
             const QImage img = picture(colour);
-            const WriteResult r = WallpaperInstaller::install(img, app, sway());
-            QVERIFY2(r.ok, qPrintable(r.error));
+            const WriteError r = WallpaperInstaller::install(img, app, sway());
+            QVERIFY2(!r, qPrintable(r.message()));
             const QImage saved(app + QStringLiteral("/temp.bmp"), "BMP");
             QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), img);
         }
@@ -63,14 +63,14 @@ private Q_SLOTS:
     void unwritableBitmapLeavesTheDesktopAlone()
     {
         const QString missing = m_dir.filePath(QStringLiteral("no such folder"));
-        const WriteResult r = WallpaperInstaller::install(picture(qRgb(1, 1, 1)), missing, sway());
-        QVERIFY(!r);
-        QCOMPARE(r.file, missing + QStringLiteral("/temp.bmp"));
+        const WriteError r = WallpaperInstaller::install(picture(qRgb(1, 1, 1)), missing, sway());
+        QVERIFY(r);
+        QCOMPARE(r.file(), missing + QStringLiteral("/temp.bmp"));
         QVERIFY(marvane::test::standInCalls(m_log).isEmpty());
 
         const QString blocked = m_dir.filePath(QStringLiteral("blocked"));
         QVERIFY(QDir().mkpath(blocked + QStringLiteral("/temp.bmp")));
-        QVERIFY(!WallpaperInstaller::install(picture(qRgb(1, 1, 1)), blocked, sway()));
+        QVERIFY(WallpaperInstaller::install(picture(qRgb(1, 1, 1)), blocked, sway()));
         QVERIFY(marvane::test::standInCalls(m_log).isEmpty());
     }
 
@@ -78,9 +78,9 @@ private Q_SLOTS:
     {
         const QString app = m_dir.filePath(QStringLiteral("nodesk"));
         QVERIFY(QDir().mkpath(app));
-        const WriteResult r = WallpaperInstaller::install(picture(qRgb(9, 9, 9)), app, DesktopSession{});
-        QVERIFY(!r);
-        QVERIFY(r.error.contains(QStringLiteral("no supported desktop found")));
+        const WriteError r = WallpaperInstaller::install(picture(qRgb(9, 9, 9)), app, DesktopSession{});
+        QVERIFY(r);
+        QVERIFY(r.reason().contains(QStringLiteral("no supported desktop found")));
         QVERIFY(QFile::exists(app + QStringLiteral("/temp.bmp")));
     }
 };

@@ -1,6 +1,6 @@
-#include "ProfileFile.h"
-#include "ProfileText.h"
-#include "TestMain.h"
+#include "ini/IniFile.h"
+#include "ini/IniText.h"
+#include "tests/support/TestMain.h"
 
 #include <QDir>
 #include <QObject>
@@ -16,10 +16,10 @@ using namespace marvane;
 
 namespace {
 
-ProfileFile::Result put(const std::string &path, std::string_view section, std::string_view key,
+WriteError put(const std::string &path, std::string_view section, std::string_view key,
                         std::string_view value)
 {
-    return ProfileFile::write(path, section, &key, &value);
+    return IniFile::write(path, section, &key, &value);
 }
 
 // The value the killed writer stores in its i-th write.
@@ -33,7 +33,7 @@ std::string nthValue(int i)
 
 std::string slurp(const std::string &path)
 {
-    return ProfileFile::readAll(path).value_or("<missing>");
+    return IniFile::readAll(path).value_or("<missing>");
 }
 
 QStringList leftovers(const QString &dir)
@@ -43,7 +43,7 @@ QStringList leftovers(const QString &dir)
 
 } // namespace
 
-class TestProfileFile : public QObject
+class TestIniFile : public QObject
 {
     Q_OBJECT
 
@@ -52,24 +52,24 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const std::string path = dir.filePath(QStringLiteral("a.ini")).toStdString();
-        QVERIFY(!ProfileFile::read(path, "a", "k"));
+        QVERIFY(!IniFile::read(path, "a", "k"));
         QVERIFY(!QFile::exists(QString::fromStdString(path)));
-        QVERIFY(put(path, "a", "k", "1").ok);
-        QCOMPARE(ProfileFile::read(path, "a", "k").value(), "1");
+        MARVANE_VERIFY_WRITE(put(path, "a", "k", "1"));
+        QCOMPARE(IniFile::read(path, "a", "k").value(), "1");
         QFile f(QString::fromStdString(path));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("[a]\nk=by hand\n");
         f.close();
-        QCOMPARE(ProfileFile::read(path, "a", "k").value(), "by hand");
+        QCOMPARE(IniFile::read(path, "a", "k").value(), "by hand");
     }
 
     void modeIsKept()
     {
         QTemporaryDir dir;
         const std::string path = dir.filePath(QStringLiteral("a.ini")).toStdString();
-        QVERIFY(put(path, "a", "k", "1").ok);
+        MARVANE_VERIFY_WRITE(put(path, "a", "k", "1"));
         QCOMPARE(::chmod(path.c_str(), 0640), 0);
-        QVERIFY(put(path, "a", "k", "2").ok);
+        MARVANE_VERIFY_WRITE(put(path, "a", "k", "2"));
         struct stat st {};
         QCOMPARE(::stat(path.c_str(), &st), 0);
         QCOMPARE(st.st_mode & 07777, 0640u);
@@ -81,9 +81,9 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString target = dir.filePath(QStringLiteral("real.ini"));
         const QString link = dir.filePath(QStringLiteral("link.ini"));
-        QVERIFY(put(target.toStdString(), "a", "k", "1").ok);
+        MARVANE_VERIFY_WRITE(put(target.toStdString(), "a", "k", "1"));
         QVERIFY(QFile::link(QStringLiteral("real.ini"), link));
-        QVERIFY(put(link.toStdString(), "a", "k", "2").ok);
+        MARVANE_VERIFY_WRITE(put(link.toStdString(), "a", "k", "2"));
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(slurp(target.toStdString()), "[a]\nk=2\n");
     }
@@ -92,28 +92,28 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const std::string path = dir.filePath(QStringLiteral("a.ini")).toStdString();
-        QVERIFY(put(path, "a", "k", "1").ok);
+        MARVANE_VERIFY_WRITE(put(path, "a", "k", "1"));
 
         QCOMPARE(::chmod(path.c_str(), 0444), 0);
         auto r = put(path, "a", "k", "2");
-        QVERIFY(!r.ok);
-        QVERIFY2(r.error.find(path) != std::string::npos, r.error.c_str());
+        QVERIFY(r);
+        QVERIFY2(r.reason().contains(QString::fromStdString(path)), qPrintable(r.reason()));
         QCOMPARE(slurp(path), "[a]\nk=1\n");
         QCOMPARE(::chmod(path.c_str(), 0644), 0);
 
         QCOMPARE(::chmod(dir.path().toLocal8Bit().constData(), 0555), 0);
         r = put(path, "a", "k", "3");
-        QVERIFY(!r.ok);
+        QVERIFY(r);
         QCOMPARE(slurp(path), "[a]\nk=1\n");
         const std::string other = dir.filePath(QStringLiteral("new.ini")).toStdString();
-        QVERIFY(!put(other, "a", "k", "1").ok);
+        QVERIFY(put(other, "a", "k", "1"));
         QVERIFY(!QFile::exists(QString::fromStdString(other)));
         QCOMPARE(::chmod(dir.path().toLocal8Bit().constData(), 0755), 0);
 
         r = put(dir.filePath(QStringLiteral("no/such/dir/a.ini")).toStdString(), "a", "k", "1");
-        QVERIFY(!r.ok);
-        QVERIFY(!put(path, "bad]section", "k", "1").ok);
-        QVERIFY(!put(path, "a", "bad=key", "1").ok);
+        QVERIFY(r);
+        QVERIFY(put(path, "bad]section", "k", "1"));
+        QVERIFY(put(path, "a", "bad=key", "1"));
         QCOMPARE(slurp(path), "[a]\nk=1\n");
         QVERIFY(leftovers(dir.path()).isEmpty());
     }
@@ -123,8 +123,8 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const std::string path = dir.filePath(QStringLiteral("a.ini")).toStdString();
-        QVERIFY(put(path, "keep", "sentinel", "intact").ok);
-        QVERIFY(put(path, "work", "k", "v0").ok);
+        MARVANE_VERIFY_WRITE(put(path, "keep", "sentinel", "intact"));
+        MARVANE_VERIFY_WRITE(put(path, "work", "k", "v0"));
         auto *rng = QRandomGenerator::global();
         for (int round = 0; round < 150; ++round) {
             const pid_t child = ::fork();
@@ -139,8 +139,8 @@ private Q_SLOTS:
             int status = 0;
             ::waitpid(child, &status, 0);
             const std::string text = slurp(path);
-            QCOMPARE(ProfileText::lookup(text, "keep", "sentinel").value_or(""), "intact");
-            const std::string v = ProfileText::lookup(text, "work", "k").value_or("");
+            QCOMPARE(IniText::lookup(text, "keep", "sentinel").value_or(""), "intact");
+            const std::string v = IniText::lookup(text, "work", "k").value_or("");
             QVERIFY2(v.size() >= 2 && v[0] == 'v', v.c_str());
             const int n = std::stoi(v.substr(1));
             QCOMPARE(v, nthValue(n));
@@ -159,8 +159,10 @@ private Q_SLOTS:
             QVERIFY(children[c] >= 0);
             if (children[c] == 0) {
                 bool ok = true;
-                for (int i = 0; i < kWrites; ++i)
-                    ok = put(path, c ? "b" : "a", std::string(1, 'k').append(std::to_string(i)), std::to_string(i)).ok && ok;
+                for (int i = 0; i < kWrites; ++i) {
+                    const std::string key = std::string(1, 'k').append(std::to_string(i));
+                    ok = !put(path, c ? "b" : "a", key, std::to_string(i)) && ok;
+                }
                 ::_exit(ok ? 0 : 1);
             }
         }
@@ -172,9 +174,9 @@ private Q_SLOTS:
         const std::string text = slurp(path);
         for (const char *section : {"a", "b"})
             for (int i = 0; i < kWrites; ++i)
-                QCOMPARE(ProfileText::lookup(text, section, std::string(1, 'k').append(std::to_string(i))).value_or(""), std::to_string(i));
+                QCOMPARE(IniText::lookup(text, section, std::string(1, 'k').append(std::to_string(i))).value_or(""), std::to_string(i));
     }
 };
 
-MARVANE_TEST_MAIN(TestProfileFile)
-#include "tst_profilefile.moc"
+MARVANE_TEST_MAIN(TestIniFile)
+#include "tst_inifile.moc"

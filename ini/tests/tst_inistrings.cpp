@@ -1,5 +1,5 @@
-#include "Module2.h"
-#include "TestMain.h"
+#include "ini/IniStrings.h"
+#include "tests/support/TestMain.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -7,9 +7,8 @@
 #include <QTemporaryDir>
 
 using namespace marvane;
-using namespace marvane::Module2;
 
-class TestModule2 : public QObject
+class TestIniStrings : public QObject
 {
     Q_OBJECT
 
@@ -44,17 +43,17 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QByteArray, stored);
         QFETCH(QString, readBack);
-        QVERIFY(WriteIniString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("old"), file()));
-        QVERIFY(WriteIniString(QStringLiteral("s"), QStringLiteral("k"), value, file()));
+        MARVANE_VERIFY_WRITE(ini::writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("old"), file()));
+        MARVANE_VERIFY_WRITE(ini::writeString(QStringLiteral("s"), QStringLiteral("k"), value, file()));
         QCOMPARE(contents(), stored.isNull() ? QByteArray("[s]\n") : QByteArray("[s]\nk=") + stored + '\n');
-        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("dflt"), file()), readBack);
+        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("dflt"), file()), readBack);
     }
 
     void emptyKeyDeletesTheSection()
     {
-        QVERIFY(WriteIniString(QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("1"), file()));
-        QVERIFY(WriteIniString(QStringLiteral("b"), QStringLiteral("k"), QStringLiteral("2"), file()));
-        QVERIFY(WriteIniString(QStringLiteral("a"), QString(), QStringLiteral("whatever"), file()));
+        MARVANE_VERIFY_WRITE(ini::writeString(QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("1"), file()));
+        MARVANE_VERIFY_WRITE(ini::writeString(QStringLiteral("b"), QStringLiteral("k"), QStringLiteral("2"), file()));
+        MARVANE_VERIFY_WRITE(ini::writeString(QStringLiteral("a"), QString(), QStringLiteral("whatever"), file()));
         QCOMPARE(contents(), QByteArray("[b]\nk=2\n"));
     }
 
@@ -65,47 +64,36 @@ private Q_SLOTS:
         f.write("[s]\nlong=" + QByteArray(3000, 'x') + "\nnul=" + QByteArray("a\0b", 3) +
                 "\nlatin=caf\xe9 \x80\nemoji=" + QByteArray(2046, 'y') + "\xF0\x9F\x98\x80\n");
         f.close();
-        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("long"), QString(), file()), QString(2047, u'x'));
-        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("nul"), QString(), file()), QStringLiteral("ab"));
+        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("long"), QString(), file()), QString(2047, u'x'));
+        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("nul"), QString(), file()), QStringLiteral("ab"));
         // Not UTF-8: read as Windows-1252.
-        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("latin"), QString(), file()),
+        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("latin"), QString(), file()),
                  QStringLiteral("café €"));
         // A character is never split at the limit.
-        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("emoji"), QString(), file()), QString(2046, u'y'));
-        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("none"), QString(), file()), QString());
-        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("none"), QStringLiteral("  d  "), file()),
+        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("emoji"), QString(), file()), QString(2046, u'y'));
+        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("none"), QString(), file()), QString());
+        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("none"), QStringLiteral("  d  "), file()),
                  QStringLiteral("d"));
-        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("none"), QStringLiteral("   "), file()), QString());
+        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("none"), QStringLiteral("   "), file()), QString());
     }
 
     void unicodeRoundTrips()
     {
         const QString text = QStringLiteral("Zürich ✓ 日本 😀");
-        QVERIFY(WriteIniString(QStringLiteral("s"), QStringLiteral("k"), text, file()));
-        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("k"), QString(), file()), text);
+        MARVANE_VERIFY_WRITE(ini::writeString(QStringLiteral("s"), QStringLiteral("k"), text, file()));
+        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("k"), QString(), file()), text);
         QVERIFY(contents().contains(text.toUtf8()));
     }
 
     void failureNamesFileAndReason()
     {
         const QString bad = m_dir.filePath(QStringLiteral("missing/t.ini"));
-        const WriteResult r = WriteIniString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"), bad);
-        QVERIFY(!r);
-        QCOMPARE(r.file, bad);
-        QVERIFY2(r.error.contains(bad) && r.error.contains(QStringLiteral("No such file")), qPrintable(r.error));
-    }
-
-    void defaultFileIsNamedAfterTheExecutable()
-    {
-        const QString expected = QCoreApplication::applicationDirPath() + QStringLiteral("/tst_module2.ini");
-        QCOMPARE(DefaultIniFile(), expected);
-        QFile::remove(expected);
-        QVERIFY(WriteIniString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("1"), QString()));
-        QCOMPARE(ReadIniString(QStringLiteral("s"), QStringLiteral("k"), QString(), QString()), QStringLiteral("1"));
-        QVERIFY(QFile::exists(expected));
-        QFile::remove(expected);
+        const WriteError r = ini::writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"), bad);
+        QVERIFY(r);
+        QCOMPARE(r.file(), bad);
+        QVERIFY2(r.reason().contains(bad) && r.reason().contains(QStringLiteral("No such file")), qPrintable(r.reason()));
     }
 };
 
-MARVANE_TEST_MAIN(TestModule2)
-#include "tst_module2.moc"
+MARVANE_TEST_MAIN(TestIniStrings)
+#include "tst_inistrings.moc"

@@ -1,5 +1,5 @@
-#include "ProfileText.h"
-#include "TestMain.h"
+#include "ini/IniText.h"
+#include "tests/support/TestMain.h"
 
 #include <QObject>
 
@@ -16,7 +16,7 @@ QByteArray b(const std::string &s)
 }
 } // namespace
 
-class TestProfileText : public QObject
+class TestIniText : public QObject
 {
     Q_OBJECT
 
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, section);
         QFETCH(QByteArray, key);
         QFETCH(QByteArray, expected);
-        const auto found = ProfileText::lookup(s(text), s(section), s(key));
+        const auto found = IniText::lookup(s(text), s(section), s(key));
         QCOMPARE(found.has_value(), !expected.isNull());
         if (found)
             QCOMPARE(b(*found), expected);
@@ -144,7 +144,7 @@ private Q_SLOTS:
         const std::string k = s(key);
         const std::string v = s(value);
         const std::string_view kv(k), vv(v);
-        QCOMPARE(b(ProfileText::edit(s(before), s(section), key.isNull() ? nullptr : &kv,
+        QCOMPARE(b(IniText::edit(s(before), s(section), key.isNull() ? nullptr : &kv,
                                      value.isNull() ? nullptr : &vv)),
                  after);
     }
@@ -166,21 +166,21 @@ private Q_SLOTS:
         QFETCH(QByteArray, value);
         const std::string k = "k", v = s(value);
         const std::string_view kv(k), vv(v);
-        const std::string text = ProfileText::edit("[a]\nk=old\n", "a", &kv, &vv);
-        QCOMPARE(b(ProfileText::lookup(text, "a", "k").value_or("<missing>")), value);
+        const std::string text = IniText::edit("[a]\nk=old\n", "a", &kv, &vv);
+        QCOMPARE(b(IniText::lookup(text, "a", "k").value_or("<missing>")), value);
     }
 
     void namesThatCannotBeStored()
     {
-        QVERIFY(!ProfileText::invalidSection("a]b").empty());
-        QVERIFY(!ProfileText::invalidSection("a\nb").empty());
-        QVERIFY(!ProfileText::invalidKey("a=b").empty());
-        QVERIFY(!ProfileText::invalidKey(";k").empty());
-        QVERIFY(!ProfileText::invalidKey("").empty());
-        QVERIFY(ProfileText::invalidSection("2020-5-17").empty());
-        QVERIFY(ProfileText::invalidKey("TODO12").empty());
+        QVERIFY(!IniText::invalidSection("a]b").empty());
+        QVERIFY(!IniText::invalidSection("a\nb").empty());
+        QVERIFY(!IniText::invalidKey("a=b").empty());
+        QVERIFY(!IniText::invalidKey(";k").empty());
+        QVERIFY(!IniText::invalidKey("").empty());
+        QVERIFY(IniText::invalidSection("2020-5-17").empty());
+        QVERIFY(IniText::invalidKey("TODO12").empty());
     }
 };
 
-MARVANE_TEST_MAIN(TestProfileText)
-#include "tst_profiletext.moc"
+MARVANE_TEST_MAIN(TestIniText)
+#include "tst_initext.moc"

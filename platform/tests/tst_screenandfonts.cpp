@@ -1,8 +1,8 @@
-#include "AppPaths.h"
-#include "Fonts.h"
-#include "IsolatedEnvironment.h"
-#include "PrimaryScreen.h"
-#include "XvfbServer.h"
+#include "platform/AppPaths.h"
+#include "platform/Fonts.h"
+#include "tests/support/IsolatedEnvironment.h"
+#include "platform/PrimaryScreen.h"
+#include "tests/support/XvfbServer.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

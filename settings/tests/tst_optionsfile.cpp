@@ -1,5 +1,5 @@
-#include "Module1.h"
-#include "TestMain.h"
+#include "settings/OptionsFile.h"
+#include "tests/support/TestMain.h"
 
 #include <QFile>
 #include <QObject>
@@ -26,12 +26,12 @@ const QByteArray kDefaultsText = "[general]\nDesktopColor=-2147483647\nCalendarC
                                  "ToDoBackColor=16777215\nToDoTextColor=255\n";
 } // namespace
 
-class TestModule1 : public QObject
+class TestOptionsFile : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    QString file() const { return Module1::optionsFile(m_dir.path()); }
+    QString file() const { return OptionsFile::path(m_dir.path()); }
 
 private Q_SLOTS:
     void cleanup() { QFile::remove(file()); }
@@ -39,8 +39,7 @@ private Q_SLOTS:
     void missingFileGivesDefaultsAndCreatesNothing()
     {
         Options o;
-        QStringList problems;
-        Module1::LoadOptions(o, file(), &problems);
+        const QStringList problems = OptionsFile::load(o, file());
         QCOMPARE(o, Options::defaults());
         QVERIFY(problems.isEmpty());
         QVERIFY(!QFile::exists(file()));
@@ -64,10 +63,10 @@ private Q_SLOTS:
         QFETCH(bool, showToDoList);
         writeFile(file(), text);
         Options o;
-        Module1::LoadOptions(o, file());
+        OptionsFile::load(o, file());
         Options expected = Options::defaults();
-        expected.CalendarPos = calendarPos;
-        expected.ShowToDoList = showToDoList;
+        expected.calendarCorner = calendarPos;
+        expected.showToDoList = showToDoList;
         QCOMPARE(o, expected);
         QCOMPARE(readFile(file()), text);
     }
@@ -94,29 +93,28 @@ private Q_SLOTS:
         QFETCH(bool, valid);
         writeFile(file(), "[general]\nCalendarPos=2\n" + line + "\nOffsetY=33\n");
         Options o;
-        QStringList problems;
-        Module1::LoadOptions(o, file(), &problems);
+        const QStringList problems = OptionsFile::load(o, file());
         // The keys around the bad one still load.
-        QCOMPARE(o.CalendarPos, 2);
-        QCOMPARE(o.OffsetY, 33);
+        QCOMPARE(o.calendarCorner, 2);
+        QCOMPARE(o.offsetY, 33);
         if (valid) {
             QVERIFY(problems.isEmpty());
-            QVERIFY(o.OffsetX == std::numeric_limits<std::int32_t>::min() || o.AutoRun);
+            QVERIFY(o.offsetX == std::numeric_limits<std::int32_t>::min() || o.startAtLogon);
             return;
         }
         QCOMPARE(problems.size(), 1);
         const QString key = QString::fromLatin1(line.left(line.indexOf('=')));
         QVERIFY2(problems.first().contains(file()) && problems.first().contains(key), qPrintable(problems.first()));
-        QCOMPARE(o.OffsetX, -10);
-        QCOMPARE(o.AutoRun, true);
+        QCOMPARE(o.offsetX, -10);
+        QCOMPARE(o.startAtLogon, true);
     }
 
     void saveWritesNineKeysInOrder()
     {
-        QVERIFY(Module1::SaveOptions(Options::defaults(), file()));
+        MARVANE_VERIFY_WRITE(OptionsFile::save(Options::defaults(), file()));
         QCOMPARE(readFile(file()), kDefaultsText);
         Options o;
-        Module1::LoadOptions(o, file());
+        OptionsFile::load(o, file());
         QCOMPARE(o, Options::defaults());
     }
 
@@ -124,9 +122,9 @@ private Q_SLOTS:
     {
         writeFile(file(), "; mine\r\n[other]\r\nx=1\r\n[GENERAL]\r\nextra=keep\r\noffsetx=5\r\n");
         Options o = Options::defaults();
-        o.OffsetX = -99;
-        o.AutoRun = false;
-        QVERIFY(Module1::SaveOptions(o, file()));
+        o.offsetX = -99;
+        o.startAtLogon = false;
+        MARVANE_VERIFY_WRITE(OptionsFile::save(o, file()));
         QCOMPARE(readFile(file()),
                  QByteArray("; mine\r\n[other]\r\nx=1\r\n[GENERAL]\r\nextra=keep\r\noffsetx=-99\r\n"
                             "DesktopColor=-2147483647\r\nCalendarColor=16777215\r\nCalendarPos=1\r\n"
@@ -136,12 +134,12 @@ private Q_SLOTS:
 
     void saveFailureIsReported()
     {
-        const QString bad = Module1::optionsFile(m_dir.filePath(QStringLiteral("gone")));
-        const WriteResult r = Module1::SaveOptions(Options::defaults(), bad);
-        QVERIFY(!r);
-        QCOMPARE(r.file, bad);
+        const QString bad = OptionsFile::path(m_dir.filePath(QStringLiteral("gone")));
+        const WriteError r = OptionsFile::save(Options::defaults(), bad);
+        QVERIFY(r);
+        QCOMPARE(r.file(), bad);
     }
 };
 
-MARVANE_TEST_MAIN(TestModule1)
-#include "tst_module1.moc"
+MARVANE_TEST_MAIN(TestOptionsFile)
+#include "tst_optionsfile.moc"

@@ -1,4 +1,4 @@
-#include "DbusSession.h"
+#include "tests/support/DbusSession.h"
 
 #include <QStandardPaths>
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "IsolatedEnvironment.h"
+#include "platform/WriteError.h"
+#include "tests/support/IsolatedEnvironment.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -18,3 +19,10 @@
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \
         return QTest::qExec(&tc, argc, argv);                                                                \
     }
+
+// A write that must succeed; its reason is shown when it does not.
+#define MARVANE_VERIFY_WRITE(expression)                                                                     \
+    do {                                                                                                     \
+        const marvane::WriteError writeError_ = (expression);                                                \
+        QVERIFY2(!writeError_, qPrintable(writeError_.message()));                                           \
+    } while (false)

@@ -6,6 +6,16 @@
 
 namespace marvane::test {
 
+// A window's control by its object name, as a user finds it by its caption; a missing one ends
+// the test run with its name rather than a null dereference later.
+template <typename T> T *child(const QObject *parent, const QString &name)
+{
+    T *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
 // Shows a window and makes it the active one, so that focus and typed keys reach it.
 inline bool showActive(QWidget *window)
 {

@@ -1,6 +1,6 @@
-#include "FixedClock.h"
-#include "TestMain.h"
-#include "ToDoStore.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/TestMain.h"
+#include "todo/ToDoStore.h"
 
 #include <QFile>
 #include <QObject>
@@ -71,27 +71,27 @@ private Q_SLOTS:
                                    QString(),
                                    QString()};
         for (std::int16_t n = 1; n <= 12; ++n)
-            QCOMPARE(store().GetTodayToDo(n), today.at(n - 1));
-        QCOMPARE(store().ReadToDoItem(QStringLiteral("2020-12-1"), 2),
+            QCOMPARE(store().todayItem(n), today.at(n - 1));
+        QCOMPARE(store().item(QStringLiteral("2020-12-1"), 2),
                  QStringLiteral("Order calendar refills"));
-        QCOMPARE(store().ReadToDoItem(QStringLiteral("2020-12-1"), 1), QString());
+        QCOMPARE(store().item(QStringLiteral("2020-12-1"), 1), QString());
         // The clock is read at every call.
         m_clock.setToday(QDate(2020, 12, 1));
-        QCOMPARE(store().GetTodayToDo(2), QStringLiteral("Order calendar refills"));
+        QCOMPARE(store().todayItem(2), QStringLiteral("Order calendar refills"));
     }
 
     void leadingZerosAreNeverConsulted()
     {
         writeFile("[2020-03-07]\nTODO1=zero-padded date\n[2020-3-7]\nTODO01=zero-padded key\n");
         m_clock.setToday(QDate(2020, 3, 7));
-        QCOMPARE(store().GetTodayToDo(1), QString());
+        QCOMPARE(store().todayItem(1), QString());
     }
 
     void outOfRangeItemNumbers()
     {
         writeFile("[2020-5-17]\nTODO13=by hand\n");
-        QCOMPARE(store().GetTodayToDo(0), QString());
-        QCOMPARE(store().GetTodayToDo(13), QStringLiteral("by hand"));
+        QCOMPARE(store().todayItem(0), QString());
+        QCOMPARE(store().todayItem(13), QStringLiteral("by hand"));
     }
 
     void writesTrimAndDelete_data()
@@ -109,54 +109,54 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QByteArray, file);
-        QVERIFY(store().WriteToDoItem(QStringLiteral("2020-5-17"), 3, QStringLiteral("earlier")));
-        QVERIFY(store().WriteToDoItem(QStringLiteral("2020-5-17"), 3, text));
+        MARVANE_VERIFY_WRITE(store().setItem(QStringLiteral("2020-5-17"), 3, QStringLiteral("earlier")));
+        MARVANE_VERIFY_WRITE(store().setItem(QStringLiteral("2020-5-17"), 3, text));
         QCOMPARE(contents(), file);
-        QCOMPARE(store().GetTodayToDo(3),
+        QCOMPARE(store().todayItem(3),
                  QString(text).remove(QRegularExpression(QStringLiteral("^ +| +$"))));
     }
 
     void longItemsAreKeptWhole()
     {
         const QString item = QString(300, u'x') + QStringLiteral(" end");
-        QVERIFY(store().WriteToDoItem(QStringLiteral("2020-5-17"), 1, item));
-        QCOMPARE(store().GetTodayToDo(1), item);
+        MARVANE_VERIFY_WRITE(store().setItem(QStringLiteral("2020-5-17"), 1, item));
+        QCOMPARE(store().todayItem(1), item);
     }
 
     void twelveEmptyItemsWriteNothing()
     {
         for (std::int16_t n = 1; n <= 12; ++n)
-            QVERIFY(store().WriteToDoItem(QStringLiteral("2020-6-1"), n, QStringLiteral("  ")));
+            MARVANE_VERIFY_WRITE(store().setItem(QStringLiteral("2020-6-1"), n, QStringLiteral("  ")));
         QVERIFY(!QFile::exists(path()));
         writeFile(kExample);
         for (std::int16_t n = 1; n <= 12; ++n)
-            QVERIFY(store().WriteToDoItem(QStringLiteral("2020-6-1"), n, QString()));
+            MARVANE_VERIFY_WRITE(store().setItem(QStringLiteral("2020-6-1"), n, QString()));
         QCOMPARE(contents(), kExample);
     }
 
     void readingCreatesNothingAndSeesHandEdits()
     {
-        QCOMPARE(store().GetTodayToDo(1), QString());
+        QCOMPARE(store().todayItem(1), QString());
         QVERIFY(!QFile::exists(path()));
         writeFile("[2020-5-17]\nTODO1=first\n");
-        QCOMPARE(store().GetTodayToDo(1), QStringLiteral("first"));
+        QCOMPARE(store().todayItem(1), QStringLiteral("first"));
         writeFile("[2020-5-17]\nTODO1=edited by hand\n");
-        QCOMPARE(store().GetTodayToDo(1), QStringLiteral("edited by hand"));
+        QCOMPARE(store().todayItem(1), QStringLiteral("edited by hand"));
     }
 
     void impossibleDatesAreJustKeys()
     {
-        QVERIFY(store().WriteToDoItem(QStringLiteral("2020-2-31"), 1, QStringLiteral("never shown today")));
-        QCOMPARE(store().ReadToDoItem(QStringLiteral("2020-2-31"), 1), QStringLiteral("never shown today"));
+        MARVANE_VERIFY_WRITE(store().setItem(QStringLiteral("2020-2-31"), 1, QStringLiteral("never shown today")));
+        QCOMPARE(store().item(QStringLiteral("2020-2-31"), 1), QStringLiteral("never shown today"));
     }
 
     void failedWriteIsReported()
     {
         const ToDoStore broken(ToDoStore::fileIn(m_dir.filePath(QStringLiteral("gone"))), m_clock);
-        const WriteResult r = broken.WriteToDoItem(QStringLiteral("2020-5-17"), 1, QStringLiteral("x"));
-        QVERIFY(!r);
-        QCOMPARE(r.file, broken.file());
-        QVERIFY(!r.error.isEmpty());
+        const WriteError r = broken.setItem(QStringLiteral("2020-5-17"), 1, QStringLiteral("x"));
+        QVERIFY(r);
+        QCOMPARE(r.file(), broken.file());
+        QVERIFY(!r.reason().isEmpty());
     }
 };
 

@@ -1,6 +1,6 @@
 // libFuzzer target for the INI parser and editor: any bytes must parse, and every edit must read
 // back as asked without disturbing another section.
-#include "ProfileText.h"
+#include "ini/IniText.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -20,25 +20,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view key = a == std::string_view::npos ? "k" : head.substr(a + 1, b - a - 1);
     const std::string_view value = b == std::string_view::npos ? "v" : head.substr(b + 1);
 
-    (void)marvane::ProfileText::lookup(text, section, key);
-    if (!marvane::ProfileText::invalidSection(section).empty() || !marvane::ProfileText::invalidKey(key).empty())
+    (void)marvane::IniText::lookup(text, section, key);
+    if (!marvane::IniText::invalidSection(section).empty() || !marvane::IniText::invalidKey(key).empty())
         return 0;
     if (value.find_first_of("\r\n") != std::string_view::npos || value.empty())
         return 0;
 
-    const auto sentinelBefore = marvane::ProfileText::lookup(text, "fuzz-sentinel", "s");
-    const std::string set = marvane::ProfileText::edit(text, section, &key, &value);
-    if (marvane::ProfileText::lookup(set, section, key) != std::string(value))
+    const auto sentinelBefore = marvane::IniText::lookup(text, "fuzz-sentinel", "s");
+    const std::string set = marvane::IniText::edit(text, section, &key, &value);
+    if (marvane::IniText::lookup(set, section, key) != std::string(value))
         std::abort();
     const bool sameSection = section.size() == 13 && (section[0] == 'f' || section[0] == 'F');
-    if (!sameSection && marvane::ProfileText::lookup(set, "fuzz-sentinel", "s") != sentinelBefore)
+    if (!sameSection && marvane::IniText::lookup(set, "fuzz-sentinel", "s") != sentinelBefore)
         std::abort();
     // A key that was not there before is gone again after it is set and deleted.
-    const std::string removed = marvane::ProfileText::edit(set, section, &key, nullptr);
-    if (!marvane::ProfileText::lookup(text, section, key).has_value() &&
-        marvane::ProfileText::lookup(removed, section, key).has_value())
+    const std::string removed = marvane::IniText::edit(set, section, &key, nullptr);
+    if (!marvane::IniText::lookup(text, section, key).has_value() &&
+        marvane::IniText::lookup(removed, section, key).has_value())
         std::abort();
-    const std::string dropped = marvane::ProfileText::edit(set, section, nullptr, nullptr);
-    (void)marvane::ProfileText::lookup(dropped, section, key);
+    const std::string dropped = marvane::IniText::edit(set, section, nullptr, nullptr);
+    (void)marvane::IniText::lookup(dropped, section, key);
     return 0;
 }

@@ -1,10 +1,10 @@
-#include "FixedClock.h"
-#include "Module2.h"
-#include "TestMain.h"
-#include "WidgetDriver.h"
-#include "TextBox.h"
-#include "ToDoStore.h"
-#include "frmToDo.h"
+#include "tests/support/FixedClock.h"
+#include "ini/IniStrings.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/WidgetDriver.h"
+#include "widgets/TextBox.h"
+#include "todo/ToDoStore.h"
+#include "app/ToDoDialog.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,8 +16,22 @@
 #include <QTimer>
 
 using namespace marvane;
+using marvane::test::child;
 
 namespace {
+
+TextBox *itemEdit(const ToDoDialog *dialog, int index)
+{
+    return child<TextBox>(dialog, QStringLiteral("itemEdits[%1]").arg(index));
+}
+
+QList<TextBox *> itemEdits(const ToDoDialog *dialog)
+{
+    QList<TextBox *> edits;
+    for (int i = 0; i < ToDoDialog::kItems; ++i)
+        edits << itemEdit(dialog, i);
+    return edits;
+}
 
 const QByteArray kFile = "[2020-5-17]\nTODO1=Pay the electricity bill\nTODO4=Dentist at 3 pm\n"
                          "[2020-6-17]\nTODO1=Buy stamps\n";
@@ -28,9 +42,9 @@ struct Rig
     FixedClock clock{QDate(2020, 5, 17)};
     ToDoStore store{ToDoStore::fileIn(dir.path()), clock};
 
-    std::unique_ptr<frmToDo> open()
+    std::unique_ptr<ToDoDialog> open()
     {
-        auto dialog = std::make_unique<frmToDo>(store, clock);
+        auto dialog = std::make_unique<ToDoDialog>(store, clock);
         [&] { QVERIFY(test::showActive(dialog.get())); }();
         return dialog;
     }
@@ -47,21 +61,21 @@ struct Rig
     }
     QString stored(const QString &key, int n) const
     {
-        return store.ReadToDoItem(key, static_cast<std::int16_t>(n));
+        return store.item(key, static_cast<std::int16_t>(n));
     }
 };
 
-QStringList boxes(const frmToDo &d)
+QStringList boxes(const ToDoDialog &d)
 {
     QStringList texts;
-    for (const TextBox *box : d.txtToDo)
+    for (const TextBox *box : itemEdits(&d))
         texts << box->text();
     return texts;
 }
 
 } // namespace
 
-class TestFrmToDo : public QObject
+class TestToDoDialog : public QObject
 {
     Q_OBJECT
 
@@ -73,29 +87,29 @@ private Q_SLOTS:
         auto d = rig.open();
         QCOMPARE(d->windowTitle(), QStringLiteral("Set To Do List"));
         QCOMPARE(d->size(), QSize(435, 395));
-        QCOMPARE(d->cboYear->count(), 101);
-        QCOMPARE(d->cboDay->count(), 31);
-        QCOMPARE(d->cboYear->currentText(), QStringLiteral("2020"));
-        QCOMPARE(d->cboMonth->currentText(), QStringLiteral("5"));
-        QCOMPARE(d->cboDay->currentText(), QStringLiteral("17"));
+        QCOMPARE(child<QComboBox>(&*d, QStringLiteral("yearCombo"))->count(), 101);
+        QCOMPARE(child<QComboBox>(&*d, QStringLiteral("dayCombo"))->count(), 31);
+        QCOMPARE(child<QComboBox>(&*d, QStringLiteral("yearCombo"))->currentText(), QStringLiteral("2020"));
+        QCOMPARE(child<QComboBox>(&*d, QStringLiteral("monthCombo"))->currentText(), QStringLiteral("5"));
+        QCOMPARE(child<QComboBox>(&*d, QStringLiteral("dayCombo"))->currentText(), QStringLiteral("17"));
         QCOMPARE(d->dateKey(), QStringLiteral("2020-5-17"));
         QStringList expected(12);
         expected[0] = QStringLiteral("Pay the electricity bill");
         expected[3] = QStringLiteral("Dentist at 3 pm");
         QCOMPARE(boxes(*d), expected);
-        QCOMPARE(d->Label2[11]->text(), QStringLiteral("TODO 12"));
-        QCOMPARE(d->txtToDo[11]->geometry(), QRect(72, 56 + 24 * 11, 345, 19));
-        QCOMPARE(QApplication::focusWidget(), d->cmdClose);
+        QCOMPARE(child<QLabel>(&*d, QStringLiteral("itemLabels[%1]").arg(11))->text(), QStringLiteral("TODO 12"));
+        QCOMPARE(itemEdit(&*d, 11)->geometry(), QRect(72, 56 + 24 * 11, 345, 19));
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(&*d, QStringLiteral("closeButton")));
     }
 
     void tabOrderStartsAtClose()
     {
         Rig rig;
         auto d = rig.open();
-        QList<QWidget *> expected{d->cmdClose, d->cboYear, d->cboMonth, d->cboDay, d->cmdToday};
-        for (TextBox *box : d->txtToDo)
+        QList<QWidget *> expected{child<QPushButton>(&*d, QStringLiteral("closeButton")), child<QComboBox>(&*d, QStringLiteral("yearCombo")), child<QComboBox>(&*d, QStringLiteral("monthCombo")), child<QComboBox>(&*d, QStringLiteral("dayCombo")), child<QPushButton>(&*d, QStringLiteral("todayButton"))};
+        for (TextBox *box : itemEdits(&*d))
             expected << box;
-        expected << d->cmdSave << d->cmdClose;
+        expected << child<QPushButton>(&*d, QStringLiteral("saveButton")) << child<QPushButton>(&*d, QStringLiteral("closeButton"));
         QCOMPARE(test::tabChain(expected.size()), expected);
     }
 
@@ -123,9 +137,9 @@ private Q_SLOTS:
         Rig rig;
         rig.write(kFile);
         auto d = rig.open();
-        test::retype(d->txtToDo[0], QStringLiteral("not saved"));
-        test::retype(d->txtToDo[5], QStringLiteral("nor this"));
-        d->cboMonth->setCurrentIndex(5);
+        test::retype(itemEdit(&*d, 0), QStringLiteral("not saved"));
+        test::retype(itemEdit(&*d, 5), QStringLiteral("nor this"));
+        child<QComboBox>(&*d, QStringLiteral("monthCombo"))->setCurrentIndex(5);
         QCOMPARE(d->dateKey(), QStringLiteral("2020-6-17"));
         QStringList expected(12);
         expected[0] = QStringLiteral("Buy stamps");
@@ -133,9 +147,9 @@ private Q_SLOTS:
         QCOMPARE(rig.contents(), kFile);
 
         // Today goes back and reloads.
-        QTest::mouseClick(d->cmdToday, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("todayButton")), Qt::LeftButton);
         QCOMPARE(d->dateKey(), QStringLiteral("2020-5-17"));
-        QCOMPARE(d->txtToDo[0]->text(), QStringLiteral("Pay the electricity bill"));
+        QCOMPARE(itemEdit(&*d, 0)->text(), QStringLiteral("Pay the electricity bill"));
     }
 
     void saveTrimsAndDeletes()
@@ -143,11 +157,11 @@ private Q_SLOTS:
         Rig rig;
         rig.write(kFile);
         auto d = rig.open();
-        test::retype(d->txtToDo[0], QStringLiteral("   buy milk  "));
-        test::retype(d->txtToDo[2], QStringLiteral("    "));
-        test::retype(d->txtToDo[3], QString());
-        test::retype(d->txtToDo[11], QStringLiteral("last"));
-        QTest::mouseClick(d->cmdSave, Qt::LeftButton);
+        test::retype(itemEdit(&*d, 0), QStringLiteral("   buy milk  "));
+        test::retype(itemEdit(&*d, 2), QStringLiteral("    "));
+        test::retype(itemEdit(&*d, 3), QString());
+        test::retype(itemEdit(&*d, 11), QStringLiteral("last"));
+        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("saveButton")), Qt::LeftButton);
         QCOMPARE(rig.stored(QStringLiteral("2020-5-17"), 1), QStringLiteral("buy milk"));
         QCOMPARE(rig.stored(QStringLiteral("2020-5-17"), 4), QString());
         QCOMPARE(rig.stored(QStringLiteral("2020-5-17"), 12), QStringLiteral("last"));
@@ -155,8 +169,8 @@ private Q_SLOTS:
         QVERIFY(!rig.contents().contains("TODO4"));
         QCOMPARE(rig.stored(QStringLiteral("2020-6-17"), 1), QStringLiteral("Buy stamps"));
         // Not reloaded: the boxes show what was typed.
-        QCOMPARE(d->txtToDo[0]->text(), QStringLiteral("   buy milk  "));
-        QCOMPARE(d->txtToDo[2]->text(), QStringLiteral("    "));
+        QCOMPARE(itemEdit(&*d, 0)->text(), QStringLiteral("   buy milk  "));
+        QCOMPARE(itemEdit(&*d, 2)->text(), QStringLiteral("    "));
         QVERIFY(d->isVisible());
     }
 
@@ -165,9 +179,9 @@ private Q_SLOTS:
         Rig rig;
         rig.write(kFile);
         auto d = rig.open();
-        for (TextBox *box : d->txtToDo)
+        for (TextBox *box : itemEdits(&*d))
             box->clear();
-        d->cmdSave->click();
+        child<QPushButton>(&*d, QStringLiteral("saveButton"))->click();
         const QByteArray after = rig.contents();
         QVERIFY(!after.mid(0, after.indexOf("[2020-6-17]")).contains("TODO"));
         QVERIFY(after.contains("TODO1=Buy stamps"));
@@ -177,16 +191,16 @@ private Q_SLOTS:
     {
         Rig rig;
         auto d = rig.open();
-        d->cboMonth->setCurrentIndex(1);
-        d->cboDay->setCurrentIndex(30);
+        child<QComboBox>(&*d, QStringLiteral("monthCombo"))->setCurrentIndex(1);
+        child<QComboBox>(&*d, QStringLiteral("dayCombo"))->setCurrentIndex(30);
         QCOMPARE(d->dateKey(), QStringLiteral("2020-2-31"));
-        test::retype(d->txtToDo[1], QStringLiteral("a day that never comes"));
-        d->cmdSave->click();
+        test::retype(itemEdit(&*d, 1), QStringLiteral("a day that never comes"));
+        child<QPushButton>(&*d, QStringLiteral("saveButton"))->click();
         QCOMPARE(rig.stored(QStringLiteral("2020-2-31"), 2), QStringLiteral("a day that never comes"));
-        d->cboDay->setCurrentIndex(0);
-        QCOMPARE(d->txtToDo[1]->text(), QString());
-        d->cboDay->setCurrentIndex(30);
-        QCOMPARE(d->txtToDo[1]->text(), QStringLiteral("a day that never comes"));
+        child<QComboBox>(&*d, QStringLiteral("dayCombo"))->setCurrentIndex(0);
+        QCOMPARE(itemEdit(&*d, 1)->text(), QString());
+        child<QComboBox>(&*d, QStringLiteral("dayCombo"))->setCurrentIndex(30);
+        QCOMPARE(itemEdit(&*d, 1)->text(), QStringLiteral("a day that never comes"));
     }
 
     void reopeningShowsTodayAgain()
@@ -195,13 +209,13 @@ private Q_SLOTS:
         rig.write(kFile);
         {
             auto d = rig.open();
-            d->cboMonth->setCurrentIndex(5);
-            QTest::mouseClick(d->cmdClose, Qt::LeftButton);
+            child<QComboBox>(&*d, QStringLiteral("monthCombo"))->setCurrentIndex(5);
+            QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("closeButton")), Qt::LeftButton);
             QVERIFY(!d->isVisible());
         }
         auto again = rig.open();
         QCOMPARE(again->dateKey(), QStringLiteral("2020-5-17"));
-        QCOMPARE(again->txtToDo[0]->text(), QStringLiteral("Pay the electricity bill"));
+        QCOMPARE(itemEdit(&*again, 0)->text(), QStringLiteral("Pay the electricity bill"));
         QCOMPARE(rig.contents(), kFile);
     }
 
@@ -220,9 +234,9 @@ private Q_SLOTS:
         QFETCH(int, kept);
         Rig rig;
         auto d = rig.open();
-        test::retype(d->txtToDo[0], QString(typed, u'x'));
-        QCOMPARE(d->txtToDo[0]->text().size(), kept);
-        d->cmdSave->click();
+        test::retype(itemEdit(&*d, 0), QString(typed, u'x'));
+        QCOMPARE(itemEdit(&*d, 0)->text().size(), kept);
+        child<QPushButton>(&*d, QStringLiteral("saveButton"))->click();
         QCOMPARE(rig.stored(QStringLiteral("2020-5-17"), 1).size(), kept);
     }
 
@@ -230,9 +244,9 @@ private Q_SLOTS:
     {
         Rig rig;
         auto d = rig.open();
-        test::retype(d->txtToDo[0], QString(45, u'a'));
-        d->txtToDo[0]->insert(QString(10, u'b'));
-        QCOMPARE(d->txtToDo[0]->text(), QString(45, u'a') + QString(5, u'b'));
+        test::retype(itemEdit(&*d, 0), QString(45, u'a'));
+        itemEdit(&*d, 0)->insert(QString(10, u'b'));
+        QCOMPARE(itemEdit(&*d, 0)->text(), QString(45, u'a') + QString(5, u'b'));
     }
 
     void longHandEditedItemKeptWhole()
@@ -242,17 +256,17 @@ private Q_SLOTS:
         QCOMPARE(item.size(), 299);
         rig.write("[2020-5-17]\nTODO7=" + item.toUtf8() + "\n");
         auto d = rig.open();
-        QCOMPARE(d->txtToDo[6]->text(), item);
+        QCOMPARE(itemEdit(&*d, 6)->text(), item);
         // Typing cannot lengthen it; deleting still works.
-        d->txtToDo[6]->setFocus();
-        d->txtToDo[6]->end(false);
-        QTest::keyClicks(d->txtToDo[6], QStringLiteral("zz"));
-        QCOMPARE(d->txtToDo[6]->text(), item);
+        itemEdit(&*d, 6)->setFocus();
+        itemEdit(&*d, 6)->end(false);
+        QTest::keyClicks(itemEdit(&*d, 6), QStringLiteral("zz"));
+        QCOMPARE(itemEdit(&*d, 6)->text(), item);
         const QByteArray before = rig.contents();
-        d->cmdSave->click();
+        child<QPushButton>(&*d, QStringLiteral("saveButton"))->click();
         QCOMPARE(rig.contents(), before);
-        QTest::keyClick(d->txtToDo[6], Qt::Key_Backspace);
-        d->cmdSave->click();
+        QTest::keyClick(itemEdit(&*d, 6), Qt::Key_Backspace);
+        child<QPushButton>(&*d, QStringLiteral("saveButton"))->click();
         QCOMPARE(rig.stored(QStringLiteral("2020-5-17"), 7), item.chopped(1));
     }
 
@@ -261,7 +275,7 @@ private Q_SLOTS:
         Rig rig;
         QVERIFY(QDir().mkpath(rig.store.file()));
         auto d = rig.open();
-        test::retype(d->txtToDo[0], QStringLiteral("keep me"));
+        test::retype(itemEdit(&*d, 0), QStringLiteral("keep me"));
         QString shown;
         QTimer::singleShot(0, d.get(), [&] {
             auto *box = d->findChild<QMessageBox *>();
@@ -269,10 +283,10 @@ private Q_SLOTS:
             shown = box->text();
             box->accept();
         });
-        QTest::mouseClick(d->cmdSave, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("saveButton")), Qt::LeftButton);
         QVERIFY2(shown.contains(rig.store.file()), qPrintable(shown));
         QCOMPARE(shown.count(rig.store.file()), 1);
-        QCOMPARE(d->txtToDo[0]->text(), QStringLiteral("keep me"));
+        QCOMPARE(itemEdit(&*d, 0)->text(), QStringLiteral("keep me"));
         QVERIFY(d->isVisible());
     }
 
@@ -280,14 +294,14 @@ private Q_SLOTS:
     {
         Rig rig;
         auto d = rig.open();
-        test::retype(d->txtToDo[0], QStringLiteral("typed"));
-        QTest::keyClick(d->txtToDo[0], Qt::Key_Escape);
-        QTest::keyClick(d->txtToDo[0], Qt::Key_Return);
+        test::retype(itemEdit(&*d, 0), QStringLiteral("typed"));
+        QTest::keyClick(itemEdit(&*d, 0), Qt::Key_Escape);
+        QTest::keyClick(itemEdit(&*d, 0), Qt::Key_Return);
         QVERIFY(d->isVisible());
-        QCOMPARE(d->txtToDo[0]->text(), QStringLiteral("typed"));
+        QCOMPARE(itemEdit(&*d, 0)->text(), QStringLiteral("typed"));
         QCOMPARE(rig.contents(), QByteArray("<missing>"));
     }
 };
 
-MARVANE_TEST_MAIN(TestFrmToDo)
-#include "tst_frmtodo.moc"
+MARVANE_TEST_MAIN(TestToDoDialog)
+#include "tst_tododialog.moc"
