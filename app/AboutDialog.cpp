@@ -1,7 +1,7 @@
 #include "app/AboutDialog.h"
 
 #include "app/AppIcon.h"
-#include "platform/StandardError.h"
+#include "app/Help.h"
 #include "widgets/FormControls.h"
 #include "platform/Fonts.h"
 
@@ -91,7 +91,7 @@ bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
 void AboutDialog::openWebSite()
 {
     if (!m_open(QUrl(webSite())))
-        printError(QStringLiteral("no web browser could open %1").arg(webSite()));
+        Help::reportOpenFailure(this, webSite(), QStringLiteral("no web browser is installed, or it did not start"));
 }
 
 } // namespace marvane

@@ -4,7 +4,7 @@
 #include "platform/StandardError.h"
 
 #include <QFileInfo>
-
+#include <QMessageBox>
 
 namespace marvane::Help {
 
@@ -20,15 +20,24 @@ QString page(const QString &currentDirectory, const QString &applicationDirector
     return {};
 }
 
-void open(const QString &currentDirectory, const QString &applicationDirectory, const UrlOpener &opener)
+void reportOpenFailure(QWidget *owner, const QString &what, const QString &reason)
+{
+    const QString message = QStringLiteral("Could not open %1: %2.").arg(what, reason);
+    printError(message);
+    QMessageBox::warning(owner, QStringLiteral("Marvane"), message);
+}
+
+void open(QWidget *owner, const QString &currentDirectory, const QString &applicationDirectory,
+          const UrlOpener &opener)
 {
     const QString path = page(currentDirectory, applicationDirectory);
     if (path.isEmpty()) {
-        printError(QStringLiteral("help.htm is neither in %1 nor in %2").arg(currentDirectory, applicationDirectory));
+        reportOpenFailure(owner, QStringLiteral("the help page help.htm"),
+                          QStringLiteral("it is neither in %1 nor in %2").arg(currentDirectory, applicationDirectory));
         return;
     }
     if (!opener(QUrl::fromLocalFile(path)))
-        printError(QStringLiteral("no program could open %1").arg(path));
+        reportOpenFailure(owner, path, QStringLiteral("no program for web pages is installed, or it did not start"));
 }
 
 } // namespace marvane::Help

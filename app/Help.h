@@ -4,12 +4,19 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace marvane::Help {
 
 // "help.htm" in the current directory, else beside the program; empty when neither has it.
 QString page(const QString &currentDirectory, const QString &applicationDirectory);
 
-// Opens the page with the user's program for web pages. A missing page changes nothing.
-void open(const QString &currentDirectory, const QString &applicationDirectory, const UrlOpener &opener);
+// Opens the page with the user's program for web pages. A missing page, or no program to show
+// it, is told in a message box over `owner` and on standard error.
+void open(QWidget *owner, const QString &currentDirectory, const QString &applicationDirectory,
+          const UrlOpener &opener);
+
+// Tells the user that `what` could not be opened, and why.
+void reportOpenFailure(QWidget *owner, const QString &what, const QString &reason);
 
 } // namespace marvane::Help

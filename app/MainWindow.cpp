@@ -112,29 +112,28 @@ std::int16_t MainWindow::parseStartArgument(const QString &commandLine)
 
 void MainWindow::start()
 {
+    // Known before anything can fail, so that no failure turns a silent run into a window.
+    m_startArgument = parseStartArgument(m_services.commandLine);
     guarded([this] {
         controls::fillNumbers(m_yearCombo, controls::kFirstYear, controls::kLastYear);
         controls::fillNumbers(m_monthCombo, 1, 12);
         const QDate today = m_services.clock.today();
         m_yearCombo->setCurrentIndex(controls::yearIndex(today.year()));
-
-        m_startArgument = parseStartArgument(m_services.commandLine);
         OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
         if (!isSilent()) {
             if (const WriteError e = m_services.updateAutostart(m_options.startAtLogon))
                 printError(e.message());
         }
         m_monthCombo->setCurrentIndex(today.month() - 1);
-        if (isSilent()) {
-            m_silentStep = SilentStep::Settling;
-            m_silentRunTimer->start(200);
-        }
     });
-    if (m_silentStep == SilentStep::Idle) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
-        show();
+    if (isSilent()) {
+        m_silentStep = SilentStep::Settling;
+        m_silentRunTimer->start(200);
+        return;
     }
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
 }
 
 void MainWindow::guarded(const std::function<void()> &action)
@@ -155,29 +154,44 @@ void MainWindow::fail(const QString &message)
     m_services.report(this, isSilent(), message);
 }
 
-void MainWindow::refresh()
+std::optional<QString> MainWindow::repaint()
 {
-    guarded([this] {
+    std::optional<QString> failure;
+    const auto painted = [this] { m_canvasView->canvasChanged(); };
+    try {
         const QDate today = m_services.clock.today();
         const QString yearText = m_yearCombo->currentText();
         const QString monthText = m_monthCombo->currentText();
         const int year = yearText.isEmpty() ? today.year() : yearText.toInt();
         const int month = monthText.isEmpty() ? today.month() : monthText.toInt();
-        try {
-            WallpaperPainter::paint(m_canvas, m_options,
-                                    RenderContext{m_services.clock, m_services.screen, m_services.names}, m_store,
-                                    static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
-        } catch (...) {
-            m_canvasView->canvasChanged();
-            throw;
-        }
-        m_canvasView->canvasChanged();
+        WallpaperPainter::paint(m_canvas, m_options,
+                                RenderContext{m_services.clock, m_services.screen, m_services.names}, m_store,
+                                static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
+        painted();
         Q_EMIT refreshed(year, month, m_options);
-    });
+    } catch (const std::exception &e) {
+        failure = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        failure = u"unexpected error"_s;
+    }
+    if (failure)
+        painted();
+    return failure;
+}
+
+void MainWindow::refresh()
+{
+    if (const std::optional<QString> failure = repaint())
+        fail(*failure);
 }
 
 void MainWindow::setDesktop()
 {
+    // Painted afresh, and installed only when the whole picture could be painted.
+    if (const std::optional<QString> failure = repaint()) {
+        fail(u"The wallpaper was not changed: the picture could not be painted (%1)."_s.arg(*failure));
+        return;
+    }
     guarded([this] {
         if (const WriteError e = m_services.installWallpaper(m_canvas.image()))
             fail(e.message());
@@ -214,7 +228,7 @@ void MainWindow::showHelp()
 {
     guarded([this] {
         if (m_services.openHelp)
-            m_services.openHelp();
+            m_services.openHelp(this);
     });
 }
 
@@ -228,7 +242,6 @@ void MainWindow::advanceSilentRun()
     case SilentStep::Waiting:
         m_silentStep = SilentStep::Idle;
         m_silentRunTimer->stop();
-        refresh();
         setDesktop();
         close();
         m_services.exit(m_exitCode);

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -58,6 +59,9 @@ private:
     enum class SilentStep { Idle, Settling, Waiting };
 
     void buildControls();
+    // Paints the chosen month; the reason when it could not, and the canvas is then not to be shown
+    // as a wallpaper.
+    std::optional<QString> repaint();
     void advanceSilentRun();
     // Runs an action; a failure that escapes it is reported, not fatal.
     void guarded(const std::function<void()> &action);

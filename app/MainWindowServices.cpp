@@ -19,7 +19,8 @@
 namespace marvane {
 
 MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Screen &screen,
-                                                  const LocaleNames &names, const QString &commandLine)
+                                                  const LocaleNames &names, const QString &commandLine,
+                                                  bool display)
 {
     const QString dir = AppPaths::applicationDirectory();
     const QString exe = AppPaths::executablePath();
@@ -33,8 +34,14 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
         .commandLine = commandLine,
         .updateAutostart = updateAutostart,
         .installWallpaper =
-            [dir](const QImage &picture) {
-                return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment());
+            [dir, display](const QImage &picture) {
+                if (display)
+                    return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment());
+                if (WriteError e = WallpaperInstaller::saveBitmap(picture, dir))
+                    return e;
+                return WriteError(WallpaperInstaller::bitmapPath(dir),
+                                  QStringLiteral("the picture was saved here, but without a display no wallpaper "
+                                                 "could be set"));
             },
         .openOptions =
             [dir, updateAutostart](QWidget *owner, Options &options, const std::function<void()> &repaint) {
@@ -53,7 +60,7 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
                 AboutDialog box(Shell::open, owner);
                 box.exec();
             },
-        .openHelp = [dir] { Help::open(QDir::currentPath(), dir, Shell::open); },
+        .openHelp = [dir](QWidget *owner) { Help::open(owner, QDir::currentPath(), dir, Shell::open); },
         .report =
             [](QWidget *owner, bool silent, const QString &message) {
                 printError(message);

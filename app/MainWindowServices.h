@@ -31,14 +31,15 @@ struct MainWindowServices
     std::function<void(QWidget *owner, Options &options, const std::function<void()> &repaint)> openOptions;
     std::function<void(QWidget *owner)> openToDo;
     std::function<void(QWidget *owner)> openAbout;
-    std::function<void()> openHelp;
+    std::function<void(QWidget *owner)> openHelp;
     // Tells the user of a failure: a message box in a window, standard error when silent.
     std::function<void(QWidget *owner, bool silent, const QString &message)> report;
     std::function<void(int exitCode)> exit;
 
-    // The real ones for the running program.
+    // The real ones for the running program. Without a display the picture is only saved, and
+    // that is reported as the failure to set the wallpaper it is.
     static MainWindowServices forProgram(const Clock &clock, const Screen &screen, const LocaleNames &names,
-                                         const QString &commandLine);
+                                         const QString &commandLine, bool display);
 };
 
 } // namespace marvane

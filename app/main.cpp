@@ -1,5 +1,7 @@
 #include "app/AppIcon.h"
 #include "app/MainWindow.h"
+#include "desktop/X11Display.h"
+#include "platform/AppPaths.h"
 #include "platform/Fonts.h"
 #include "platform/LocaleNames.h"
 #include "platform/PrimaryScreen.h"
@@ -8,33 +10,59 @@
 
 #include <QApplication>
 
+namespace {
+
+using namespace marvane;
+
+// Picks Qt's platform before the application object exists. Returns false when no display can
+// be used: the program then paints offscreen. A platform the user named is taken as it is.
+bool chooseDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb"))
+        return true;
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (wayland && platform.isEmpty())
+        return true;
+    if (x11 && x11DisplayAnswers())
+        return true;
+    if (x11)
+        printError(QStringLiteral("cannot open the display \"%1\"; painting headless").arg(qEnvironmentVariable("DISPLAY")));
+    else
+        printError(QStringLiteral("no display found; painting headless"));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    // Without any display the picture is still painted and saved, on Qt's offscreen platform.
-    const bool headless = qEnvironmentVariableIsEmpty("DISPLAY") &&
-                          qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-                          qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-    if (headless)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Nothing is read or written before the program knows its own folder.
+    if (const QString problem = AppPaths::problem(); !problem.isEmpty()) {
+        printError(problem);
+        return 2;
+    }
+    const bool display = chooseDisplay();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setWindowIcon(marvane::AppIcon::icon());
+    QApplication::setWindowIcon(AppIcon::icon());
     QGuiApplication::setDesktopFileName(QStringLiteral("marvane"));
 
-    using namespace marvane;
     for (const QString &problem : Fonts::ensureLoaded())
         printError(problem);
-    if (headless)
-        printError(QStringLiteral("no display found; painting headless"));
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     const SystemClock clock;
     const PrimaryScreen screen;
     const LocaleNames names;
-    MainWindow window(MainWindowServices::forProgram(clock, screen, names, arguments.join(QLatin1Char(' '))));
+    // Without a display there is no one to show a window to: every start is a silent run that
+    // saves the picture and says where it went.
+    const QString commandLine = display ? arguments.join(QLatin1Char(' ')) : QStringLiteral("9");
+    MainWindow window(MainWindowServices::forProgram(clock, screen, names, commandLine, display));
     window.start();
     return QApplication::exec();
 }

@@ -3,13 +3,21 @@
 #include "calendar/CalendarPainter.h"
 #include "calendar/ToDoPanelPainter.h"
 
+#include <optional>
+
 namespace marvane {
 
 void WallpaperPainter::paint(Canvas &canvas, const Options &options, const RenderContext &context,
                              const ToDoStore &store, std::int16_t year, std::int16_t month)
 {
     paintCalendar(canvas, options, context, year, month);
-    paintToDoPanel(canvas, options, context.screen, [&store](std::int16_t n) { return store.todayItem(n); });
+    // One read of the file for all twelve items, and none when the panel is off.
+    std::optional<ToDoStore::Items> items;
+    paintToDoPanel(canvas, options, context.screen, [&](std::int16_t n) {
+        if (!items)
+            items = store.todayItems();
+        return (*items)[static_cast<std::size_t>(n - 1)];
+    });
 }
 
 } // namespace marvane

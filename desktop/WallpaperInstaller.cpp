@@ -16,16 +16,19 @@ QString WallpaperInstaller::bitmapPath(const QString &applicationDirectory)
     return AppPaths::join(applicationDirectory, QStringLiteral("temp.bmp"));
 }
 
+WriteError WallpaperInstaller::saveBitmap(const QImage &image, const QString &applicationDirectory)
+{
+    // Not synced: the file is painted anew at every run, and a sync costs more than all the painting.
+    return writeFileAtomically(
+        bitmapPath(applicationDirectory), [&image](QIODevice &out) { return writeBmp24(image, out); }, false);
+}
+
 WriteError WallpaperInstaller::install(const QImage &image, const QString &applicationDirectory,
                                         const DesktopSession &session)
 {
     const QString path = bitmapPath(applicationDirectory);
-    // Written under a temporary name and renamed, so the desktop never reads half a picture. Not
-    // synced: the file is painted anew at every run, and a sync costs more than all the painting.
-    const auto write = [path, image] {
-        return writeFileAtomically(
-            path, [&image](QIODevice &out) { return writeBmp24(image, out); }, false);
-    };
+    // Written under a temporary name and renamed, so the desktop never reads half a picture.
+    const auto write = [&image, &applicationDirectory] { return saveBitmap(image, applicationDirectory); };
     // On its own thread while the desktop is being reached; the desktop changes only once it is done.
     std::future<WriteError> writing;
     try {

@@ -14,6 +14,8 @@ class WallpaperInstaller
 {
 public:
     static QString bitmapPath(const QString &applicationDirectory);
+    // Only writes temp.bmp, atomically.
+    static WriteError saveBitmap(const QImage &image, const QString &applicationDirectory);
     static WriteError install(const QImage &image, const QString &applicationDirectory,
                                const DesktopSession &session);
 };

@@ -3,6 +3,7 @@
 #include "ini/IniText.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -100,6 +101,26 @@ std::string temporaryName(const std::string &dir, const std::string &base)
     return dir + "/." + base + "." + suffix + ".tmp";
 }
 
+// A writer killed between creating its temporary file and renaming it leaves the file behind.
+// Under the lock no other writer of this file is at work, so every such file is stale.
+void removeStaleTemporaries(const std::string &dir, const std::string &base)
+{
+    DIR *folder = ::opendir(dir.c_str());
+    if (!folder)
+        return;
+    const std::string prefix = "." + base + ".";
+    while (const dirent *entry = ::readdir(folder)) {
+        const std::string_view name(entry->d_name);
+        if (name.size() != prefix.size() + 16 + 4 || name.substr(0, prefix.size()) != prefix ||
+            name.substr(name.size() - 4) != ".tmp")
+            continue;
+        const std::string_view hex = name.substr(prefix.size(), 16);
+        if (hex.find_first_not_of("0123456789abcdef") == std::string_view::npos)
+            ::unlinkat(::dirfd(folder), entry->d_name, 0);
+    }
+    ::closedir(folder);
+}
+
 // Read-only by its permissions, also for root, who could write it anyway: the user made it so.
 bool readOnly(const std::string &path, int *err)
 {
@@ -132,19 +153,40 @@ struct Contents
 
 std::optional<Contents> load(const std::string &path, std::string *error)
 {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without blocking: a FIFO in the file's place must not hang the program.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         if (error)
             *error = errno == ENOENT ? std::string() : reason("cannot open " + path, errno);
         return std::nullopt;
     }
     struct stat st {};
-    std::size_t capacity =
-        ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) + 1 : 4096;
+    if (::fstat(fd.get(), &st) != 0) {
+        if (error)
+            *error = reason("cannot read " + path, errno);
+        return std::nullopt;
+    }
+    // A device, FIFO or socket has no end to read to.
+    if (!S_ISREG(st.st_mode)) {
+        if (error)
+            *error = "cannot read " + path + ": not a regular file";
+        return std::nullopt;
+    }
+    if (static_cast<std::uint64_t>(st.st_size) > IniFile::kMaxBytes) {
+        if (error)
+            *error = "cannot read " + path + ": larger than 64 MB";
+        return std::nullopt;
+    }
+    std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
     Contents c{std::unique_ptr<char[]>(new char[capacity]), 0};
     for (;;) {
         if (c.size == capacity) {
             // The file grew while we read it.
+            if (capacity > IniFile::kMaxBytes) {
+                if (error)
+                    *error = "cannot read " + path + ": larger than 64 MB";
+                return std::nullopt;
+            }
             const std::size_t bigger = capacity * 2;
             std::unique_ptr<char[]> grown(new char[bigger]);
             std::memcpy(grown.get(), c.data.get(), c.size);
@@ -210,6 +252,8 @@ WriteError IniFile::write(const std::string &path, std::string_view section, con
         if (errno != EINTR)
             return failure(target, reason("cannot lock " + lockPath, errno));
     }
+
+    removeStaleTemporaries(dir, base);
 
     std::string readError;
     const std::optional<std::string> old = readAll(target, &readError);

@@ -2,6 +2,7 @@
 
 #include "platform/WriteError.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,9 @@ namespace marvane {
 class IniFile
 {
 public:
+    // No real settings file comes near this; anything larger is refused rather than read.
+    static constexpr std::uint64_t kMaxBytes = 64u << 20;
+
     static std::optional<std::string> read(const std::string &path, std::string_view section, std::string_view key);
 
     // key null deletes the section; value null deletes the key.

@@ -1,6 +1,7 @@
 #include "ini/IniStrings.h"
 
 #include "ini/IniFile.h"
+#include "ini/IniText.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -85,6 +86,19 @@ WriteError writeString(const QString &section, const QString &key, const QString
         error = IniFile::write(nativePath, sectionBytes, &keyView, &valueView);
     // Named by the path the caller gave, not the link target the engine wrote through.
     return error ? WriteError(file, error.reason()) : WriteError();
+}
+
+FileText readFile(const QString &file)
+{
+    std::string error;
+    std::optional<std::string> bytes = IniFile::readAll(QFile::encodeName(file).toStdString(), &error);
+    return FileText{bytes ? std::move(*bytes) : std::string(), QString::fromLocal8Bit(error.c_str())};
+}
+
+QString lookupString(const FileText &text, const QString &section, const QString &key, const QString &defaultValue)
+{
+    const auto found = IniText::lookup(text.bytes, encodeName(section), encodeName(key));
+    return removeNulsAndTrimSpaces(firstCharacters(found ? decodeValue(*found) : defaultValue));
 }
 
 QString readString(const QString &section, const QString &key, const QString &defaultValue, const QString &file)

@@ -16,6 +16,17 @@ WriteError writeString(const QString &section, const QString &key, const QString
 // most 2047 characters long.
 QString readString(const QString &section, const QString &key, const QString &defaultValue, const QString &file);
 
+// A whole file read once, for several lookups that must see the same text.
+struct FileText
+{
+    std::string bytes;
+    QString error; // why the file could not be read; a missing file is no error and reads as empty
+};
+FileText readFile(const QString &file);
+
+// readString's answer from text read before.
+QString lookupString(const FileText &text, const QString &section, const QString &key, const QString &defaultValue);
+
 // Bytes from a file as text: UTF-8 when valid, else Windows-1252.
 QString decodeValue(const std::string &bytes);
 

@@ -1,21 +1,70 @@
 #include "platform/AppPaths.h"
 
-#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <unistd.h>
 
 namespace marvane {
 
+namespace {
+
+struct Location
+{
+    QString path;
+    QString problem;
+};
+
+Location locate()
+{
+    // Grown until the whole link fits; the kernel itself refuses paths beyond a page.
+    std::string buffer(4096, '\0');
+    for (;;) {
+        const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (n < 0)
+            return {{}, QStringLiteral("cannot find the program's own path: %1")
+                            .arg(QString::fromLocal8Bit(std::strerror(errno)))};
+        if (static_cast<std::size_t>(n) < buffer.size()) {
+            buffer.resize(static_cast<std::size_t>(n));
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    const QByteArray bytes = QByteArray::fromStdString(buffer);
+    const QString path = QFile::decodeName(bytes);
+    // A name that does not survive the round trip would be written to a different file.
+    if (path.isEmpty() || path.front() != u'/' || QFile::encodeName(path) != bytes)
+        return {{}, QStringLiteral("the program's folder \"%1\" has a name that is not valid UTF-8; move the "
+                                   "program to a folder with a plain name")
+                        .arg(QString::fromLatin1(bytes.toPercentEncoding("/ "))) };
+    return {path, {}};
+}
+
+const Location &location()
+{
+    static const Location l = locate();
+    return l;
+}
+
+} // namespace
+
 QString AppPaths::executablePath()
 {
-    // /proc/self/exe through Qt; the real path, so a symlinked launcher still finds its files.
-    const QString path = QCoreApplication::applicationFilePath();
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? path : canonical;
+    return location().path;
 }
 
 QString AppPaths::applicationDirectory()
 {
-    return QFileInfo(executablePath()).absolutePath();
+    const QString &path = location().path;
+    return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+}
+
+QString AppPaths::problem()
+{
+    return location().problem;
 }
 
 QString AppPaths::join(const QString &directory, const QString &fileName)

@@ -8,8 +8,13 @@ namespace marvane {
 class AppPaths
 {
 public:
-    static QString applicationDirectory();
+    // The executable's real path, from the bytes of /proc/self/exe, worked out once.
     static QString executablePath();
+    static QString applicationDirectory();
+    // Why the executable's folder cannot be used (a name that is not valid UTF-8, a path the
+    // kernel will not give); empty when it can. Nothing may then be read or written "beside" it.
+    static QString problem();
+
     // Joins a directory and a file name with exactly one '/'.
     static QString join(const QString &directory, const QString &fileName);
 };

@@ -84,29 +84,35 @@ QStringList OptionsFile::load(Options &options, const QString &file)
 {
     const Options defaults = Options::defaults();
     QStringList problems;
-    const auto complain = [&](const char *key, const QString &text) {
+    const ini::FileText text = ini::readFile(file);
+    if (!text.error.isEmpty()) {
+        const QString line = text.error + u"; using the standard settings"_s;
+        printError(line);
+        problems.append(line);
+    }
+    const auto complain = [&](const char *key, const QString &value) {
         const QString line = u"%1: [general] %2=\"%3\" is not valid; using the default"_s.arg(
-            file, QLatin1StringView(key), text);
+            file, QLatin1StringView(key), value);
         printError(line);
         problems.append(line);
     };
     for (const Field &f : kFields) {
         if (const auto *i = std::get_if<IntField>(&f)) {
-            const QString text = ini::readString(kSection, QLatin1StringView(i->key),
-                                                        QString::number(defaults.*(i->field)), file);
+            const QString value =
+                ini::lookupString(text, kSection, QLatin1StringView(i->key), QString::number(defaults.*(i->field)));
             std::int32_t v = 0;
-            if (!parseInt32(text, &v)) {
-                complain(i->key, text);
+            if (!parseInt32(value, &v)) {
+                complain(i->key, value);
                 v = defaults.*(i->field);
             }
             options.*(i->field) = v;
         } else {
             const auto &b = std::get<BoolField>(f);
-            const QString text =
-                ini::readString(kSection, QLatin1StringView(b.key), boolText(defaults.*(b.field)), file);
+            const QString value =
+                ini::lookupString(text, kSection, QLatin1StringView(b.key), boolText(defaults.*(b.field)));
             bool v = false;
-            if (!parseBool(text, &v)) {
-                complain(b.key, text);
+            if (!parseBool(value, &v)) {
+                complain(b.key, value);
                 v = defaults.*(b.field);
             }
             options.*(b.field) = v;

@@ -2,6 +2,7 @@
 
 #include "platform/AppPaths.h"
 #include "ini/IniStrings.h"
+#include "platform/StandardError.h"
 
 namespace marvane {
 
@@ -38,6 +39,20 @@ QString ToDoStore::dateKey(int year, int month, int day)
 QString ToDoStore::todayItem(std::int16_t n) const
 {
     return item(dateKey(m_clock.today()), n);
+}
+
+ToDoStore::Items ToDoStore::todayItems() const
+{
+    Items items;
+    const ini::FileText text = ini::readFile(m_file);
+    if (!text.error.isEmpty()) {
+        printError(text.error);
+        return items;
+    }
+    const QString section = dateKey(m_clock.today());
+    for (int n = 1; n <= kItems; ++n)
+        items[static_cast<std::size_t>(n - 1)] = ini::lookupString(text, section, keyName(static_cast<std::int16_t>(n)), QString());
+    return items;
 }
 
 QString ToDoStore::item(const QString &dateKey, std::int16_t n) const

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 namespace marvane {
@@ -21,8 +22,14 @@ public:
     static QString dateKey(int year, int month, int day);
     static QString dateKey(QDate date) { return dateKey(date.year(), date.month(), date.day()); }
 
+    static constexpr int kItems = 12;
+    using Items = std::array<QString, kItems>;
+
     // Item n of today's date, from the clock at this call; "" when there is none.
     QString todayItem(std::int16_t n) const;
+    // All of today's items from one read of the file. A file that cannot be read gives no items
+    // and one line on standard error.
+    Items todayItems() const;
     QString item(const QString &dateKey, std::int16_t n) const;
     // Stores the item without its outer spaces; an empty item deletes its key.
     WriteError setItem(const QString &dateKey, std::int16_t n, const QString &text) const;

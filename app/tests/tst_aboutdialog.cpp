@@ -94,14 +94,17 @@ private Q_SLOTS:
         QVERIFY(!box.isVisible());
     }
 
-    void brokenBrowserChangesNothing()
+    void brokenBrowserIsTold()
     {
         Opener opener;
         opener.succeeds = false;
         AboutDialog box(opener.function());
         box.show();
+        QString told;
+        test::answerNextMessageBox(&told);
         QTest::mouseClick(child<QLabel>(&box, QStringLiteral("webSiteLink")), Qt::LeftButton);
         QCOMPARE(opener.opened.size(), 1);
+        QVERIFY2(told.contains(AboutDialog::webSite()) && told.contains(QStringLiteral("browser")), qPrintable(told));
         QVERIFY(box.isVisible());
     }
 
@@ -121,16 +124,19 @@ private Q_SLOTS:
         QTest::addColumn<bool>("inCurrent");
         QTest::addColumn<bool>("inApplication");
         QTest::addColumn<QString>("found"); // "current", "application" or empty
-        QTest::newRow("in the current directory") << true << false << QStringLiteral("current");
-        QTest::newRow("beside the program") << false << true << QStringLiteral("application");
-        QTest::newRow("both: the current one first") << true << true << QStringLiteral("current");
-        QTest::newRow("missing") << false << false << QString();
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("in the current directory") << true << false << QStringLiteral("current") << true;
+        QTest::newRow("beside the program") << false << true << QStringLiteral("application") << true;
+        QTest::newRow("both: the current one first") << true << true << QStringLiteral("current") << true;
+        QTest::newRow("missing") << false << false << QString() << true;
+        QTest::newRow("no program to open it") << false << true << QStringLiteral("application") << false;
     }
     void helpPage()
     {
         QFETCH(bool, inCurrent);
         QFETCH(bool, inApplication);
         QFETCH(QString, found);
+        QFETCH(bool, opens);
         QTemporaryDir current;
         QTemporaryDir application;
         if (inCurrent)
@@ -138,14 +144,21 @@ private Q_SLOTS:
         if (inApplication)
             touch(application.filePath(QStringLiteral("help.htm")));
         Opener opener;
-        Help::open(current.path(), application.path(), opener.function());
+        opener.succeeds = opens;
+        QString told;
+        if (found.isEmpty() || !opens)
+            test::answerNextMessageBox(&told);
+        QWidget owner;
+        Help::open(&owner, current.path(), application.path(), opener.function());
         if (found.isEmpty()) {
             QVERIFY(opener.opened.isEmpty());
+            QVERIFY2(told.contains(QStringLiteral("help.htm")), qPrintable(told));
             return;
         }
-        const QString dir = found == QStringLiteral("current") ? current.path() : application.path();
-        QCOMPARE(opener.opened,
-                 QList<QUrl>{QUrl::fromLocalFile(QDir(dir).filePath(QStringLiteral("help.htm")))});
+        const QString page = QDir(found == QStringLiteral("current") ? current.path() : application.path())
+                                 .filePath(QStringLiteral("help.htm"));
+        QCOMPARE(opener.opened, QList<QUrl>{QUrl::fromLocalFile(page)});
+        QCOMPARE(told.contains(page), !opens);
     }
 
     void helpIsAFileNotAFolder()

@@ -77,7 +77,7 @@ struct Rig
         };
         s.openToDo = [this](QWidget *) { opened << QStringLiteral("todo"); };
         s.openAbout = [this](QWidget *) { opened << QStringLiteral("about"); };
-        s.openHelp = [this] { opened << QStringLiteral("help"); };
+        s.openHelp = [this](QWidget *) { opened << QStringLiteral("help"); };
         s.report = [this](QWidget *, bool, const QString &m) { reports << m; };
         s.exit = [this](int code) { exits << code; };
         if (adjust)
@@ -214,7 +214,7 @@ private Q_SLOTS:
         Rig rig;
         rig.adjust = [&rig](MainWindowServices &s) {
             s.openOptions =
-                MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, QString()).openOptions;
+                MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, QString(), true).openOptions;
         };
         rig.start(QString());
         rig.refreshes.clear();
@@ -239,7 +239,7 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.adjust = [&rig](MainWindowServices &s) {
-            s.openToDo = MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, QString()).openToDo;
+            s.openToDo = MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, QString(), true).openToDo;
         };
         rig.start(QString());
         rig.refreshes.clear();

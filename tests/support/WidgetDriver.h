@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTest>
 
 namespace marvane::test {
@@ -31,6 +33,18 @@ inline void retype(QLineEdit *box, const QString &text)
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
+}
+
+// Answers the next message box with OK as soon as it shows, and keeps its text in `text`.
+inline void answerNextMessageBox(QString *text)
+{
+    QTimer::singleShot(0, [text] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return answerNextMessageBox(text); // not shown yet
+        *text = box->text();
+        box->accept();
+    });
 }
 
 // The focused widget and those that Tab reaches after it, `count` in all.
