@@ -62,11 +62,48 @@ QString freshCopy(const QString &bitmap, QString *error)
         *error = u"cannot write %1"_s.arg(fresh);
         return {};
     }
-    const QStringList old = info.dir().entryList({stem + u"*.bmp"_s}, QDir::Files | QDir::Hidden);
-    for (const QString &entry : old)
-        if (entry != name)
-            QFile::remove(info.dir().filePath(entry));
     return fresh;
+}
+
+// Earlier fresh copies, once the desktop shows the new one. A copy that a setting still names
+// (another run's, or the dark variant's) stays.
+void removeOldCopies(const QString &bitmap, const QString &fresh, const std::function<QString()> &settings)
+{
+    const QFileInfo info(bitmap);
+    const QString stem = u".%1-wallpaper-"_s.arg(info.completeBaseName());
+    QStringList old = info.dir().entryList({stem + u"*.bmp"_s}, QDir::Files | QDir::Hidden);
+    old.removeAll(QFileInfo(fresh).fileName());
+    if (old.isEmpty())
+        return;
+    const QString named = settings();
+    for (const QString &entry : old)
+        if (!named.contains(entry))
+            QFile::remove(info.dir().filePath(entry));
+}
+
+// What the GNOME-like settings store names now, as text to search for file names.
+QString currentSettings(const DesktopSession &session)
+{
+    using Kind = DesktopSession::Kind;
+    const auto get = [](const QString &schema, const QStringList &keys) {
+        QString all;
+        for (const QString &key : keys) {
+            QString value;
+            if (run(u"gsettings"_s, {u"get"_s, schema, key}, &value).isEmpty())
+                all += value;
+        }
+        return all;
+    };
+    switch (session.kind) {
+    case Kind::Gnome:
+        return get(u"org.gnome.desktop.background"_s, {u"picture-uri"_s, u"picture-uri-dark"_s});
+    case Kind::Cinnamon:
+        return get(u"org.cinnamon.desktop.background"_s, {u"picture-uri"_s});
+    case Kind::Mate:
+        return get(u"org.mate.background"_s, {u"picture-filename"_s});
+    default:
+        return {};
+    }
 }
 
 QString setGnomeLike(const QString &schema, const QStringList &keys, const QString &value)
@@ -181,7 +218,11 @@ WriteError Wallpaper::install(const QString &bitmap, const QImage &image, const 
             return WriteError(bitmap, error);
     }
     const QString error = setWallpaper(session, path);
-    return error.isEmpty() ? WriteError() : WriteError(bitmap, error);
+    if (!error.isEmpty())
+        return WriteError(bitmap, error);
+    if (path != bitmap)
+        removeOldCopies(bitmap, path, [&session] { return currentSettings(session); });
+    return {};
 }
 
 } // namespace marvane

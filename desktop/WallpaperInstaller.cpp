@@ -5,9 +5,17 @@
 #include "desktop/BmpWriter.h"
 #include "desktop/Wallpaper.h"
 
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <fcntl.h>
 #include <future>
 #include <optional>
+#include <sys/file.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace marvane {
 
@@ -16,19 +24,65 @@ QString WallpaperInstaller::bitmapPath(const QString &applicationDirectory)
     return AppPaths::join(applicationDirectory, QStringLiteral("temp.bmp"));
 }
 
-WriteError WallpaperInstaller::saveBitmap(const QImage &image, const QString &applicationDirectory)
+namespace {
+
+// Serialises saving and installing between processes of the same folder (a log-on run and the
+// user's own, say): otherwise one run's clean-up deletes the copy the other just installed.
+class FolderLock
+{
+public:
+    // The folder itself is locked, so no lock file is left beside the program.
+    explicit FolderLock(const QString &applicationDirectory)
+        : m_fd(::open(QFile::encodeName(applicationDirectory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        // A folder that cannot be opened cannot be written either; the save then says why.
+        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+        removeStaleTemporaries(applicationDirectory);
+    }
+    ~FolderLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+
+private:
+    // A run killed while writing leaves ".temp.bmp.XXXXXX" behind; under the lock none is in use.
+    static void removeStaleTemporaries(const QString &applicationDirectory)
+    {
+        const QDir dir(applicationDirectory);
+        static const QRegularExpression temporary(QStringLiteral("^\\.temp\\.bmp\\.[A-Za-z0-9]{6}$"));
+        for (const QString &name : dir.entryList({QStringLiteral(".temp.bmp.*")}, QDir::Files | QDir::Hidden))
+            if (temporary.match(name).hasMatch())
+                QFile::remove(dir.filePath(name));
+    }
+
+    int m_fd;
+};
+
+WriteError writeBitmap(const QImage &image, const QString &path)
 {
     // Not synced: the file is painted anew at every run, and a sync costs more than all the painting.
-    return writeFileAtomically(
-        bitmapPath(applicationDirectory), [&image](QIODevice &out) { return writeBmp24(image, out); }, false);
+    return writeFileAtomically(path, [&image](QIODevice &out) { return writeBmp24(image, out); }, false);
+}
+
+} // namespace
+
+WriteError WallpaperInstaller::saveBitmap(const QImage &image, const QString &applicationDirectory)
+{
+    const FolderLock lock(applicationDirectory);
+    return writeBitmap(image, bitmapPath(applicationDirectory));
 }
 
 WriteError WallpaperInstaller::install(const QImage &image, const QString &applicationDirectory,
                                         const DesktopSession &session)
 {
+    const FolderLock lock(applicationDirectory);
     const QString path = bitmapPath(applicationDirectory);
     // Written under a temporary name and renamed, so the desktop never reads half a picture.
-    const auto write = [&image, &applicationDirectory] { return saveBitmap(image, applicationDirectory); };
+    const auto write = [&image, &path] { return writeBitmap(image, path); };
     // On its own thread while the desktop is being reached; the desktop changes only once it is done.
     std::future<WriteError> writing;
     try {

@@ -6,11 +6,16 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$bin"
 fi
 echo "run: no display found; painting temp.bmp headless"
-QT_QPA_PLATFORM=offscreen "$bin" 9
-status=$?
 bmp="$(dirname "$bin")/temp.bmp"
-if [ -f "$bmp" ]; then
-  echo "run: wrote $bmp"
+# Success is a temp.bmp painted by this run, not one left from an earlier one.
+marker=$(mktemp)
+trap 'rm -f "$marker"' EXIT
+sleep 0.01
+"$bin" 9
+status=$?
+if [ -f "$bmp" ] && [ "$bmp" -nt "$marker" ]; then
+  echo "run: painted $bmp (no wallpaper can be set without a display)"
   exit 0
 fi
-exit $status
+echo "run: no picture was painted (pendrel exited with $status)" >&2
+exit $(( status == 0 ? 1 : status ))

@@ -46,7 +46,9 @@ ToDoStore::Items ToDoStore::todayItems() const
     Items items;
     const ini::FileText text = ini::readFile(m_file);
     if (!text.error.isEmpty()) {
-        printError(text.error);
+        if (text.error != m_toldError)
+            printError(text.error);
+        m_toldError = text.error;
         return items;
     }
     const QString section = dateKey(m_clock.today());

@@ -28,7 +28,7 @@ public:
     // Item n of today's date, from the clock at this call; "" when there is none.
     QString todayItem(std::int16_t n) const;
     // All of today's items from one read of the file. A file that cannot be read gives no items
-    // and one line on standard error.
+    // and, the first time, one line on standard error.
     Items todayItems() const;
     QString item(const QString &dateKey, std::int16_t n) const;
     // Stores the item without its outer spaces; an empty item deletes its key.
@@ -39,6 +39,7 @@ public:
 private:
     QString m_file;
     const Clock &m_clock;
+    mutable QString m_toldError; // said once, not at every refresh
 };
 
 } // namespace marvane

@@ -3,6 +3,9 @@
 #include "tests/support/TestMain.h"
 #include "tests/support/WidgetDriver.h"
 #include "app/AboutDialog.h"
+#include "settings/OptionsFile.h"
+#include "tests/support/FixedClock.h"
+#include "todo/ToDoStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +30,12 @@ struct Opener
         };
     }
 };
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 void touch(const QString &path)
 {
@@ -182,6 +191,35 @@ private Q_SLOTS:
         for (const char *topic :
              {"options.ini", "todolist.ini", "temp.bmp", "pendrel 9", "autostart/Marvane.desktop"})
             QVERIFY2(html.contains(topic), topic);
+    }
+
+    // The page's example files are exactly what the program writes, and read back as it says.
+    void helpExamplesAreWhatTheProgramWrites()
+    {
+        QFile page(QStringLiteral(QT_TESTCASE_BUILDDIR "/../../bin/help.htm"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(page.readAll());
+        const auto example = [&html](const QString &start) {
+            const qsizetype from = html.indexOf(QStringLiteral("<pre>") + start);
+            const qsizetype to = html.indexOf(QStringLiteral("</pre>"), from);
+            return from < 0 ? QByteArray() : html.mid(from + 5, to - from - 5).toUtf8() + '\n';
+        };
+        QTemporaryDir dir;
+        const QString options = OptionsFile::path(dir.path());
+        MARVANE_VERIFY_WRITE(OptionsFile::save(Options::defaults(), options));
+        QCOMPARE(readAll(options), example(QStringLiteral("[general]")));
+        Options read;
+        OptionsFile::load(read, options);
+        QCOMPARE(read, Options::defaults());
+
+        const FixedClock clock(QDate(2026, 12, 7));
+        const ToDoStore store(ToDoStore::fileIn(dir.path()), clock);
+        MARVANE_VERIFY_WRITE(store.setItem(ToDoStore::dateKey(clock.today()), 1, QStringLiteral("Pay the electricity bill")));
+        MARVANE_VERIFY_WRITE(store.setItem(ToDoStore::dateKey(clock.today()), 4, QStringLiteral("Dentist at 3 pm")));
+        QCOMPARE(readAll(store.file()), example(QStringLiteral("[2026-12-7]")));
+        // The date line and the desktop colour are as the page says.
+        QVERIFY(html.contains(QStringLiteral("Today: 12-7-2026")));
+        QCOMPARE(SystemColors::resolve(Options::defaults().desktopColor), qRgb(58, 110, 165));
     }
 };
 

@@ -306,10 +306,17 @@ private Q_SLOTS:
         QCOMPARE(rig.reports.size(), 1);
         QVERIFY(rig.reports.first().contains(QStringLiteral("overflow")));
         QVERIFY(rig.window->isVisible());
+        // A half-painted picture never becomes the wallpaper, and the user is told why.
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("setDesktopButton")), Qt::LeftButton);
+        QVERIFY(rig.installed.isEmpty());
+        QVERIFY2(rig.reports.last().contains(QStringLiteral("wallpaper was not changed")) &&
+                     rig.reports.last().contains(QStringLiteral("overflow")),
+                 qPrintable(rig.reports.last()));
         rig.start(QStringLiteral("9"));
         tick(*rig.window);
         tick(*rig.window);
         QCOMPARE(rig.exits, QList<int>{1});
+        QVERIFY(rig.installed.isEmpty());
     }
 
     void pictureOpensOnTheCanvasTopLeft()

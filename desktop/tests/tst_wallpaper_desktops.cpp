@@ -234,7 +234,9 @@ private Q_SLOTS:
         const QString error = Wallpaper::install(bitmap(), image(), session(Kind(kind))).reason();
         qputenv("PATH", path);
         QCOMPARE(error, QString());
-        const auto calls = marvane::test::standInCalls(log);
+        // Reads of the store (to keep copies it still names) aside, one call sets the picture.
+        auto calls = marvane::test::standInCalls(log);
+        calls.removeIf([](const QStringList &call) { return call.value(0) == QStringLiteral("get"); });
         QCOMPARE(calls.size(), 1);
         const QStringList got = calls.first();
         QCOMPARE(got.size(), arguments.size());

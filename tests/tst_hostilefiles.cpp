@@ -1,0 +1,122 @@
+// Files that are not what they should be: a FIFO or a device where a settings file belongs, a
+// full disk, the leftovers of a killed save. Nothing hangs, nothing is damaged, every failure is told.
+#include "desktop/AutostartEntry.h"
+#include "desktop/WallpaperInstaller.h"
+#include "settings/OptionsFile.h"
+#include "tests/support/IsolatedEnvironment.h"
+#include "tests/support/ProgramCopy.h"
+#include "tests/support/SmallDisk.h"
+#include "tests/support/TestMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QObject>
+
+#include <sys/stat.h>
+
+using namespace marvane;
+using marvane::test::ProgramCopy;
+using marvane::test::SmallDisk;
+
+namespace {
+
+QByteArray slurp(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestHostileFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Without a display the run paints offscreen, so exit 1 with a fresh temp.bmp is its success.
+    void oddSettingsFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("options.ini FIFO") << "options.ini" << "fifo";
+        QTest::newRow("todolist.ini FIFO") << "todolist.ini" << "fifo";
+        QTest::newRow("options.ini to /dev/urandom") << "options.ini" << "/dev/urandom";
+        QTest::newRow("todolist.ini to /dev/zero") << "todolist.ini" << "/dev/zero";
+        QTest::newRow("options.ini a folder") << "options.ini" << "folder";
+    }
+    void oddSettingsFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        ProgramCopy copy;
+        const QString path = copy.file(file);
+        if (kind == QStringLiteral("fifo"))
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
+        else if (kind == QStringLiteral("folder"))
+            QVERIFY(QDir().mkdir(path));
+        else
+            QVERIFY(QFile::link(kind, path));
+        const ProgramCopy::Run run = copy.run({QStringLiteral("9")}, QString(), 15000);
+        QVERIFY2(run.finished, "the program hung");
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.contains(path + QStringLiteral(": not a regular file")), qPrintable(run.errors));
+        QCOMPARE(run.errors.count(QStringLiteral("not a regular file")), 1);
+        QVERIFY(!QImage(copy.file(QStringLiteral("temp.bmp")), "BMP").isNull());
+    }
+
+    void fullDiskKeepsWhatWasStored()
+    {
+        SmallDisk disk(64);
+        if (!disk.isMounted())
+            QSKIP("cannot mount a small tmpfs here (needs root)");
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(disk.path()));
+        const QString options = OptionsFile::path(disk.path());
+        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, QStringLiteral("/opt/marvane/pendrel")));
+        MARVANE_VERIFY_WRITE(OptionsFile::save(Options::defaults(), options));
+        const QByteArray entry = slurp(AutostartEntry::path());
+        const QByteArray stored = slurp(options);
+        QVERIFY(disk.fill());
+
+        const WriteError autostart = AutostartEntry::update(true, QStringLiteral("/opt/elsewhere/a longer path/pendrel"));
+        Options changed = Options::defaults();
+        changed.offsetX = -123456;
+        const WriteError saved = OptionsFile::save(changed, options);
+        QImage picture(200, 100, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        const WriteError bitmap = WallpaperInstaller::saveBitmap(picture, disk.path());
+        qputenv("XDG_CONFIG_HOME", config);
+
+        for (const WriteError &e : {autostart, saved, bitmap})
+            QVERIFY2(e && e.message().contains(QStringLiteral("No space left on device")), qPrintable(e.message()));
+        QCOMPARE(slurp(disk.path() + QStringLiteral("/autostart/Marvane.desktop")), entry);
+        QCOMPARE(slurp(options), stored);
+        QVERIFY(!QFile::exists(disk.path() + QStringLiteral("/temp.bmp")));
+        // Nothing half-written is left beside them.
+        QCOMPARE(QDir(disk.path()).entryList({QStringLiteral("*.tmp"), QStringLiteral(".temp.bmp.*")},
+                                             QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
+    void killedSavesLeaveNothingForLong()
+    {
+        QTemporaryDir dir;
+        const QStringList stale{QStringLiteral(".options.ini.0123456789abcdef.tmp"), QStringLiteral(".temp.bmp.AbC123")};
+        const QStringList kept{QStringLiteral(".options.ini.lock"), QStringLiteral(".options.ini.notmine.tmp")};
+        for (const QString &name : stale + kept)
+            QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        MARVANE_VERIFY_WRITE(OptionsFile::save(Options::defaults(), OptionsFile::path(dir.path())));
+        QImage picture(20, 10, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        MARVANE_VERIFY_WRITE(WallpaperInstaller::saveBitmap(picture, dir.path()));
+        const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        for (const QString &name : stale)
+            QVERIFY2(!left.contains(name), qPrintable(name));
+        for (const QString &name : kept)
+            QVERIFY2(left.contains(name), qPrintable(name));
+    }
+};
+
+MARVANE_TEST_MAIN(TestHostileFiles)
+#include "tst_hostilefiles.moc"

@@ -1,0 +1,213 @@
+// The real program started as a user or a log-on starts it, in every kind of environment, and
+// with a picture that cannot be painted: it never aborts or hangs, and it sets no wallpaper from a
+// picture it could not finish.
+#include "tests/support/DbusSession.h"
+#include "tests/support/IsolatedEnvironment.h"
+#include "tests/support/ProgramCopy.h"
+#include "tests/support/XvfbServer.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QObject>
+#include <QTest>
+#include <QUrl>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+using marvane::test::ProgramCopy;
+
+namespace {
+
+QString autostartEntry()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/Marvane.desktop");
+}
+
+// The pixmap the root window shows, 0 when nothing set one.
+unsigned long rootPixmap(const QString &displayName)
+{
+    Display *display = XOpenDisplay(displayName.toLocal8Bit().constData());
+    if (!display)
+        return 0;
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0, pixmap = 0;
+    unsigned char *data = nullptr;
+    if (XGetWindowProperty(display, DefaultRootWindow(display), XInternAtom(display, "_XROOTPMAP_ID", False), 0, 1,
+                           False, XA_PIXMAP, &type, &format, &items, &after, &data) == Success &&
+        data && items == 1)
+        pixmap = *reinterpret_cast<unsigned long *>(data);
+    if (data)
+        XFree(data);
+    XCloseDisplay(display);
+    return pixmap;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void environments_data()
+    {
+        QTest::addColumn<QString>("display"); // "none", "dead" or "live"
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<int>("exitCode");    // -1: still running, a window open
+        QTest::addColumn<bool>("autostart");  // the log-on entry is written
+        QTest::addColumn<QString>("says");
+        QTest::newRow("no display") << "none" << "" << 1 << false << "without a display no wallpaper";
+        QTest::newRow("no display, 9") << "none" << "9" << 1 << false << "without a display no wallpaper";
+        QTest::newRow("dead display") << "dead" << "" << 1 << false << "cannot open the display \":4711\"";
+        QTest::newRow("dead display, 9") << "dead" << "9" << 1 << false << "cannot open the display \":4711\"";
+        QTest::newRow("display") << "live" << "" << -1 << true << "";
+        QTest::newRow("display, 9") << "live" << "9" << 0 << false << "";
+    }
+    void environments()
+    {
+        QFETCH(QString, display);
+        QFETCH(QString, argument);
+        QFETCH(int, exitCode);
+        QFETCH(bool, autostart);
+        QFETCH(QString, says);
+        marvane::test::XvfbServer xvfb(QSize(1024, 768));
+        QVERIFY2(xvfb.isRunning(), qPrintable(xvfb.error()));
+        const QString name = display == QStringLiteral("live") ? xvfb.display()
+                             : display == QStringLiteral("dead") ? QStringLiteral(":4711")
+                                                                   : QString();
+        QFile::remove(autostartEntry());
+        ProgramCopy copy;
+        QVERIFY(copy.isValid());
+        const QStringList arguments = argument.isEmpty() ? QStringList() : QStringList{argument};
+        if (exitCode < 0) {
+            QProcess window;
+            copy.start(window, arguments, name);
+            QVERIFY(window.waitForStarted());
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(autostartEntry()), 10000);
+            QVERIFY(!window.waitForFinished(1500)); // a window waits for its user
+            window.kill();
+            window.waitForFinished();
+            return;
+        }
+        const ProgramCopy::Run run = copy.run(arguments, name);
+        QVERIFY2(run.finished, "the program did not end by itself");
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.errors.contains(says), qPrintable(run.errors));
+        // Every start that ends has painted the month.
+        QCOMPARE(QImage(copy.file(QStringLiteral("temp.bmp")), "BMP").isNull(), false);
+        QCOMPARE(QFile::exists(autostartEntry()), autostart);
+        if (display == QStringLiteral("none"))
+            QVERIFY2(run.errors.contains(copy.file(QStringLiteral("temp.bmp"))), qPrintable(run.errors));
+    }
+
+    // An offset that overflows the picture's coordinates: the run says so, installs nothing and
+    // fails; the root window keeps what it had.
+    void overflowingOffsetSetsNoWallpaper_data()
+    {
+        QTest::addColumn<QByteArray>("options");
+        QTest::newRow("x") << QByteArray("[general]\nOffsetX=2147483647\n");
+        QTest::newRow("y, bottom corner") << QByteArray("[general]\nOffsetY=2147483647\nCalendarPos=2\n");
+    }
+    void overflowingOffsetSetsNoWallpaper()
+    {
+        QFETCH(QByteArray, options);
+        marvane::test::XvfbServer xvfb(QSize(1024, 768));
+        QVERIFY2(xvfb.isRunning(), qPrintable(xvfb.error()));
+        ProgramCopy copy;
+        QVERIFY(copy.write(QStringLiteral("options.ini"), options));
+        const ProgramCopy::Run run = copy.run({QStringLiteral("9")}, xvfb.display());
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.contains(QStringLiteral("overflow")) &&
+                     run.errors.contains(QStringLiteral("wallpaper was not changed")),
+                 qPrintable(run.errors));
+        QCOMPARE(rootPixmap(xvfb.display()), 0ul);
+        QVERIFY(!QFile::exists(copy.file(QStringLiteral("temp.bmp"))));
+    }
+
+    // Log-on runs and the user's own at once: each round ends with both GNOME settings naming a
+    // file that exists, and every run reporting success.
+    void concurrentRunsUnderGnome()
+    {
+        marvane::test::XvfbServer xvfb(QSize(640, 480));
+        QVERIFY2(xvfb.isRunning(), qPrintable(xvfb.error()));
+        marvane::test::DbusSession bus;
+        QVERIFY2(bus.isRunning(), qPrintable(bus.error()));
+        QProcessEnvironment gnome;
+        gnome.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
+        gnome.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("dconf"));
+        gnome.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+        ProgramCopy copy;
+        const auto setting = [&](const char *key) {
+            QProcess get;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(gnome);
+            get.setProcessEnvironment(env);
+            get.start(QStringLiteral("gsettings"), {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.background"),
+                                                   QString::fromLatin1(key)});
+            get.waitForFinished();
+            const QString value = QString::fromUtf8(get.readAllStandardOutput()).trimmed();
+            return QUrl(value.mid(1, value.size() - 2)).toLocalFile();
+        };
+        for (int round = 0; round < 3; ++round) {
+            QList<QProcess *> runs;
+            for (int i = 0; i < 3; ++i) {
+                auto *p = new QProcess(this);
+                QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+                env.insert(QStringLiteral("DISPLAY"), xvfb.display());
+                env.insert(gnome);
+                p->setProcessEnvironment(env);
+                p->start(copy.file(QStringLiteral("pendrel")), {QStringLiteral("9")});
+                runs << p;
+            }
+            for (QProcess *p : runs) {
+                QVERIFY(p->waitForFinished(20000));
+                QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
+                delete p;
+            }
+            for (const char *key : {"picture-uri", "picture-uri-dark"}) {
+                const QString file = setting(key);
+                QVERIFY2(file.startsWith(copy.folder()) && QFile::exists(file), qPrintable(file));
+            }
+        }
+    }
+
+    // A folder name that is not UTF-8: the program refuses, and reads and writes nothing elsewhere.
+    void unusableFolderIsRefused()
+    {
+        QTemporaryDir raw;
+        QFile::remove(autostartEntry());
+        QProcess shell;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        shell.setProcessEnvironment(env);
+        // QString cannot name such a folder; the shell can.
+        shell.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"),
+                     QStringLiteral("d=\"$1/$(printf 'caf\\351')\"; mkdir \"$d\" && cp \"$2\" \"$d/pendrel\" || exit 99; "
+                                    "\"$d/pendrel\"; rc=$?; ls -A \"$d\"; rm -rf \"$d\"; exit $rc"),
+                     QStringLiteral("sh"), raw.path(), QStringLiteral(PENDREL_PATH)});
+        QVERIFY(shell.waitForFinished(10000));
+        QCOMPARE(shell.exitCode(), 2);
+        QVERIFY(QString::fromLocal8Bit(shell.readAllStandardError()).contains(QStringLiteral("not valid UTF-8")));
+        QCOMPARE(shell.readAllStandardOutput(), QByteArray("pendrel\n"));
+        QVERIFY(!QFile::exists(QStringLiteral("/temp.bmp")));
+        QVERIFY(!QFile::exists(autostartEntry()));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    marvane::test::IsolatedEnvironment isolated;
+    QCoreApplication app(argc, argv);
+    TestStartup tc;
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_startup.moc"
