@@ -39,29 +39,35 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("options.ini FIFO") << "options.ini" << "fifo";
-        QTest::newRow("todolist.ini FIFO") << "todolist.ini" << "fifo";
-        QTest::newRow("options.ini to /dev/urandom") << "options.ini" << "/dev/urandom";
-        QTest::newRow("todolist.ini to /dev/zero") << "todolist.ini" << "/dev/zero";
-        QTest::newRow("options.ini a folder") << "options.ini" << "folder";
+        QTest::addColumn<QString>("says");
+        const QString odd = QStringLiteral("not a regular file");
+        QTest::newRow("options.ini FIFO") << "options.ini" << "fifo" << odd;
+        QTest::newRow("todolist.ini FIFO") << "todolist.ini" << "fifo" << odd;
+        QTest::newRow("options.ini to /dev/urandom") << "options.ini" << "/dev/urandom" << odd;
+        QTest::newRow("todolist.ini to /dev/zero") << "todolist.ini" << "/dev/zero" << odd;
+        QTest::newRow("options.ini a folder") << "options.ini" << "folder" << odd;
+        QTest::newRow("todolist.ini of 65 MB") << "todolist.ini" << "huge" << "larger than 64 MB";
     }
     void oddSettingsFiles()
     {
         QFETCH(QString, file);
         QFETCH(QString, kind);
+        QFETCH(QString, says);
         ProgramCopy copy;
         const QString path = copy.file(file);
         if (kind == QStringLiteral("fifo"))
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
         else if (kind == QStringLiteral("folder"))
             QVERIFY(QDir().mkdir(path));
+        else if (kind == QStringLiteral("huge"))
+            QVERIFY(copy.write(file, {}) && QFile(path).resize(65 << 20)); // sparse: no disk is used
         else
             QVERIFY(QFile::link(kind, path));
         const ProgramCopy::Run run = copy.run({QStringLiteral("9")}, QString(), 15000);
         QVERIFY2(run.finished, "the program hung");
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.errors.contains(path + QStringLiteral(": not a regular file")), qPrintable(run.errors));
-        QCOMPARE(run.errors.count(QStringLiteral("not a regular file")), 1);
+        QVERIFY2(run.errors.contains(path + QStringLiteral(": ") + says), qPrintable(run.errors));
+        QCOMPARE(run.errors.count(says), 1);
         QVERIFY(!QImage(copy.file(QStringLiteral("temp.bmp")), "BMP").isNull());
     }
 
