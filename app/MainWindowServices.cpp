@@ -6,6 +6,7 @@
 #include "app/ToDoDialog.h"
 #include "desktop/AutostartEntry.h"
 #include "desktop/DesktopSession.h"
+#include "desktop/RefreshTimer.h"
 #include "desktop/WallpaperInstaller.h"
 #include "platform/AppPaths.h"
 #include "platform/Shell.h"
@@ -24,7 +25,15 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
 {
     const QString dir = AppPaths::applicationDirectory();
     const QString exe = AppPaths::executablePath();
-    const auto updateAutostart = [exe](bool on) { return AutostartEntry::update(on, exe); };
+    // The log-on entry and the midnight timer follow the one option; the first failure is the
+    // answer, and a second one still goes to standard error.
+    const auto updateAutostart = [exe](bool on) {
+        const WriteError entry = AutostartEntry::update(on, exe);
+        const WriteError timer = RefreshTimer::update(on, exe);
+        if (entry && timer)
+            printError(timer.message());
+        return entry ? entry : timer;
+    };
     return MainWindowServices{
         .clock = clock,
         .screen = screen,

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
   libx11-dev libxext-dev zlib1g-dev
   fonts-liberation2 fonts-dejavu-core xfonts-terminus
-  xvfb xauth x11-utils dbus
+  xvfb xauth x11-utils dbus systemd
   desktop-file-utils libglib2.0-bin
   dconf-cli dconf-service dconf-gsettings-backend gsettings-desktop-schemas xfconf
 )

@@ -5,8 +5,15 @@ set -euo pipefail
 prefix=${MARVANE_PREFIX:-$HOME/.local/opt/marvane}
 apps=${XDG_DATA_HOME:-$HOME/.local/share}/applications
 autostart=${XDG_CONFIG_HOME:-$HOME/.config}/autostart/Marvane.desktop
+units=${XDG_CONFIG_HOME:-$HOME/.config}/systemd/user
 
-rm -f "$apps/marvane.desktop" "$autostart"
+# The midnight timer: stopped first when a user manager runs, then its units and link go.
+timer=0
+[ -e "$units/marvane-refresh.timer" ] && command -v systemctl >/dev/null && timer=1
+[ $timer = 1 ] && { systemctl --user stop marvane-refresh.timer 2>/dev/null || true; }
+rm -f "$apps/marvane.desktop" "$autostart" "$units/timers.target.wants/marvane-refresh.timer" \
+      "$units/marvane-refresh.timer" "$units/marvane-refresh.service"
+[ $timer = 1 ] && { systemctl --user daemon-reload 2>/dev/null || true; }
 command -v update-desktop-database >/dev/null && [ -d "$apps" ] && update-desktop-database -q "$apps" 2>/dev/null || true
 if [ -d "$prefix" ]; then
   rm -f "$prefix/pendrel" "$prefix/help.htm" "$prefix/marvane.png" "$prefix/temp.bmp" \
@@ -20,5 +27,5 @@ if [ -d "$prefix" ]; then
     echo "uninstall: delete that folder, or run 'make uninstall PURGE=1', to remove them too"
   fi
 fi
-echo "uninstall: removed the program, its menu entry and its log-on entry"
+echo "uninstall: removed the program, its menu entry, its log-on entry and its midnight timer"
 echo "uninstall: choose another wallpaper in your desktop's background settings"

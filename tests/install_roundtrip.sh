@@ -25,6 +25,10 @@ fi
 # The program's own files beside it, as a silent run and the dialogs leave them.
 mkdir -p "$XDG_CONFIG_HOME/autostart"
 echo "[Desktop Entry]" >"$XDG_CONFIG_HOME/autostart/Marvane.desktop"
+units=$XDG_CONFIG_HOME/systemd/user
+mkdir -p "$units/timers.target.wants"
+touch "$units/marvane-refresh.service" "$units/marvane-refresh.timer"
+ln -s "$units/marvane-refresh.timer" "$units/timers.target.wants/marvane-refresh.timer"
 printf '[2026-12-7]\nTODO1=keep me\n' >"$prefix/todolist.ini"
 printf '[general]\nCalendarPos=2\n' >"$prefix/options.ini"
 touch "$prefix/temp.bmp" "$prefix/.temp-wallpaper-1765100000000.bmp" "$prefix/.todolist.ini.lock"
@@ -32,6 +36,8 @@ touch "$prefix/temp.bmp" "$prefix/.temp-wallpaper-1765100000000.bmp" "$prefix/.t
 "$scripts/uninstall.sh" >/dev/null
 [ ! -e "$entry" ] || fail "menu entry left behind"
 [ ! -e "$XDG_CONFIG_HOME/autostart/Marvane.desktop" ] || fail "log-on entry left behind"
+[ ! -e "$units/marvane-refresh.timer" ] && [ ! -e "$units/marvane-refresh.service" ] &&
+  [ ! -L "$units/timers.target.wants/marvane-refresh.timer" ] || fail "midnight timer left behind"
 [ ! -e "$prefix/pendrel" ] || fail "program left behind"
 [ ! -e "$prefix/temp.bmp" ] || fail "temp.bmp left behind"
 [ ! -e "$prefix/.temp-wallpaper-1765100000000.bmp" ] || fail "wallpaper copy left behind"

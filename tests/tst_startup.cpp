@@ -1,9 +1,12 @@
 // The real program started as a user or a log-on starts it, in every kind of environment, and
 // with a picture that cannot be painted: it never aborts or hangs, and it sets no wallpaper from a
 // picture it could not finish.
+#include "desktop/RefreshTimer.h"
 #include "tests/support/DbusSession.h"
 #include "tests/support/IsolatedEnvironment.h"
 #include "tests/support/ProgramCopy.h"
+#include "tests/support/SystemdCommandLine.h"
+#include "tests/support/TestMain.h"
 #include "tests/support/XvfbServer.h"
 
 #include <QCoreApplication>
@@ -127,6 +130,30 @@ private Q_SLOTS:
                  qPrintable(run.errors));
         QCOMPARE(rootPixmap(xvfb.display()), 0ul);
         QVERIFY(!QFile::exists(copy.file(QStringLiteral("temp.bmp"))));
+    }
+
+    // The midnight timer's service, started as systemd starts it, repaints the wallpaper even from
+    // a folder whose name needs every kind of quoting.
+    void timerServiceRepaints()
+    {
+        marvane::test::XvfbServer xvfb(QSize(640, 480));
+        QVERIFY2(xvfb.isRunning(), qPrintable(xvfb.error()));
+        ProgramCopy copy(QStringLiteral("it's \"$5\" 100% back\\slash"));
+        QVERIFY(copy.isValid());
+        MARVANE_VERIFY_WRITE(marvane::RefreshTimer::update(true, copy.file(QStringLiteral("pendrel"))));
+        const QStringList argv = marvane::test::splitExecStart(marvane::test::execStartOf(marvane::RefreshTimer::servicePath()));
+        QVERIFY(!argv.isEmpty());
+        QProcess service;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("DISPLAY"), xvfb.display());
+        service.setProcessEnvironment(env);
+        service.start(argv.first(), argv.mid(1));
+        QVERIFY(service.waitForFinished(20000));
+        QVERIFY2(service.exitCode() == 0, service.readAllStandardError().constData());
+        QCOMPARE(QImage(copy.file(QStringLiteral("temp.bmp")), "BMP").size(), QSize(640, 480));
+        QVERIFY(rootPixmap(xvfb.display()) != 0);
+        MARVANE_VERIFY_WRITE(marvane::RefreshTimer::update(false, QString()));
     }
 
     // Log-on runs and the user's own at once: each round ends with both GNOME settings naming a

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/WriteError.h"
+
+#include <QString>
+
+namespace marvane {
+
+// Two per-user systemd units that repaint the wallpaper a few seconds after every midnight, and
+// at resume when midnight passed during suspend: marvane-refresh.service runs the program with
+// the argument 9 and marvane-refresh.timer starts it. Kept beside the log-on entry while the
+// log-on option is on, removed when it is off.
+class RefreshTimer
+{
+public:
+    // $XDG_CONFIG_HOME/systemd/user, or ~/.config/systemd/user.
+    static QString unitDirectory();
+    static QString servicePath();
+    static QString timerPath();
+    // The link that enables the timer.
+    static QString wantsLink();
+
+    static QString serviceText(const QString &executable);
+    static QString timerText();
+
+    // ExecStart's value for the program with the argument 9, in systemd's own quoting; empty for
+    // a path systemd cannot be given (a line break).
+    static QString execStart(const QString &executable);
+
+    // Writes or removes the units and the link, atomically and only when something changes; then
+    // tells the user manager on the session bus, when one answers.
+    static WriteError update(bool enabled, const QString &executable);
+};
+
+} // namespace marvane
