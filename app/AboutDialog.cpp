@@ -40,26 +40,26 @@ AboutDialog::AboutDialog(UrlOpener open, QWidget *parent)
 {
     using controls::label;
 
-    m_okButton = controls::button(this, u"okButton"_s, u"OK"_s, {304, 16, 81, 25});
-    m_nameLabel = label(this, u"nameLabel"_s, u"Marvane 1.0"_s, {72, 16});
+    m_okButton = controls::button(content(), u"okButton"_s, u"OK"_s, {304, 16, 81, 25});
+    m_nameLabel = label(content(), u"nameLabel"_s, u"Marvane 1.0"_s, {72, 16});
     m_nameLabel->setFont(verdana(9.75, true, false));
     m_nameLabel->adjustSize();
     m_descriptionLabel = new QLabel(
         u"This free software adds a calendar to your screen's desktop. And you may also arrange and "
         "include your to-do-list."_s,
-        this);
+        content());
     m_descriptionLabel->setObjectName(u"descriptionLabel"_s);
     m_descriptionLabel->setGeometry(72, 48, 201, 49);
     m_descriptionLabel->setWordWrap(true);
     m_descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_webSiteCaption = label(this, u"webSiteCaption"_s, u"Website:"_s, {72, 112});
-    m_supportCaption = label(this, u"supportCaption"_s, u"Support:"_s, {72, 136});
-    m_supportAddressLabel = new QLabel(supportAddress(), this);
+    m_webSiteCaption = label(content(), u"webSiteCaption"_s, u"Website:"_s, {72, 112});
+    m_supportCaption = label(content(), u"supportCaption"_s, u"Support:"_s, {72, 136});
+    m_supportAddressLabel = new QLabel(supportAddress(), content());
     m_supportAddressLabel->setObjectName(u"supportAddressLabel"_s);
     m_supportAddressLabel->setGeometry(128, 136, 159, 13);
     m_supportAddressLabel->setFont(verdana(8.25, false, false));
     // Shown without its scheme and trailing slash, as people write it.
-    m_webSiteLink = new QLabel(QUrl(webSite()).host(), this);
+    m_webSiteLink = new QLabel(QUrl(webSite()).host(), content());
     m_webSiteLink->setObjectName(u"webSiteLink"_s);
     m_webSiteLink->setGeometry(128, 112, 174, 13);
     m_webSiteLink->setFont(verdana(8.25, false, true));
@@ -68,10 +68,10 @@ AboutDialog::AboutDialog(UrlOpener open, QWidget *parent)
     m_webSiteLink->setPalette(blue);
     m_webSiteLink->setCursor(Qt::PointingHandCursor);
     m_webSiteLink->installEventFilter(this);
-    m_iconLabel = new QLabel(this);
+    m_iconLabel = new QLabel(content());
     m_iconLabel->setObjectName(u"iconLabel"_s);
     m_iconLabel->setGeometry(16, 16, 32, 32);
-    m_iconLabel->setPixmap(QPixmap::fromImage(AppIcon::image()));
+    m_iconLabel->setPixmap(QPixmap::fromImage(AppIcon::image(devicePixelRatio())));
     m_iconLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_okButton->setFocus();

@@ -1,13 +1,18 @@
 #include "app/AppIcon.h"
 
 #include <QPainter>
+#include <QtMath>
+
+#include <algorithm>
 #include <QPixmap>
 
 namespace marvane::AppIcon {
 
-QImage image()
+QImage image(qreal scale)
 {
-    QImage img(32, 32, QImage::Format_ARGB32);
+    const int side = std::max(32, qCeil(32 * scale));
+    QImage img(side, side, QImage::Format_ARGB32);
+    img.setDevicePixelRatio(side / 32.0);
     img.fill(Qt::transparent);
     QPainter p(&img);
     const QColor ink(64, 64, 64);
@@ -42,7 +47,10 @@ QImage image()
 
 QIcon icon()
 {
-    return QIcon(QPixmap::fromImage(image()));
+    QIcon icon;
+    for (const qreal scale : {1.0, 2.0})
+        icon.addPixmap(QPixmap::fromImage(image(scale)));
+    return icon;
 }
 
 } // namespace marvane::AppIcon

@@ -1,18 +1,20 @@
 #include "app/MainWindow.h"
 
+#include "calendar/CalendarPainter.h"
 #include "calendar/WallpaperPainter.h"
 #include "platform/Fonts.h"
 #include "platform/StandardError.h"
 #include "settings/OptionsFile.h"
 #include "widgets/CanvasView.h"
 #include "widgets/FormControls.h"
+#include "widgets/ScreenFit.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <exception>
@@ -23,6 +25,12 @@ namespace marvane {
 namespace {
 
 using namespace Qt::StringLiterals;
+
+// The window as it was laid out; it shrinks to smaller screens and grows when the user wants.
+constexpr QSize kDesignedSize(731, 529);
+constexpr int kPictureTop = 40;
+// Room kept right of and below the picture.
+constexpr QSize kPictureMargins(34, 32);
 using controls::button;
 using controls::label;
 
@@ -52,30 +60,55 @@ void MainWindow::buildControls()
 {
     setObjectName(u"mainWindow"_s);
     setWindowTitle(u"Marvane"_s);
-    setFixedSize(731, 529);
     setFont(Fonts::formFont());
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(192, 255, 192));
     setPalette(p);
     setAutoFillBackground(true);
+    resize(kDesignedSize);
 
-    m_pictureArea = new QScrollArea(this);
+    // The controls keep their places; the picture takes whatever room the window has. A window
+    // narrower than the row of buttons scrolls sideways rather than cutting them off.
+    m_windowArea = new QScrollArea(this);
+    m_windowArea->setObjectName(u"windowArea"_s);
+    m_windowArea->setFrameShape(QFrame::NoFrame);
+    m_windowArea->setFocusPolicy(Qt::NoFocus);
+    m_windowArea->setWidgetResizable(true);
+    m_content = new QWidget;
+    m_content->setObjectName(u"content"_s);
+    m_content->setMinimumSize(kDesignedSize.width(), kPictureTop + kPictureMargins.height() + 60);
+    m_content->installEventFilter(this);
+    m_windowArea->setWidget(m_content);
+    m_windowArea->viewport()->setAutoFillBackground(false);
+    m_content->setAutoFillBackground(false);
+
+    m_pictureArea = new QScrollArea(m_content);
     m_pictureArea->setObjectName(u"pictureArea"_s);
-    m_pictureArea->setGeometry(0, 40, 697, 457);
+    m_pictureArea->setGeometry(0, kPictureTop, 697, 457);
     m_canvasView = new CanvasView(m_canvas);
     m_canvasView->setObjectName(u"canvasView"_s);
     m_pictureArea->setWidget(m_canvasView);
+    m_pictureArea->viewport()->installEventFilter(this);
+    for (QScrollBar *bar : {m_pictureArea->horizontalScrollBar(), m_pictureArea->verticalScrollBar()}) {
+        // Only the user's own scrolling counts: wheel, keys, dragging; not a clamp after a resize.
+        connect(bar, &QScrollBar::actionTriggered, this, [this] { m_scrolledByHand = true; });
+        // The range follows the view's size a step later than the resize itself.
+        connect(bar, &QScrollBar::rangeChanged, this, [this] { showCalendarBox(false); });
+    }
 
-    m_refreshButton = button(this, u"refreshButton"_s, u"&Refresh"_s, {8, 8, 81, 25});
-    m_setDesktopButton = button(this, u"setDesktopButton"_s, u"Set &Desktop"_s, {96, 8, 81, 25});
-    m_yearLabel = label(this, u"yearLabel"_s, u"Year:"_s, {184, 12});
-    m_yearCombo = chooser(this, u"yearCombo"_s, {216, 10, 57, 21});
-    m_monthLabel = label(this, u"monthLabel"_s, u"Month:"_s, {280, 12});
-    m_monthCombo = chooser(this, u"monthCombo"_s, {320, 10, 57, 21});
-    m_optionsButton = button(this, u"optionsButton"_s, u"&Options..."_s, {384, 8, 81, 25});
-    m_toDoListButton = button(this, u"toDoListButton"_s, u"&To Do List..."_s, {472, 8, 81, 25});
-    m_aboutButton = button(this, u"aboutButton"_s, u"&About..."_s, {560, 8, 81, 25});
-    m_helpButton = button(this, u"helpButton"_s, u"&Help"_s, {648, 8, 81, 25});
+    QWidget *c = m_content;
+    m_refreshButton = button(c, u"refreshButton"_s, u"&Refresh"_s, {8, 8, 81, 25});
+    m_setDesktopButton = button(c, u"setDesktopButton"_s, u"Set &Desktop"_s, {96, 8, 81, 25});
+    m_yearLabel = label(c, u"yearLabel"_s, u"Year:"_s, {184, 12});
+    m_yearCombo = chooser(c, u"yearCombo"_s, {216, 10, 57, 21});
+    m_monthLabel = label(c, u"monthLabel"_s, u"Month:"_s, {280, 12});
+    m_monthCombo = chooser(c, u"monthCombo"_s, {320, 10, 57, 21});
+    m_optionsButton = button(c, u"optionsButton"_s, u"&Options..."_s, {384, 8, 81, 25});
+    m_toDoListButton = button(c, u"toDoListButton"_s, u"&To Do List..."_s, {472, 8, 81, 25});
+    m_aboutButton = button(c, u"aboutButton"_s, u"&About..."_s, {560, 8, 81, 25});
+    m_helpButton = button(c, u"helpButton"_s, u"&Help"_s, {648, 8, 81, 25});
+    controls::centreOn(m_yearLabel, m_yearCombo);
+    controls::centreOn(m_monthLabel, m_monthCombo);
 
     controls::setTabOrder({m_pictureArea, m_refreshButton, m_setDesktopButton, m_yearCombo, m_monthCombo,
                            m_optionsButton, m_toDoListButton, m_aboutButton, m_helpButton});
@@ -131,9 +164,59 @@ void MainWindow::start()
         m_silentRunTimer->start(200);
         return;
     }
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    fitToScreen(this, kDesignedSize);
     show();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Only now do the scroll bars know the picture's size.
+    showCalendarBox(false);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == m_content)
+            m_pictureArea->setGeometry(QRect(QPoint(0, kPictureTop),
+                                             m_content->size() - QSize(0, kPictureTop) - kPictureMargins));
+        // The view's size settles only once the scroll bars it needs have appeared.
+        else if (watched == m_pictureArea->viewport())
+            showCalendarBox(false);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    m_windowArea->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+void MainWindow::showCalendarBox(bool evenIfScrolledByHand)
+{
+    const QRect box = calendarBox(m_options, m_canvas.size()).intersected(QRect(QPoint(0, 0), m_canvas.size()));
+    if (box.isEmpty())
+        return;
+    if (box != m_shownBox)
+        evenIfScrolledByHand = true;
+    if (m_scrolledByHand && !evenIfScrolledByHand)
+        return;
+    m_shownBox = box;
+    m_scrolledByHand = false;
+    const QSize view = m_pictureArea->viewport()->size();
+    // The least movement that shows the whole box, or its top-left part when the view is smaller.
+    const auto scroll = [](QScrollBar *bar, int from, int length, int viewLength) {
+        int value = bar->value();
+        if (length > viewLength || from < value)
+            value = from;
+        else if (from + length > value + viewLength)
+            value = from + length - viewLength;
+        bar->setValue(value);
+    };
+    scroll(m_pictureArea->horizontalScrollBar(), box.left(), box.width(), view.width());
+    scroll(m_pictureArea->verticalScrollBar(), box.top(), box.height(), view.height());
 }
 
 void MainWindow::guarded(const std::function<void()> &action)
@@ -168,6 +251,7 @@ std::optional<QString> MainWindow::repaint()
                                 RenderContext{m_services.clock, m_services.screen, m_services.names}, m_store,
                                 static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
         painted();
+        showCalendarBox(false);
         Q_EMIT refreshed(year, month, m_options);
     } catch (const std::exception &e) {
         failure = QString::fromLocal8Bit(e.what());

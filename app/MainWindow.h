@@ -5,6 +5,7 @@
 #include "settings/Options.h"
 #include "todo/ToDoStore.h"
 
+#include <QRect>
 #include <QWidget>
 
 #include <cstdint>
@@ -50,6 +51,11 @@ public Q_SLOTS:
     void showAbout();
     void showHelp();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 Q_SIGNALS:
     // After each refresh, with the month shown and the record it was painted from.
     void refreshed(int year, int month, const marvane::Options &options);
@@ -63,6 +69,9 @@ private:
     // as a wallpaper.
     std::optional<QString> repaint();
     void advanceSilentRun();
+    // Scrolls the picture the least that shows the calendar's box, unless the user scrolled by
+    // hand and the box has not moved since.
+    void showCalendarBox(bool evenIfScrolledByHand);
     // Runs an action; a failure that escapes it is reported, not fatal.
     void guarded(const std::function<void()> &action);
     void fail(const QString &message);
@@ -85,7 +94,11 @@ private:
     QPushButton *m_toDoListButton = nullptr;
     QPushButton *m_aboutButton = nullptr;
     QPushButton *m_helpButton = nullptr;
+    QScrollArea *m_windowArea = nullptr;
+    QWidget *m_content = nullptr;
     QScrollArea *m_pictureArea = nullptr;
+    QRect m_shownBox;
+    bool m_scrolledByHand = false;
     CanvasView *m_canvasView = nullptr;
     QTimer *m_silentRunTimer = nullptr;
 };

@@ -46,14 +46,6 @@ TextBox *offsetBox(QWidget *parent, const QString &name, QRect geometry)
     return t;
 }
 
-QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
-{
-    auto *c = new QCheckBox(caption, parent);
-    c->setObjectName(name);
-    c->setGeometry(geometry);
-    return c;
-}
-
 ColorRef toColorRef(const QColor &color)
 {
     return static_cast<ColorRef>((static_cast<unsigned>(color.blue()) << 16) |
@@ -70,6 +62,7 @@ OptionsDialog::OptionsDialog(Options &options, QString optionsFile, UpdateAutost
 {
     buildControls();
     m_cornerCombo->addItems(cornerNames());
+    controls::widenToEntries(m_cornerCombo);
     showControls(m_options);
 }
 
@@ -82,31 +75,39 @@ const QStringList &OptionsDialog::cornerNames()
 
 void OptionsDialog::buildControls()
 {
-    m_desktopColorLabel = label(this, u"desktopColorLabel"_s, u"Desktop Color"_s, {16, 16});
-    m_desktopSwatch = swatch(this, u"desktopSwatch"_s, {136, 16, 71, 20});
-    m_desktopColorButton = colorButton(this, u"desktopColorButton"_s, {208, 16, 25, 20});
-    m_okButton = button(this, u"okButton"_s, u"&OK"_s, {248, 16, 81, 25});
-    m_calendarColorLabel = label(this, u"calendarColorLabel"_s, u"Calendar Back Color"_s, {16, 40});
-    m_calendarSwatch = swatch(this, u"calendarSwatch"_s, {136, 40, 71, 20});
-    m_calendarColorButton = colorButton(this, u"calendarColorButton"_s, {208, 40, 25, 20});
-    m_cancelButton = button(this, u"cancelButton"_s, u"&Cancel"_s, {248, 48, 81, 25});
-    m_cornerLabel = label(this, u"cornerLabel"_s, u"Calendar Position"_s, {16, 80});
-    m_cornerCombo = controls::list(this, u"cornerCombo"_s, {136, 80, 97, 21});
-    m_applyButton = button(this, u"applyButton"_s, u"&Apply"_s, {248, 80, 81, 25});
-    m_offsetXLabel = label(this, u"offsetXLabel"_s, u"Position Offset X"_s, {16, 120});
-    m_offsetXEdit = offsetBox(this, u"offsetXEdit"_s, {136, 120, 97, 19});
-    m_defaultsButton = button(this, u"defaultsButton"_s, u"&Default"_s, {248, 112, 81, 25});
-    m_offsetYLabel = label(this, u"offsetYLabel"_s, u"Position Offset Y"_s, {16, 144});
-    m_offsetYEdit = offsetBox(this, u"offsetYEdit"_s, {136, 144, 97, 19});
-    m_showToDoListCheck = checkBox(this, u"showToDoListCheck"_s, u"&Show To Do List"_s, {16, 184, 145, 13});
-    m_toDoBackColorLabel = label(this, u"toDoBackColorLabel"_s, u"To Do List Back Color"_s, {16, 216});
-    m_toDoBackSwatch = swatch(this, u"toDoBackSwatch"_s, {136, 216, 71, 20});
-    m_toDoBackColorButton = colorButton(this, u"toDoBackColorButton"_s, {208, 216, 25, 20});
-    m_toDoTextColorLabel = label(this, u"toDoTextColorLabel"_s, u"To Do List Text Color"_s, {16, 240});
-    m_toDoTextSwatch = swatch(this, u"toDoTextSwatch"_s, {136, 240, 71, 20});
-    m_toDoTextColorButton = colorButton(this, u"toDoTextColorButton"_s, {208, 240, 25, 20});
+    m_desktopColorLabel = label(content(), u"desktopColorLabel"_s, u"Desktop Color"_s, {16, 16});
+    m_desktopSwatch = swatch(content(), u"desktopSwatch"_s, {136, 16, 71, 20});
+    m_desktopColorButton = colorButton(content(), u"desktopColorButton"_s, {208, 16, 25, 20});
+    m_okButton = button(content(), u"okButton"_s, u"&OK"_s, {248, 16, 81, 25});
+    m_calendarColorLabel = label(content(), u"calendarColorLabel"_s, u"Calendar Back Color"_s, {16, 40});
+    m_calendarSwatch = swatch(content(), u"calendarSwatch"_s, {136, 40, 71, 20});
+    m_calendarColorButton = colorButton(content(), u"calendarColorButton"_s, {208, 40, 25, 20});
+    m_cancelButton = button(content(), u"cancelButton"_s, u"&Cancel"_s, {248, 48, 81, 25});
+    m_cornerLabel = label(content(), u"cornerLabel"_s, u"Calendar Position"_s, {16, 80});
+    m_cornerCombo = controls::list(content(), u"cornerCombo"_s, {136, 80, 97, 21});
+    m_applyButton = button(content(), u"applyButton"_s, u"&Apply"_s, {248, 80, 81, 25});
+    m_offsetXLabel = label(content(), u"offsetXLabel"_s, u"Position Offset X"_s, {16, 120});
+    m_offsetXEdit = offsetBox(content(), u"offsetXEdit"_s, {136, 120, 97, 19});
+    m_defaultsButton = button(content(), u"defaultsButton"_s, u"&Default"_s, {248, 112, 81, 25});
+    m_offsetYLabel = label(content(), u"offsetYLabel"_s, u"Position Offset Y"_s, {16, 144});
+    m_offsetYEdit = offsetBox(content(), u"offsetYEdit"_s, {136, 144, 97, 19});
+    m_showToDoListCheck = controls::checkBox(content(), u"showToDoListCheck"_s, u"&Show To Do List"_s, {16, 184, 145, 13});
+    m_toDoBackColorLabel = label(content(), u"toDoBackColorLabel"_s, u"To Do List Back Color"_s, {16, 216});
+    m_toDoBackSwatch = swatch(content(), u"toDoBackSwatch"_s, {136, 216, 71, 20});
+    m_toDoBackColorButton = colorButton(content(), u"toDoBackColorButton"_s, {208, 216, 25, 20});
+    m_toDoTextColorLabel = label(content(), u"toDoTextColorLabel"_s, u"To Do List Text Color"_s, {16, 240});
+    m_toDoTextSwatch = swatch(content(), u"toDoTextSwatch"_s, {136, 240, 71, 20});
+    m_toDoTextColorButton = colorButton(content(), u"toDoTextColorButton"_s, {208, 240, 25, 20});
     m_startAtLogonCheck =
-        checkBox(this, u"startAtLogonCheck"_s, u"Refresh desktop when computer starts."_s, {16, 288, 217, 17});
+        controls::checkBox(content(), u"startAtLogonCheck"_s, u"Refresh desktop when computer starts."_s, {16, 288, 217, 17});
+
+    const std::pair<QLabel *, QWidget *> pairs[] = {
+        {m_desktopColorLabel, m_desktopSwatch}, {m_calendarColorLabel, m_calendarSwatch},
+        {m_cornerLabel, m_cornerCombo},         {m_offsetXLabel, m_offsetXEdit},
+        {m_offsetYLabel, m_offsetYEdit},        {m_toDoBackColorLabel, m_toDoBackSwatch},
+        {m_toDoTextColorLabel, m_toDoTextSwatch}};
+    for (const auto &[label, field] : pairs)
+        controls::centreOn(label, field);
 
     // The labels in between take no focus.
     controls::setTabOrder({m_okButton, m_cancelButton, m_desktopColorButton, m_cornerCombo, m_offsetXEdit,

@@ -28,24 +28,28 @@ void ToDoDialog::buildControls()
     using controls::label;
     using controls::list;
 
-    m_yearLabel = label(this, u"yearLabel"_s, u"Year:"_s, {16, 16});
-    m_yearCombo = list(this, u"yearCombo"_s, {48, 16, 65, 21});
-    m_monthLabel = label(this, u"monthLabel"_s, u"Month:"_s, {120, 16});
-    m_monthCombo = list(this, u"monthCombo"_s, {160, 16, 65, 21});
-    m_dayLabel = label(this, u"dayLabel"_s, u"Day:"_s, {232, 16});
-    m_dayCombo = list(this, u"dayCombo"_s, {264, 16, 65, 21});
-    m_todayButton = button(this, u"todayButton"_s, u"&Today"_s, {344, 16, 73, 21});
+    m_yearLabel = label(content(), u"yearLabel"_s, u"Year:"_s, {16, 16});
+    m_yearCombo = list(content(), u"yearCombo"_s, {48, 16, 65, 21});
+    m_monthLabel = label(content(), u"monthLabel"_s, u"Month:"_s, {120, 16});
+    m_monthCombo = list(content(), u"monthCombo"_s, {160, 16, 65, 21});
+    m_dayLabel = label(content(), u"dayLabel"_s, u"Day:"_s, {232, 16});
+    m_dayCombo = list(content(), u"dayCombo"_s, {264, 16, 65, 21});
+    controls::centreOn(m_yearLabel, m_yearCombo);
+    controls::centreOn(m_monthLabel, m_monthCombo);
+    controls::centreOn(m_dayLabel, m_dayCombo);
+    m_todayButton = button(content(), u"todayButton"_s, u"&Today"_s, {344, 16, 73, 21});
     for (int i = 0; i < kItems; ++i) {
         const int top = 56 + 24 * i;
-        m_itemLabels[i] = label(this, u"itemLabels[%1]"_s.arg(i), u"TODO %1"_s.arg(i + 1), {16, top});
-        auto *box = new TextBox(this);
+        m_itemLabels[i] = label(content(), u"itemLabels[%1]"_s.arg(i), u"TODO %1"_s.arg(i + 1), {16, top});
+        auto *box = new TextBox(content());
         box->setObjectName(u"itemEdits[%1]"_s.arg(i));
         box->setGeometry(72, top, 345, 19);
         box->setTypingLimit(kTypingLimit);
         m_itemEdits[i] = box;
+        controls::centreOn(m_itemLabels[i], box);
     }
-    m_saveButton = button(this, u"saveButton"_s, u"&Save"_s, {224, 352, 89, 25});
-    m_closeButton = button(this, u"closeButton"_s, u"&Close"_s, {328, 352, 89, 25});
+    m_saveButton = button(content(), u"saveButton"_s, u"&Save"_s, {224, 352, 89, 25});
+    m_closeButton = button(content(), u"closeButton"_s, u"&Close"_s, {328, 352, 89, 25});
 
     QList<QWidget *> order{m_closeButton, m_yearCombo, m_monthCombo, m_dayCombo, m_todayButton};
     order.append(QList<QWidget *>(m_itemEdits.begin(), m_itemEdits.end()));

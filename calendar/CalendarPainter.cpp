@@ -3,6 +3,8 @@
 #include "calendar/Checked.h"
 #include "calendar/DateMath.h"
 
+#include <algorithm>
+
 namespace marvane {
 
 namespace {
@@ -31,7 +33,24 @@ int32_t gridExtent(int32_t from, int32_t to)
     return checked::add<int32_t>(checked::add<int32_t>(from, span, "grid edge"), 1, "grid edge");
 }
 
+// A corner the dialog cannot offer (a hand-edited file) is taken as the default corner.
+int32_t cornerOf(const Options &options)
+{
+    return options.calendarCorner >= 0 && options.calendarCorner <= 3 ? options.calendarCorner : 1;
+}
+
 } // namespace
+
+QRect calendarBox(const Options &options, QSize screen)
+{
+    const int32_t pos = cornerOf(options);
+    const bool right = pos == 1 || pos == 2;
+    const bool bottom = pos == 2 || pos == 3;
+    const int64_t left = (right ? int64_t{screen.width()} - kBoxWidth : 0) + options.offsetX;
+    const int64_t top = (bottom ? int64_t{screen.height()} - kBoxHeight : 0) + options.offsetY;
+    const auto clamp = [](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -(1 << 30), 1 << 30)); };
+    return QRect(clamp(left), clamp(top), kBoxWidth, kBoxHeight);
+}
 
 QString monthTitle(const QString &abbreviation)
 {
@@ -63,8 +82,7 @@ struct Grid
 
 Box paintBox(Canvas &canvas, const Options &options, int32_t screenWidth, int32_t screenHeight)
 {
-    // A corner the dialog cannot offer (a hand-edited file) is taken as the default corner.
-    const int32_t pos = options.calendarCorner >= 0 && options.calendarCorner <= 3 ? options.calendarCorner : 1;
+    const int32_t pos = cornerOf(options);
     const bool right = pos == 1 || pos == 2;
     const bool bottom = pos == 2 || pos == 3;
     Box b;

@@ -4,6 +4,7 @@
 #include "settings/Options.h"
 #include "calendar/RenderContext.h"
 
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -15,6 +16,10 @@ namespace marvane {
 // what was painted until then stays.
 void paintCalendar(Canvas &canvas, const Options &options, const RenderContext &context, std::int16_t year,
                   std::int16_t month);
+
+// Where paintCalendar puts the month's box on a picture of `screen` size, in 64-bit arithmetic
+// so that offsets too large to paint still give an answer (outside the picture).
+QRect calendarBox(const Options &options, QSize screen);
 
 // A two-character month name gets two spaces between its characters.
 QString monthTitle(const QString &abbreviation);

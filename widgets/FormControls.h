@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -28,13 +29,38 @@ inline QPushButton *button(QWidget *parent, const QString &name, const QString &
     return b;
 }
 
-// A drop-down list the user can only pick from.
+// Moves a label up or down so that its text sits on the middle of the field it names.
+inline void centreOn(QLabel *label, const QWidget *field)
+{
+    label->move(label->x(), field->y() + (field->height() - label->height()) / 2);
+}
+
+// A drop-down list the user can only pick from; its list shows at most twelve rows at a time
+// rather than dropping down over the whole screen.
 inline QComboBox *list(QWidget *parent, const QString &name, QRect geometry)
 {
     auto *c = new QComboBox(parent);
     c->setObjectName(name);
     c->setGeometry(geometry);
     c->setEditable(false);
+    c->setMaxVisibleItems(12);
+    // Styles that drop the list down over the whole screen ignore the row count without this.
+    c->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    return c;
+}
+
+// Widens a list, never narrows it, so its longest entry shows whole in the font and scale in use.
+inline void widenToEntries(QComboBox *list)
+{
+    list->resize(std::max(list->width(), list->sizeHint().width()), list->height());
+}
+
+// A check box at least as large as its caption and box need.
+inline QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
+{
+    auto *c = new QCheckBox(caption, parent);
+    c->setObjectName(name);
+    c->setGeometry(QRect(geometry.topLeft(), geometry.size().expandedTo(c->sizeHint())));
     return c;
 }
 
@@ -46,6 +72,7 @@ inline void fillNumbers(QComboBox *list, int first, int last)
     for (int n = first; n <= last; ++n)
         list->addItem(QString::number(n));
     list->setCurrentIndex(-1);
+    widenToEntries(list);
 }
 
 // Tab visits the controls in this order.

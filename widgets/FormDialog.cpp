@@ -1,8 +1,10 @@
 #include "widgets/FormDialog.h"
 
 #include "platform/Fonts.h"
+#include "widgets/ScreenFit.h"
 
 #include <QKeyEvent>
+#include <QScrollArea>
 
 namespace marvane {
 
@@ -11,8 +13,29 @@ FormDialog::FormDialog(const QString &objectName, const QString &caption, QSize 
 {
     setObjectName(objectName);
     setWindowTitle(caption);
-    setFixedSize(clientSize);
     setFont(Fonts::formFont());
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_content = new QWidget;
+    m_content->setObjectName(QStringLiteral("content"));
+    m_content->setFixedSize(clientSize);
+    m_scrollArea->setWidget(m_content);
+    setMaximumSize(clientSize);
+    resize(clientSize);
+}
+
+void FormDialog::showEvent(QShowEvent *event)
+{
+    fitToScreen(this, maximumSize());
+    QDialog::showEvent(event);
+}
+
+void FormDialog::resizeEvent(QResizeEvent *event)
+{
+    m_scrollArea->setGeometry(rect());
+    QDialog::resizeEvent(event);
 }
 
 void FormDialog::keyPressEvent(QKeyEvent *event)

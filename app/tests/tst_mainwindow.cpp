@@ -1,6 +1,7 @@
 #include "tests/support/FixedClock.h"
 #include "tests/support/FixedScreen.h"
 #include "app/MainWindow.h"
+#include "calendar/CalendarPainter.h"
 #include "settings/OptionsFile.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/WidgetDriver.h"
@@ -319,16 +320,57 @@ private Q_SLOTS:
         QVERIFY(rig.installed.isEmpty());
     }
 
-    void pictureOpensOnTheCanvasTopLeft()
+    // The picture opens, and stays, scrolled to the calendar, wherever it sits; a position the
+    // user scrolled to by hand is kept while the box stays where it is.
+    void pictureFollowsTheCalendar_data()
     {
+        QTest::addColumn<int>("corner");
+        for (int corner = 0; corner < 4; ++corner)
+            QTest::addRow("corner %d", corner) << corner;
+    }
+    void pictureFollowsTheCalendar()
+    {
+        QFETCH(int, corner);
         Rig rig;
+        rig.screen.setSize(QSize(1920, 1080));
+        rig.adjust = [&rig](MainWindowServices &s) {
+            s.openOptions =
+                MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, QString(), true).openOptions;
+        };
+        rig.writeOptions("[general]\nCalendarPos=" + QByteArray::number(corner) + "\n");
         rig.start(QString());
         QCOMPARE(rig.window->size(), QSize(731, 529));
-        QCOMPARE(child<QScrollArea>(&*rig.window, QStringLiteral("pictureArea"))->geometry(), QRect(0, 40, 697, 457));
-        QCOMPARE(child<QScrollArea>(&*rig.window, QStringLiteral("pictureArea"))->widget()->size(), QSize(1024, 768));
-        QCOMPARE(child<QScrollArea>(&*rig.window, QStringLiteral("pictureArea"))->horizontalScrollBar()->value(), 0);
-        QCOMPARE(child<QScrollArea>(&*rig.window, QStringLiteral("pictureArea"))->verticalScrollBar()->value(), 0);
-        QCOMPARE(rig.window->windowTitle(), QStringLiteral("Marvane"));
+        auto *area = child<QScrollArea>(&*rig.window, QStringLiteral("pictureArea"));
+        QCOMPARE(area->geometry(), QRect(0, 40, 697, 457));
+        const auto visible = [area] {
+            return QRect(QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value()),
+                         area->viewport()->size());
+        };
+        const auto box = [&rig] {
+            return calendarBox(rig.window->options(), QSize(1920, 1080)).intersected(QRect(0, 0, 1920, 1080));
+        };
+        QVERIFY2(visible().contains(box()), qPrintable(QStringLiteral("%1,%2").arg(visible().x()).arg(visible().y())));
+
+        area->horizontalScrollBar()->triggerAction(corner == 1 || corner == 2 ? QAbstractSlider::SliderPageStepSub
+                                                                              : QAbstractSlider::SliderPageStepAdd);
+        const QRect byHand = visible();
+        child<QComboBox>(&*rig.window, QStringLiteral("monthCombo"))->setCurrentIndex(3);
+        QCOMPARE(visible(), byHand);
+
+        // Apply in Options moves the box to the opposite corner: the view follows it behind the dialog.
+        bool shownWhileOpen = false;
+        QTimer::singleShot(0, rig.window.get(), [&] {
+            auto *dialog = rig.window->findChild<OptionsDialog *>();
+            QVERIFY(dialog);
+            child<QComboBox>(&*dialog, QStringLiteral("cornerCombo"))->setCurrentIndex((corner + 2) % 4);
+            child<QPushButton>(&*dialog, QStringLiteral("applyButton"))->click();
+            shownWhileOpen = visible().contains(box());
+            child<QPushButton>(&*dialog, QStringLiteral("cancelButton"))->click();
+        });
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("optionsButton")), Qt::LeftButton);
+        QCOMPARE(rig.window->options().calendarCorner, (corner + 2) % 4);
+        QVERIFY(shownWhileOpen);
+        QVERIFY(visible().contains(box()));
     }
 
     void startArgument_data()
