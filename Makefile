@@ -35,7 +35,7 @@ uninstall:
 	@scripts/uninstall.sh
 
 picture: release
-	@scripts/picture.sh build/release/bin docs/wallpaper.png
+	@scripts/picture.sh build/release/bin docs/wallpaper.png docs/main-window.png
 
 fuzz:
 	@MARVANE_FUZZ=1 scripts/install-deps.sh

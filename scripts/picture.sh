@@ -2,8 +2,9 @@
 # Paints the README's picture with the program itself: a copy of pendrel in a scratch folder, a
 # few to-do items for today, one silent run on a private 1280 x 720 X server, then PNG.
 set -euo pipefail
-bin=${1:?usage: picture.sh BUILD_BIN_DIR OUT.png}
-out=${2:?usage: picture.sh BUILD_BIN_DIR OUT.png}
+bin=${1:?usage: picture.sh BUILD_BIN_DIR OUT.png [WINDOW.png]}
+out=${2:?usage: picture.sh BUILD_BIN_DIR OUT.png [WINDOW.png]}
+window=${3:-}
 
 work=$(mktemp -d)
 xvfb=
@@ -30,3 +31,24 @@ env -i PATH="$PATH" HOME="$work" XDG_CONFIG_HOME="$work/.config" DISPLAY=":$disp
   "$work/pendrel" 9
 "$bin/marvane-assets" png "$work/temp.bmp" "$out"
 echo "picture: wrote $out"
+[ -n "$window" ] || exit 0
+
+# The main window as a user first sees it, over the wallpaper just set: started, given a moment
+# to paint, grabbed where it stands, closed.
+env -i PATH="$PATH" HOME="$work" XDG_CONFIG_HOME="$work/.config" DISPLAY=":$display" LC_ALL=C.UTF-8 \
+  "$work/pendrel" &
+app=$!
+geometry=
+for _ in $(seq 50); do
+  sleep 0.1
+  geometry=$(DISPLAY=":$display" xwininfo -name Marvane 2>/dev/null |
+    awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF}
+         END{if (w) print x, y, w, h}')
+  [ -n "$geometry" ] && break
+done
+sleep 1
+[ -n "$geometry" ] || { kill "$app"; echo "picture: the main window did not appear" >&2; exit 1; }
+# shellcheck disable=SC2086
+DISPLAY=":$display" "$bin/marvane-assets" grab $geometry "$window"
+kill "$app"
+echo "picture: wrote $window"

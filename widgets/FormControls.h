@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ShortListStyle.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -44,8 +46,9 @@ inline QComboBox *list(QWidget *parent, const QString &name, QRect geometry)
     c->setGeometry(geometry);
     c->setEditable(false);
     c->setMaxVisibleItems(12);
-    // Styles that drop the list down over the whole screen ignore the row count without this.
-    c->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    auto *style = new ShortListStyle;
+    style->setParent(c);
+    c->setStyle(style);
     return c;
 }
 
