@@ -126,6 +126,13 @@ private Q_SLOTS:
         QCOMPARE(icon.pixelColor(5, 13), QColor(Qt::white));
         QCOMPARE(icon.pixelColor(15, 8), QColor(200, 36, 36));
         QVERIFY(!AppIcon::icon().isNull());
+        // Painted at twice the pixels for a scaled display, not magnified: the ring is one device
+        // pixel wide there too, so its pixels differ from a 2x blow-up of the 32 x 32 picture.
+        const QImage sharp = AppIcon::image(2.0);
+        QCOMPARE(sharp.size(), QSize(64, 64));
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QVERIFY(sharp != icon.scaled(64, 64));
+        QCOMPARE(AppIcon::icon().availableSizes().size(), 2);
     }
 
     void helpPage_data()
