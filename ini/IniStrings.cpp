@@ -95,6 +95,18 @@ FileText readFile(const QString &file)
     return FileText{bytes ? std::move(*bytes) : std::string(), QString::fromLocal8Bit(error.c_str())};
 }
 
+QStringList lookupStrings(const FileText &text, const QString &section, const QStringList &keys)
+{
+    QStringList values;
+    values.reserve(keys.size());
+    const auto body = IniText::sectionBody(text.bytes, encodeName(section));
+    for (const QString &key : keys) {
+        const auto found = body ? IniText::keyValue(*body, encodeName(key)) : std::nullopt;
+        values << removeNulsAndTrimSpaces(firstCharacters(found ? decodeValue(*found) : QString()));
+    }
+    return values;
+}
+
 QString lookupString(const FileText &text, const QString &section, const QString &key, const QString &defaultValue)
 {
     const auto found = IniText::lookup(text.bytes, encodeName(section), encodeName(key));

@@ -24,6 +24,9 @@ struct FileText
 };
 FileText readFile(const QString &file);
 
+// readString's answers for several keys of one section, from one search of text read before.
+QStringList lookupStrings(const FileText &text, const QString &section, const QStringList &keys);
+
 // readString's answer from text read before.
 QString lookupString(const FileText &text, const QString &section, const QString &key, const QString &defaultValue);
 

@@ -189,7 +189,7 @@ SectionSpan findSection(std::string_view text, std::string_view section, std::st
 
 } // namespace
 
-std::optional<std::string> IniText::lookup(std::string_view text, std::string_view section, std::string_view key)
+std::optional<std::string_view> IniText::sectionBody(std::string_view text, std::string_view section)
 {
     const char *base = text.data();
     const std::size_t size = text.size();
@@ -220,16 +220,35 @@ std::optional<std::string> IniText::lookup(std::string_view text, std::string_vi
         const auto name = headerName(trim(text.substr(line.begin, line.end - line.begin)));
         if (!name || !sameName(*name, section))
             continue;
-        // Inside the first section of that name: its first key of that name wins.
+        // The first section of that name, up to the next header.
+        const std::size_t start = line.next;
+        std::size_t end = start;
         while (reader.next(line)) {
-            const std::string_view trimmed = trim(text.substr(line.begin, line.end - line.begin));
-            if (headerName(trimmed))
-                return std::nullopt;
-            if (const auto k = keyLine(trimmed); k && sameName(k->name, key))
-                return std::string(unquote(k->value));
+            if (headerName(trim(text.substr(line.begin, line.end - line.begin))))
+                break;
+            end = line.next;
         }
-        return std::nullopt;
+        return text.substr(start, end - start);
     }
+}
+
+std::optional<std::string> IniText::keyValue(std::string_view body, std::string_view key)
+{
+    LineReader reader(body, 0);
+    Line line{};
+    // Its first key of that name wins.
+    while (reader.next(line)) {
+        const std::string_view trimmed = trim(body.substr(line.begin, line.end - line.begin));
+        if (const auto k = keyLine(trimmed); k && sameName(k->name, key))
+            return std::string(unquote(k->value));
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> IniText::lookup(std::string_view text, std::string_view section, std::string_view key)
+{
+    const auto body = sectionBody(text, section);
+    return body ? keyValue(*body, key) : std::nullopt;
 }
 
 std::string IniText::edit(std::string_view text, std::string_view section, const std::string_view *key,

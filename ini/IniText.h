@@ -14,6 +14,10 @@ class IniText
 public:
     // The value of `key` in `section`, outer quotes removed; nullopt when either is missing.
     static std::optional<std::string> lookup(std::string_view text, std::string_view section, std::string_view key);
+    // The lines of the first section of that name, for several keys from one search.
+    static std::optional<std::string_view> sectionBody(std::string_view text, std::string_view section);
+    // The value of `key` among a section's lines.
+    static std::optional<std::string> keyValue(std::string_view body, std::string_view key);
 
     // The text with `key` set to `value`, or the key deleted (value null), or the whole section
     // deleted (key null). Every byte the change does not concern stays as it was.

@@ -4,6 +4,8 @@
 #include "ini/IniStrings.h"
 #include "platform/StandardError.h"
 
+#include <algorithm>
+
 namespace marvane {
 
 namespace {
@@ -51,9 +53,14 @@ ToDoStore::Items ToDoStore::todayItems() const
         m_toldError = text.error;
         return items;
     }
-    const QString section = dateKey(m_clock.today());
-    for (int n = 1; n <= kItems; ++n)
-        items[static_cast<std::size_t>(n - 1)] = ini::lookupString(text, section, keyName(static_cast<std::int16_t>(n)), QString());
+    static const QStringList keys = [] {
+        QStringList k;
+        for (int n = 1; n <= kItems; ++n)
+            k << keyName(static_cast<std::int16_t>(n));
+        return k;
+    }();
+    const QStringList values = ini::lookupStrings(text, dateKey(m_clock.today()), keys);
+    std::copy(values.begin(), values.end(), items.begin());
     return items;
 }
 

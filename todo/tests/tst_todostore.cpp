@@ -70,8 +70,11 @@ private Q_SLOTS:
                                    QString(),
                                    QString(),
                                    QString()};
-        for (std::int16_t n = 1; n <= 12; ++n)
+        const ToDoStore::Items all = store().todayItems();
+        for (std::int16_t n = 1; n <= 12; ++n) {
             QCOMPARE(store().todayItem(n), today.at(n - 1));
+            QCOMPARE(all[static_cast<std::size_t>(n - 1)], today.at(n - 1)); // one read, the same answers
+        }
         QCOMPARE(store().item(QStringLiteral("2020-12-1"), 2),
                  QStringLiteral("Order calendar refills"));
         QCOMPARE(store().item(QStringLiteral("2020-12-1"), 1), QString());
