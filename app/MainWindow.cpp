@@ -3,6 +3,7 @@
 #include "calendar/CalendarPainter.h"
 #include "calendar/WallpaperPainter.h"
 #include "platform/Fonts.h"
+#include "platform/PhaseLog.h"
 #include "platform/StandardError.h"
 #include "settings/OptionsFile.h"
 #include "widgets/CanvasView.h"
@@ -276,10 +277,12 @@ void MainWindow::setDesktop()
         fail(u"The wallpaper was not changed: the picture could not be painted (%1)."_s.arg(*failure));
         return;
     }
+    markPhase("paint");
     guarded([this] {
         if (const WriteError e = m_services.installWallpaper(m_canvas.image()))
             fail(e.message());
     });
+    markPhase("wallpaper");
 }
 
 void MainWindow::showOptions()

@@ -3,6 +3,7 @@
 #include "desktop/X11Display.h"
 #include "platform/AppPaths.h"
 #include "platform/Fonts.h"
+#include "platform/PhaseLog.h"
 #include "platform/LocaleNames.h"
 #include "platform/PrimaryScreen.h"
 #include "platform/StandardError.h"
@@ -39,6 +40,7 @@ bool chooseDisplay()
 
 int main(int argc, char *argv[])
 {
+    markPhase("main");
     // Nothing is read or written before the program knows its own folder.
     if (const QString problem = AppPaths::problem(); !problem.isEmpty()) {
         printError(problem);
@@ -46,6 +48,7 @@ int main(int argc, char *argv[])
     }
     const bool display = chooseDisplay();
     QApplication app(argc, argv);
+    markPhase("application");
     QApplication::setApplicationName(QStringLiteral("Marvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setWindowIcon(AppIcon::icon());
@@ -53,6 +56,7 @@ int main(int argc, char *argv[])
 
     for (const QString &problem : Fonts::ensureLoaded())
         printError(problem);
+    markPhase("fonts");
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
@@ -64,5 +68,6 @@ int main(int argc, char *argv[])
     const QString commandLine = display ? arguments.join(QLatin1Char(' ')) : QStringLiteral("9");
     MainWindow window(MainWindowServices::forProgram(clock, screen, names, commandLine, display));
     window.start();
+    markPhase("window");
     return QApplication::exec();
 }

@@ -11,6 +11,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
 #include <cstdio>
 
 using namespace marvane;
@@ -29,28 +33,53 @@ int main(int argc, char *argv[])
     const RenderContext context{clock, screen, names};
     const Options options = Options::defaults();
     Canvas canvas;
-    const auto refresh = [&](const QString &dir) {
-        const ToDoStore store(ToDoStore::fileIn(dir), clock);
-        return bench::medianMs([&] {
-            WallpaperPainter::paint(canvas, options, context, store, 2026, 12);
-            (void)canvas.image();
-        });
+    // The same twelve items in a file of today's section alone: what painting their text costs.
+    QTemporaryDir todayOnly;
+    {
+        QFile in(ToDoStore::fileIn(withFile.path()));
+        (void)in.open(QIODevice::ReadOnly);
+        const QByteArray all = in.readAll();
+        QFile out(ToDoStore::fileIn(todayOnly.path()));
+        (void)out.open(QIODevice::WriteOnly);
+        out.write(all.mid(all.lastIndexOf("\n[") + 1));
+    }
+    const ToDoStore none(ToDoStore::fileIn(without.path()), clock);
+    const ToDoStore large(ToDoStore::fileIn(withFile.path()), clock);
+    const ToDoStore small(ToDoStore::fileIn(todayOnly.path()), clock);
+    // Interleaved, so that all three see the same state of the machine.
+    std::vector<double> emptyTimes, fullTimes, textTimes;
+    const auto time = [&](const ToDoStore &store, std::vector<double> &times) {
+        const auto start = std::chrono::steady_clock::now();
+        WallpaperPainter::paint(canvas, options, context, store, 2026, 12);
+        (void)canvas.image();
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     };
-    const double empty = refresh(without.path());
-    const double full = refresh(withFile.path());
+    for (int round = 0; round < 61; ++round) {
+        time(none, emptyTimes);
+        time(large, fullTimes);
+        time(small, textTimes);
+    }
+    const auto median = [](std::vector<double> v) {
+        std::sort(v.begin() + 5, v.end()); // the first rounds warm up
+        return v[5 + (v.size() - 5) / 2];
+    };
+    const double empty = median(emptyTimes);
+    const double full = median(fullTimes);
+    const double textOnly = median(textTimes);
     const double ratio = full / empty;
-    // Each of the twelve items reads the file afresh; twelve plain reads are the floor of that.
+    // The panel reads the file once per refresh; one plain read of it is the floor of that.
     const QString file = ToDoStore::fileIn(withFile.path());
-    const double plainReads = bench::medianMs([&] {
-        for (int n = 0; n < 12; ++n) {
-            QFile in(file);
-            (void)in.open(QIODevice::ReadOnly);
-            (void)in.readAll();
-        }
+    const double plainRead = bench::medianMs([&] {
+        QFile in(file);
+        (void)in.open(QIODevice::ReadOnly);
+        (void)in.readAll();
     });
-    std::printf("refresh 3840x2160: %.3f ms with 4,000-date todolist.ini; %.3f ms without; ratio %.2f (goal <= 1.5: %s)\n",
-                full, empty, ratio, ratio <= 1.5 ? "met" : "MISSED");
-    std::printf("  floor: twelve plain reads of that file alone take %.3f ms (%.2f of the refresh without it)\n",
-                plainReads, plainReads / empty);
-    return ratio <= 1.5 ? 0 : 1;
+    constexpr double kGoal = 1.2;
+    std::printf("refresh 3840x2160: %.3f ms with 4,000-date todolist.ini; %.3f ms without; ratio %.2f (goal <= %.1f: %s)\n",
+                full, empty, ratio, kGoal, ratio <= kGoal ? "met" : "MISSED");
+    std::printf("  floor: one plain read of that file takes %.3f ms (%.2f of the refresh without it); the same\n"
+                "  twelve items from a file of today's section alone: %.3f ms (ratio %.2f), so painting their text\n"
+                "  costs %.3f ms and finding them in the large file %.3f ms\n",
+                plainRead, plainRead / empty, textOnly, textOnly / empty, textOnly - empty, full - textOnly);
+    return ratio <= kGoal ? 0 : 1;
 }

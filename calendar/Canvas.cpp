@@ -120,7 +120,6 @@ void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::in
 
 void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color)
 {
-    endPainting();
     flushFill();
     const QRgb rgb = SystemColors::resolve(color);
     if (y1 == y2) {
@@ -171,7 +170,6 @@ void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::in
 
 void Canvas::fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color)
 {
-    endPainting();
     flushFill();
     const QRgb rgb = SystemColors::resolve(color);
     const std::int64_t left = std::min(x1, x2);
@@ -184,7 +182,6 @@ void Canvas::fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int
 
 void Canvas::plot(double x, double y)
 {
-    endPainting();
     flushFill();
     const std::int64_t px = toPixel(x);
     const std::int64_t py = toPixel(y);
@@ -194,7 +191,6 @@ void Canvas::plot(double x, double y)
 
 void Canvas::drawDisc(double x, double y, double radius, ColorRef color)
 {
-    endPainting();
     flushFill();
     if (!(radius >= 0.0) || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(radius))
         return;
@@ -235,7 +231,12 @@ void Canvas::drawDisc(double x, double y, double radius, ColorRef color)
 
 void Canvas::printText(const QString &text)
 {
-    const QFont qfont = Fonts::font(m_font);
+    // The same face line after line: its font and metrics are worked out once.
+    if (!m_textFont || m_textFont->spec != m_font) {
+        const QFont qfont = Fonts::font(m_font);
+        m_textFont = TextFont{m_font, qfont, Fonts::baseline(m_font, qfont), QFontMetrics(qfont).height()};
+    }
+    const QFont &qfont = m_textFont->font;
     const QPoint at = m_textPos;
     const bool reachable = at.x() > -kTextReach && at.x() < m_image.width() && at.y() > -kTextReach &&
                            at.y() < m_image.height();
@@ -243,9 +244,9 @@ void Canvas::printText(const QString &text)
         QPainter &p = painter();
         p.setFont(qfont);
         p.setPen(QColor::fromRgb(SystemColors::resolve(m_foreColor)));
-        p.drawText(QPoint(at.x(), at.y() + Fonts::baseline(m_font, qfont)), text);
+        p.drawText(QPoint(at.x(), at.y() + m_textFont->baseline), text);
     }
-    const std::int64_t next = static_cast<std::int64_t>(at.y()) + QFontMetrics(qfont).height();
+    const std::int64_t next = static_cast<std::int64_t>(at.y()) + m_textFont->height;
     m_textPos = QPoint(0, clampToInt(next));
 }
 

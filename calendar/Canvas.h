@@ -3,6 +3,7 @@
 #include "platform/FontSpec.h"
 #include "platform/SystemColors.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -69,6 +70,14 @@ private:
     ColorRef m_fillColor = 0;
     bool m_fillSolid = false;
     FontSpec m_font{QStringLiteral("MS Sans Serif"), 8.25, false, false, false};
+    struct TextFont
+    {
+        FontSpec spec;
+        QFont font;
+        int baseline;
+        int height;
+    };
+    std::optional<TextFont> m_textFont;
     QPoint m_textPos;
 };
 

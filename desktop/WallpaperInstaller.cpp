@@ -1,6 +1,7 @@
 #include "desktop/WallpaperInstaller.h"
 
 #include "platform/AppPaths.h"
+#include "platform/PhaseLog.h"
 #include "desktop/AtomicFile.h"
 #include "desktop/BmpWriter.h"
 #include "desktop/Wallpaper.h"
@@ -82,7 +83,11 @@ WriteError WallpaperInstaller::install(const QImage &image, const QString &appli
     const FolderLock lock(applicationDirectory);
     const QString path = bitmapPath(applicationDirectory);
     // Written under a temporary name and renamed, so the desktop never reads half a picture.
-    const auto write = [&image, &path] { return writeBitmap(image, path); };
+    const auto write = [&image, &path] {
+        WriteError e = writeBitmap(image, path);
+        markPhase("bmp");
+        return e;
+    };
     // On its own thread while the desktop is being reached; the desktop changes only once it is done.
     std::future<WriteError> writing;
     try {

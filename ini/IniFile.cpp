@@ -143,57 +143,52 @@ WriteError failure(const std::string &file, const std::string &why)
     return WriteError(QString::fromLocal8Bit(file.c_str()), QString::fromLocal8Bit(why.c_str()));
 }
 
-// The whole file in a buffer that is not zero-filled first: reads happen at every refresh.
-struct Contents
+// The whole file into `out`, whose capacity is reused: a refresh that reads the same file again
+// then faults in no fresh pages. A missing file reads as empty and is no error.
+bool load(const std::string &path, std::string &out, std::string *error)
 {
-    std::unique_ptr<char[]> data;
-    std::size_t size = 0;
-    std::string_view view() const { return {data.get(), size}; }
-};
-
-std::optional<Contents> load(const std::string &path, std::string *error)
-{
+    // `out` keeps its old bytes until the read: resizing it to the same length again then writes
+    // nothing, where clearing it first would zero the whole buffer at every read.
+    const auto fail = [&out] {
+        out.clear();
+        return false;
+    };
     // Without blocking: a FIFO in the file's place must not hang the program.
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         if (error)
             *error = errno == ENOENT ? std::string() : reason("cannot open " + path, errno);
-        return std::nullopt;
+        return fail();
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) {
         if (error)
             *error = reason("cannot read " + path, errno);
-        return std::nullopt;
+        return fail();
     }
     // A device, FIFO or socket has no end to read to.
     if (!S_ISREG(st.st_mode)) {
         if (error)
             *error = "cannot read " + path + ": not a regular file";
-        return std::nullopt;
+        return fail();
     }
-    if (static_cast<std::uint64_t>(st.st_size) > IniFile::kMaxBytes) {
+    const auto tooLarge = [&] {
         if (error)
             *error = "cannot read " + path + ": larger than 64 MB";
-        return std::nullopt;
-    }
-    std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
-    Contents c{std::unique_ptr<char[]>(new char[capacity]), 0};
+        return fail();
+    };
+    if (static_cast<std::uint64_t>(st.st_size) > IniFile::kMaxBytes)
+        return tooLarge();
+    std::size_t size = 0;
+    out.resize(static_cast<std::size_t>(st.st_size) + 1);
     for (;;) {
-        if (c.size == capacity) {
+        if (size == out.size()) {
             // The file grew while we read it.
-            if (capacity > IniFile::kMaxBytes) {
-                if (error)
-                    *error = "cannot read " + path + ": larger than 64 MB";
-                return std::nullopt;
-            }
-            const std::size_t bigger = capacity * 2;
-            std::unique_ptr<char[]> grown(new char[bigger]);
-            std::memcpy(grown.get(), c.data.get(), c.size);
-            c.data = std::move(grown);
-            capacity = bigger;
+            if (out.size() > IniFile::kMaxBytes)
+                return tooLarge();
+            out.resize(out.size() * 2);
         }
-        const ssize_t n = ::read(fd.get(), c.data.get() + c.size, capacity - c.size);
+        const ssize_t n = ::read(fd.get(), out.data() + size, out.size() - size);
         if (n == 0)
             break;
         if (n < 0) {
@@ -201,29 +196,35 @@ std::optional<Contents> load(const std::string &path, std::string *error)
                 continue;
             if (error)
                 *error = reason("cannot read " + path, errno);
-            return std::nullopt;
+            return fail();
         }
-        c.size += static_cast<std::size_t>(n);
+        size += static_cast<std::size_t>(n);
     }
-    return c;
+    out.resize(size);
+    return true;
 }
 
 } // namespace
 
 std::optional<std::string> IniFile::readAll(const std::string &path, std::string *error)
 {
-    const auto c = load(path, error);
-    if (!c)
+    std::string text;
+    if (!load(path, text, error))
         return std::nullopt;
-    return std::string(c->view());
+    return text;
+}
+
+bool IniFile::readInto(const std::string &path, std::string &out, std::string *error)
+{
+    return load(path, out, error);
 }
 
 std::optional<std::string> IniFile::read(const std::string &path, std::string_view section, std::string_view key)
 {
-    const auto c = load(path, nullptr);
-    if (!c)
+    std::string text;
+    if (!load(path, text, nullptr))
         return std::nullopt;
-    return IniText::lookup(c->view(), section, key);
+    return IniText::lookup(text, section, key);
 }
 
 WriteError IniFile::write(const std::string &path, std::string_view section, const std::string_view *key,

@@ -27,6 +27,8 @@ public:
 
     // The whole file; nullopt with `error` set when it exists but cannot be read.
     static std::optional<std::string> readAll(const std::string &path, std::string *error = nullptr);
+    // The same into `out`, reusing its memory; false when it exists but cannot be read.
+    static bool readInto(const std::string &path, std::string &out, std::string *error);
 };
 
 } // namespace marvane

@@ -88,11 +88,18 @@ WriteError writeString(const QString &section, const QString &key, const QString
     return error ? WriteError(file, error.reason()) : WriteError();
 }
 
-FileText readFile(const QString &file)
+void readFile(const QString &file, FileText &text)
 {
     std::string error;
-    std::optional<std::string> bytes = IniFile::readAll(QFile::encodeName(file).toStdString(), &error);
-    return FileText{bytes ? std::move(*bytes) : std::string(), QString::fromLocal8Bit(error.c_str())};
+    IniFile::readInto(QFile::encodeName(file).toStdString(), text.bytes, &error);
+    text.error = QString::fromLocal8Bit(error.c_str());
+}
+
+FileText readFile(const QString &file)
+{
+    FileText text;
+    readFile(file, text);
+    return text;
 }
 
 QStringList lookupStrings(const FileText &text, const QString &section, const QStringList &keys)

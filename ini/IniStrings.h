@@ -23,6 +23,8 @@ struct FileText
     QString error; // why the file could not be read; a missing file is no error and reads as empty
 };
 FileText readFile(const QString &file);
+// The same into `text`, reusing its memory from an earlier read.
+void readFile(const QString &file, FileText &text);
 
 // readString's answers for several keys of one section, from one search of text read before.
 QStringList lookupStrings(const FileText &text, const QString &section, const QStringList &keys);

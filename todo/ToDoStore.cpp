@@ -46,11 +46,11 @@ QString ToDoStore::todayItem(std::int16_t n) const
 ToDoStore::Items ToDoStore::todayItems() const
 {
     Items items;
-    const ini::FileText text = ini::readFile(m_file);
-    if (!text.error.isEmpty()) {
-        if (text.error != m_toldError)
-            printError(text.error);
-        m_toldError = text.error;
+    ini::readFile(m_file, m_text);
+    if (!m_text.error.isEmpty()) {
+        if (m_text.error != m_toldError)
+            printError(m_text.error);
+        m_toldError = m_text.error;
         return items;
     }
     static const QStringList keys = [] {
@@ -59,7 +59,7 @@ ToDoStore::Items ToDoStore::todayItems() const
             k << keyName(static_cast<std::int16_t>(n));
         return k;
     }();
-    const QStringList values = ini::lookupStrings(text, dateKey(m_clock.today()), keys);
+    const QStringList values = ini::lookupStrings(m_text, dateKey(m_clock.today()), keys);
     std::copy(values.begin(), values.end(), items.begin());
     return items;
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace marvane {
+
+// With MARVANE_PHASES set, prints "phase NAME NANOSECONDS" (CLOCK_MONOTONIC) to standard error,
+// so that a benchmark can split a run into its steps. Otherwise does nothing.
+void markPhase(const char *name);
+
+} // namespace marvane
