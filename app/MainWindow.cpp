@@ -279,7 +279,7 @@ void MainWindow::setDesktop()
     }
     markPhase("paint");
     guarded([this] {
-        if (const WriteError e = m_services.installWallpaper(m_canvas.image()))
+        if (const WriteError e = m_services.installWallpaper(m_canvas.image(), SystemColors::resolve(m_options.desktopColor)))
             fail(e.message());
     });
     markPhase("wallpaper");

@@ -43,9 +43,9 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
         .commandLine = commandLine,
         .updateAutostart = updateAutostart,
         .installWallpaper =
-            [dir, display](const QImage &picture) {
+            [dir, display](const QImage &picture, QRgb background) {
                 if (display)
-                    return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment());
+                    return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment(), background);
                 if (WriteError e = WallpaperInstaller::saveBitmap(picture, dir))
                     return e;
                 return WriteError(WallpaperInstaller::bitmapPath(dir),

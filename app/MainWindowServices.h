@@ -25,7 +25,8 @@ struct MainWindowServices
     QString commandLine; // the text after the program's name
 
     std::function<WriteError(bool startAtLogon)> updateAutostart;
-    std::function<WriteError(const QImage &picture)> installWallpaper;
+    // `background` is the desktop colour, for monitors beside the primary one.
+    std::function<WriteError(const QImage &picture, QRgb background)> installWallpaper;
     // Modal dialogs; each returns when its dialog has closed. The options dialog may ask for the
     // canvas to be repainted while it is open.
     std::function<void(QWidget *owner, Options &options, const std::function<void()> &repaint)> openOptions;

@@ -1,11 +1,11 @@
 #include "app/AppIcon.h"
 #include "app/MainWindow.h"
+#include "desktop/DesktopScreen.h"
 #include "desktop/X11Display.h"
 #include "platform/AppPaths.h"
 #include "platform/Fonts.h"
 #include "platform/PhaseLog.h"
 #include "platform/LocaleNames.h"
-#include "platform/PrimaryScreen.h"
 #include "platform/StandardError.h"
 #include "platform/SystemClock.h"
 
@@ -61,7 +61,8 @@ int main(int argc, char *argv[])
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     const SystemClock clock;
-    const PrimaryScreen screen;
+    // The size of the primary monitor as the desktop has it, in device pixels.
+    const DesktopScreen screen(DesktopSession::fromEnvironment());
     const LocaleNames names;
     // Without a display there is no one to show a window to: every start is a silent run that
     // saves the picture and says where it went.

@@ -1,5 +1,7 @@
 #include "desktop/Wallpaper.h"
 
+#include "desktop/AtomicFile.h"
+#include "desktop/BmpWriter.h"
 #include "desktop/Quoting.h"
 #include "desktop/X11RootWallpaper.h"
 
@@ -9,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -65,6 +68,25 @@ QString freshCopy(const QString &bitmap, QString *error)
     return fresh;
 }
 
+// A fresh copy of the bounding box of all monitors: the desktop colour, and the picture where the
+// primary monitor is.
+QString spanningCopy(const QString &bitmap, const QImage &image, QSize bounds, QPoint offset, QRgb background,
+                     QString *error)
+{
+    const QFileInfo info(bitmap);
+    const QString fresh = info.dir().filePath(u".%1-wallpaper-%2.bmp"_s.arg(info.completeBaseName())
+                                                  .arg(QDateTime::currentMSecsSinceEpoch()));
+    QImage box(bounds, QImage::Format_RGB32);
+    box.fill(background);
+    QPainter(&box).drawImage(offset, image);
+    if (const WriteError e = writeFileAtomically(
+            fresh, [&box](QIODevice &out) { return writeBmp24(box, out); }, false)) {
+        *error = e.message();
+        return {};
+    }
+    return fresh;
+}
+
 // Earlier fresh copies, once the desktop shows the new one. A copy that a setting still names
 // (another run's, or the dark variant's) stays.
 void removeOldCopies(const QString &bitmap, const QString &fresh, const std::function<QString()> &settings)
@@ -114,25 +136,50 @@ QString setGnomeLike(const QString &schema, const QStringList &keys, const QStri
     return {};
 }
 
-QString setXfce(const QString &path)
+// XFCE's image-style values.
+constexpr int kXfceZoomed = 5;
+constexpr int kXfceSpanning = 6;
+
+// XFCE's per-monitor backdrop folders (".../monitorX/workspaceN/"), in the order it lists them.
+QStringList xfceBackdrops(QString *error)
 {
     QString listing;
-    if (QString e = run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-l"_s}, &listing); !e.isEmpty())
-        return e;
-    static const QRegularExpression property(
-        u"^/backdrop/screen\\d+/monitor[^/]+/workspace\\d+/last-image$"_s);
-    QStringList properties;
+    if (QString e = run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-l"_s}, &listing); !e.isEmpty()) {
+        *error = e;
+        return {};
+    }
+    static const QRegularExpression property(u"^(/backdrop/screen\\d+/monitor[^/]+/workspace\\d+/)last-image$"_s);
+    QStringList folders;
     for (const QString &line : listing.split(u'\n', Qt::SkipEmptyParts))
-        if (property.match(line.trimmed()).hasMatch())
-            properties << line.trimmed();
-    if (properties.isEmpty())
-        return run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-p"_s,
-                                       u"/backdrop/screen0/monitor0/workspace0/last-image"_s, u"-n"_s,
-                                       u"-t"_s, u"string"_s, u"-s"_s, path});
-    for (const QString &p : properties)
-        if (QString e = run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-p"_s, p, u"-s"_s, path});
-            !e.isEmpty())
+        if (const auto m = property.match(line.trimmed()); m.hasMatch())
+            folders << m.captured(1);
+    return folders;
+}
+
+// Whether XFCE's first monitor spans one picture over all of them.
+bool xfceSpans(const QStringList &folders)
+{
+    QString style;
+    return !folders.isEmpty() &&
+           run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-p"_s, folders.first() + u"image-style"_s}, &style)
+               .isEmpty() &&
+           style.trimmed().toInt() == kXfceSpanning;
+}
+
+QString setXfce(const QString &path, const QStringList &known, bool spanning)
+{
+    const QStringList folders = known.isEmpty() ? QStringList{u"/backdrop/screen0/monitor0/workspace0/"_s} : known;
+    const QString style = QString::number(spanning ? kXfceSpanning : kXfceZoomed);
+    for (const QString &folder : folders) {
+        const auto set = [&](const QString &key, const QString &type, const QString &value) {
+            return run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-p"_s, folder + key, u"-n"_s, u"-t"_s, type,
+                                           u"-s"_s, value});
+        };
+        if (QString e = set(u"last-image"_s, u"string"_s, path); !e.isEmpty())
             return e;
+        if (QString e = set(u"image-style"_s, u"int"_s, style); !e.isEmpty())
+            return e;
+    }
     return {};
 }
 
@@ -144,6 +191,7 @@ QString setPlasma(const QString &path)
                            "  d.wallpaperPlugin = \"org.kde.image\";"
                            "  d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];"
                            "  d.writeConfig(\"Image\", %1);"
+                           "  d.writeConfig(\"FillMode\", 2);"
                            "}"_s.arg(backslashQuoted(Wallpaper::fileUri(path), u'"', {}));
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -158,25 +206,36 @@ QString setPlasma(const QString &path)
 }
 
 // Points the session's desktop at `path`; empty on success, else the tool's complaint.
-QString setWallpaper(const DesktopSession &session, const QString &path)
+QString setWallpaper(const DesktopSession &session, const QString &path, const QStringList &xfceFolders,
+                     bool spanning)
 {
     using Kind = DesktopSession::Kind;
     const auto uri = [&path] { return backslashQuoted(Wallpaper::fileUri(path), u'\'', {}); };
+    // "zoom" covers each monitor keeping the picture's proportions: 1:1 on the primary monitor.
+    const QString zoom = u"'zoom'"_s;
     switch (session.kind) {
     case Kind::Gnome:
+        if (QString e = setGnomeLike(u"org.gnome.desktop.background"_s, {u"picture-options"_s}, zoom); !e.isEmpty())
+            return e;
         return setGnomeLike(u"org.gnome.desktop.background"_s, {u"picture-uri"_s, u"picture-uri-dark"_s}, uri());
     case Kind::Cinnamon:
+        if (QString e = setGnomeLike(u"org.cinnamon.desktop.background"_s, {u"picture-options"_s}, zoom); !e.isEmpty())
+            return e;
         return setGnomeLike(u"org.cinnamon.desktop.background"_s, {u"picture-uri"_s}, uri());
     case Kind::Mate:
+        if (QString e = setGnomeLike(u"org.mate.background"_s, {u"picture-options"_s}, zoom); !e.isEmpty())
+            return e;
         return setGnomeLike(u"org.mate.background"_s, {u"picture-filename"_s}, backslashQuoted(path, u'\'', {}));
     case Kind::Plasma:
         return setPlasma(path);
     case Kind::Xfce:
-        return setXfce(path);
+        return setXfce(path, xfceFolders, spanning);
     case Kind::Lxqt:
-        return run(u"pcmanfm-qt"_s, {u"--set-wallpaper"_s, path});
+        // Over all monitors as one picture (the bounding box's, made for it) on X11, per monitor on Wayland.
+        return run(u"pcmanfm-qt"_s, {u"--set-wallpaper"_s, path, spanning ? u"--wallpaper-mode=stretch"_s
+                                                                            : u"--wallpaper-mode=zoom"_s});
     case Kind::Lxde:
-        return run(u"pcmanfm"_s, {u"--set-wallpaper"_s, path});
+        return run(u"pcmanfm"_s, {u"--set-wallpaper"_s, path, u"--wallpaper-mode=crop"_s});
     case Kind::Sway:
         return run(u"swaymsg"_s, {u"output"_s, u"*"_s, u"bg"_s, backslashQuoted(path, u'"', {}), u"fill"_s});
     case Kind::X11:
@@ -194,12 +253,15 @@ QString Wallpaper::fileUri(const QString &path)
 }
 
 WriteError Wallpaper::install(const QString &bitmap, const QImage &image, const DesktopSession &session,
-                              const std::function<WriteError()> &bitmapReady)
+                              const std::function<WriteError()> &bitmapReady, const MonitorLayout &layout,
+                              QRgb background)
 {
     using Kind = DesktopSession::Kind;
+    const QRect bounds = layout.primary.isEmpty() ? QRect(QPoint(0, 0), image.size()) : layout.bounds();
+    const QPoint offset = layout.primary.isEmpty() ? QPoint() : layout.primary.topLeft() - bounds.topLeft();
     // The root window takes the picture itself, so its upload can overlap the writing of the file.
     if (session.kind == Kind::X11) {
-        const WriteError e = setX11RootWallpaper(image, bitmapReady);
+        const WriteError e = setX11RootWallpaper(image, bitmapReady, offset, background);
         return e && e.file().isEmpty() ? WriteError(bitmap, e.reason()) : e;
     }
     if (bitmapReady) {
@@ -210,14 +272,24 @@ WriteError Wallpaper::install(const QString &bitmap, const QImage &image, const 
         return k == Kind::Gnome || k == Kind::Plasma || k == Kind::Xfce || k == Kind::Mate ||
                k == Kind::Cinnamon || k == Kind::Lxqt || k == Kind::Lxde;
     };
+    // Desktops that draw one picture over all monitors: LXQt on X11, and XFCE when its first
+    // monitor spans.
+    QString xfceError;
+    const QStringList xfceFolders = session.kind == Kind::Xfce ? xfceBackdrops(&xfceError) : QStringList();
+    if (!xfceError.isEmpty())
+        return WriteError(bitmap, xfceError);
+    const bool spanning = (session.kind == Kind::Lxqt && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) ||
+                          (session.kind == Kind::Xfce && xfceSpans(xfceFolders));
     QString path = bitmap;
     if (needsFreshName(session.kind)) {
         QString error;
-        path = freshCopy(bitmap, &error);
+        path = spanning && bounds.size() != image.size() ? spanningCopy(bitmap, image, bounds.size(), offset,
+                                                                          background, &error)
+                                                         : freshCopy(bitmap, &error);
         if (path.isEmpty())
             return WriteError(bitmap, error);
     }
-    const QString error = setWallpaper(session, path);
+    const QString error = setWallpaper(session, path, xfceFolders, spanning);
     if (!error.isEmpty())
         return WriteError(bitmap, error);
     if (path != bitmap)

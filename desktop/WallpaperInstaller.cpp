@@ -4,6 +4,7 @@
 #include "platform/PhaseLog.h"
 #include "desktop/AtomicFile.h"
 #include "desktop/BmpWriter.h"
+#include "desktop/MonitorLayout.h"
 #include "desktop/Wallpaper.h"
 
 #include <QDir>
@@ -78,7 +79,7 @@ WriteError WallpaperInstaller::saveBitmap(const QImage &image, const QString &ap
 }
 
 WriteError WallpaperInstaller::install(const QImage &image, const QString &applicationDirectory,
-                                        const DesktopSession &session)
+                                        const DesktopSession &session, QRgb background)
 {
     const FolderLock lock(applicationDirectory);
     const QString path = bitmapPath(applicationDirectory);
@@ -101,7 +102,8 @@ WriteError WallpaperInstaller::install(const QImage &image, const QString &appli
             writeError = writing.get();
         return *writeError;
     };
-    const WriteError error = Wallpaper::install(path, image, session, bitmapReady);
+    const WriteError error =
+        Wallpaper::install(path, image, session, bitmapReady, MonitorLayout::ofSession(session), background);
     if (const WriteError written = bitmapReady())
         return written;
     if (error)

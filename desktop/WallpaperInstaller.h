@@ -16,8 +16,10 @@ public:
     static QString bitmapPath(const QString &applicationDirectory);
     // Only writes temp.bmp, atomically.
     static WriteError saveBitmap(const QImage &image, const QString &applicationDirectory);
+    // `background` fills what monitors other than the primary one show where the desktop draws
+    // one picture over all of them.
     static WriteError install(const QImage &image, const QString &applicationDirectory,
-                               const DesktopSession &session);
+                              const DesktopSession &session, QRgb background = qRgb(0, 0, 0));
 };
 
 } // namespace marvane

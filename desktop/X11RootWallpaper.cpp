@@ -1,5 +1,6 @@
 #include "desktop/X11RootWallpaper.h"
 
+#include <QPainter>
 #include <QSysInfo>
 
 #include <algorithm>
@@ -109,7 +110,7 @@ bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawabl
 }
 
 // Puts the picture into a new pixmap of the root's size and depth; 0 with `error` set if it cannot.
-Pixmap uploadPicture(Display *display, const QImage &source, QString *error)
+Pixmap uploadPicture(Display *display, const QImage &picture, QPoint offset, QRgb background, QString *error)
 {
     const int screen = DefaultScreen(display);
     const Window root = RootWindow(display, screen);
@@ -120,6 +121,14 @@ Pixmap uploadPicture(Display *display, const QImage &source, QString *error)
     if (visual->c_class != TrueColor || (depth != 24 && depth != 32 && depth != 16)) {
         *error = QStringLiteral("the X display's default visual (depth %1) is not supported").arg(depth);
         return 0;
+    }
+    // One picture over all monitors: the primary's part is the picture, the rest the desktop colour.
+    QImage source = picture;
+    if (picture.size() != QSize(width, height) || !offset.isNull()) {
+        source = QImage(width, height, QImage::Format_RGB32);
+        source.fill(background);
+        QPainter painter(&source);
+        painter.drawImage(offset, picture);
     }
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     const unsigned long rm = visual->red_mask, gm = visual->green_mask, bm = visual->blue_mask;
@@ -191,7 +200,8 @@ void showPixmap(Display *display, Pixmap pixmap)
 
 } // namespace
 
-WriteError setX11RootWallpaper(const QImage &image, const std::function<WriteError()> &beforeShowing)
+WriteError setX11RootWallpaper(const QImage &image, const std::function<WriteError()> &beforeShowing, QPoint offset,
+                               QRgb background)
 {
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
@@ -205,7 +215,7 @@ WriteError setX11RootWallpaper(const QImage &image, const std::function<WriteErr
     const auto previousHandler = XSetErrorHandler(countError);
     g_errors = 0;
     QString error;
-    const Pixmap pixmap = uploadPicture(display, image, &error);
+    const Pixmap pixmap = uploadPicture(display, image, offset, background, &error);
     // Whatever became of the upload, the caller's step is waited for before anything is shown.
     if (beforeShowing) {
         if (const WriteError e = beforeShowing()) {

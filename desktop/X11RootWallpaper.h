@@ -3,6 +3,7 @@
 #include "platform/WriteError.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -13,6 +14,9 @@ namespace marvane {
 // connection, and frees the pixmap a previous setter left behind.
 // `beforeShowing` runs once the picture is on the server and before anything changes on screen;
 // an error from it leaves the desktop as it was.
-WriteError setX11RootWallpaper(const QImage &image, const std::function<WriteError()> &beforeShowing = {});
+// The root covers every monitor: the picture goes at `offset` (the primary monitor's place) and the
+// rest of the root takes `background`.
+WriteError setX11RootWallpaper(const QImage &image, const std::function<WriteError()> &beforeShowing = {},
+                               QPoint offset = {}, QRgb background = qRgb(0, 0, 0));
 
 } // namespace marvane

@@ -7,9 +7,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
   libx11-dev libxext-dev zlib1g-dev
   fonts-liberation2 fonts-dejavu-core xfonts-terminus
-  xvfb xauth x11-utils dbus systemd
+  xvfb xauth x11-utils x11-xserver-utils dbus systemd
   desktop-file-utils libglib2.0-bin
-  dconf-cli dconf-service dconf-gsettings-backend gsettings-desktop-schemas xfconf
+  dconf-cli dconf-service dconf-gsettings-backend gsettings-desktop-schemas xfconf libxfconf-0-3
 )
 if [ "${MARVANE_FUZZ:-0}" = 1 ]; then
   packages+=(clang libfuzzer-14-dev)

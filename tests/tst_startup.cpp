@@ -19,6 +19,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 using marvane::test::ProgramCopy;
 
@@ -130,6 +131,69 @@ private Q_SLOTS:
                  qPrintable(run.errors));
         QCOMPARE(rootPixmap(xvfb.display()), 0ul);
         QVERIFY(!QFile::exists(copy.file(QStringLiteral("temp.bmp"))));
+    }
+
+    // Several monitors on one X screen: the root picture has the calendar 1:1 on the primary
+    // monitor, in its corner, and the desktop colour everywhere else; temp.bmp is the primary's size.
+    void rootPictureOverSeveralMonitors_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QStringList>("monitors"); // xrandr --setmonitor arguments, the primary first
+        QTest::addColumn<QRect>("primary");
+        QTest::newRow("primary right of a shorter one")
+            << QSize(3200, 1200)
+            << QStringList{QStringLiteral("*RIGHT 1920/508x1200/317+1280+0 screen"),
+                           QStringLiteral("LEFT 1280/338x1024/270+0+176 none")}
+            << QRect(1280, 0, 1920, 1200);
+        QTest::newRow("primary at the origin, taller")
+            << QSize(3200, 1200)
+            << QStringList{QStringLiteral("*LEFT 1920/508x1200/317+0+0 screen"),
+                           QStringLiteral("RIGHT 1280/338x1024/270+1920+0 none")}
+            << QRect(0, 0, 1920, 1200);
+        QTest::newRow("one monitor") << QSize(1024, 768) << QStringList() << QRect(0, 0, 1024, 768);
+    }
+    void rootPictureOverSeveralMonitors()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QStringList, monitors);
+        QFETCH(QRect, primary);
+        marvane::test::XvfbServer xvfb(screen);
+        QVERIFY2(xvfb.isRunning(), qPrintable(xvfb.error()));
+        for (const QString &monitor : monitors) {
+            QProcess xrandr;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("DISPLAY"), xvfb.display());
+            xrandr.setProcessEnvironment(env);
+            xrandr.start(QStringLiteral("xrandr"), QStringList{QStringLiteral("--setmonitor")} + monitor.split(u' '));
+            QVERIFY(xrandr.waitForFinished());
+            QVERIFY2(xrandr.exitCode() == 0, xrandr.readAllStandardError().constData());
+        }
+        ProgramCopy copy;
+        const ProgramCopy::Run run = copy.run({QStringLiteral("9")}, xvfb.display());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        const QImage bitmap(copy.file(QStringLiteral("temp.bmp")), "BMP");
+        QCOMPARE(bitmap.size(), primary.size());
+
+        Display *display = XOpenDisplay(xvfb.display().toLocal8Bit().constData());
+        QVERIFY(display);
+        XImage *root = XGetImage(display, DefaultRootWindow(display), 0, 0, static_cast<unsigned>(screen.width()),
+                                 static_cast<unsigned>(screen.height()), AllPlanes, ZPixmap);
+        QVERIFY(root);
+        const unsigned long desktop = 0x3A6EA5; // the standard desktop colour
+        int wrong = 0;
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x) {
+                const unsigned long pixel = XGetPixel(root, x, y) & 0xFFFFFF;
+                const unsigned long expected = primary.contains(x, y)
+                                                   ? bitmap.pixel(x - primary.x(), y - primary.y()) & 0xFFFFFF
+                                                   : desktop;
+                wrong += pixel != expected;
+            }
+        XDestroyImage(root);
+        XCloseDisplay(display);
+        QCOMPARE(wrong, 0);
+        // The calendar's box sits in the primary's top-right corner of the picture.
+        QCOMPARE(bitmap.pixel(primary.width() - 15, 15) & 0xFFFFFF, 0xFFFFFFu);
     }
 
     // The midnight timer's service, started as systemd starts it, repaints the wallpaper even from

@@ -63,7 +63,7 @@ struct Rig
             autoRuns << on;
             return WriteError{};
         };
-        s.installWallpaper = [this](const QImage &img) {
+        s.installWallpaper = [this](const QImage &img, QRgb) {
             installed << img;
             return installFails
                        ? WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full"))

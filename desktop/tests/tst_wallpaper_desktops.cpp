@@ -140,6 +140,9 @@ private Q_SLOTS:
                                          {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.background"),
                                           QStringLiteral("picture-uri-dark")});
             QCOMPARE(dark, light);
+            QCOMPARE(runTool(QStringLiteral("gsettings"), {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.background"),
+                                                          QStringLiteral("picture-options")}),
+                     QStringLiteral("'zoom'"));
             QVERIFY2(light.startsWith(QStringLiteral("'file://") + QString::fromLatin1(QUrl::toPercentEncoding(appDir(), "/"))), qPrintable(light));
             seen << light;
             QTest::qWait(5);
@@ -153,28 +156,53 @@ private Q_SLOTS:
         qunsetenv("GSETTINGS_BACKEND");
     }
 
+    // Two monitors: each gets the picture zoomed to cover it, unless the first one spans, when
+    // one picture of both monitors' box goes over them.
+    void xfceThroughRealXfconf_data()
+    {
+        QTest::addColumn<int>("firstStyle");
+        QTest::addColumn<QSize>("installed");
+        QTest::newRow("per monitor") << 3 << QSize(64, 32);
+        QTest::newRow("spanning") << 6 << QSize(160, 60);
+    }
     void xfceThroughRealXfconf()
     {
+        QFETCH(int, firstStyle);
+        QFETCH(QSize, installed);
         if (QStandardPaths::findExecutable(QStringLiteral("xfconf-query")).isEmpty())
             QSKIP("xfconf-query is not installed");
         marvane::test::DbusSession bus;
         QVERIFY2(bus.isRunning(), qPrintable(bus.error()));
         const QString channel = QStringLiteral("xfce4-desktop");
-        const QStringList props = {QStringLiteral("/backdrop/screen0/monitorVirtual1/workspace0/last-image"),
-                                   QStringLiteral("/backdrop/screen0/monitorVirtual1/workspace1/last-image")};
-        for (const QString &p : props)
-            runTool(QStringLiteral("xfconf-query"), {QStringLiteral("-c"), channel, QStringLiteral("-p"), p,
-                                                     QStringLiteral("-n"), QStringLiteral("-t"), QStringLiteral("string"),
-                                                     QStringLiteral("-s"), QStringLiteral("/old.png")});
-        if (runTool(QStringLiteral("xfconf-query"), {QStringLiteral("-c"), channel, QStringLiteral("-p"), props[0]}) !=
-            QStringLiteral("/old.png"))
+        const QStringList folders = {QStringLiteral("/backdrop/screen0/monitorLEFT/workspace0/"),
+                                     QStringLiteral("/backdrop/screen0/monitorRIGHT/workspace0/")};
+        const auto query = [&](const QStringList &args) {
+            return runTool(QStringLiteral("xfconf-query"), QStringList{QStringLiteral("-c"), channel} + args);
+        };
+        for (const QString &f : folders) {
+            query({QStringLiteral("-p"), f + QStringLiteral("last-image"), QStringLiteral("-n"), QStringLiteral("-t"),
+                   QStringLiteral("string"), QStringLiteral("-s"), QStringLiteral("/old.png")});
+            query({QStringLiteral("-p"), f + QStringLiteral("image-style"), QStringLiteral("-n"), QStringLiteral("-t"),
+                   QStringLiteral("int"), QStringLiteral("-s"), QString::number(f == folders[0] ? firstStyle : 3)});
+        }
+        if (query({QStringLiteral("-p"), folders[0] + QStringLiteral("last-image")}) != QStringLiteral("/old.png"))
             QSKIP("xfconfd cannot run on this machine");
-        MARVANE_VERIFY_WRITE(Wallpaper::install(bitmap(), image(), session(Kind::Xfce)));
-        for (const QString &p : props) {
-            const QString value =
-                runTool(QStringLiteral("xfconf-query"), {QStringLiteral("-c"), channel, QStringLiteral("-p"), p});
+        // The primary monitor (the picture's 64 x 32) right of a 96 x 60 one, 12 pixels down.
+        MonitorLayout layout;
+        layout.primary = QRect(96, 12, 64, 32);
+        layout.monitors = {QRect(0, 0, 96, 60), layout.primary};
+        MARVANE_VERIFY_WRITE(Wallpaper::install(bitmap(), image(), session(Kind::Xfce), {}, layout, qRgb(1, 2, 3)));
+        for (const QString &f : folders) {
+            const QString value = query({QStringLiteral("-p"), f + QStringLiteral("last-image")});
             QVERIFY2(value.startsWith(appDir() + QStringLiteral("/.temp-wallpaper-")), qPrintable(value));
-            QVERIFY(QFile::exists(value));
+            const QImage shown(value, "BMP");
+            QCOMPARE(shown.size(), installed);
+            if (firstStyle == 6) {
+                QCOMPARE(shown.pixel(0, 0) & 0xFFFFFF, qRgb(1, 2, 3) & 0xFFFFFFu);
+                QCOMPARE(shown.pixel(96, 12), image().pixel(0, 0));
+            }
+            QCOMPARE(query({QStringLiteral("-p"), f + QStringLiteral("image-style")}),
+                     QString::number(firstStyle == 6 ? 6 : 5));
         }
     }
 
@@ -214,9 +242,11 @@ private Q_SLOTS:
                                   << QStringList{QStringLiteral("set"), QStringLiteral("org.cinnamon.desktop.background"),
                                                  QStringLiteral("picture-uri"), QStringLiteral("'file://%1'")};
         QTest::newRow("LXQt") << int(Kind::Lxqt) << QStringLiteral("pcmanfm-qt")
-                              << QStringList{QStringLiteral("--set-wallpaper"), QStringLiteral("%1")};
+                              << QStringList{QStringLiteral("--set-wallpaper"), QStringLiteral("%1"),
+                                             QStringLiteral("--wallpaper-mode=stretch")};
         QTest::newRow("LXDE") << int(Kind::Lxde) << QStringLiteral("pcmanfm")
-                              << QStringList{QStringLiteral("--set-wallpaper"), QStringLiteral("%1")};
+                              << QStringList{QStringLiteral("--set-wallpaper"), QStringLiteral("%1"),
+                                             QStringLiteral("--wallpaper-mode=crop")};
         QTest::newRow("sway") << int(Kind::Sway) << QStringLiteral("swaymsg")
                               << QStringList{QStringLiteral("output"), QStringLiteral("*"), QStringLiteral("bg"),
                                              QStringLiteral("\"%1\""), QStringLiteral("fill")};
@@ -234,9 +264,16 @@ private Q_SLOTS:
         const QString error = Wallpaper::install(bitmap(), image(), session(Kind(kind))).reason();
         qputenv("PATH", path);
         QCOMPARE(error, QString());
-        // Reads of the store (to keep copies it still names) aside, one call sets the picture.
+        // Reads of the store (to keep copies it still names) aside, one call sets the picture, and
+        // on the GNOME-like desktops one before it the style that keeps the picture 1:1.
         auto calls = marvane::test::standInCalls(log);
-        calls.removeIf([](const QStringList &call) { return call.value(0) == QStringLiteral("get"); });
+        calls.removeIf([](const QStringList &call) {
+            return call.value(0) == QStringLiteral("get") || call.contains(QStringLiteral("get_outputs"));
+        });
+        if (program == QStringLiteral("gsettings")) {
+            QCOMPARE(calls.size(), 2);
+            QCOMPARE(calls.takeFirst().mid(2), (QStringList{QStringLiteral("picture-options"), QStringLiteral("'zoom'")}));
+        }
         QCOMPARE(calls.size(), 1);
         const QStringList got = calls.first();
         QCOMPARE(got.size(), arguments.size());

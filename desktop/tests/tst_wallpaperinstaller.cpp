@@ -30,6 +30,14 @@ class TestWallpaperInstaller : public QObject
         return s;
     }
 
+    // What changed the desktop; questions about the outputs' layout change nothing.
+    QList<QStringList> settingCalls() const
+    {
+        auto calls = marvane::test::standInCalls(m_log);
+        calls.removeIf([](const QStringList &call) { return call.contains(QStringLiteral("get_outputs")); });
+        return calls;
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -53,7 +61,7 @@ private Q_SLOTS:
             QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), img);
         }
         // Same file both times, installed both times; nothing else left in the folder.
-        const auto calls = marvane::test::standInCalls(m_log);
+        const auto calls = settingCalls();
         QCOMPARE(calls.size(), 2);
         QCOMPARE(calls[0].at(3), QStringLiteral("\"%1/temp.bmp\"").arg(app));
         QCOMPARE(calls[1], calls[0]);
@@ -66,12 +74,12 @@ private Q_SLOTS:
         const WriteError r = WallpaperInstaller::install(picture(qRgb(1, 1, 1)), missing, sway());
         QVERIFY(r);
         QCOMPARE(r.file(), missing + QStringLiteral("/temp.bmp"));
-        QVERIFY(marvane::test::standInCalls(m_log).isEmpty());
+        QVERIFY(settingCalls().isEmpty());
 
         const QString blocked = m_dir.filePath(QStringLiteral("blocked"));
         QVERIFY(QDir().mkpath(blocked + QStringLiteral("/temp.bmp")));
         QVERIFY(WallpaperInstaller::install(picture(qRgb(1, 1, 1)), blocked, sway()));
-        QVERIFY(marvane::test::standInCalls(m_log).isEmpty());
+        QVERIFY(settingCalls().isEmpty());
     }
 
     void wallpaperFailureIsReportedAfterTheBitmap()

@@ -1,0 +1,22 @@
+#include "desktop/DesktopScreen.h"
+
+#include "desktop/MonitorLayout.h"
+#include "platform/StandardError.h"
+
+namespace marvane {
+
+QSize DesktopScreen::pixelSize() const
+{
+    bool fellBack = false;
+    const QSize size = MonitorLayout::ofSession(m_session, &fellBack).primary.size();
+    if (fellBack && !m_toldFallback) {
+        m_toldFallback = true;
+        printError(QStringLiteral("%1 did not say where the primary monitor is; painting at %2 x %3")
+                       .arg(m_session.detected)
+                       .arg(size.width())
+                       .arg(size.height()));
+    }
+    return size;
+}
+
+} // namespace marvane

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "desktop/DesktopSession.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QRect>
+
+#include <optional>
+
+namespace marvane {
+
+// Where the monitors are, in device pixels: the primary one, which the picture is painted for,
+// and the box around all of them, which some desktops cover with one picture.
+struct MonitorLayout
+{
+    QRect primary;
+    QList<QRect> monitors;
+
+    QRect bounds() const;
+
+    // Asks the session's compositor where it can (GNOME on Wayland, sway), else Qt's screens;
+    // `fellBack` tells that the compositor did not answer and Qt's size was taken instead.
+    static MonitorLayout ofSession(const DesktopSession &session, bool *fellBack = nullptr);
+    // Qt's screens at their native size: right on X11, logical on Wayland.
+    static MonitorLayout fromQtScreens();
+    // sway's answer to get_outputs: the focused output, its rectangle times its scale.
+    static std::optional<MonitorLayout> fromSwayOutputs(const QByteArray &json);
+    // Mutter's DisplayConfig on the session bus: the primary logical monitor's current mode.
+    static std::optional<MonitorLayout> fromMutter();
+};
+
+} // namespace marvane
