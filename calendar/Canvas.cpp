@@ -232,7 +232,7 @@ void Canvas::drawDisc(double x, double y, double radius, ColorRef color)
 void Canvas::printText(const QString &text)
 {
     // The same face line after line: its font and metrics are worked out once.
-    if (!m_textFont || m_textFont->spec != m_font) {
+    if (!m_textFont || m_textFont->face != m_font) {
         const QFont qfont = Fonts::font(m_font);
         m_textFont = TextFont{m_font, qfont, Fonts::baseline(m_font, qfont), QFontMetrics(qfont).height()};
     }

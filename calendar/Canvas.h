@@ -72,7 +72,7 @@ private:
     FontSpec m_font{QStringLiteral("MS Sans Serif"), 8.25, false, false, false};
     struct TextFont
     {
-        FontSpec spec;
+        FontSpec face;
         QFont font;
         int baseline;
         int height;

@@ -2,6 +2,7 @@
 
 #include "desktop/AtomicFile.h"
 #include "desktop/Quoting.h"
+#include "platform/AppPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,10 +19,7 @@ const QString kReserved = u" \t\n\"'\\><~|&;$*?#()`"_s;
 
 QString AutostartEntry::path()
 {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || !QDir::isAbsolutePath(config))
-        config = QDir::homePath() + u"/.config"_s;
-    return config + u"/autostart/Marvane.desktop"_s;
+    return AppPaths::configHome() + u"/autostart/Marvane.desktop"_s;
 }
 
 QString AutostartEntry::execArgument(const QString &argument)

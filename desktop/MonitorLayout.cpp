@@ -50,7 +50,7 @@ QVariantMap readProperties(const QDBusArgument &arg)
     return map;
 }
 
-QStringList readSpec(const QDBusArgument &arg)
+QStringList readMonitorId(const QDBusArgument &arg)
 {
     QString connector, vendor, product, serial;
     arg.beginStructure();
@@ -129,7 +129,7 @@ std::optional<MonitorLayout> MonitorLayout::fromMutter()
     monitors.beginArray();
     while (!monitors.atEnd()) {
         monitors.beginStructure();
-        const QStringList spec = readSpec(monitors);
+        const QStringList monitorId = readMonitorId(monitors);
         monitors.beginArray();
         while (!monitors.atEnd()) {
             QString id;
@@ -141,7 +141,7 @@ std::optional<MonitorLayout> MonitorLayout::fromMutter()
             const QVariantMap properties = readProperties(monitors);
             monitors.endStructure();
             if (properties.value(u"is-current"_s).toBool())
-                current[spec] = MutterMode{width, height, true};
+                current[monitorId] = MutterMode{width, height, true};
         }
         monitors.endArray();
         readProperties(monitors);
@@ -160,16 +160,16 @@ std::optional<MonitorLayout> MonitorLayout::fromMutter()
         bool primary = false;
         logical.beginStructure();
         logical >> x >> y >> scale >> transform >> primary;
-        QList<QStringList> specs;
+        QList<QStringList> monitorIds;
         logical.beginArray();
         while (!logical.atEnd())
-            specs << readSpec(logical);
+            monitorIds << readMonitorId(logical);
         logical.endArray();
         readProperties(logical);
         logical.endStructure();
-        if (specs.isEmpty() || !current.contains(specs.first()))
+        if (monitorIds.isEmpty() || !current.contains(monitorIds.first()))
             continue;
-        const MutterMode mode = current.value(specs.first());
+        const MutterMode mode = current.value(monitorIds.first());
         // Transforms 1, 3, 5 and 7 turn the monitor a quarter.
         const bool turned = transform % 2 == 1;
         const QRect r(x, y, turned ? mode.height : mode.width, turned ? mode.width : mode.height);

@@ -2,6 +2,7 @@
 
 #include "desktop/AtomicFile.h"
 #include "desktop/Quoting.h"
+#include "platform/AppPaths.h"
 #include "platform/StandardError.h"
 
 #include <QDBusConnection>
@@ -86,10 +87,7 @@ WriteError remove(const QString &path)
 
 QString RefreshTimer::unitDirectory()
 {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || !QDir::isAbsolutePath(config))
-        config = QDir::homePath() + u"/.config"_s;
-    return config + u"/systemd/user"_s;
+    return AppPaths::configHome() + u"/systemd/user"_s;
 }
 
 QString RefreshTimer::servicePath()

@@ -23,13 +23,7 @@ constexpr std::array<char16_t, 32> kCp1252High = {
 QString removeNulsAndTrimSpaces(QString s)
 {
     s.remove(QChar(u'\0'));
-    qsizetype begin = 0;
-    qsizetype end = s.size();
-    while (begin < end && s.at(begin) == u' ')
-        ++begin;
-    while (end > begin && s.at(end - 1) == u' ')
-        --end;
-    return s.mid(begin, end - begin);
+    return trimSpaces(s);
 }
 
 // At most 2047 characters, never half of a surrogate pair.
@@ -50,6 +44,17 @@ std::string encodeName(const QString &s)
 }
 
 } // namespace
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
 
 QString decodeValue(const std::string &bytes)
 {

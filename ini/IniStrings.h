@@ -32,6 +32,9 @@ QStringList lookupStrings(const FileText &text, const QString &section, const QS
 // readString's answer from text read before.
 QString lookupString(const FileText &text, const QString &section, const QString &key, const QString &defaultValue);
 
+// Without its leading and trailing spaces (only spaces: tabs stay, as they are stored).
+QString trimSpaces(const QString &text);
+
 // Bytes from a file as text: UTF-8 when valid, else Windows-1252.
 QString decodeValue(const std::string &bytes);
 

@@ -1,5 +1,6 @@
 #include "platform/AppPaths.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -65,6 +66,12 @@ QString AppPaths::applicationDirectory()
 QString AppPaths::problem()
 {
     return location().problem;
+}
+
+QString AppPaths::configHome()
+{
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    return config.isEmpty() || !QDir::isAbsolutePath(config) ? QDir::homePath() + QStringLiteral("/.config") : config;
 }
 
 QString AppPaths::join(const QString &directory, const QString &fileName)

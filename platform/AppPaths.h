@@ -15,6 +15,10 @@ public:
     // kernel will not give); empty when it can. Nothing may then be read or written "beside" it.
     static QString problem();
 
+    // $XDG_CONFIG_HOME when it is an absolute path, else ~/.config: where log-on entries and user
+    // units live.
+    static QString configHome();
+
     // Joins a directory and a file name with exactly one '/'.
     static QString join(const QString &directory, const QString &fileName);
 };

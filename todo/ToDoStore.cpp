@@ -15,17 +15,6 @@ QString keyName(std::int16_t n)
     return QStringLiteral("TODO") + QString::number(n);
 }
 
-QString trimSpaces(const QString &s)
-{
-    qsizetype begin = 0;
-    qsizetype end = s.size();
-    while (begin < end && s.at(begin) == u' ')
-        ++begin;
-    while (end > begin && s.at(end - 1) == u' ')
-        --end;
-    return s.mid(begin, end - begin);
-}
-
 } // namespace
 
 QString ToDoStore::fileIn(const QString &applicationDirectory)
@@ -71,7 +60,7 @@ QString ToDoStore::item(const QString &dateKey, std::int16_t n) const
 
 WriteError ToDoStore::setItem(const QString &dateKey, std::int16_t n, const QString &text) const
 {
-    return ini::writeString(dateKey, keyName(n), trimSpaces(text), m_file);
+    return ini::writeString(dateKey, keyName(n), ini::trimSpaces(text), m_file);
 }
 
 } // namespace marvane
