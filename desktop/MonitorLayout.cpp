@@ -1,5 +1,7 @@
 #include "desktop/MonitorLayout.h"
 
+#include "platform/NativeGeometry.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -11,7 +13,6 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
-#include <qpa/qplatformscreen.h>
 
 #include <cmath>
 
@@ -20,20 +21,6 @@ namespace marvane {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-QRect nativeGeometry(const QScreen *screen)
-{
-    if (const QPlatformScreen *native = screen->handle()) {
-        const QRect r = native->geometry();
-        if (r.isValid() && !r.isEmpty())
-            return r;
-    }
-    // Logical units times the scale, for platforms without native geometry.
-    const QRect logical = screen->geometry();
-    const qreal scale = screen->devicePixelRatio();
-    return QRect(qRound(logical.x() * scale), qRound(logical.y() * scale), qRound(logical.width() * scale),
-                 qRound(logical.height() * scale));
-}
 
 // A struct's fields from Mutter's reply, read through QDBusArgument without registered types.
 struct MutterMode

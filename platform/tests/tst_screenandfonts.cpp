@@ -1,7 +1,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Fonts.h"
 #include "tests/support/IsolatedEnvironment.h"
-#include "platform/PrimaryScreen.h"
+#include "platform/NativeGeometry.h"
 #include "tests/support/XvfbServer.h"
 
 #include <QFontMetrics>
@@ -22,7 +22,7 @@ private Q_SLOTS:
     void nativeSizeUnderScaling()
     {
         QVERIFY(qGuiApp->devicePixelRatio() > 1.4);
-        QCOMPARE(PrimaryScreen().pixelSize(), QSize(1366, 768));
+        QCOMPARE(nativeGeometry(QGuiApplication::primaryScreen()).size(), QSize(1366, 768));
     }
 
     void faces_data()
