@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
 #include <limits>
 
@@ -68,22 +69,22 @@ void MainWindow::buildControls()
     setAutoFillBackground(true);
     resize(kDesignedSize);
 
-    // The controls keep their places; the picture takes whatever room the window has. A window
-    // narrower than the row of buttons scrolls sideways rather than cutting them off.
-    m_windowArea = new QScrollArea(this);
-    m_windowArea->setObjectName(u"windowArea"_s);
-    m_windowArea->setFrameShape(QFrame::NoFrame);
-    m_windowArea->setFocusPolicy(Qt::NoFocus);
-    m_windowArea->setWidgetResizable(true);
-    m_content = new QWidget;
-    m_content->setObjectName(u"content"_s);
-    m_content->setMinimumSize(kDesignedSize.width(), kPictureTop + kPictureMargins.height() + 60);
-    m_content->installEventFilter(this);
-    m_windowArea->setWidget(m_content);
-    m_windowArea->viewport()->setAutoFillBackground(false);
-    m_content->setAutoFillBackground(false);
+    // The controls keep their places in a strip that scrolls sideways when the window is
+    // narrower than the row of buttons; the picture takes whatever room the window has.
+    m_controlsArea = new QScrollArea(this);
+    m_controlsArea->setObjectName(u"controlsArea"_s);
+    m_controlsArea->setFrameShape(QFrame::NoFrame);
+    m_controlsArea->setFocusPolicy(Qt::NoFocus);
+    m_controlsArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_controls = new QWidget;
+    m_controls->setObjectName(u"controls"_s);
+    m_controls->setFixedSize(kDesignedSize.width(), kPictureTop);
+    m_controlsArea->setWidget(m_controls);
+    m_controlsArea->viewport()->setAutoFillBackground(false);
+    m_controls->setAutoFillBackground(false);
+    setMinimumSize(160, 120);
 
-    m_pictureArea = new QScrollArea(m_content);
+    m_pictureArea = new QScrollArea(this);
     m_pictureArea->setObjectName(u"pictureArea"_s);
     m_pictureArea->setGeometry(0, kPictureTop, 697, 457);
     m_canvasView = new CanvasView(m_canvas);
@@ -97,7 +98,7 @@ void MainWindow::buildControls()
         connect(bar, &QScrollBar::rangeChanged, this, [this] { showCalendarBox(false); });
     }
 
-    QWidget *c = m_content;
+    QWidget *c = m_controls;
     m_refreshButton = button(c, u"refreshButton"_s, u"&Refresh"_s, {8, 8, 81, 25});
     m_setDesktopButton = button(c, u"setDesktopButton"_s, u"Set &Desktop"_s, {96, 8, 81, 25});
     m_yearLabel = label(c, u"yearLabel"_s, u"Year:"_s, {184, 12});
@@ -178,20 +179,20 @@ void MainWindow::showEvent(QShowEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Resize) {
-        if (watched == m_content)
-            m_pictureArea->setGeometry(QRect(QPoint(0, kPictureTop),
-                                             m_content->size() - QSize(0, kPictureTop) - kPictureMargins));
-        // The view's size settles only once the scroll bars it needs have appeared.
-        else if (watched == m_pictureArea->viewport())
-            showCalendarBox(false);
-    }
+    // The view's size settles only once the scroll bars it needs have appeared.
+    if (event->type() == QEvent::Resize && watched == m_pictureArea->viewport())
+        showCalendarBox(false);
     return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
-    m_windowArea->setGeometry(rect());
+    const int strip = kPictureTop + (width() < m_controls->width()
+                                          ? m_controlsArea->horizontalScrollBar()->sizeHint().height()
+                                          : 0);
+    m_controlsArea->setGeometry(0, 0, width(), strip);
+    m_pictureArea->setGeometry(0, strip, std::max(1, width() - kPictureMargins.width()),
+                               std::max(1, height() - strip - kPictureMargins.height()));
     QWidget::resizeEvent(event);
 }
 

@@ -94,8 +94,8 @@ private:
     QPushButton *m_toDoListButton = nullptr;
     QPushButton *m_aboutButton = nullptr;
     QPushButton *m_helpButton = nullptr;
-    QScrollArea *m_windowArea = nullptr;
-    QWidget *m_content = nullptr;
+    QScrollArea *m_controlsArea = nullptr;
+    QWidget *m_controls = nullptr;
     QScrollArea *m_pictureArea = nullptr;
     QRect m_shownBox;
     bool m_scrolledByHand = false;

@@ -105,6 +105,8 @@ private Q_SLOTS:
         checkFits(window.get());
         checkCentred(window.get(), QStringLiteral("yearLabel"), QStringLiteral("yearCombo"));
         auto *area = child<QScrollArea>(window.get(), QStringLiteral("pictureArea"));
+        // The picture's view, scroll bars and all, lies inside the window.
+        QVERIFY(window->rect().contains(QRect(area->mapTo(window.get(), QPoint(0, 0)), area->size())));
         const QRect visible(QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value()),
                             area->viewport()->size());
         QRect box = calendarBox(window->options(), QSize(1920, 1080)).intersected(QRect(0, 0, 1920, 1080));
