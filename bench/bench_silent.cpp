@@ -158,6 +158,23 @@ int main(int argc, char *argv[])
             failures += !ok;
         }
         // Where the time goes: each phase's median end, after the fork.
+        const auto phaseAt = [&mine](const char *phase) {
+            std::vector<double> v;
+            for (const Run &r : mine)
+                if (const auto it = r.phases.find(phase); it != r.phases.end())
+                    v.push_back(it->second);
+            return median(v);
+        };
+        if (haveYardstick) {
+            // Loading the libraries, the application object and the fonts come before any work of
+            // the program's own; saving the bitmap and handing it to the X server after it.
+            const double fixed = phaseAt("fonts");
+            const double output = phaseAt("wallpaper") - phaseAt("paint");
+            const double peerWall = med(theirs, [](const Run &r) { return r.wallMs; });
+            std::printf("  floor: %.0f ms to reach the program's own work (%.2f of the yardstick), %.0f ms to save "
+                        "and show the picture (%.2f)\n",
+                        fixed, fixed / peerWall, output, output / peerWall);
+        }
         std::printf("  phases (ms after start):");
         double previous = 0;
         for (const char *phase : {"main", "application", "fonts", "window", "paint", "bmp", "wallpaper"}) {
