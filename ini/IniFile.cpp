@@ -143,52 +143,49 @@ WriteError failure(const std::string &file, const std::string &why)
     return WriteError(QString::fromLocal8Bit(file.c_str()), QString::fromLocal8Bit(why.c_str()));
 }
 
-// The whole file into `out`, whose capacity is reused: a refresh that reads the same file again
-// then faults in no fresh pages. A missing file reads as empty and is no error.
-bool load(const std::string &path, std::string &out, std::string *error)
+// Reads the whole file into storage that `room(n)` hands out: at least n bytes, keeping what was
+// read so far. A missing file reads as empty and is no error; `size` is what was read.
+template <typename Room>
+bool load(const std::string &path, Room &&room, std::size_t &size, std::string *error)
 {
-    // `out` keeps its old bytes until the read: resizing it to the same length again then writes
-    // nothing, where clearing it first would zero the whole buffer at every read.
-    const auto fail = [&out] {
-        out.clear();
-        return false;
-    };
+    size = 0;
     // Without blocking: a FIFO in the file's place must not hang the program.
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         if (error)
             *error = errno == ENOENT ? std::string() : reason("cannot open " + path, errno);
-        return fail();
+        return false;
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) {
         if (error)
             *error = reason("cannot read " + path, errno);
-        return fail();
+        return false;
     }
     // A device, FIFO or socket has no end to read to.
     if (!S_ISREG(st.st_mode)) {
         if (error)
             *error = "cannot read " + path + ": not a regular file";
-        return fail();
+        return false;
     }
     const auto tooLarge = [&] {
         if (error)
             *error = "cannot read " + path + ": larger than 64 MB";
-        return fail();
+        return false;
     };
     if (static_cast<std::uint64_t>(st.st_size) > IniFile::kMaxBytes)
         return tooLarge();
-    std::size_t size = 0;
-    out.resize(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
+    char *data = room(capacity);
     for (;;) {
-        if (size == out.size()) {
+        if (size == capacity) {
             // The file grew while we read it.
-            if (out.size() > IniFile::kMaxBytes)
+            if (capacity > IniFile::kMaxBytes)
                 return tooLarge();
-            out.resize(out.size() * 2);
+            capacity *= 2;
+            data = room(capacity);
         }
-        const ssize_t n = ::read(fd.get(), out.data() + size, out.size() - size);
+        const ssize_t n = ::read(fd.get(), data + size, capacity - size);
         if (n == 0)
             break;
         if (n < 0) {
@@ -196,35 +193,66 @@ bool load(const std::string &path, std::string &out, std::string *error)
                 continue;
             if (error)
                 *error = reason("cannot read " + path, errno);
-            return fail();
+            return false;
         }
         size += static_cast<std::size_t>(n);
     }
-    out.resize(size);
     return true;
 }
+
+// A buffer for one read, not zero-filled first: reads happen at every refresh.
+struct Buffer
+{
+    std::unique_ptr<char[]> data;
+    std::size_t capacity = 0;
+
+    char *room(std::size_t n)
+    {
+        if (n > capacity) {
+            std::unique_ptr<char[]> grown(new char[n]);
+            if (data)
+                std::memcpy(grown.get(), data.get(), capacity);
+            data = std::move(grown);
+            capacity = n;
+        }
+        return data.get();
+    }
+};
 
 } // namespace
 
 std::optional<std::string> IniFile::readAll(const std::string &path, std::string *error)
 {
-    std::string text;
-    if (!load(path, text, error))
+    Buffer buffer;
+    std::size_t size = 0;
+    if (!load(path, [&buffer](std::size_t n) { return buffer.room(n); }, size, error))
         return std::nullopt;
-    return text;
+    return std::string(buffer.data.get(), size);
 }
 
 bool IniFile::readInto(const std::string &path, std::string &out, std::string *error)
 {
-    return load(path, out, error);
+    // `out` keeps its old bytes until the read: resizing it to the same length again then writes
+    // nothing, where clearing it first would zero the whole buffer at every read.
+    std::size_t size = 0;
+    const bool ok = load(
+        path,
+        [&out](std::size_t n) {
+            out.resize(n);
+            return out.data();
+        },
+        size, error);
+    out.resize(ok ? size : 0);
+    return ok;
 }
 
 std::optional<std::string> IniFile::read(const std::string &path, std::string_view section, std::string_view key)
 {
-    std::string text;
-    if (!load(path, text, nullptr))
+    Buffer buffer;
+    std::size_t size = 0;
+    if (!load(path, [&buffer](std::size_t n) { return buffer.room(n); }, size, nullptr))
         return std::nullopt;
-    return IniText::lookup(text, section, key);
+    return IniText::lookup(std::string_view(buffer.data.get(), size), section, key);
 }
 
 WriteError IniFile::write(const std::string &path, std::string_view section, const std::string_view *key,
