@@ -107,7 +107,9 @@ std::optional<MonitorLayout> MonitorLayout::fromMutter()
                                                        u"/org/gnome/Mutter/DisplayConfig"_s,
                                                        u"org.gnome.Mutter.DisplayConfig"_s, u"GetCurrentState"_s);
     const QDBusMessage reply = bus.call(call, QDBus::Block, 5000);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() < 3)
+    // Read field by field below: anything but this exact shape is no answer.
+    if (reply.type() != QDBusMessage::ReplyMessage ||
+        reply.signature() != u"ua((ssss)a(siiddada{sv})a{sv})a(iiduba(ssss)a{sv})a{sv}"_s)
         return std::nullopt;
 
     // monitors: a((ssss)a(siiddada{sv})a{sv}); the size of each one's current mode.
