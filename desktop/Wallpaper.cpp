@@ -261,7 +261,8 @@ WriteError Wallpaper::install(const QString &bitmap, const QImage &image, const 
     const QPoint offset = layout.primary.isEmpty() ? QPoint() : layout.primary.topLeft() - bounds.topLeft();
     // The root window takes the picture itself, so its upload can overlap the writing of the file.
     if (session.kind == Kind::X11) {
-        const WriteError e = setX11RootWallpaper(image, bitmapReady, offset, background);
+        // Monitor positions are root coordinates already, whether or not one starts at the origin.
+        const WriteError e = setX11RootWallpaper(image, bitmapReady, layout.primary.topLeft(), background);
         return e && e.file().isEmpty() ? WriteError(bitmap, e.reason()) : e;
     }
     if (bitmapReady) {
