@@ -17,6 +17,9 @@
 #include <QDir>
 #include <QMessageBox>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace marvane {
 
 MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Screen &screen,
@@ -76,7 +79,13 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
                 if (!silent)
                     QMessageBox::warning(owner, QStringLiteral("Marvane"), message);
             },
-        .exit = [](int code) { QCoreApplication::exit(code); },
+        // Only a finished silent run exits from here: everything it wrote is on disk and the
+        // wallpaper is set, so the teardown of windows and connections is skipped.
+        .exit =
+            [](int code) {
+                std::fflush(nullptr);
+                std::quick_exit(code);
+            },
     };
 }
 

@@ -47,6 +47,14 @@ int main(int argc, char *argv[])
         return 2;
     }
     const bool display = chooseDisplay();
+    QStringList given;
+    for (int i = 1; i < argc; ++i)
+        given << QString::fromLocal8Bit(argv[i]);
+    // A silent run shows nothing: the desktop's Qt theme plugin (which may pull in a whole toolkit)
+    // need not load.
+    if ((!display || MainWindow::parseStartArgument(given.join(QLatin1Char(' '))) == 9) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"))
+        qputenv("QT_QPA_PLATFORMTHEME", "generic");
     QApplication app(argc, argv);
     markPhase("application");
     QApplication::setApplicationName(QStringLiteral("Marvane"));
@@ -58,6 +66,7 @@ int main(int argc, char *argv[])
         printError(problem);
     markPhase("fonts");
 
+    // What Qt leaves of the command line once it has taken its own options.
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     const SystemClock clock;

@@ -2,7 +2,10 @@
 
 #include <QtEndian>
 
+#include <QSysInfo>
+
 #include <array>
+#include <cstring>
 #include <vector>
 
 namespace marvane {
@@ -59,7 +62,17 @@ WriteError writeBmp24(const QImage &source, QIODevice &device)
             --row;
             const auto *in = reinterpret_cast<const QRgb *>(image.constScanLine(static_cast<int>(row)));
             unsigned char *p = out + std::size_t(i) * stride;
-            for (quint32 x = 0; x < width; ++x) {
+            quint32 x = 0;
+            if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+                // A pixel's bytes in memory are already blue, green, red, alpha: store all four and
+                // let the next pixel overwrite the alpha. The row's last pixel goes byte by byte,
+                // so nothing is written past it into the padding or the next row.
+                for (; x + 1 < width; ++x) {
+                    std::memcpy(p, &in[x], 4);
+                    p += 3;
+                }
+            }
+            for (; x < width; ++x) {
                 const QRgb c = in[x];
                 p[0] = static_cast<unsigned char>(qBlue(c));
                 p[1] = static_cast<unsigned char>(qGreen(c));

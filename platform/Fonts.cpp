@@ -26,6 +26,7 @@ struct Loaded
     QString sans = u"Liberation Sans"_s;
     QString verdana = u"DejaVu Sans"_s;
     QString fixed = u"Terminus"_s;
+    bool sansBold = false;
     QStringList problems;
 };
 
@@ -70,9 +71,10 @@ Loaded load()
 {
     Loaded l;
     const QString liberation = u"/usr/share/fonts/truetype/liberation2/"_s;
+    // The faces the wallpaper uses; the plain bold one only the settings window needs, so it is
+    // registered when first asked for (see font()), and the plain italic one nothing uses.
     l.sans = addFont(liberation + u"LiberationSans-Regular.ttf"_s, l.sans, l.problems);
-    for (const char *style : {"Bold", "Italic", "BoldItalic"})
-        addFont(liberation + u"LiberationSans-"_s + QLatin1StringView(style) + u".ttf"_s, l.sans, l.problems);
+    addFont(liberation + u"LiberationSans-BoldItalic.ttf"_s, l.sans, l.problems);
     l.verdana = addFont(u"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"_s, l.verdana, l.problems);
     l.fixed = addGzipFont(u"/usr/share/fonts/X11/misc/ter-u16b_unicode.pcf.gz"_s, l.fixed, l.problems);
 
@@ -89,9 +91,9 @@ Loaded load()
     return l;
 }
 
-const Loaded &loaded()
+Loaded &loaded()
 {
-    static const Loaded l = load();
+    static Loaded l = load();
     return l;
 }
 
@@ -109,8 +111,12 @@ QStringList Fonts::ensureLoaded()
 
 QFont Fonts::font(const FontSpec &face)
 {
-    const Loaded &l = loaded();
+    Loaded &l = loaded();
     const QString key = face.name.toLower();
+    if (face.bold && !face.italic && key != u"fixedsys"_s && key != u"verdana"_s && !l.sansBold) {
+        l.sansBold = true;
+        addFont(u"/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf"_s, l.sans, l.problems);
+    }
     QFont f;
     if (key == u"fixedsys"_s) {
         // A one-size bitmap face: 8 x 16 cells whatever size is asked for.

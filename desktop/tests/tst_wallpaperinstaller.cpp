@@ -1,7 +1,9 @@
 #include "tests/support/StandIn.h"
 #include "tests/support/TestMain.h"
+#include "desktop/BmpWriter.h"
 #include "desktop/WallpaperInstaller.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QObject>
 #include <QTemporaryDir>
@@ -39,6 +41,32 @@ class TestWallpaperInstaller : public QObject
     }
 
 private Q_SLOTS:
+    // Rows of every padding length: the pixels read back, and the padding bytes are zero.
+    void bitmapRows_data()
+    {
+        QTest::addColumn<int>("width");
+        for (const int width : {1, 2, 3, 4, 5, 1366})
+            QTest::addRow("%d wide", width) << width;
+    }
+    void bitmapRows()
+    {
+        QFETCH(int, width);
+        QImage image(width, 3, QImage::Format_RGB32);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < width; ++x)
+                image.setPixel(x, y, qRgb(x * 7 + y, 255 - x, 40 * y + 1));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(!writeBmp24(image, buffer));
+        const QByteArray bytes = buffer.data();
+        const int stride = (width * 3 + 3) & ~3;
+        QCOMPARE(bytes.size(), 54 + stride * 3);
+        for (int row = 0; row < 3; ++row)
+            for (int pad = width * 3; pad < stride; ++pad)
+                QCOMPARE(bytes.at(54 + row * stride + pad), '\0');
+        QCOMPARE(QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32), image);
+    }
+
     void init()
     {
         m_log = m_dir.filePath(QStringLiteral("swaymsg.log"));
