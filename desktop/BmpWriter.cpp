@@ -51,8 +51,8 @@ WriteError writeBmp24(const QImage &source, QIODevice &device)
     if (device.write(reinterpret_cast<const char *>(header.data()), 54) != 54)
         return WriteError({}, device.errorString());
 
-    // About a megabyte per write.
-    const quint32 rowsPerChunk = std::max<quint32>(1, (1u << 20) / stride);
+    // About a quarter megabyte per write: large enough for few calls, small enough to stay in cache.
+    const quint32 rowsPerChunk = std::max<quint32>(1, (256u << 10) / stride);
     std::vector<unsigned char> chunk(static_cast<std::size_t>(stride) * rowsPerChunk, 0);
     quint32 row = height;
     while (row > 0) {

@@ -64,7 +64,7 @@ bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawabl
     if (!XShmQueryVersion(display, &major, &minor, &pixmaps))
         return false;
     const int width = image.width();
-    constexpr std::size_t kBand = 4u << 20;
+    constexpr std::size_t kBand = 1u << 20;
     const int rows = std::max(1, static_cast<int>(kBand / (static_cast<std::size_t>(width) * 4)));
     XShmSegmentInfo info{};
     XImage *band = XShmCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, nullptr, &info,
