@@ -52,10 +52,15 @@ int main(int argc, char *argv[])
         given << QString::fromLocal8Bit(argv[i]);
     // A silent run shows nothing: the desktop's Qt theme plugin (which may pull in a whole toolkit)
     // need not load.
-    if ((!display || MainWindow::parseStartArgument(given.join(QLatin1Char(' '))) == 9) &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"))
+    const bool plainTheme = (!display || MainWindow::parseStartArgument(given.join(QLatin1Char(' '))) == 9) &&
+                            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME");
+    if (plainTheme)
         qputenv("QT_QPA_PLATFORMTHEME", "generic");
     QApplication app(argc, argv);
+    // Read only while the application object was made: programs started later (a desktop's
+    // wallpaper tool among them) keep the user's theme.
+    if (plainTheme)
+        qunsetenv("QT_QPA_PLATFORMTHEME");
     markPhase("application");
     QApplication::setApplicationName(QStringLiteral("Marvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
