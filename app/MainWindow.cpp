@@ -95,7 +95,7 @@ void MainWindow::buildControls()
         // Only the user's own scrolling counts: wheel, keys, dragging; not a clamp after a resize.
         connect(bar, &QScrollBar::actionTriggered, this, [this] { m_scrolledByHand = true; });
         // The range follows the view's size a step later than the resize itself.
-        connect(bar, &QScrollBar::rangeChanged, this, [this] { showCalendarBox(false); });
+        connect(bar, &QScrollBar::rangeChanged, this, [this] { showCalendarBox(); });
     }
 
     QWidget *c = m_controls;
@@ -174,14 +174,14 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // Only now do the scroll bars know the picture's size.
-    showCalendarBox(false);
+    showCalendarBox();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // The view's size settles only once the scroll bars it needs have appeared.
     if (event->type() == QEvent::Resize && watched == m_pictureArea->viewport())
-        showCalendarBox(false);
+        showCalendarBox();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -196,14 +196,10 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
-void MainWindow::showCalendarBox(bool evenIfScrolledByHand)
+void MainWindow::showCalendarBox()
 {
     const QRect box = calendarBox(m_options, m_canvas.size()).intersected(QRect(QPoint(0, 0), m_canvas.size()));
-    if (box.isEmpty())
-        return;
-    if (box != m_shownBox)
-        evenIfScrolledByHand = true;
-    if (m_scrolledByHand && !evenIfScrolledByHand)
+    if (box.isEmpty() || (m_scrolledByHand && box == m_shownBox))
         return;
     m_shownBox = box;
     m_scrolledByHand = false;
@@ -241,27 +237,27 @@ void MainWindow::fail(const QString &message)
 
 std::optional<QString> MainWindow::repaint()
 {
+    const QDate today = m_services.clock.today();
+    const QString yearText = m_yearCombo->currentText();
+    const QString monthText = m_monthCombo->currentText();
+    const int year = yearText.isEmpty() ? today.year() : yearText.toInt();
+    const int month = monthText.isEmpty() ? today.month() : monthText.toInt();
     std::optional<QString> failure;
-    const auto painted = [this] { m_canvasView->canvasChanged(); };
     try {
-        const QDate today = m_services.clock.today();
-        const QString yearText = m_yearCombo->currentText();
-        const QString monthText = m_monthCombo->currentText();
-        const int year = yearText.isEmpty() ? today.year() : yearText.toInt();
-        const int month = monthText.isEmpty() ? today.month() : monthText.toInt();
         WallpaperPainter::paint(m_canvas, m_options,
                                 RenderContext{m_services.clock, m_services.screen, m_services.names}, m_store,
                                 static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
-        painted();
-        showCalendarBox(false);
-        Q_EMIT refreshed(year, month, m_options);
     } catch (const std::exception &e) {
         failure = QString::fromLocal8Bit(e.what());
     } catch (...) {
         failure = u"unexpected error"_s;
     }
-    if (failure)
-        painted();
+    // What was painted shows either way; only a whole picture counts as a refresh.
+    m_canvasView->canvasChanged();
+    if (!failure) {
+        showCalendarBox();
+        Q_EMIT refreshed(year, month, m_options);
+    }
     return failure;
 }
 

@@ -71,7 +71,7 @@ private:
     void advanceSilentRun();
     // Scrolls the picture the least that shows the calendar's box, unless the user scrolled by
     // hand and the box has not moved since.
-    void showCalendarBox(bool evenIfScrolledByHand);
+    void showCalendarBox();
     // Runs an action; a failure that escapes it is reported, not fatal.
     void guarded(const std::function<void()> &action);
     void fail(const QString &message);
