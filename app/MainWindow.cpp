@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
 
+#include "app/PictureUpdate.h"
+
 #include "calendar/CalendarPainter.h"
-#include "calendar/WallpaperPainter.h"
 #include "platform/Fonts.h"
-#include "platform/PhaseLog.h"
 #include "platform/StandardError.h"
 #include "settings/OptionsFile.h"
 #include "widgets/CanvasView.h"
@@ -16,11 +16,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTimer>
 
 #include <algorithm>
 #include <exception>
-#include <limits>
 
 namespace marvane {
 
@@ -115,11 +113,6 @@ void MainWindow::buildControls()
     controls::setTabOrder({m_pictureArea, m_refreshButton, m_setDesktopButton, m_yearCombo, m_monthCombo,
                            m_optionsButton, m_toDoListButton, m_aboutButton, m_helpButton});
 
-    m_silentRunTimer = new QTimer(this);
-    m_silentRunTimer->setObjectName(u"silentRunTimer"_s);
-    // Coarse timers may fire 5% late; the silent run's 700 ms are meant as said.
-    m_silentRunTimer->setTimerType(Qt::PreciseTimer);
-
     connect(m_refreshButton, &QPushButton::clicked, this, &MainWindow::refresh);
     connect(m_setDesktopButton, &QPushButton::clicked, this, &MainWindow::setDesktop);
     connect(m_optionsButton, &QPushButton::clicked, this, &MainWindow::showOptions);
@@ -129,43 +122,20 @@ void MainWindow::buildControls()
     // Fires for selections made by the program too: start-up relies on it.
     connect(m_yearCombo, &QComboBox::currentIndexChanged, this, &MainWindow::refresh);
     connect(m_monthCombo, &QComboBox::currentIndexChanged, this, &MainWindow::refresh);
-    connect(m_silentRunTimer, &QTimer::timeout, this, &MainWindow::advanceSilentRun);
-}
-
-std::int16_t MainWindow::parseStartArgument(const QString &commandLine)
-{
-    const QString text = commandLine.trimmed();
-    if (text.isEmpty())
-        return 0;
-    bool ok = false;
-    const qlonglong value = text.size() > 12 ? 0 : text.toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<std::int16_t>::min() ||
-        value > std::numeric_limits<std::int16_t>::max())
-        return 0;
-    return static_cast<std::int16_t>(value);
 }
 
 void MainWindow::start()
 {
-    // Known before anything can fail, so that no failure turns a silent run into a window.
-    m_startArgument = parseStartArgument(m_services.commandLine);
     guarded([this] {
         controls::fillNumbers(m_yearCombo, controls::kFirstYear, controls::kLastYear);
         controls::fillNumbers(m_monthCombo, 1, 12);
         const QDate today = m_services.clock.today();
         m_yearCombo->setCurrentIndex(controls::yearIndex(today.year()));
         OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
-        if (!isSilent()) {
-            if (const WriteError e = m_services.updateAutostart(m_options.startAtLogon))
-                printError(e.message());
-        }
+        if (const WriteError e = m_services.updateAutostart(m_options.startAtLogon))
+            printError(e.message());
         m_monthCombo->setCurrentIndex(today.month() - 1);
     });
-    if (isSilent()) {
-        m_silentStep = SilentStep::Settling;
-        m_silentRunTimer->start(200);
-        return;
-    }
     fitToScreen(this, kDesignedSize);
     show();
 }
@@ -230,9 +200,7 @@ void MainWindow::guarded(const std::function<void()> &action)
 
 void MainWindow::fail(const QString &message)
 {
-    if (isSilent())
-        m_exitCode = 1;
-    m_services.report(this, isSilent(), message);
+    m_services.report(this, false, message);
 }
 
 std::optional<QString> MainWindow::repaint()
@@ -242,16 +210,7 @@ std::optional<QString> MainWindow::repaint()
     const QString monthText = m_monthCombo->currentText();
     const int year = yearText.isEmpty() ? today.year() : yearText.toInt();
     const int month = monthText.isEmpty() ? today.month() : monthText.toInt();
-    std::optional<QString> failure;
-    try {
-        WallpaperPainter::paint(m_canvas, m_options,
-                                RenderContext{m_services.clock, m_services.screen, m_services.names}, m_store,
-                                static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
-    } catch (const std::exception &e) {
-        failure = QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        failure = u"unexpected error"_s;
-    }
+    const std::optional<QString> failure = paintPicture(m_canvas, m_options, m_services, m_store, year, month);
     // What was painted shows either way; only a whole picture counts as a refresh.
     m_canvasView->canvasChanged();
     if (!failure) {
@@ -271,15 +230,11 @@ void MainWindow::setDesktop()
 {
     // Painted afresh, and installed only when the whole picture could be painted.
     if (const std::optional<QString> failure = repaint()) {
-        fail(u"The wallpaper was not changed: the picture could not be painted (%1)."_s.arg(*failure));
+        fail(notInstalledMessage(*failure));
         return;
     }
-    markPhase("paint");
-    guarded([this] {
-        if (const WriteError e = m_services.installWallpaper(m_canvas.image(), SystemColors::resolve(m_options.desktopColor)))
-            fail(e.message());
-    });
-    markPhase("wallpaper");
+    if (const std::optional<QString> failure = installPicture(m_canvas, m_options, m_services))
+        fail(*failure);
 }
 
 void MainWindow::showOptions()
@@ -314,25 +269,6 @@ void MainWindow::showHelp()
         if (m_services.openHelp)
             m_services.openHelp(this);
     });
-}
-
-void MainWindow::advanceSilentRun()
-{
-    switch (m_silentStep) {
-    case SilentStep::Settling:
-        m_silentStep = SilentStep::Waiting;
-        m_silentRunTimer->setInterval(500);
-        return;
-    case SilentStep::Waiting:
-        m_silentStep = SilentStep::Idle;
-        m_silentRunTimer->stop();
-        setDesktop();
-        close();
-        m_services.exit(m_exitCode);
-        return;
-    case SilentStep::Idle:
-        return;
-    }
 }
 
 } // namespace marvane

@@ -23,8 +23,7 @@
 namespace marvane {
 
 MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Screen &screen,
-                                                  const LocaleNames &names, const QString &commandLine,
-                                                  bool display)
+                                                  const LocaleNames &names, bool display)
 {
     const QString dir = AppPaths::applicationDirectory();
     const QString exe = AppPaths::executablePath();
@@ -43,7 +42,6 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
         .names = names,
         .applicationDirectory = dir,
         .executable = exe,
-        .commandLine = commandLine,
         .updateAutostart = updateAutostart,
         .installWallpaper =
             [dir, display](const QImage &picture, QRgb background) {

@@ -22,7 +22,6 @@ struct MainWindowServices
     const LocaleNames &names;
     QString applicationDirectory;
     QString executable;
-    QString commandLine; // the text after the program's name
 
     std::function<WriteError(bool startAtLogon)> updateAutostart;
     // `background` is the desktop colour, for monitors beside the primary one.
@@ -40,7 +39,7 @@ struct MainWindowServices
     // The real ones for the running program. Without a display the picture is only saved, and
     // that is reported as the failure to set the wallpaper it is.
     static MainWindowServices forProgram(const Clock &clock, const Screen &screen, const LocaleNames &names,
-                                         const QString &commandLine, bool display);
+                                         bool display);
 };
 
 } // namespace marvane

@@ -1,5 +1,7 @@
 #include "app/AppIcon.h"
 #include "app/MainWindow.h"
+#include "app/SilentRun.h"
+#include "app/StartArgument.h"
 #include "desktop/DesktopScreen.h"
 #include "desktop/X11Display.h"
 #include "platform/AppPaths.h"
@@ -10,6 +12,8 @@
 #include "platform/SystemClock.h"
 
 #include <QApplication>
+
+#include <memory>
 
 namespace {
 
@@ -50,21 +54,29 @@ int main(int argc, char *argv[])
     QStringList given;
     for (int i = 1; i < argc; ++i)
         given << QString::fromLocal8Bit(argv[i]);
-    // A silent run shows nothing: the desktop's Qt theme plugin (which may pull in a whole toolkit)
-    // need not load.
-    const bool plainTheme = (!display || MainWindow::parseStartArgument(given.join(QLatin1Char(' '))) == 9) &&
-                            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME");
-    if (plainTheme)
-        qputenv("QT_QPA_PLATFORMTHEME", "generic");
-    QApplication app(argc, argv);
+    // Without a display there is no one to show a window to: every start is a silent run that
+    // saves the picture and says where it went. A silent run shows nothing, so it needs neither
+    // widgets nor the desktop's Qt theme plugin (which may pull in a whole toolkit). On X11 it
+    // needs no connection of Qt's either: the monitors and the root window are asked of the
+    // server directly.
+    const bool silent = !display || parseStartArgument(given.join(QLatin1Char(' '))) == kSilentArgument;
+    QByteArrayList setForQt;
+    if (silent && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"))
+        setForQt << "QT_QPA_PLATFORMTHEME";
+    if (silent && display && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        setForQt << "QT_QPA_PLATFORM";
+    for (const QByteArray &name : setForQt)
+        qputenv(name.constData(), name == "QT_QPA_PLATFORM" ? "offscreen" : "generic");
+    const std::unique_ptr<QGuiApplication> app =
+        silent ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
     // Read only while the application object was made: programs started later (a desktop's
-    // wallpaper tool among them) keep the user's theme.
-    if (plainTheme)
-        qunsetenv("QT_QPA_PLATFORMTHEME");
+    // wallpaper tool among them) see the session as it was.
+    for (const QByteArray &name : setForQt)
+        qunsetenv(name.constData());
     markPhase("application");
-    QApplication::setApplicationName(QStringLiteral("Marvane"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setWindowIcon(AppIcon::icon());
+    QGuiApplication::setApplicationName(QStringLiteral("Marvane"));
+    QGuiApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("marvane"));
 
     for (const QString &problem : Fonts::ensureLoaded())
@@ -72,17 +84,22 @@ int main(int argc, char *argv[])
     markPhase("fonts");
 
     // What Qt leaves of the command line once it has taken its own options.
-    QStringList arguments = QApplication::arguments();
+    QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
     const SystemClock clock;
     // The size of the primary monitor as the desktop has it, in device pixels.
     const DesktopScreen screen(DesktopSession::fromEnvironment());
     const LocaleNames names;
-    // Without a display there is no one to show a window to: every start is a silent run that
-    // saves the picture and says where it went.
-    const QString commandLine = display ? arguments.join(QLatin1Char(' ')) : QStringLiteral("9");
-    MainWindow window(MainWindowServices::forProgram(clock, screen, names, commandLine, display));
+    MainWindowServices services = MainWindowServices::forProgram(clock, screen, names, display);
+    // Qt's own options (-platform and the like) may have stood before the 9.
+    if (silent || parseStartArgument(arguments.join(QLatin1Char(' '))) == kSilentArgument) {
+        SilentRun run(std::move(services));
+        run.start();
+        markPhase("window");
+        return QGuiApplication::exec();
+    }
+    QGuiApplication::setWindowIcon(AppIcon::icon());
+    MainWindow window(std::move(services));
     window.start();
-    markPhase("window");
-    return QApplication::exec();
+    return QGuiApplication::exec();
 }

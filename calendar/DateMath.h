@@ -2,6 +2,7 @@
 
 #include "calendar/DayCell.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace marvane {
@@ -14,5 +15,14 @@ DayCell cellOf(std::int16_t year, std::int16_t month, std::int16_t day);
 
 // 1 = Sunday .. 7 = Saturday.
 int sundayBasedWeekday(int year, int month, int day);
+
+// The years the date choosers offer; a clock outside them shows the nearest end.
+constexpr int kFirstYear = 2000;
+constexpr int kLastYear = 2100;
+
+constexpr int chooserYear(int year)
+{
+    return std::clamp(year, kFirstYear, kLastYear);
+}
 
 } // namespace marvane

@@ -189,6 +189,9 @@ MonitorLayout MonitorLayout::ofSession(const DesktopSession &session, bool *fell
             if (process.waitForFinished(5000) && process.exitCode() == 0)
                 asked = fromSwayOutputs(process.readAllStandardOutput());
         }
+    } else if (!wayland && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        // Asked of the server itself, so that a run without Qt's X11 platform paints the same size.
+        asked = fromX11();
     }
     if (fellBack)
         *fellBack = tried && !asked;

@@ -19,11 +19,14 @@ struct MonitorLayout
 
     QRect bounds() const;
 
-    // Asks the session's compositor where it can (GNOME on Wayland, sway), else Qt's screens;
+    // Asks the session's compositor where it can (GNOME on Wayland, sway, any X server), else Qt's screens;
     // `fellBack` tells that the compositor did not answer and Qt's size was taken instead.
     static MonitorLayout ofSession(const DesktopSession &session, bool *fellBack = nullptr);
     // Qt's screens at their native size: right on X11, logical on Wayland.
     static MonitorLayout fromQtScreens();
+    // The X server's own RandR monitors, whatever platform Qt runs on: the primary one, else the
+    // first, else the whole screen. Nothing when DISPLAY cannot be opened.
+    static std::optional<MonitorLayout> fromX11();
     // sway's answer to get_outputs: the focused output, its rectangle times its scale.
     static std::optional<MonitorLayout> fromSwayOutputs(const QByteArray &json);
     // Mutter's DisplayConfig on the session bus: the primary logical monitor's current mode.

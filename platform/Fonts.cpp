@@ -130,7 +130,11 @@ QFont Fonts::font(const FontSpec &face)
     f.setBold(face.bold);
     f.setItalic(face.italic);
     f.setUnderline(face.underline);
+    // Hinting and grey-level edges are fixed here, not left to the desktop's settings (which Qt reads
+    // only on some platforms), so that every run paints the same pixels.
     f.setHintingPreference(QFont::PreferVerticalHinting);
+    if (key != u"fixedsys"_s)
+        f.setStyleStrategy(QFont::NoSubpixelAntialias);
     f.setKerning(false);
     return f;
 }
@@ -139,6 +143,7 @@ QFont Fonts::formFont()
 {
     QFont f = font(FontSpec{u"MS Sans Serif"_s, 8.25});
     f.setHintingPreference(QFont::PreferDefaultHinting);
+    f.setStyleStrategy(QFont::PreferDefault);
     f.setKerning(true);
     return f;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/DateMath.h"
 #include "widgets/ShortListStyle.h"
 
 #include <QCheckBox>
@@ -89,13 +90,12 @@ inline void setTabOrder(const QList<QWidget *> &order)
     }
 }
 
-// The years the date choosers offer; a clock outside them selects the nearest end.
-constexpr int kFirstYear = 2000;
-constexpr int kLastYear = 2100;
+using marvane::kFirstYear;
+using marvane::kLastYear;
 
 constexpr int yearIndex(int year)
 {
-    return std::clamp(year, kFirstYear, kLastYear) - kFirstYear;
+    return chooserYear(year) - kFirstYear;
 }
 
 } // namespace marvane::controls

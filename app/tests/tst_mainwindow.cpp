@@ -22,12 +22,6 @@ using marvane::test::child;
 
 namespace {
 
-// One tick of the silent run's timer, without waiting for it.
-void tick(MainWindow &window)
-{
-    QMetaObject::invokeMethod(child<QTimer>(&window, QStringLiteral("silentRunTimer")), "timeout");
-}
-
 struct Refresh
 {
     int year;
@@ -54,11 +48,10 @@ struct Rig
 
     std::function<void(MainWindowServices &)> adjust;
 
-    void start(const QString &commandLine)
+    void start()
     {
-        MainWindowServices s{clock,       screen, names, dir.path(), dir.filePath(QStringLiteral("pendrel")),
-                        commandLine, {},     {},    {},         {},
-                        {},          {},     {},    {}};
+        MainWindowServices s{clock, screen, names, dir.path(), dir.filePath(QStringLiteral("pendrel")), {}, {}, {},
+                             {},    {},     {},    {},         {}};
         s.updateAutostart = [this](bool on) {
             autoRuns << on;
             return WriteError{};
@@ -104,25 +97,11 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void startUp_data()
-    {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<bool>("silent");
-        QTest::newRow("empty") << QString() << false;
-        QTest::newRow("9") << QStringLiteral("9") << true;
-        QTest::newRow("9 with blanks") << QStringLiteral(" 9 ") << true;
-        QTest::newRow("5") << QStringLiteral("5") << false;
-        QTest::newRow("abc") << QStringLiteral("abc") << false;
-        QTest::newRow("beyond 16 bits") << QStringLiteral("65545") << false;
-        QTest::newRow("two words") << QStringLiteral("9 9") << false;
-    }
     void startUp()
     {
-        QFETCH(QString, commandLine);
-        QFETCH(bool, silent);
         Rig rig;
         rig.writeOptions("[general]\nCalendarPos=3\nAutoRun=False\n");
-        rig.start(commandLine);
+        rig.start();
 
         // Two refreshes, both raised by the choosers: the first with the all-zero record and the
         // current month (the month chooser still empty), the second with the loaded settings.
@@ -134,11 +113,8 @@ private Q_SLOTS:
         QCOMPARE(rig.refreshes[1].options.calendarCorner, 3);
         QCOMPARE(rig.refreshes[1].options.startAtLogon, false);
 
-        QCOMPARE(rig.autoRuns, silent ? QList<bool>{} : QList<bool>{false});
-        if (silent)
-            QCOMPARE(child<QTimer>(&*rig.window, QStringLiteral("silentRunTimer"))->interval(), 200);
-        QCOMPARE(child<QTimer>(&*rig.window, QStringLiteral("silentRunTimer"))->isActive(), silent);
-        QCOMPARE(rig.window->isVisible(), !silent);
+        QCOMPARE(rig.autoRuns, QList<bool>{false});
+        QVERIFY(rig.window->isVisible());
         QCOMPARE(child<QComboBox>(&*rig.window, QStringLiteral("yearCombo"))->currentText(), QStringLiteral("2026"));
         QCOMPARE(child<QComboBox>(&*rig.window, QStringLiteral("monthCombo"))->currentText(), QStringLiteral("12"));
         QVERIFY(rig.installed.isEmpty());
@@ -161,7 +137,7 @@ private Q_SLOTS:
         QFETCH(int, refreshes);
         Rig rig;
         rig.clock.setToday(today);
-        rig.start(QString());
+        rig.start();
         QCOMPARE(child<QComboBox>(&*rig.window, QStringLiteral("yearCombo"))->count(), 101);
         QCOMPARE(child<QComboBox>(&*rig.window, QStringLiteral("yearCombo"))->currentText(), year);
         QCOMPARE(child<QComboBox>(&*rig.window, QStringLiteral("monthCombo"))->currentIndex(), today.month() - 1);
@@ -172,7 +148,7 @@ private Q_SLOTS:
     void buttonsAndChoosers()
     {
         Rig rig;
-        rig.start(QString());
+        rig.start();
         rig.refreshes.clear();
 
         QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("refreshButton")), Qt::LeftButton);
@@ -215,9 +191,9 @@ private Q_SLOTS:
         Rig rig;
         rig.adjust = [&rig](MainWindowServices &s) {
             s.openOptions =
-                MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, QString(), true).openOptions;
+                MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, true).openOptions;
         };
-        rig.start(QString());
+        rig.start();
         rig.refreshes.clear();
         qsizetype whileOpen = -1;
         QTimer::singleShot(0, rig.window.get(), [&] {
@@ -240,9 +216,9 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.adjust = [&rig](MainWindowServices &s) {
-            s.openToDo = MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, QString(), true).openToDo;
+            s.openToDo = MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, true).openToDo;
         };
-        rig.start(QString());
+        rig.start();
         rig.refreshes.clear();
         QString shownDate;
         QTimer::singleShot(0, rig.window.get(), [&] {
@@ -262,48 +238,17 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.installFails = true;
-        rig.start(QString());
+        rig.start();
         QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("setDesktopButton")), Qt::LeftButton);
         QCOMPARE(rig.reports, QStringList{QStringLiteral("temp.bmp: disk full")});
         QVERIFY(rig.exits.isEmpty());
-    }
-
-    void silentTicks_data()
-    {
-        QTest::addColumn<bool>("installFails");
-        QTest::addColumn<int>("exitCode");
-        QTest::newRow("installed") << false << 0;
-        QTest::newRow("install failed") << true << 1;
-    }
-    void silentTicks()
-    {
-        QFETCH(bool, installFails);
-        QFETCH(int, exitCode);
-        Rig rig;
-        rig.installFails = installFails;
-        rig.start(QStringLiteral("9"));
-        rig.refreshes.clear();
-        tick(*rig.window);
-        QCOMPARE(child<QTimer>(&*rig.window, QStringLiteral("silentRunTimer"))->interval(), 500);
-        QVERIFY(child<QTimer>(&*rig.window, QStringLiteral("silentRunTimer"))->isActive());
-        QVERIFY(rig.refreshes.isEmpty());
-        QVERIFY(rig.installed.isEmpty());
-        tick(*rig.window);
-        QVERIFY(!child<QTimer>(&*rig.window, QStringLiteral("silentRunTimer"))->isActive());
-        QCOMPARE(rig.refreshes.size(), 1);
-        QCOMPARE(rig.installed.size(), 1);
-        QCOMPARE(rig.exits, QList<int>{exitCode});
-        // By the clock: about 700 ms after start-up.
-        Rig timed;
-        timed.start(QStringLiteral("9"));
-        QTRY_COMPARE_WITH_TIMEOUT(timed.exits.size(), 1, 3000);
     }
 
     void errorInARefreshIsReportedAndTheProgramGoesOn()
     {
         Rig rig;
         rig.writeOptions("[general]\nOffsetX=2147483647\n");
-        rig.start(QString());
+        rig.start();
         QCOMPARE(rig.reports.size(), 1);
         QVERIFY(rig.reports.first().contains(QStringLiteral("overflow")));
         QVERIFY(rig.window->isVisible());
@@ -313,11 +258,6 @@ private Q_SLOTS:
         QVERIFY2(rig.reports.last().contains(QStringLiteral("wallpaper was not changed")) &&
                      rig.reports.last().contains(QStringLiteral("overflow")),
                  qPrintable(rig.reports.last()));
-        rig.start(QStringLiteral("9"));
-        tick(*rig.window);
-        tick(*rig.window);
-        QCOMPARE(rig.exits, QList<int>{1});
-        QVERIFY(rig.installed.isEmpty());
     }
 
     // The picture opens, and stays, scrolled to the calendar, wherever it sits; a position the
@@ -335,10 +275,10 @@ private Q_SLOTS:
         rig.screen.setSize(QSize(1920, 1080));
         rig.adjust = [&rig](MainWindowServices &s) {
             s.openOptions =
-                MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, QString(), true).openOptions;
+                MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, true).openOptions;
         };
         rig.writeOptions("[general]\nCalendarPos=" + QByteArray::number(corner) + "\n");
-        rig.start(QString());
+        rig.start();
         QCOMPARE(rig.window->size(), QSize(731, 529));
         auto *area = child<QScrollArea>(&*rig.window, QStringLiteral("pictureArea"));
         QCOMPARE(area->geometry(), QRect(0, 40, 697, 457));
@@ -373,23 +313,6 @@ private Q_SLOTS:
         QVERIFY(visible().contains(box()));
     }
 
-    void startArgument_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("value");
-        QTest::newRow("empty") << QString() << 0;
-        QTest::newRow("9") << QStringLiteral("9") << 9;
-        QTest::newRow("-32768") << QStringLiteral("-32768") << -32768;
-        QTest::newRow("32768") << QStringLiteral("32768") << 0;
-        QTest::newRow("word") << QStringLiteral("nine") << 0;
-        QTest::newRow("huge") << QString(5000, u'9') << 0;
-    }
-    void startArgument()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, value);
-        QCOMPARE(int(MainWindow::parseStartArgument(text)), value);
-    }
 };
 
 MARVANE_TEST_MAIN(TestMainWindow)

@@ -1,0 +1,56 @@
+#include "app/PictureUpdate.h"
+
+#include "calendar/WallpaperPainter.h"
+#include "platform/SystemColors.h"
+
+#include <exception>
+
+namespace marvane {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// Runs a step that may throw; the reason when it did.
+template <typename Step>
+std::optional<QString> reasonOfThrow(Step step)
+{
+    try {
+        step();
+    } catch (const std::exception &e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return u"unexpected error"_s;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
+                                    const ToDoStore &store, int year, int month)
+{
+    return reasonOfThrow([&] {
+        WallpaperPainter::paint(canvas, options, RenderContext{services.clock, services.screen, services.names},
+                                store, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
+    });
+}
+
+std::optional<QString> installPicture(Canvas &canvas, const Options &options,
+                                      const MainWindowServices &services)
+{
+    std::optional<QString> failure;
+    if (const std::optional<QString> thrown = reasonOfThrow([&] {
+            if (const WriteError e = services.installWallpaper(canvas.image(), SystemColors::resolve(options.desktopColor)))
+                failure = e.message();
+        }))
+        return thrown;
+    return failure;
+}
+
+QString notInstalledMessage(const QString &reason)
+{
+    return u"The wallpaper was not changed: the picture could not be painted (%1)."_s.arg(reason);
+}
+
+} // namespace marvane

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/MainWindowServices.h"
+#include "calendar/Canvas.h"
+#include "settings/Options.h"
+#include "todo/ToDoStore.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace marvane {
+
+// Paints the month and today's items; the reason when the picture could not be painted whole.
+std::optional<QString> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
+                                    const ToDoStore &store, int year, int month);
+
+// Sets the painted picture as the wallpaper; what the user is to be told when that failed.
+std::optional<QString> installPicture(Canvas &canvas, const Options &options,
+                                      const MainWindowServices &services);
+
+// Why a picture that could not be painted whole did not become the wallpaper.
+QString notInstalledMessage(const QString &reason);
+
+} // namespace marvane

@@ -1,0 +1,75 @@
+#include "app/SilentRun.h"
+
+#include "app/PictureUpdate.h"
+#include "calendar/DateMath.h"
+#include "platform/PhaseLog.h"
+#include "settings/OptionsFile.h"
+
+#include <QTimer>
+
+#include <exception>
+
+namespace marvane {
+
+SilentRun::SilentRun(MainWindowServices services, QObject *parent)
+    : QObject(parent), m_services(std::move(services)),
+      m_store(ToDoStore::fileIn(m_services.applicationDirectory), m_services.clock), m_timer(new QTimer(this))
+{
+    setObjectName(QStringLiteral("silentRun"));
+    m_timer->setObjectName(QStringLiteral("silentRunTimer"));
+    // Coarse timers may fire 5% late; the 700 ms are meant as said.
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &SilentRun::advance);
+}
+
+void SilentRun::start()
+{
+    try {
+        OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
+    } catch (const std::exception &e) {
+        fail(QString::fromLocal8Bit(e.what()));
+    }
+    m_step = Step::Settling;
+    m_timer->start(200);
+}
+
+void SilentRun::advance()
+{
+    switch (m_step) {
+    case Step::Settling:
+        m_step = Step::Waiting;
+        m_timer->setInterval(500);
+        return;
+    case Step::Waiting:
+        m_step = Step::Idle;
+        m_timer->stop();
+        paintAndInstall();
+        m_services.exit(m_exitCode);
+        return;
+    case Step::Idle:
+        return;
+    }
+}
+
+void SilentRun::paintAndInstall()
+{
+    // The month the choosers would show: this one, its year kept inside the years they offer.
+    const QDate today = m_services.clock.today();
+    if (const std::optional<QString> failure =
+            paintPicture(m_canvas, m_options, m_services, m_store, chooserYear(today.year()), today.month())) {
+        fail(notInstalledMessage(*failure));
+        return;
+    }
+    markPhase("paint");
+    if (const std::optional<QString> failure = installPicture(m_canvas, m_options, m_services))
+        fail(*failure);
+    markPhase("wallpaper");
+}
+
+void SilentRun::fail(const QString &message)
+{
+    m_exitCode = 1;
+    m_services.report(nullptr, true, message);
+}
+
+} // namespace marvane

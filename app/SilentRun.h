@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/MainWindowServices.h"
+#include "calendar/Canvas.h"
+#include "settings/Options.h"
+#include "todo/ToDoStore.h"
+
+#include <QObject>
+
+class QTimer;
+
+namespace marvane {
+
+// The start with the argument 9, at log-on or at midnight: no window. It loads the settings, and
+// 200 ms and then 500 ms later paints this month, sets it as the wallpaper and ends the program.
+// Nothing is painted before that last step: no one would see it.
+class SilentRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SilentRun(MainWindowServices services, QObject *parent = nullptr);
+
+    void start();
+
+private:
+    // The run waits twice before it paints, so that a log-on desktop has settled.
+    enum class Step { Idle, Settling, Waiting };
+
+    void advance();
+    void paintAndInstall();
+    void fail(const QString &message);
+
+    MainWindowServices m_services;
+    Options m_options;
+    Canvas m_canvas;
+    ToDoStore m_store;
+    QTimer *m_timer = nullptr;
+    Step m_step = Step::Idle;
+    int m_exitCode = 0;
+};
+
+} // namespace marvane

@@ -1,0 +1,162 @@
+#include "app/MainWindow.h"
+#include "app/SilentRun.h"
+#include "app/StartArgument.h"
+#include "settings/OptionsFile.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/FixedScreen.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/WidgetDriver.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace marvane;
+using marvane::test::child;
+
+namespace {
+
+// The outside world of a run, recorded.
+struct Rig
+{
+    QTemporaryDir dir;
+    FixedClock clock{QDate(2026, 12, 7)};
+    FixedScreen screen{QSize(1024, 768)};
+    LocaleNames names{QLocale(QLocale::English, QLocale::UnitedStates)};
+    QList<bool> autoRuns;
+    QList<QImage> installed;
+    QStringList reports;
+    QList<int> exits;
+    bool installFails = false;
+
+    MainWindowServices services()
+    {
+        MainWindowServices s{clock, screen, names, dir.path(), dir.filePath(QStringLiteral("pendrel")), {}, {}, {},
+                             {},    {},     {},    {},         {}};
+        s.updateAutostart = [this](bool on) {
+            autoRuns << on;
+            return WriteError{};
+        };
+        s.installWallpaper = [this](const QImage &img, QRgb) {
+            installed << img;
+            return installFails ? WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full")) : WriteError{};
+        };
+        s.report = [this](QWidget *, bool, const QString &m) { reports << m; };
+        s.exit = [this](int code) { exits << code; };
+        return s;
+    }
+    void writeOptions(const QByteArray &text)
+    {
+        QFile f(OptionsFile::path(dir.path()));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(text);
+    }
+};
+
+void tick(SilentRun &run)
+{
+    QMetaObject::invokeMethod(child<QTimer>(&run, QStringLiteral("silentRunTimer")), "timeout");
+}
+
+} // namespace
+
+class TestSilentRun : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Nothing happens before the second tick; then the picture is the one Set Desktop would have
+    // installed for the month the choosers show, the log-on entry is left alone, and the run ends.
+    void ticks_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<bool>("installFails");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("installed") << QDate(2026, 12, 7) << false << 0;
+        QTest::newRow("install failed") << QDate(2026, 12, 7) << true << 1;
+        QTest::newRow("clock before the choosers' years") << QDate(1999, 3, 15) << false << 0;
+        QTest::newRow("clock after them") << QDate(2101, 1, 31) << false << 0;
+    }
+    void ticks()
+    {
+        QFETCH(QDate, today);
+        QFETCH(bool, installFails);
+        QFETCH(int, exitCode);
+        Rig rig;
+        rig.clock.setToday(today);
+        rig.installFails = installFails;
+        rig.writeOptions("[general]\nCalendarPos=2\nAutoRun=True\nOffsetX=12\n");
+        SilentRun run(rig.services());
+        run.start();
+        auto *timer = child<QTimer>(&run, QStringLiteral("silentRunTimer"));
+        QCOMPARE(timer->interval(), 200);
+        tick(run);
+        QCOMPARE(timer->interval(), 500);
+        QVERIFY(timer->isActive());
+        QVERIFY(rig.installed.isEmpty());
+        tick(run);
+        QVERIFY(!timer->isActive());
+        QCOMPARE(rig.installed.size(), 1);
+        QCOMPARE(rig.exits, QList<int>{exitCode});
+        QVERIFY(rig.autoRuns.isEmpty());
+
+        Rig shown;
+        shown.clock.setToday(today);
+        MainWindow window(shown.services());
+        shown.writeOptions("[general]\nCalendarPos=2\nAutoRun=True\nOffsetX=12\n");
+        window.start();
+        window.setDesktop();
+        QCOMPARE(shown.installed.size(), 1);
+        QVERIFY(rig.installed.first() == shown.installed.first());
+    }
+
+    void pictureThatCannotBePaintedIsNotInstalled()
+    {
+        Rig rig;
+        rig.writeOptions("[general]\nOffsetX=2147483647\n");
+        SilentRun run(rig.services());
+        run.start();
+        tick(run);
+        tick(run);
+        QVERIFY(rig.installed.isEmpty());
+        QCOMPARE(rig.exits, QList<int>{1});
+        QCOMPARE(rig.reports.size(), 1);
+        QVERIFY2(rig.reports.first().contains(QStringLiteral("wallpaper was not changed")) &&
+                     rig.reports.first().contains(QStringLiteral("overflow")),
+                 qPrintable(rig.reports.first()));
+    }
+
+    void endsAbout700msAfterStart()
+    {
+        Rig rig;
+        SilentRun run(rig.services());
+        QElapsedTimer clock;
+        clock.start();
+        run.start();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.exits.size(), 1, 3000);
+        QVERIFY2(clock.elapsed() >= 690, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void startArgument_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("empty") << QString() << 0;
+        QTest::newRow("9") << QStringLiteral("9") << 9;
+        QTest::newRow("9 with blanks") << QStringLiteral(" 9 ") << 9;
+        QTest::newRow("two words") << QStringLiteral("9 9") << 0;
+        QTest::newRow("-32768") << QStringLiteral("-32768") << -32768;
+        QTest::newRow("32768") << QStringLiteral("32768") << 0;
+        QTest::newRow("word") << QStringLiteral("nine") << 0;
+        QTest::newRow("huge") << QString(5000, u'9') << 0;
+    }
+    void startArgument()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(int(parseStartArgument(text)), value);
+    }
+};
+
+MARVANE_TEST_MAIN(TestSilentRun)
+#include "tst_silentrun.moc"
