@@ -4,11 +4,13 @@
 
 namespace marvane {
 
-void paintToDoPanel(Canvas &canvas, const Options &options, const Screen &screen, const TodayItems &todayItem)
+void paintToDoPanel(Canvas &canvas, const Options &options, const TodayItems &todayItem)
 {
     if (!options.showToDoList)
         return;
-    const std::int32_t screenWidth = screen.pixelSize().width();
+    // The screen's width as the calendar was painted for it: asking the screen again costs a round
+    // trip to the display and could answer differently.
+    const std::int32_t screenWidth = canvas.size().width();
     const std::int32_t panelLeft = checked::sub<std::int32_t>(screenWidth, 410, "panel");
     const std::int32_t panelRight = checked::sub<std::int32_t>(screenWidth, 10, "panel");
 

@@ -2,7 +2,6 @@
 
 #include "calendar/Canvas.h"
 #include "settings/Options.h"
-#include "platform/Screen.h"
 
 #include <QString>
 
@@ -14,8 +13,8 @@ namespace marvane {
 // Item n (1..12) of today's date, "" when there is none.
 using TodayItems = std::function<QString(std::int16_t)>;
 
-// Paints today's items in a ruled panel near the right edge, in the font paintCalendar left
-// behind. Paints nothing when showToDoList is off.
-void paintToDoPanel(Canvas &canvas, const Options &options, const Screen &screen, const TodayItems &todayItem);
+// Paints today's items in a ruled panel near the right edge of the canvas paintCalendar sized to
+// the screen, in the font it left behind. Paints nothing when showToDoList is off.
+void paintToDoPanel(Canvas &canvas, const Options &options, const TodayItems &todayItem);
 
 } // namespace marvane

@@ -13,7 +13,7 @@ void WallpaperPainter::paint(Canvas &canvas, const Options &options, const Rende
     paintCalendar(canvas, options, context, year, month);
     // One read of the file for all twelve items, and none when the panel is off.
     std::optional<ToDoStore::Items> items;
-    paintToDoPanel(canvas, options, context.screen, [&](std::int16_t n) {
+    paintToDoPanel(canvas, options, [&](std::int16_t n) {
         if (!items)
             items = store.todayItems();
         return (*items)[static_cast<std::size_t>(n - 1)];

@@ -31,7 +31,7 @@ struct Scene
     {
         paintCalendar(canvas, options, RenderContext{clock, screen, names}, 2005, 5);
         if (panel)
-            paintToDoPanel(canvas, options, screen, [this](std::int16_t n) {
+            paintToDoPanel(canvas, options, [this](std::int16_t n) {
                 return n >= 1 && n <= 12 ? items.at(n - 1) : QString();
             });
         return canvas.image();
