@@ -2,7 +2,9 @@
 
 #include "app/PictureUpdate.h"
 #include "calendar/DateMath.h"
+#include "platform/Fonts.h"
 #include "platform/PhaseLog.h"
+#include "platform/StandardError.h"
 #include "settings/OptionsFile.h"
 
 #include <QTimer>
@@ -31,6 +33,20 @@ void SilentRun::start()
     }
     m_step = Step::Settling;
     m_timer->start(200);
+    markPhase("timer");
+    prepare();
+}
+
+void SilentRun::prepare()
+{
+    // While the run waits anyway: register the fonts and paint once, as a window's start-up does,
+    // so that the font files, glyphs and picture memory are ready when the last tick paints. That
+    // last paint alone counts; a failure here shows again there and is told there.
+    for (const QString &problem : Fonts::ensureLoaded())
+        printError(problem);
+    const QDate today = m_services.clock.today();
+    paintPicture(m_canvas, m_options, m_services, m_store, chooserYear(today.year()), today.month());
+    markPhase("prepared");
 }
 
 void SilentRun::advance()

@@ -13,7 +13,6 @@ namespace marvane {
 
 // The start with the argument 9, at log-on or at midnight: no window. It loads the settings, and
 // 200 ms and then 500 ms later paints this month, sets it as the wallpaper and ends the program.
-// Nothing is painted before that last step: no one would see it.
 class SilentRun : public QObject
 {
     Q_OBJECT
@@ -27,6 +26,7 @@ private:
     // The run waits twice before it paints, so that a log-on desktop has settled.
     enum class Step { Idle, Settling, Waiting };
 
+    void prepare();
     void advance();
     void paintAndInstall();
     void fail(const QString &message);

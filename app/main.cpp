@@ -79,9 +79,6 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("marvane"));
 
-    for (const QString &problem : Fonts::ensureLoaded())
-        printError(problem);
-    markPhase("fonts");
 
     // What Qt leaves of the command line once it has taken its own options.
     QStringList arguments = QGuiApplication::arguments();
@@ -95,9 +92,10 @@ int main(int argc, char *argv[])
     if (silent || parseStartArgument(arguments.join(QLatin1Char(' '))) == kSilentArgument) {
         SilentRun run(std::move(services));
         run.start();
-        markPhase("window");
         return QGuiApplication::exec();
     }
+    for (const QString &problem : Fonts::ensureLoaded())
+        printError(problem);
     QGuiApplication::setWindowIcon(AppIcon::icon());
     MainWindow window(std::move(services));
     window.start();
