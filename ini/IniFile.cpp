@@ -33,6 +33,7 @@ public:
         if (m_fd >= 0)
             ::close(m_fd);
     }
+    Fd(Fd &&other) noexcept : m_fd(other.release()) {}
     Fd(const Fd &) = delete;
     Fd &operator=(const Fd &) = delete;
     int get() const { return m_fd; }
@@ -145,56 +146,81 @@ WriteError failure(const std::string &file, const std::string &why)
 
 // Reads the whole file into storage that `room(n)` hands out: at least n bytes, keeping what was
 // read so far. A missing file reads as empty and is no error; `size` is what was read.
-template <typename Room>
-bool load(const std::string &path, Room &&room, std::size_t &size, std::string *error)
+std::string tooLargeReason(const std::string &path)
 {
-    size = 0;
+    return "cannot read " + path + ": larger than 64 MB";
+}
+
+// The file opened for reading, or -1 with `error` set (left empty for a missing file).
+Fd openForReading(const std::string &path, std::string *error)
+{
     // Without blocking: a FIFO in the file's place must not hang the program.
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         if (error)
             *error = errno == ENOENT ? std::string() : reason("cannot open " + path, errno);
-        return false;
+        return fd;
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) {
         if (error)
             *error = reason("cannot read " + path, errno);
-        return false;
+        return Fd(-1);
     }
     // A device, FIFO or socket has no end to read to.
     if (!S_ISREG(st.st_mode)) {
         if (error)
             *error = "cannot read " + path + ": not a regular file";
-        return false;
+        return Fd(-1);
     }
-    const auto tooLarge = [&] {
+    if (static_cast<std::uint64_t>(st.st_size) > IniFile::kMaxBytes) {
         if (error)
-            *error = "cannot read " + path + ": larger than 64 MB";
+            *error = tooLargeReason(path);
+        return Fd(-1);
+    }
+    return fd;
+}
+
+// One read(2), again after a signal; -1 with `error` set on failure.
+ssize_t readSome(int fd, char *into, std::size_t n, const std::string &path, std::string *error)
+{
+    for (;;) {
+        const ssize_t got = ::read(fd, into, n);
+        if (got >= 0 || errno != EINTR) {
+            if (got < 0 && error)
+                *error = reason("cannot read " + path, errno);
+            return got;
+        }
+    }
+}
+
+template <typename Room>
+bool load(const std::string &path, Room &&room, std::size_t &size, std::string *error)
+{
+    size = 0;
+    const Fd fd = openForReading(path, error);
+    if (fd.get() < 0)
         return false;
-    };
-    if (static_cast<std::uint64_t>(st.st_size) > IniFile::kMaxBytes)
-        return tooLarge();
+    struct stat st {};
+    ::fstat(fd.get(), &st);
     std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
     char *data = room(capacity);
     for (;;) {
         if (size == capacity) {
             // The file grew while we read it.
-            if (capacity > IniFile::kMaxBytes)
-                return tooLarge();
+            if (capacity > IniFile::kMaxBytes) {
+                if (error)
+                    *error = tooLargeReason(path);
+                return false;
+            }
             capacity *= 2;
             data = room(capacity);
         }
-        const ssize_t n = ::read(fd.get(), data + size, capacity - size);
+        const ssize_t n = readSome(fd.get(), data + size, capacity - size, path, error);
+        if (n < 0)
+            return false;
         if (n == 0)
             break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            if (error)
-                *error = reason("cannot read " + path, errno);
-            return false;
-        }
         size += static_cast<std::size_t>(n);
     }
     return true;
@@ -244,6 +270,64 @@ bool IniFile::readInto(const std::string &path, std::string &out, std::string *e
         size, error);
     out.resize(ok ? size : 0);
     return ok;
+}
+
+bool IniFile::readSectionInto(const std::string &path, std::string_view section, std::string &out,
+                              std::string *error)
+{
+    // Pieces small enough to stay in the processor's cache while they are searched; the text
+    // before the section is not kept.
+    constexpr std::size_t kPiece = 256u << 10;
+    std::size_t held = 0;
+    std::size_t total = 0;
+    bool fileStart = true;
+    bool found = false;
+    const Fd fd = openForReading(path, error);
+    if (fd.get() < 0) {
+        out.clear();
+        return false;
+    }
+    for (;;) {
+        // Resizing to a length `out` had before writes nothing: no zero-fill at every read.
+        if (out.size() < held + kPiece)
+            out.resize(held + kPiece);
+        const ssize_t n = readSome(fd.get(), out.data() + held, kPiece, path, error);
+        if (n < 0) {
+            out.clear();
+            return false;
+        }
+        held += static_cast<std::size_t>(n);
+        total += static_cast<std::size_t>(n);
+        if (total > kMaxBytes) {
+            if (error)
+                *error = tooLargeReason(path);
+            out.clear();
+            return false;
+        }
+        if (!found) {
+            // Only whole lines are searched until the file has ended; the last, partial one waits.
+            // What was held before this piece is one partial line: only the new bytes can end one.
+            std::size_t whole = held;
+            if (n > 0) {
+                whole = 0;
+                for (std::size_t i = held; i > held - static_cast<std::size_t>(n); --i)
+                    if (out[i - 1] == '\n' || out[i - 1] == '\r') {
+                        whole = i;
+                        break;
+                    }
+            }
+            const auto header = IniText::headerLine(std::string_view(out.data(), whole), section, fileStart);
+            const std::size_t drop = header ? *header : whole;
+            std::memmove(out.data(), out.data() + drop, held - drop);
+            held -= drop;
+            found = header.has_value();
+            fileStart = fileStart && drop == 0;
+        }
+        if (n == 0)
+            break;
+    }
+    out.resize(found ? held : 0);
+    return true;
 }
 
 std::optional<std::string> IniFile::read(const std::string &path, std::string_view section, std::string_view key)

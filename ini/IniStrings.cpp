@@ -100,6 +100,13 @@ void readFile(const QString &file, FileText &text)
     text.error = QString::fromLocal8Bit(error.c_str());
 }
 
+void readSection(const QString &file, const QString &section, FileText &text)
+{
+    std::string error;
+    IniFile::readSectionInto(QFile::encodeName(file).toStdString(), encodeName(section), text.bytes, &error);
+    text.error = QString::fromLocal8Bit(error.c_str());
+}
+
 FileText readFile(const QString &file)
 {
     FileText text;

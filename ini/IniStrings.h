@@ -25,6 +25,9 @@ struct FileText
 FileText readFile(const QString &file);
 // The same into `text`, reusing its memory from an earlier read.
 void readFile(const QString &file, FileText &text);
+// Of the file only the text from the first section named `section` on, into `text`; the lookups
+// below answer from it for that section as they would from the whole file.
+void readSection(const QString &file, const QString &section, FileText &text);
 
 // readString's answers for several keys of one section, from one search of text read before.
 QStringList lookupStrings(const FileText &text, const QString &section, const QStringList &keys);

@@ -189,11 +189,11 @@ SectionSpan findSection(std::string_view text, std::string_view section, std::st
 
 } // namespace
 
-std::optional<std::string_view> IniText::sectionBody(std::string_view text, std::string_view section)
+std::optional<std::size_t> IniText::headerLine(std::string_view text, std::string_view section, bool fileStart)
 {
     const char *base = text.data();
     const std::size_t size = text.size();
-    const std::size_t first = text.substr(0, kBom.size()) == kBom ? kBom.size() : 0;
+    const std::size_t first = fileStart && text.substr(0, kBom.size()) == kBom ? kBom.size() : 0;
     std::size_t pos = first;
     // Outside the section only headers matter, and a header is a line whose first non-blank is
     // '[': jump from one '[' to the next instead of splitting every line.
@@ -218,18 +218,28 @@ std::optional<std::string_view> IniText::sectionBody(std::string_view text, std:
         Line line{};
         reader.next(line);
         const auto name = headerName(trim(text.substr(line.begin, line.end - line.begin)));
-        if (!name || !sameName(*name, section))
-            continue;
-        // The first section of that name, up to the next header.
-        const std::size_t start = line.next;
-        std::size_t end = start;
-        while (reader.next(line)) {
-            if (headerName(trim(text.substr(line.begin, line.end - line.begin))))
-                break;
-            end = line.next;
-        }
-        return text.substr(start, end - start);
+        if (name && sameName(*name, section))
+            return back;
     }
+}
+
+std::optional<std::string_view> IniText::sectionBody(std::string_view text, std::string_view section)
+{
+    const std::optional<std::size_t> header = headerLine(text, section);
+    if (!header)
+        return std::nullopt;
+    LineReader reader(text, *header);
+    Line line{};
+    reader.next(line);
+    // The first section of that name, up to the next header.
+    const std::size_t start = line.next;
+    std::size_t end = start;
+    while (reader.next(line)) {
+        if (headerName(trim(text.substr(line.begin, line.end - line.begin))))
+            break;
+        end = line.next;
+    }
+    return text.substr(start, end - start);
 }
 
 std::optional<std::string> IniText::keyValue(std::string_view body, std::string_view key)

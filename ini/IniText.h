@@ -16,6 +16,10 @@ public:
     static std::optional<std::string> lookup(std::string_view text, std::string_view section, std::string_view key);
     // The lines of the first section of that name, for several keys from one search.
     static std::optional<std::string_view> sectionBody(std::string_view text, std::string_view section);
+    // Where the header line of that first section starts. `fileStart` says that `text` begins where
+    // the file does, so a byte-order mark there is skipped; any other text begins at a line start.
+    static std::optional<std::size_t> headerLine(std::string_view text, std::string_view section,
+                                                 bool fileStart = true);
     // The value of `key` among a section's lines.
     static std::optional<std::string> keyValue(std::string_view body, std::string_view key);
 

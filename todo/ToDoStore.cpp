@@ -35,7 +35,8 @@ QString ToDoStore::todayItem(std::int16_t n) const
 ToDoStore::Items ToDoStore::todayItems() const
 {
     Items items;
-    ini::readFile(m_file, m_text);
+    const QString section = dateKey(m_clock.today());
+    ini::readSection(m_file, section, m_text);
     if (!m_text.error.isEmpty()) {
         if (m_text.error != m_toldError)
             printError(m_text.error);
@@ -48,7 +49,7 @@ ToDoStore::Items ToDoStore::todayItems() const
             k << keyName(static_cast<std::int16_t>(n));
         return k;
     }();
-    const QStringList values = ini::lookupStrings(m_text, dateKey(m_clock.today()), keys);
+    const QStringList values = ini::lookupStrings(m_text, section, keys);
     std::copy(values.begin(), values.end(), items.begin());
     return items;
 }
