@@ -36,6 +36,15 @@ std::optional<QString> paintPicture(Canvas &canvas, const Options &options, cons
     });
 }
 
+std::optional<QString> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
+                                    const ToDoStore::Items &items, int year, int month)
+{
+    return reasonOfThrow([&] {
+        WallpaperPainter::paint(canvas, options, RenderContext{services.clock, services.screen, services.names},
+                                items, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
+    });
+}
+
 std::optional<QString> installPicture(Canvas &canvas, const Options &options,
                                       const MainWindowServices &services)
 {

@@ -14,6 +14,9 @@ namespace marvane {
 // Paints the month and today's items; the reason when the picture could not be painted whole.
 std::optional<QString> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
                                     const ToDoStore &store, int year, int month);
+// The same with today's items read before.
+std::optional<QString> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
+                                    const ToDoStore::Items &items, int year, int month);
 
 // Sets the painted picture as the wallpaper; what the user is to be told when that failed.
 std::optional<QString> installPicture(Canvas &canvas, const Options &options,

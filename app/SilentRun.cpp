@@ -37,15 +37,40 @@ void SilentRun::start()
     prepare();
 }
 
+SilentRun::PictureInputs SilentRun::currentInputs() const
+{
+    PictureInputs inputs;
+    inputs.today = m_services.clock.today();
+    inputs.screen = m_services.screen.pixelSize();
+    // Read only when the panel shows them, as painting does.
+    if (m_options.showToDoList)
+        inputs.items = m_store.todayItems();
+    return inputs;
+}
+
+std::optional<QString> SilentRun::paint(const PictureInputs &inputs)
+{
+    // The month the choosers would show: this one, its year kept inside the years they offer.
+    const int year = chooserYear(inputs.today.year());
+    const std::optional<QString> failure =
+        paintPicture(m_canvas, m_options, m_services, inputs.items, year, inputs.today.month());
+    m_painted.reset();
+    if (!failure) {
+        m_painted = inputs;
+        // The size the picture was painted at, should the screen have changed meanwhile.
+        m_painted->screen = m_canvas.size();
+    }
+    return failure;
+}
+
 void SilentRun::prepare()
 {
     // While the run waits anyway: register the fonts and paint once, as a window's start-up does,
-    // so that the font files, glyphs and picture memory are ready when the last tick paints. That
-    // last paint alone counts; a failure here shows again there and is told there.
+    // so that the font files, glyphs and picture memory are ready when the last tick paints. A
+    // failure here shows again there and is told there.
     for (const QString &problem : Fonts::ensureLoaded())
         printError(problem);
-    const QDate today = m_services.clock.today();
-    paintPicture(m_canvas, m_options, m_services, m_store, chooserYear(today.year()), today.month());
+    paint(currentInputs());
     markPhase("prepared");
 }
 
@@ -69,12 +94,14 @@ void SilentRun::advance()
 
 void SilentRun::paintAndInstall()
 {
-    // The month the choosers would show: this one, its year kept inside the years they offer.
-    const QDate today = m_services.clock.today();
-    if (const std::optional<QString> failure =
-            paintPicture(m_canvas, m_options, m_services, m_store, chooserYear(today.year()), today.month())) {
-        fail(notInstalledMessage(*failure));
-        return;
+    // The date, the screen and today's items are asked afresh; only when one of them changed
+    // since the first paint would the picture come out different.
+    const PictureInputs inputs = currentInputs();
+    if (!m_painted || !(*m_painted == inputs)) {
+        if (const std::optional<QString> failure = paint(inputs)) {
+            fail(notInstalledMessage(*failure));
+            return;
+        }
     }
     markPhase("paint");
     if (const std::optional<QString> failure = installPicture(m_canvas, m_options, m_services))

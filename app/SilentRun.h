@@ -5,7 +5,11 @@
 #include "settings/Options.h"
 #include "todo/ToDoStore.h"
 
+#include <QDate>
 #include <QObject>
+#include <QSize>
+
+#include <optional>
 
 class QTimer;
 
@@ -26,6 +30,18 @@ private:
     // The run waits twice before it paints, so that a log-on desktop has settled.
     enum class Step { Idle, Settling, Waiting };
 
+    // What a picture depends on besides the settings, which a run loads once.
+    struct PictureInputs
+    {
+        QDate today;
+        QSize screen;
+        ToDoStore::Items items;
+        bool operator==(const PictureInputs &) const = default;
+    };
+
+    PictureInputs currentInputs() const;
+    // Paints for `inputs`; the reason when the picture could not be painted whole.
+    std::optional<QString> paint(const PictureInputs &inputs);
     void prepare();
     void advance();
     void paintAndInstall();
@@ -36,6 +52,7 @@ private:
     Canvas m_canvas;
     ToDoStore m_store;
     QTimer *m_timer = nullptr;
+    std::optional<PictureInputs> m_painted; // what the canvas holds, when it holds a whole picture
     Step m_step = Step::Idle;
     int m_exitCode = 0;
 };

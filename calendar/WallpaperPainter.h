@@ -15,6 +15,9 @@ class WallpaperPainter
 public:
     static void paint(Canvas &canvas, const Options &options, const RenderContext &context, const ToDoStore &store,
                       std::int16_t year, std::int16_t month);
+    // The same with today's items read before.
+    static void paint(Canvas &canvas, const Options &options, const RenderContext &context,
+                      const ToDoStore::Items &items, std::int16_t year, std::int16_t month);
 };
 
 } // namespace marvane

@@ -66,28 +66,45 @@ class TestSilentRun : public QObject
 
 private Q_SLOTS:
     // Nothing happens before the second tick; then the picture is the one Set Desktop would have
-    // installed for the month the choosers show, the log-on entry is left alone, and the run ends.
+    // installed for the month the choosers show, even when the date, the screen or today's items
+    // changed after the run's first paint; the log-on entry is left alone, and the run ends.
     void ticks_data()
     {
         QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("change");
         QTest::addColumn<bool>("installFails");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("installed") << QDate(2026, 12, 7) << false << 0;
-        QTest::newRow("install failed") << QDate(2026, 12, 7) << true << 1;
-        QTest::newRow("clock before the choosers' years") << QDate(1999, 3, 15) << false << 0;
-        QTest::newRow("clock after them") << QDate(2101, 1, 31) << false << 0;
+        QTest::newRow("installed") << QDate(2026, 12, 7) << QString() << false << 0;
+        QTest::newRow("install failed") << QDate(2026, 12, 7) << QString() << true << 1;
+        QTest::newRow("clock before the choosers' years") << QDate(1999, 3, 15) << QString() << false << 0;
+        QTest::newRow("clock after them") << QDate(2101, 1, 31) << QString() << false << 0;
+        QTest::newRow("midnight meanwhile") << QDate(2026, 12, 31) << QStringLiteral("date") << false << 0;
+        QTest::newRow("item written meanwhile") << QDate(2026, 12, 7) << QStringLiteral("item") << false << 0;
+        QTest::newRow("screen changed meanwhile") << QDate(2026, 12, 7) << QStringLiteral("screen") << false << 0;
     }
     void ticks()
     {
         QFETCH(QDate, today);
+        QFETCH(QString, change);
         QFETCH(bool, installFails);
         QFETCH(int, exitCode);
+        const QByteArray options = "[general]\nCalendarPos=2\nAutoRun=True\nOffsetX=12\n";
         Rig rig;
         rig.clock.setToday(today);
         rig.installFails = installFails;
-        rig.writeOptions("[general]\nCalendarPos=2\nAutoRun=True\nOffsetX=12\n");
+        rig.writeOptions(options);
         SilentRun run(rig.services());
         run.start();
+        if (change == QStringLiteral("date"))
+            rig.clock.setToday(today.addDays(1));
+        QFile todo(rig.dir.filePath(QStringLiteral("todolist.ini")));
+        if (change == QStringLiteral("item")) {
+            QVERIFY(todo.open(QIODevice::WriteOnly));
+            todo.write("[2026-12-7]\nTODO2=written while the run waited\n");
+            todo.close();
+        }
+        if (change == QStringLiteral("screen"))
+            rig.screen.setSize(QSize(1280, 1024));
         auto *timer = child<QTimer>(&run, QStringLiteral("silentRunTimer"));
         QCOMPARE(timer->interval(), 200);
         tick(run);
@@ -101,9 +118,12 @@ private Q_SLOTS:
         QVERIFY(rig.autoRuns.isEmpty());
 
         Rig shown;
-        shown.clock.setToday(today);
+        shown.clock.setToday(rig.clock.today());
+        shown.screen.setSize(rig.screen.pixelSize());
+        if (todo.exists())
+            QVERIFY(QFile::copy(todo.fileName(), shown.dir.filePath(QStringLiteral("todolist.ini"))));
+        shown.writeOptions(options);
         MainWindow window(shown.services());
-        shown.writeOptions("[general]\nCalendarPos=2\nAutoRun=True\nOffsetX=12\n");
         window.start();
         window.setDesktop();
         QCOMPARE(shown.installed.size(), 1);
