@@ -1,6 +1,5 @@
-#include "tests/support/FixedClock.h"
-#include "tests/support/FixedScreen.h"
 #include "app/MainWindow.h"
+#include "app/tests/RecordedServices.h"
 #include "calendar/CalendarPainter.h"
 #include "settings/OptionsFile.h"
 #include "tests/support/TestMain.h"
@@ -30,18 +29,8 @@ struct Refresh
 };
 
 // A main window with every outside service replaced by a recorder.
-struct Rig
+struct Rig : marvane::test::RecordedServices
 {
-    QTemporaryDir dir;
-    FixedClock clock{QDate(2026, 12, 7)};
-    FixedScreen screen{QSize(1024, 768)};
-    LocaleNames names{QLocale(QLocale::English, QLocale::UnitedStates)};
-    QList<bool> autoRuns;
-    QList<QImage> installed;
-    QStringList opened;
-    QStringList reports;
-    QList<int> exits;
-    bool installFails = false;
     std::unique_ptr<MainWindow> window;
     QList<Refresh> refreshes;
     qsizetype refreshesWhileOpen = 0;
@@ -50,18 +39,7 @@ struct Rig
 
     void start()
     {
-        MainWindowServices s{clock, screen, names, dir.path(), dir.filePath(QStringLiteral("pendrel")), {}, {}, {},
-                             {},    {},     {},    {},         {}};
-        s.updateAutostart = [this](bool on) {
-            autoRuns << on;
-            return WriteError{};
-        };
-        s.installWallpaper = [this](const QImage &img, QRgb) {
-            installed << img;
-            return installFails
-                       ? WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full"))
-                       : WriteError{};
-        };
+        MainWindowServices s = services();
         // Like the dialog: Apply changes the record and repaints while it is open.
         s.openOptions = [this](QWidget *, Options &o, const std::function<void()> &repaint) {
             opened << QStringLiteral("options");
@@ -69,11 +47,6 @@ struct Rig
             repaint();
             refreshesWhileOpen = refreshes.size();
         };
-        s.openToDo = [this](QWidget *) { opened << QStringLiteral("todo"); };
-        s.openAbout = [this](QWidget *) { opened << QStringLiteral("about"); };
-        s.openHelp = [this](QWidget *) { opened << QStringLiteral("help"); };
-        s.report = [this](QWidget *, bool, const QString &m) { reports << m; };
-        s.exit = [this](int code) { exits << code; };
         if (adjust)
             adjust(s);
         window = std::make_unique<MainWindow>(std::move(s));
@@ -81,12 +54,6 @@ struct Rig
             refreshes << Refresh{y, m, o};
         });
         window->start();
-    }
-    void writeOptions(const QByteArray &text)
-    {
-        QFile f(OptionsFile::path(dir.path()));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(text);
     }
 };
 

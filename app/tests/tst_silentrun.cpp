@@ -1,9 +1,7 @@
 #include "app/MainWindow.h"
 #include "app/SilentRun.h"
 #include "app/StartArgument.h"
-#include "settings/OptionsFile.h"
-#include "tests/support/FixedClock.h"
-#include "tests/support/FixedScreen.h"
+#include "app/tests/RecordedServices.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/WidgetDriver.h"
 
@@ -16,42 +14,7 @@ using marvane::test::child;
 
 namespace {
 
-// The outside world of a run, recorded.
-struct Rig
-{
-    QTemporaryDir dir;
-    FixedClock clock{QDate(2026, 12, 7)};
-    FixedScreen screen{QSize(1024, 768)};
-    LocaleNames names{QLocale(QLocale::English, QLocale::UnitedStates)};
-    QList<bool> autoRuns;
-    QList<QImage> installed;
-    QStringList reports;
-    QList<int> exits;
-    bool installFails = false;
-
-    MainWindowServices services()
-    {
-        MainWindowServices s{clock, screen, names, dir.path(), dir.filePath(QStringLiteral("pendrel")), {}, {}, {},
-                             {},    {},     {},    {},         {}};
-        s.updateAutostart = [this](bool on) {
-            autoRuns << on;
-            return WriteError{};
-        };
-        s.installWallpaper = [this](const QImage &img, QRgb) {
-            installed << img;
-            return installFails ? WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full")) : WriteError{};
-        };
-        s.report = [this](QWidget *, bool, const QString &m) { reports << m; };
-        s.exit = [this](int code) { exits << code; };
-        return s;
-    }
-    void writeOptions(const QByteArray &text)
-    {
-        QFile f(OptionsFile::path(dir.path()));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(text);
-    }
-};
+using Rig = marvane::test::RecordedServices;
 
 void tick(SilentRun &run)
 {
