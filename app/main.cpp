@@ -20,8 +20,9 @@ namespace {
 using namespace marvane;
 
 // Picks Qt's platform before the application object exists. Returns false when no display can
-// be used: the program then paints offscreen. A platform the user named is taken as it is.
-bool chooseDisplay()
+// be used: the program then paints offscreen. A platform the user named is taken as it is. An X
+// display is asked through `x11`, which the caller holds for the whole run.
+bool chooseDisplay(X11Connection &x11Display)
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && !platform.startsWith("xcb"))
@@ -30,7 +31,7 @@ bool chooseDisplay()
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (wayland && platform.isEmpty())
         return true;
-    if (x11 && x11DisplayAnswers())
+    if (x11 && x11Display.open())
         return true;
     if (x11)
         printError(QStringLiteral("cannot open the display \"%1\"; painting headless").arg(qEnvironmentVariable("DISPLAY")));
@@ -50,7 +51,8 @@ int main(int argc, char *argv[])
         printError(problem);
         return 2;
     }
-    const bool display = chooseDisplay();
+    X11Connection x11;
+    const bool display = chooseDisplay(x11);
     QStringList given;
     for (int i = 1; i < argc; ++i)
         given << QString::fromLocal8Bit(argv[i]);

@@ -4,13 +4,17 @@
 
 namespace marvane {
 
-bool x11DisplayAnswers()
+X11Connection::~X11Connection()
 {
-    Display *display = XOpenDisplay(nullptr);
-    if (!display)
-        return false;
-    XCloseDisplay(display);
-    return true;
+    if (m_display)
+        XCloseDisplay(m_display);
+}
+
+bool X11Connection::open()
+{
+    if (!m_display)
+        m_display = XOpenDisplay(nullptr);
+    return m_display != nullptr;
 }
 
 } // namespace marvane

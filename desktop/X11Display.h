@@ -1,11 +1,26 @@
 #pragma once
 
-#include <QString>
+struct _XDisplay;
 
 namespace marvane {
 
-// Whether the X display named by DISPLAY accepts a connection. Asked before the application object
-// is made: Qt aborts the process when it cannot reach the display it was given.
-bool x11DisplayAnswers();
+// A connection to the X display named by DISPLAY, held from open() until this object goes. It is
+// made before the application object (Qt aborts when the display it was given does not answer)
+// and held for the whole run: a bare X server resets whenever its last client leaves, which would
+// refuse the short connections the run makes one after another.
+class X11Connection
+{
+public:
+    X11Connection() = default;
+    ~X11Connection();
+    X11Connection(const X11Connection &) = delete;
+    X11Connection &operator=(const X11Connection &) = delete;
+
+    // False when the display does not answer.
+    bool open();
+
+private:
+    _XDisplay *m_display = nullptr;
+};
 
 } // namespace marvane

@@ -59,7 +59,7 @@ class TestStartup : public QObject
 private Q_SLOTS:
     void environments_data()
     {
-        QTest::addColumn<QString>("display"); // "none", "dead" or "live"
+        QTest::addColumn<QString>("display"); // "none", "dead", "live" or "resetting" (a bare server)
         QTest::addColumn<QString>("argument");
         QTest::addColumn<int>("exitCode");    // -1: still running, a window open
         QTest::addColumn<bool>("autostart");  // the log-on entry is written
@@ -70,6 +70,7 @@ private Q_SLOTS:
         QTest::newRow("dead display, 9") << "dead" << "9" << 1 << false << "cannot open the display \":4711\"";
         QTest::newRow("display") << "live" << "" << -1 << true << "";
         QTest::newRow("display, 9") << "live" << "9" << 0 << false << "";
+        QTest::newRow("bare server, 9") << "resetting" << "9" << 0 << false << "";
     }
     void environments()
     {
@@ -78,9 +79,9 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(bool, autostart);
         QFETCH(QString, says);
-        marvane::test::XvfbServer xvfb(QSize(1024, 768));
+        marvane::test::XvfbServer xvfb(QSize(1024, 768), 24, display == QStringLiteral("resetting"));
         QVERIFY2(xvfb.isRunning(), qPrintable(xvfb.error()));
-        const QString name = display == QStringLiteral("live") ? xvfb.display()
+        const QString name = display == QStringLiteral("live") || display == QStringLiteral("resetting") ? xvfb.display()
                              : display == QStringLiteral("dead") ? QStringLiteral(":4711")
                                                                    : QString();
         QFile::remove(autostartEntry());

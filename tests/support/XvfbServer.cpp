@@ -4,7 +4,7 @@
 
 namespace marvane::test {
 
-XvfbServer::XvfbServer(QSize size, int depth)
+XvfbServer::XvfbServer(QSize size, int depth, bool resets)
 {
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     if (xvfb.isEmpty()) {
@@ -12,10 +12,12 @@ XvfbServer::XvfbServer(QSize size, int depth)
         return;
     }
     // -displayfd 1: the server picks a free display and writes its number to our pipe.
-    m_process.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"),
-                           QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-screen"),
-                           QStringLiteral("0"),
-                           QStringLiteral("%1x%2x%3").arg(size.width()).arg(size.height()).arg(depth)});
+    QStringList arguments{QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                          QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                          QStringLiteral("%1x%2x%3").arg(size.width()).arg(size.height()).arg(depth)};
+    if (!resets)
+        arguments << QStringLiteral("-noreset");
+    m_process.start(xvfb, arguments);
     if (!m_process.waitForStarted(5000)) {
         m_error = QStringLiteral("Xvfb did not start");
         return;

@@ -6,11 +6,12 @@
 
 namespace marvane::test {
 
-// A private X server for one test: started on a free display, never reset, stopped on destruction.
+// A private X server for one test: started on a free display, stopped on destruction. It never
+// resets unless `resets`: then, like a bare X server, it starts afresh whenever its last client leaves.
 class XvfbServer
 {
 public:
-    explicit XvfbServer(QSize size = QSize(1024, 768), int depth = 24);
+    explicit XvfbServer(QSize size = QSize(1024, 768), int depth = 24, bool resets = false);
     ~XvfbServer();
     XvfbServer(const XvfbServer &) = delete;
     XvfbServer &operator=(const XvfbServer &) = delete;
