@@ -70,6 +70,7 @@ void SilentRun::prepare()
     // failure here shows again there and is told there.
     for (const QString &problem : Fonts::ensureLoaded())
         printError(problem);
+    markPhase("fonts");
     paint(currentInputs());
     markPhase("prepared");
 }

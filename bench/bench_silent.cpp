@@ -187,7 +187,7 @@ int main(int argc, char *argv[])
         // fonts and the first paint ("prepared") run inside the first tick's wait.
         std::printf("  phases (ms after start):");
         double previous = 0;
-        for (const char *phase : {"main", "application", "timer", "prepared", "paint", "bmp", "wallpaper"}) {
+        for (const char *phase : {"main", "application", "timer", "fonts", "prepared", "paint", "bmp", "wallpaper"}) {
             const double at = med(mine, [phase](const Run &r) {
                 const auto it = r.phases.find(phase);
                 return it == r.phases.end() ? 0.0 : it->second;
@@ -201,7 +201,7 @@ int main(int argc, char *argv[])
             previous = shown;
         }
         std::printf("\n  CPU by then (ms):");
-        for (const char *phase : {"main", "application", "timer", "prepared", "paint", "bmp", "wallpaper"})
+        for (const char *phase : {"main", "application", "timer", "fonts", "prepared", "paint", "bmp", "wallpaper"})
             std::printf(" %s %.1f", phase, med(mine, [phase](const Run &r) {
                             const auto it = r.phaseCpu.find(phase);
                             return it == r.phaseCpu.end() ? 0.0 : it->second;
