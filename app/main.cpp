@@ -81,7 +81,6 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("marvane"));
 
-
     // What Qt leaves of the command line once it has taken its own options.
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();

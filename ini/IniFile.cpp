@@ -144,15 +144,14 @@ WriteError failure(const std::string &file, const std::string &why)
     return WriteError(QString::fromLocal8Bit(file.c_str()), QString::fromLocal8Bit(why.c_str()));
 }
 
-// Reads the whole file into storage that `room(n)` hands out: at least n bytes, keeping what was
-// read so far. A missing file reads as empty and is no error; `size` is what was read.
 std::string tooLargeReason(const std::string &path)
 {
     return "cannot read " + path + ": larger than 64 MB";
 }
 
-// The file opened for reading, or -1 with `error` set (left empty for a missing file).
-Fd openForReading(const std::string &path, std::string *error)
+// The file opened for reading, or -1 with `error` set (left empty for a missing file); `size` is
+// its length when it was opened.
+Fd openForReading(const std::string &path, std::string *error, std::size_t *size = nullptr)
 {
     // Without blocking: a FIFO in the file's place must not hang the program.
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
@@ -178,6 +177,8 @@ Fd openForReading(const std::string &path, std::string *error)
             *error = tooLargeReason(path);
         return Fd(-1);
     }
+    if (size)
+        *size = static_cast<std::size_t>(st.st_size);
     return fd;
 }
 
@@ -194,16 +195,17 @@ ssize_t readSome(int fd, char *into, std::size_t n, const std::string &path, std
     }
 }
 
+// Reads the whole file into storage that `room(n)` hands out: at least n bytes, keeping what was
+// read so far. A missing file reads as empty and is no error; `size` is what was read.
 template <typename Room>
 bool load(const std::string &path, Room &&room, std::size_t &size, std::string *error)
 {
     size = 0;
-    const Fd fd = openForReading(path, error);
+    std::size_t length = 0;
+    const Fd fd = openForReading(path, error, &length);
     if (fd.get() < 0)
         return false;
-    struct stat st {};
-    ::fstat(fd.get(), &st);
-    std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
+    std::size_t capacity = length + 1;
     char *data = room(capacity);
     for (;;) {
         if (size == capacity) {
@@ -288,7 +290,7 @@ bool IniFile::readSectionInto(const std::string &path, std::string_view section,
         return false;
     }
     for (;;) {
-        // Resizing to a length `out` had before writes nothing: no zero-fill at every read.
+        // Room for one more piece; zeroing it costs little beside reading it.
         if (out.size() < held + kPiece)
             out.resize(held + kPiece);
         const ssize_t n = readSome(fd.get(), out.data() + held, kPiece, path, error);
