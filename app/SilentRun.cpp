@@ -30,6 +30,8 @@ void SilentRun::start()
         OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
     } catch (const std::exception &e) {
         fail(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        fail(QStringLiteral("unexpected error"));
     }
     m_step = Step::Settling;
     m_timer->start(200);
