@@ -18,7 +18,6 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <exception>
 
 namespace marvane {
 
@@ -189,13 +188,8 @@ void MainWindow::showCalendarBox()
 
 void MainWindow::guarded(const std::function<void()> &action)
 {
-    try {
-        action();
-    } catch (const std::exception &e) {
-        fail(QString::fromLocal8Bit(e.what()));
-    } catch (...) {
-        fail(u"unexpected error"_s);
-    }
+    if (const std::optional<QString> failure = reasonOfThrow(action))
+        fail(*failure);
 }
 
 void MainWindow::fail(const QString &message)

@@ -3,29 +3,9 @@
 #include "calendar/WallpaperPainter.h"
 #include "platform/SystemColors.h"
 
-#include <exception>
-
 namespace marvane {
 
-namespace {
-
 using namespace Qt::StringLiterals;
-
-// Runs a step that may throw; the reason when it did.
-template <typename Step>
-std::optional<QString> reasonOfThrow(Step step)
-{
-    try {
-        step();
-    } catch (const std::exception &e) {
-        return QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        return u"unexpected error"_s;
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 std::optional<QString> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
                                     const ToDoStore &store, int year, int month)

@@ -7,9 +7,24 @@
 
 #include <QString>
 
+#include <exception>
 #include <optional>
 
 namespace marvane {
+
+// Runs a step that may throw; the reason when it did.
+template <typename Step>
+std::optional<QString> reasonOfThrow(Step &&step)
+{
+    try {
+        step();
+    } catch (const std::exception &e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QStringLiteral("unexpected error");
+    }
+    return std::nullopt;
+}
 
 // Paints the month and today's items; the reason when the picture could not be painted whole.
 std::optional<QString> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,

@@ -9,8 +9,6 @@
 
 #include <QTimer>
 
-#include <exception>
-
 namespace marvane {
 
 SilentRun::SilentRun(MainWindowServices services, QObject *parent)
@@ -26,28 +24,24 @@ SilentRun::SilentRun(MainWindowServices services, QObject *parent)
 
 void SilentRun::start()
 {
-    try {
-        OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
-    } catch (const std::exception &e) {
-        fail(QString::fromLocal8Bit(e.what()));
-    } catch (...) {
-        fail(QStringLiteral("unexpected error"));
-    }
+    if (const std::optional<QString> failure =
+            reasonOfThrow([this] { OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory)); }))
+        fail(*failure);
     m_step = Step::Settling;
     m_timer->start(200);
     markPhase("timer");
     prepare();
 }
 
-SilentRun::PictureInputs SilentRun::currentInputs() const
+std::optional<QString> SilentRun::readInputs(PictureInputs &inputs) const
 {
-    PictureInputs inputs;
-    inputs.today = m_services.clock.today();
-    inputs.screen = m_services.screen.pixelSize();
-    // Read only when the panel shows them, as painting does.
-    if (m_options.showToDoList)
-        inputs.items = m_store.todayItems();
-    return inputs;
+    return reasonOfThrow([&] {
+        inputs.today = m_services.clock.today();
+        inputs.screen = m_services.screen.pixelSize();
+        // Read only when the panel shows them, as painting does.
+        if (m_options.showToDoList)
+            inputs.items = m_store.todayItems();
+    });
 }
 
 std::optional<QString> SilentRun::paint(const PictureInputs &inputs)
@@ -73,7 +67,8 @@ void SilentRun::prepare()
     for (const QString &problem : Fonts::ensureLoaded())
         printError(problem);
     markPhase("fonts");
-    paint(currentInputs());
+    if (PictureInputs inputs; !readInputs(inputs))
+        paint(inputs);
     markPhase("prepared");
 }
 
@@ -99,12 +94,13 @@ void SilentRun::paintAndInstall()
 {
     // The date, the screen and today's items are asked afresh; only when one of them changed
     // since the first paint would the picture come out different.
-    const PictureInputs inputs = currentInputs();
-    if (!m_painted || !(*m_painted == inputs)) {
-        if (const std::optional<QString> failure = paint(inputs)) {
-            fail(notInstalledMessage(*failure));
-            return;
-        }
+    PictureInputs inputs;
+    std::optional<QString> notPainted = readInputs(inputs);
+    if (!notPainted && (!m_painted || !(*m_painted == inputs)))
+        notPainted = paint(inputs);
+    if (notPainted) {
+        fail(notInstalledMessage(*notPainted));
+        return;
     }
     markPhase("paint");
     if (const std::optional<QString> failure = installPicture(m_canvas, m_options, m_services))

@@ -39,7 +39,8 @@ private:
         bool operator==(const PictureInputs &) const = default;
     };
 
-    PictureInputs currentInputs() const;
+    // The inputs as they are now; the reason when they could not be asked.
+    std::optional<QString> readInputs(PictureInputs &inputs) const;
     // Paints for `inputs`; the reason when the picture could not be painted whole.
     std::optional<QString> paint(const PictureInputs &inputs);
     void prepare();

@@ -93,10 +93,24 @@ private Q_SLOTS:
         QVERIFY(rig.installed.first() == shown.installed.first());
     }
 
+    void pictureThatCannotBePaintedIsNotInstalled_data()
+    {
+        QTest::addColumn<QByteArray>("options");
+        QTest::addColumn<bool>("screenFails");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("offset overflows") << QByteArray("[general]\nOffsetX=2147483647\n") << false
+                                          << QStringLiteral("overflow");
+        QTest::newRow("screen cannot be asked") << QByteArray() << true << QStringLiteral("could not be asked");
+    }
     void pictureThatCannotBePaintedIsNotInstalled()
     {
+        QFETCH(QByteArray, options);
+        QFETCH(bool, screenFails);
+        QFETCH(QString, reason);
         Rig rig;
-        rig.writeOptions("[general]\nOffsetX=2147483647\n");
+        rig.writeOptions(options);
+        if (screenFails)
+            rig.screen.breakDown();
         SilentRun run(rig.services());
         run.start();
         tick(run);
@@ -105,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(rig.exits, QList<int>{1});
         QCOMPARE(rig.reports.size(), 1);
         QVERIFY2(rig.reports.first().contains(QStringLiteral("wallpaper was not changed")) &&
-                     rig.reports.first().contains(QStringLiteral("overflow")),
+                     rig.reports.first().contains(reason),
                  qPrintable(rig.reports.first()));
     }
 
