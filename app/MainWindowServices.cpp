@@ -44,7 +44,7 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
         .executable = exe,
         .updateAutostart = updateAutostart,
         .installWallpaper =
-            [dir, display](const QImage &picture, QRgb background) {
+            [dir, display](const Picture &picture, QRgb background) {
                 if (display)
                     return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment(), background);
                 if (WriteError e = WallpaperInstaller::saveBitmap(picture, dir))

@@ -35,15 +35,14 @@ std::int64_t toPixel(double v)
 
 Canvas::Canvas() : m_image(1, 1, QImage::Format_RGB32)
 {
-    m_image.fill(SystemColors::resolve(m_backColor));
+    eraseAll(SystemColors::resolve(m_backColor));
 }
 
 Canvas::~Canvas() = default;
 
 void Canvas::clear()
 {
-    endPainting();
-    m_pendingFill = SystemColors::resolve(m_backColor);
+    eraseAll(SystemColors::resolve(m_backColor));
     m_textPos = QPoint(0, 0);
 }
 
@@ -53,31 +52,40 @@ void Canvas::resize(int width, int height)
     height = std::max(1, height);
     if (m_image.width() == width && m_image.height() == height)
         return;
+    // An erase still pending keeps its colour.
+    const bool erasePending = !m_plainRows.isEmpty() && m_plainRows.count(false) == 0;
     endPainting();
     m_image = allocateImage(width, height);
-    if (!m_pendingFill)
-        m_pendingFill = SystemColors::resolve(m_backColor);
+    eraseAll(erasePending ? m_plainColor : SystemColors::resolve(m_backColor));
 }
 
 void Canvas::setBackColor(ColorRef color)
 {
-    endPainting();
     m_backColor = color;
-    // The erase is deferred: a clear, a resize and a new back colour in a row cost one fill.
-    m_pendingFill = SystemColors::resolve(color);
+    eraseAll(SystemColors::resolve(color));
 }
 
-void Canvas::flushFill()
+void Canvas::eraseAll(QRgb color)
 {
-    if (m_pendingFill) {
-        m_image.fill(*m_pendingFill);
-        m_pendingFill.reset();
-    }
+    endPainting();
+    m_plainColor = color;
+    m_plainRows.fill(true, m_image.height());
+}
+
+void Canvas::fillPlainRows(std::int64_t top, std::int64_t bottom)
+{
+    const int from = static_cast<int>(std::max<std::int64_t>(top, 0));
+    const int to = static_cast<int>(std::min<std::int64_t>(bottom, m_plainRows.size()));
+    for (int y = from; y < to; ++y)
+        if (m_plainRows.testBit(y)) {
+            m_plainRows.clearBit(y);
+            auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+            std::fill(line, line + m_image.width(), m_plainColor);
+        }
 }
 
 QPainter &Canvas::painter()
 {
-    flushFill();
     if (!m_painter) {
         m_painter = std::make_unique<QPainter>(&m_image);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
@@ -96,8 +104,14 @@ void Canvas::endPainting()
 const QImage &Canvas::image()
 {
     endPainting();
-    flushFill();
+    fillPlainRows(0, m_image.height());
     return m_image;
+}
+
+Picture Canvas::picture()
+{
+    endPainting();
+    return Picture(m_image, m_plainColor, m_plainRows);
 }
 
 void Canvas::fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb)
@@ -109,6 +123,8 @@ void Canvas::fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb
     const std::int64_t r = std::min<std::int64_t>(x2, m_image.width());
     if (l >= r)
         return;
+    if (m_plainRows.testBit(static_cast<int>(y)))
+        fillPlainRows(y, y + 1);
     auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(static_cast<int>(y)));
     std::fill(line + l, line + r, rgb);
 }
@@ -120,7 +136,6 @@ void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::in
 
 void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color)
 {
-    flushFill();
     const QRgb rgb = SystemColors::resolve(color);
     if (y1 == y2) {
         // The end point is left out whichever way the line runs.
@@ -170,7 +185,6 @@ void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::in
 
 void Canvas::fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color)
 {
-    flushFill();
     const QRgb rgb = SystemColors::resolve(color);
     const std::int64_t left = std::min(x1, x2);
     const std::int64_t right = std::max(x1, x2);
@@ -182,7 +196,6 @@ void Canvas::fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int
 
 void Canvas::plot(double x, double y)
 {
-    flushFill();
     const std::int64_t px = toPixel(x);
     const std::int64_t py = toPixel(y);
     fillSpan(px, px + 1, py, SystemColors::resolve(m_foreColor));
@@ -191,7 +204,6 @@ void Canvas::plot(double x, double y)
 
 void Canvas::drawDisc(double x, double y, double radius, ColorRef color)
 {
-    flushFill();
     if (!(radius >= 0.0) || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(radius))
         return;
     // Pixel (i, j) covers [i, i+1) x [j, j+1); it belongs to the disc when its centre lies inside.
@@ -241,6 +253,14 @@ void Canvas::printText(const QString &text)
     const bool reachable = at.x() > -kTextReach && at.x() < m_image.width() && at.y() > -kTextReach &&
                            at.y() < m_image.height();
     if (reachable && !text.isEmpty()) {
+        // The rows the glyphs may reach are filled in first, for their edges to blend with the
+        // background: a line's height above and below its own, and another for each combining
+        // mark, which may stack on the one before.
+        const auto marks = std::count_if(text.begin(), text.end(), [](QChar c) { return c.isMark(); });
+        const std::int64_t reach = static_cast<std::int64_t>(m_textFont->height) * (1 + marks);
+        const std::int64_t top = static_cast<std::int64_t>(at.y()) - reach;
+        const std::int64_t bottom = static_cast<std::int64_t>(at.y()) + m_textFont->height + reach;
+        fillPlainRows(top, bottom);
         QPainter &p = painter();
         p.setFont(qfont);
         p.setPen(QColor::fromRgb(SystemColors::resolve(m_foreColor)));

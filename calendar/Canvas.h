@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FontSpec.h"
+#include "platform/Picture.h"
 #include "platform/SystemColors.h"
 
 #include <QFont>
@@ -55,15 +56,21 @@ public:
     QSize size() const { return m_image.size(); }
     // The finished picture; ends any drawing in progress.
     const QImage &image();
+    // The same without filling in the rows nothing was drawn on: cheaper to save and show.
+    Picture picture();
 
 private:
-    void flushFill();
+    void eraseAll(QRgb color);
+    void fillPlainRows(std::int64_t top, std::int64_t bottom);
     QPainter &painter();
     void endPainting();
     void fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb);
 
     QImage m_image;
-    std::optional<QRgb> m_pendingFill;
+    // An erase is deferred, row by row: a row is filled with m_plainColor only when something is
+    // drawn on it, and rows nothing touches are never written at all.
+    QRgb m_plainColor = 0;
+    QBitArray m_plainRows;
     std::unique_ptr<QPainter> m_painter;
     ColorRef m_backColor = 0x00FFFFFF;
     ColorRef m_foreColor = 0;

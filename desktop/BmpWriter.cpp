@@ -21,10 +21,32 @@ void put32(unsigned char *p, quint32 v)
     qToLittleEndian(v, p);
 }
 
+void putRow(const QRgb *in, quint32 width, unsigned char *p)
+{
+    quint32 x = 0;
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        // A pixel's bytes in memory are already blue, green, red, alpha: store all four and
+        // let the next pixel overwrite the alpha. The row's last pixel goes byte by byte,
+        // so nothing is written past it into the padding or the next row.
+        for (; x + 1 < width; ++x) {
+            std::memcpy(p, &in[x], 4);
+            p += 3;
+        }
+    }
+    for (; x < width; ++x) {
+        const QRgb c = in[x];
+        p[0] = static_cast<unsigned char>(qBlue(c));
+        p[1] = static_cast<unsigned char>(qGreen(c));
+        p[2] = static_cast<unsigned char>(qRed(c));
+        p += 3;
+    }
+}
+
 } // namespace
 
-WriteError writeBmp24(const QImage &source, QIODevice &device)
+WriteError writeBmp24(const Picture &picture, QIODevice &device)
 {
+    const QImage &source = picture.pixels();
     const QImage image = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
                              ? source
                              : source.convertToFormat(QImage::Format_RGB32);
@@ -54,31 +76,23 @@ WriteError writeBmp24(const QImage &source, QIODevice &device)
     // About a quarter megabyte per write: large enough for few calls, small enough to stay in cache.
     const quint32 rowsPerChunk = std::max<quint32>(1, (256u << 10) / stride);
     std::vector<unsigned char> chunk(static_cast<std::size_t>(stride) * rowsPerChunk, 0);
+    // Plain rows are copies of one row of the background, made once.
+    std::vector<unsigned char> plainRow(stride, 0);
+    {
+        const std::vector<QRgb> background(width, picture.background());
+        putRow(background.data(), width, plainRow.data());
+    }
     quint32 row = height;
     while (row > 0) {
         const quint32 rows = std::min(rowsPerChunk, row);
         unsigned char *out = chunk.data();
         for (quint32 i = 0; i < rows; ++i) {
             --row;
-            const auto *in = reinterpret_cast<const QRgb *>(image.constScanLine(static_cast<int>(row)));
             unsigned char *p = out + std::size_t(i) * stride;
-            quint32 x = 0;
-            if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
-                // A pixel's bytes in memory are already blue, green, red, alpha: store all four and
-                // let the next pixel overwrite the alpha. The row's last pixel goes byte by byte,
-                // so nothing is written past it into the padding or the next row.
-                for (; x + 1 < width; ++x) {
-                    std::memcpy(p, &in[x], 4);
-                    p += 3;
-                }
-            }
-            for (; x < width; ++x) {
-                const QRgb c = in[x];
-                p[0] = static_cast<unsigned char>(qBlue(c));
-                p[1] = static_cast<unsigned char>(qGreen(c));
-                p[2] = static_cast<unsigned char>(qRed(c));
-                p += 3;
-            }
+            if (picture.isPlain(static_cast<int>(row)))
+                std::memcpy(p, plainRow.data(), stride);
+            else
+                putRow(reinterpret_cast<const QRgb *>(image.constScanLine(static_cast<int>(row))), width, p);
         }
         const auto bytes = static_cast<qint64>(std::size_t(rows) * stride);
         if (device.write(reinterpret_cast<const char *>(out), bytes) != bytes)

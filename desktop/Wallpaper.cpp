@@ -70,7 +70,7 @@ QString freshCopy(const QString &bitmap, QString *error)
 
 // A fresh copy of the bounding box of all monitors: the desktop colour, and the picture where the
 // primary monitor is.
-QString spanningCopy(const QString &bitmap, const QImage &image, QSize bounds, QPoint offset, QRgb background,
+QString spanningCopy(const QString &bitmap, const Picture &picture, QSize bounds, QPoint offset, QRgb background,
                      QString *error)
 {
     const QFileInfo info(bitmap);
@@ -78,9 +78,9 @@ QString spanningCopy(const QString &bitmap, const QImage &image, QSize bounds, Q
                                                   .arg(QDateTime::currentMSecsSinceEpoch()));
     QImage box(bounds, QImage::Format_RGB32);
     box.fill(background);
-    QPainter(&box).drawImage(offset, image);
+    QPainter(&box).drawImage(offset, picture.toImage());
     if (const WriteError e = writeFileAtomically(
-            fresh, [&box](QIODevice &out) { return writeBmp24(box, out); }, false)) {
+            fresh, [&box](QIODevice &out) { return writeBmp24(Picture(box), out); }, false)) {
         *error = e.message();
         return {};
     }
@@ -252,17 +252,17 @@ QString Wallpaper::fileUri(const QString &path)
     return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded(QUrl::FullyEncoded));
 }
 
-WriteError Wallpaper::install(const QString &bitmap, const QImage &image, const DesktopSession &session,
+WriteError Wallpaper::install(const QString &bitmap, const Picture &picture, const DesktopSession &session,
                               const std::function<WriteError()> &bitmapReady, const MonitorLayout &layout,
                               QRgb background)
 {
     using Kind = DesktopSession::Kind;
-    const QRect bounds = layout.primary.isEmpty() ? QRect(QPoint(0, 0), image.size()) : layout.bounds();
+    const QRect bounds = layout.primary.isEmpty() ? QRect(QPoint(0, 0), picture.size()) : layout.bounds();
     const QPoint offset = layout.primary.isEmpty() ? QPoint() : layout.primary.topLeft() - bounds.topLeft();
     // The root window takes the picture itself, so its upload can overlap the writing of the file.
     if (session.kind == Kind::X11) {
         // Monitor positions are root coordinates already, whether or not one starts at the origin.
-        const WriteError e = setX11RootWallpaper(image, bitmapReady, layout.primary.topLeft(), background);
+        const WriteError e = setX11RootWallpaper(picture, bitmapReady, layout.primary.topLeft(), background);
         return e && e.file().isEmpty() ? WriteError(bitmap, e.reason()) : e;
     }
     if (bitmapReady) {
@@ -284,7 +284,7 @@ WriteError Wallpaper::install(const QString &bitmap, const QImage &image, const 
     QString path = bitmap;
     if (needsFreshName(session.kind)) {
         QString error;
-        path = spanning && bounds.size() != image.size() ? spanningCopy(bitmap, image, bounds.size(), offset,
+        path = spanning && bounds.size() != picture.size() ? spanningCopy(bitmap, picture, bounds.size(), offset,
                                                                           background, &error)
                                                          : freshCopy(bitmap, &error);
         if (path.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "desktop/DesktopSession.h"
 #include "desktop/MonitorLayout.h"
+#include "platform/Picture.h"
 #include "platform/WriteError.h"
 
 #include <QImage>
@@ -15,7 +16,7 @@ namespace marvane {
 class Wallpaper
 {
 public:
-    // `bitmap` is the file on disk, `image` its picture. Desktops that keep a path and ignore
+    // `bitmap` is the file on disk, `picture` its picture. Desktops that keep a path and ignore
     // the same path twice get a fresh hard link beside the bitmap each time, older ones removed.
     // `bitmapReady` is called before the file is first used,
     // or, where the picture goes to the screen without the file, before anything is shown; it
@@ -23,7 +24,7 @@ public:
     // `layout` places the picture on the primary monitor: desktops that draw one picture per
     // monitor are told to show it 1:1 (zoomed to cover), those that draw one picture over all
     // monitors get one of their bounding box, `background` around the picture.
-    static WriteError install(const QString &bitmap, const QImage &image, const DesktopSession &session,
+    static WriteError install(const QString &bitmap, const Picture &picture, const DesktopSession &session,
                               const std::function<WriteError()> &bitmapReady = {}, const MonitorLayout &layout = {},
                               QRgb background = qRgb(0, 0, 0));
 

@@ -64,28 +64,28 @@ private:
     int m_fd;
 };
 
-WriteError writeBitmap(const QImage &image, const QString &path)
+WriteError writeBitmap(const Picture &picture, const QString &path)
 {
     // Not synced: the file is painted anew at every run, and a sync costs more than all the painting.
-    return writeFileAtomically(path, [&image](QIODevice &out) { return writeBmp24(image, out); }, false);
+    return writeFileAtomically(path, [&picture](QIODevice &out) { return writeBmp24(picture, out); }, false);
 }
 
 } // namespace
 
-WriteError WallpaperInstaller::saveBitmap(const QImage &image, const QString &applicationDirectory)
+WriteError WallpaperInstaller::saveBitmap(const Picture &picture, const QString &applicationDirectory)
 {
     const FolderLock lock(applicationDirectory);
-    return writeBitmap(image, bitmapPath(applicationDirectory));
+    return writeBitmap(picture, bitmapPath(applicationDirectory));
 }
 
-WriteError WallpaperInstaller::install(const QImage &image, const QString &applicationDirectory,
+WriteError WallpaperInstaller::install(const Picture &picture, const QString &applicationDirectory,
                                         const DesktopSession &session, QRgb background)
 {
     const FolderLock lock(applicationDirectory);
     const QString path = bitmapPath(applicationDirectory);
     // Written under a temporary name and renamed, so the desktop never reads half a picture.
-    const auto write = [&image, &path] {
-        WriteError e = writeBitmap(image, path);
+    const auto write = [&picture, &path] {
+        WriteError e = writeBitmap(picture, path);
         markPhase("bmp");
         return e;
     };
@@ -103,7 +103,7 @@ WriteError WallpaperInstaller::install(const QImage &image, const QString &appli
         return *writeError;
     };
     const WriteError error =
-        Wallpaper::install(path, image, session, bitmapReady, MonitorLayout::ofSession(session), background);
+        Wallpaper::install(path, picture, session, bitmapReady, MonitorLayout::ofSession(session), background);
     if (const WriteError written = bitmapReady())
         return written;
     if (error)

@@ -54,10 +54,32 @@ int shiftOf(unsigned long mask)
     return shift;
 }
 
+// Rows first to end - 1.
+struct RowRun
+{
+    int first;
+    int end;
+};
+
+// The runs of rows that are not plain.
+std::vector<RowRun> drawnRows(const Picture &picture)
+{
+    std::vector<RowRun> runs;
+    for (int y = 0; y < picture.height(); ++y) {
+        if (picture.isPlain(y))
+            continue;
+        if (!runs.empty() && runs.back().end == y)
+            ++runs.back().end;
+        else
+            runs.push_back({y, y + 1});
+    }
+    return runs;
+}
+
 // Sends the picture through a small shared-memory segment, a band of rows at a time, instead of
 // through the socket: much faster for a screen-sized picture, and the segment stays small.
 bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawable target, GC gc,
-                            const QImage &image)
+                            const QImage &image, const std::vector<RowRun> &runs)
 {
     int major = 0, minor = 0;
     Bool pixmaps = False;
@@ -90,16 +112,17 @@ bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawabl
     bool ok = info.shmaddr != reinterpret_cast<char *>(-1) && XShmAttach(display, &info);
     XSync(display, False);
     ok = ok && g_errors == errorsBefore;
-    for (int y = 0; ok && y < image.height(); y += rows) {
-        const int n = std::min(rows, image.height() - y);
-        std::memcpy(band->data, image.constScanLine(y),
-                    static_cast<std::size_t>(n) * static_cast<std::size_t>(width) * 4);
-        XShmPutImage(display, target, gc, band, 0, 0, 0, y, static_cast<unsigned>(width),
-                     static_cast<unsigned>(n), False);
-        // The band is reused: wait until the server has read it.
-        XSync(display, False);
-        ok = g_errors == errorsBefore;
-    }
+    for (const RowRun &run : runs)
+        for (int y = run.first; ok && y < run.end; y += rows) {
+            const int n = std::min(rows, run.end - y);
+            std::memcpy(band->data, image.constScanLine(y),
+                        static_cast<std::size_t>(n) * static_cast<std::size_t>(width) * 4);
+            XShmPutImage(display, target, gc, band, 0, 0, 0, y, static_cast<unsigned>(width),
+                         static_cast<unsigned>(n), False);
+            // The band is reused: wait until the server has read it.
+            XSync(display, False);
+            ok = g_errors == errorsBefore;
+        }
     XShmDetach(display, &info);
     XSync(display, False);
     if (info.shmaddr != reinterpret_cast<char *>(-1))
@@ -110,7 +133,7 @@ bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawabl
 }
 
 // Puts the picture into a new pixmap of the root's size and depth; 0 with `error` set if it cannot.
-Pixmap uploadPicture(Display *display, const QImage &picture, QPoint offset, QRgb background, QString *error)
+Pixmap uploadPicture(Display *display, const Picture &picture, QPoint offset, QRgb background, QString *error)
 {
     const int screen = DefaultScreen(display);
     const Window root = RootWindow(display, screen);
@@ -122,20 +145,28 @@ Pixmap uploadPicture(Display *display, const QImage &picture, QPoint offset, QRg
         *error = QStringLiteral("the X display's default visual (depth %1) is not supported").arg(depth);
         return 0;
     }
+    const unsigned long rm = visual->red_mask, gm = visual->green_mask, bm = visual->blue_mask;
+    const bool standardMasks = depth >= 24 && rm == 0xFF0000 && gm == 0xFF00 && bm == 0xFF;
+    // A picture that fills the root in the root's own pixel layout leaves its plain rows to the
+    // server, which fills them; anything else is sent whole.
+    const bool plainRowsFilled = standardMasks && picture.hasPlainRows() && offset.isNull() &&
+                                 picture.size() == QSize(width, height) &&
+                                 picture.pixels().format() == QImage::Format_RGB32 &&
+                                 picture.pixels().bytesPerLine() == width * 4;
     // One picture over all monitors: the primary's part is the picture, the rest the desktop colour.
-    QImage source = picture;
-    if (picture.size() != QSize(width, height) || !offset.isNull()) {
-        source = QImage(width, height, QImage::Format_RGB32);
-        source.fill(background);
-        QPainter painter(&source);
-        painter.drawImage(offset, picture);
+    QImage source = plainRowsFilled ? picture.pixels() : picture.toImage();
+    if (source.size() != QSize(width, height) || !offset.isNull()) {
+        QImage whole(width, height, QImage::Format_RGB32);
+        whole.fill(background);
+        QPainter painter(&whole);
+        painter.drawImage(offset, source);
+        painter.end();
+        source = whole;
     }
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    const unsigned long rm = visual->red_mask, gm = visual->green_mask, bm = visual->blue_mask;
     const bool hostLsb = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
     // The common case is the image's own layout: hand Xlib its memory instead of a copy.
-    const bool sameLayout = depth >= 24 && rm == 0xFF0000 && gm == 0xFF00 && bm == 0xFF &&
-                            image.width() == width && image.height() == height &&
+    const bool sameLayout = standardMasks && image.width() == width && image.height() == height &&
                             image.bytesPerLine() == width * 4;
     XImage *ximage = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
                                   static_cast<unsigned>(width), static_cast<unsigned>(height), 32,
@@ -165,12 +196,20 @@ Pixmap uploadPicture(Display *display, const QImage &picture, QPoint offset, QRg
     const Pixmap pixmap = XCreatePixmap(display, root, static_cast<unsigned>(width),
                                         static_cast<unsigned>(height), static_cast<unsigned>(depth));
     GC gc = XCreateGC(display, pixmap, 0, nullptr);
+    std::vector<RowRun> runs{{0, height}};
+    if (plainRowsFilled) {
+        // As the pixel would come in an image: alpha set, which a depth-24 root ignores.
+        XSetForeground(display, gc, picture.background() | 0xFF000000u);
+        XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height));
+        runs = drawnRows(picture);
+    }
     const bool shared = sameLayout && ximage->bits_per_pixel == 32 &&
-                        putThroughSharedMemory(display, visual, depth, pixmap, gc, image);
+                        putThroughSharedMemory(display, visual, depth, pixmap, gc, image, runs);
     if (!shared) {
         g_errors = 0;
-        XPutImage(display, pixmap, gc, ximage, 0, 0, 0, 0, static_cast<unsigned>(width),
-                  static_cast<unsigned>(height));
+        for (const RowRun &run : runs)
+            XPutImage(display, pixmap, gc, ximage, 0, run.first, 0, run.first, static_cast<unsigned>(width),
+                      static_cast<unsigned>(run.end - run.first));
     }
     XFreeGC(display, gc);
     ximage->data = nullptr;
@@ -200,7 +239,7 @@ void showPixmap(Display *display, Pixmap pixmap)
 
 } // namespace
 
-WriteError setX11RootWallpaper(const QImage &image, const std::function<WriteError()> &beforeShowing, QPoint offset,
+WriteError setX11RootWallpaper(const Picture &picture, const std::function<WriteError()> &beforeShowing, QPoint offset,
                                QRgb background)
 {
     Display *display = XOpenDisplay(nullptr);
@@ -215,7 +254,7 @@ WriteError setX11RootWallpaper(const QImage &image, const std::function<WriteErr
     const auto previousHandler = XSetErrorHandler(countError);
     g_errors = 0;
     QString error;
-    const Pixmap pixmap = uploadPicture(display, image, offset, background, &error);
+    const Pixmap pixmap = uploadPicture(display, picture, offset, background, &error);
     // Whatever became of the upload, the caller's step is waited for before anything is shown.
     if (beforeShowing) {
         if (const WriteError e = beforeShowing()) {

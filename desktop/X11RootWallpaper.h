@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Picture.h"
 #include "platform/WriteError.h"
 
 #include <QImage>
@@ -16,7 +17,7 @@ namespace marvane {
 // an error from it leaves the desktop as it was.
 // The root covers every monitor: the picture goes at `offset` (the primary monitor's place) and the
 // rest of the root takes `background`.
-WriteError setX11RootWallpaper(const QImage &image, const std::function<WriteError()> &beforeShowing = {},
+WriteError setX11RootWallpaper(const Picture &picture, const std::function<WriteError()> &beforeShowing = {},
                                QPoint offset = {}, QRgb background = qRgb(0, 0, 0));
 
 } // namespace marvane

@@ -34,13 +34,9 @@ QImage allocateImage(int width, int height)
     void *address = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (address == MAP_FAILED)
         return QImage(width, height, QImage::Format_RGB32);
+    // Not populated: the canvas writes only the rows something is drawn on, and the rest of the
+    // mapping is never backed by memory at all.
     ::madvise(address, size, MADV_HUGEPAGE);
-    // Populate now, in one call, rather than through a fault per page while painting. Older
-    // kernels do not know the advice; the pages then come in on first touch as usual.
-#ifndef MADV_POPULATE_WRITE
-#define MADV_POPULATE_WRITE 23
-#endif
-    ::madvise(address, size, MADV_POPULATE_WRITE);
     auto *mapping = new (std::nothrow) Mapping{address, size};
     if (!mapping) {
         ::munmap(address, size);

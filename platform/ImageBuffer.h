@@ -4,8 +4,8 @@
 
 namespace marvane {
 
-// A screen-sized RGB32 image whose memory is mapped in one step (huge pages where the kernel
-// offers them) instead of being faulted in page by page on first paint.
+// A screen-sized RGB32 image in a mapping of its own, backed by huge pages where the kernel offers
+// them, and only where it is written.
 QImage allocateImage(int width, int height);
 
 } // namespace marvane

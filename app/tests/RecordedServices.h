@@ -32,8 +32,8 @@ struct RecordedServices
             autoRuns << on;
             return WriteError{};
         };
-        s.installWallpaper = [this](const QImage &img, QRgb) {
-            installed << img;
+        s.installWallpaper = [this](const Picture &picture, QRgb) {
+            installed << picture.toImage();
             return installFails ? WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full")) : WriteError{};
         };
         s.openToDo = [this](QWidget *) { opened << QStringLiteral("todo"); };

@@ -93,17 +93,29 @@ private Q_SLOTS:
         QCOMPARE(DefaultDepth(display, DefaultScreen(display)), 24);
 
         const QImage first = pattern(1);
-        QVERIFY(!setX11RootWallpaper(first));
+        QVERIFY(!setX11RootWallpaper(Picture(first)));
         QCOMPARE(rootImage(display), first);
         const Pixmap firstPixmap = rootPixmap(display);
         QVERIFY(firstPixmap != 0);
         QVERIFY(pixmapAlive(display, firstPixmap));
 
         const QImage second = pattern(2);
-        QVERIFY(!setX11RootWallpaper(second));
+        QVERIFY(!setX11RootWallpaper(Picture(second)));
         QCOMPARE(rootImage(display), second);
         QVERIFY(rootPixmap(display) != firstPixmap);
         QVERIFY(!pixmapAlive(display, firstPixmap));
+
+        // Plain rows show the background whatever their memory holds, between drawn ones too.
+        QImage sparse = pattern(3);
+        QBitArray plain(sparse.height());
+        for (int y = 100; y < 700; ++y)
+            if (y % 97 != 0) {
+                plain.setBit(y);
+                std::memset(sparse.scanLine(y), 0, static_cast<std::size_t>(sparse.bytesPerLine()));
+            }
+        const Picture third(sparse, qRgb(12, 34, 56), plain);
+        QVERIFY(!setX11RootWallpaper(third));
+        QCOMPARE(rootImage(display), third.toImage());
         XCloseDisplay(display);
     }
 
@@ -113,11 +125,11 @@ private Q_SLOTS:
         Display *display = XOpenDisplay(nullptr);
         QVERIFY(display);
         const QImage shown = pattern(5);
-        QVERIFY(!setX11RootWallpaper(shown));
+        QVERIFY(!setX11RootWallpaper(Picture(shown)));
         const Pixmap shownPixmap = rootPixmap(display);
 
         int calls = 0;
-        const WriteError error = setX11RootWallpaper(pattern(6), [&calls] {
+        const WriteError error = setX11RootWallpaper(Picture(pattern(6)), [&calls] {
             ++calls;
             return WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full"));
         });
@@ -128,7 +140,7 @@ private Q_SLOTS:
         QVERIFY(pixmapAlive(display, shownPixmap));
 
         int okCalls = 0;
-        QVERIFY(!setX11RootWallpaper(pattern(7), [&okCalls] {
+        QVERIFY(!setX11RootWallpaper(Picture(pattern(7)), [&okCalls] {
             ++okCalls;
             return WriteError();
         }));
@@ -139,14 +151,14 @@ private Q_SLOTS:
 
     void smallerPictureIsPaddedNotRead()
     {
-        QVERIFY(!setX11RootWallpaper(pattern(3).copy(0, 0, 100, 50)));
+        QVERIFY(!setX11RootWallpaper(Picture(pattern(3).copy(0, 0, 100, 50))));
     }
 
     void noDisplayIsAFailure()
     {
         const QByteArray saved = qgetenv("DISPLAY");
         qputenv("DISPLAY", ":4242");
-        const WriteError error = setX11RootWallpaper(pattern(4));
+        const WriteError error = setX11RootWallpaper(Picture(pattern(4)));
         qputenv("DISPLAY", saved);
         QVERIFY(error.reason().contains(QStringLiteral("cannot open the X display")));
     }

@@ -41,7 +41,8 @@ class TestWallpaperInstaller : public QObject
     }
 
 private Q_SLOTS:
-    // Rows of every padding length: the pixels read back, and the padding bytes are zero.
+    // Rows of every padding length: the pixels read back, the padding bytes are zero, and a plain
+    // row is written in the background colour whatever its memory holds.
     void bitmapRows_data()
     {
         QTest::addColumn<int>("width");
@@ -51,20 +52,25 @@ private Q_SLOTS:
     void bitmapRows()
     {
         QFETCH(int, width);
-        QImage image(width, 3, QImage::Format_RGB32);
-        for (int y = 0; y < 3; ++y)
+        constexpr int kRows = 4;
+        QImage image(width, kRows, QImage::Format_RGB32);
+        for (int y = 0; y < kRows; ++y)
             for (int x = 0; x < width; ++x)
-                image.setPixel(x, y, qRgb(x * 7 + y, 255 - x, 40 * y + 1));
+                image.setPixel(x, y, y == 1 ? 0xFF123456 : qRgb(x * 7 + y, 255 - x, 40 * y + 1));
+        QBitArray plain(kRows);
+        plain.setBit(1);
+        const Picture picture(image, qRgb(9, 8, 7), plain);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        QVERIFY(!writeBmp24(image, buffer));
+        QVERIFY(!writeBmp24(picture, buffer));
         const QByteArray bytes = buffer.data();
         const int stride = (width * 3 + 3) & ~3;
-        QCOMPARE(bytes.size(), 54 + stride * 3);
-        for (int row = 0; row < 3; ++row)
+        QCOMPARE(bytes.size(), 54 + stride * kRows);
+        for (int row = 0; row < kRows; ++row)
             for (int pad = width * 3; pad < stride; ++pad)
                 QCOMPARE(bytes.at(54 + row * stride + pad), '\0');
-        QCOMPARE(QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32), image);
+        QCOMPARE(QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32), picture.toImage());
+        QCOMPARE(picture.toImage().pixel(0, 1), qRgb(9, 8, 7));
     }
 
     void init()
@@ -83,7 +89,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(app));
         for (QRgb colour : {qRgb(200, 10, 10), qRgb(10, 200, 10)}) {
             const QImage img = picture(colour);
-            const WriteError r = WallpaperInstaller::install(img, app, sway());
+            const WriteError r = WallpaperInstaller::install(Picture(img), app, sway());
             QVERIFY2(!r, qPrintable(r.message()));
             const QImage saved(app + QStringLiteral("/temp.bmp"), "BMP");
             QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), img);
@@ -99,14 +105,14 @@ private Q_SLOTS:
     void unwritableBitmapLeavesTheDesktopAlone()
     {
         const QString missing = m_dir.filePath(QStringLiteral("no such folder"));
-        const WriteError r = WallpaperInstaller::install(picture(qRgb(1, 1, 1)), missing, sway());
+        const WriteError r = WallpaperInstaller::install(Picture(picture(qRgb(1, 1, 1))), missing, sway());
         QVERIFY(r);
         QCOMPARE(r.file(), missing + QStringLiteral("/temp.bmp"));
         QVERIFY(settingCalls().isEmpty());
 
         const QString blocked = m_dir.filePath(QStringLiteral("blocked"));
         QVERIFY(QDir().mkpath(blocked + QStringLiteral("/temp.bmp")));
-        QVERIFY(WallpaperInstaller::install(picture(qRgb(1, 1, 1)), blocked, sway()));
+        QVERIFY(WallpaperInstaller::install(Picture(picture(qRgb(1, 1, 1))), blocked, sway()));
         QVERIFY(settingCalls().isEmpty());
     }
 
@@ -114,7 +120,7 @@ private Q_SLOTS:
     {
         const QString app = m_dir.filePath(QStringLiteral("nodesk"));
         QVERIFY(QDir().mkpath(app));
-        const WriteError r = WallpaperInstaller::install(picture(qRgb(9, 9, 9)), app, DesktopSession{});
+        const WriteError r = WallpaperInstaller::install(Picture(picture(qRgb(9, 9, 9))), app, DesktopSession{});
         QVERIFY(r);
         QVERIFY(r.reason().contains(QStringLiteral("no supported desktop found")));
         QVERIFY(QFile::exists(app + QStringLiteral("/temp.bmp")));
