@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,7 +41,18 @@ WriteError writeFileAtomically(const QString &path, const std::function<WriteErr
     ::fchmod(temp.handle(), 0666 & ~mask);
     if (sync && ::fdatasync(temp.handle()) != 0)
         return fail(systemReason());
-    if (::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+    const QByteArray from = QFile::encodeName(temp.fileName());
+    const QByteArray to = QFile::encodeName(path);
+    // Unsynced files are swapped with the old one, which then goes under the temporary name.
+    // A rename over it would make ext4 allocate and start writing the new file at once (its guard
+    // for programs that skip the sync), which stalls a large file's save for tens of milliseconds.
+    // Only a plain file is swapped (a folder in the way must fail as a rename would); where the
+    // swap is not offered (no old file, a file system without it) the rename is used.
+    struct stat old{};
+    if (!sync && ::lstat(to.constData(), &old) == 0 && S_ISREG(old.st_mode) &&
+        ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0)
+        return {}; // the temporary file, now the old one, is removed with `temp`
+    if (::rename(from.constData(), to.constData()) != 0)
         return WriteError(path, QStringLiteral("cannot replace %1: %2").arg(path, systemReason()));
     temp.setAutoRemove(false);
     return {};

@@ -9,9 +9,10 @@
 
 namespace marvane {
 
-// Writes a file under a temporary name in the same folder, then renames it over the target, so
+// Writes a file under a temporary name in the same folder, then puts it in the target's place, so
 // a reader sees the old file or the new one, never half of one. `sync` also flushes it to disk
-// before the rename. A failure of the writer, of any write or of the rename leaves the old file.
+// first; an unsynced file may be empty after a power cut, so only files that are made anew at
+// every run go unsynced. A failure of the writer, of any write or of the rename leaves the old file.
 WriteError writeFileAtomically(const QString &path, const std::function<WriteError(QIODevice &)> &writer, bool sync);
 
 } // namespace marvane

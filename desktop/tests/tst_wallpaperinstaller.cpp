@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 using namespace marvane;
 
 class TestWallpaperInstaller : public QObject
@@ -93,7 +95,15 @@ private Q_SLOTS:
             QVERIFY2(!r, qPrintable(r.message()));
             const QImage saved(app + QStringLiteral("/temp.bmp"), "BMP");
             QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), img);
+            // A hard link to the first picture (as desktops' fresh copies are) keeps it.
+            if (colour == qRgb(200, 10, 10))
+                QCOMPARE(::link(QFile::encodeName(app + QStringLiteral("/temp.bmp")).constData(),
+                                QFile::encodeName(app + QStringLiteral("/kept.bmp")).constData()),
+                         0);
         }
+        QCOMPARE(QImage(app + QStringLiteral("/kept.bmp"), "BMP").convertToFormat(QImage::Format_RGB32),
+                 picture(qRgb(200, 10, 10)));
+        QVERIFY(QFile::remove(app + QStringLiteral("/kept.bmp")));
         // Same file both times, installed both times; nothing else left in the folder.
         const auto calls = settingCalls();
         QCOMPARE(calls.size(), 2);
