@@ -75,27 +75,31 @@ WriteError writeBmp24(const Picture &picture, QIODevice &device)
 
     // About a quarter megabyte per write: large enough for few calls, small enough to stay in cache.
     const quint32 rowsPerChunk = std::max<quint32>(1, (256u << 10) / stride);
-    std::vector<unsigned char> chunk(static_cast<std::size_t>(stride) * rowsPerChunk, 0);
-    // Plain rows are copies of one row of the background, made once.
-    std::vector<unsigned char> plainRow(stride, 0);
-    {
-        const std::vector<QRgb> background(width, picture.background());
-        putRow(background.data(), width, plainRow.data());
-    }
+    std::vector<unsigned char> chunk;
+    // Runs of plain rows are written from one block of background rows, made once.
+    std::vector<unsigned char> plainBlock;
     quint32 row = height;
     while (row > 0) {
-        const quint32 rows = std::min(rowsPerChunk, row);
-        unsigned char *out = chunk.data();
-        for (quint32 i = 0; i < rows; ++i) {
-            --row;
-            unsigned char *p = out + std::size_t(i) * stride;
-            if (picture.isPlain(static_cast<int>(row)))
-                std::memcpy(p, plainRow.data(), stride);
-            else
-                putRow(reinterpret_cast<const QRgb *>(image.constScanLine(static_cast<int>(row))), width, p);
+        const bool plain = picture.isPlain(static_cast<int>(row - 1));
+        quint32 rows = 1;
+        while (rows < rowsPerChunk && rows < row && picture.isPlain(static_cast<int>(row - rows - 1)) == plain)
+            ++rows;
+        std::vector<unsigned char> &out = plain ? plainBlock : chunk;
+        if (out.empty()) {
+            out.assign(static_cast<std::size_t>(stride) * rowsPerChunk, 0);
+            if (plain) {
+                const std::vector<QRgb> background(width, picture.background());
+                for (quint32 i = 0; i < rowsPerChunk; ++i)
+                    putRow(background.data(), width, out.data() + std::size_t(i) * stride);
+            }
         }
+        if (!plain)
+            for (quint32 i = 0; i < rows; ++i)
+                putRow(reinterpret_cast<const QRgb *>(image.constScanLine(static_cast<int>(row - 1 - i))), width,
+                       out.data() + std::size_t(i) * stride);
+        row -= rows;
         const auto bytes = static_cast<qint64>(std::size_t(rows) * stride);
-        if (device.write(reinterpret_cast<const char *>(out), bytes) != bytes)
+        if (device.write(reinterpret_cast<const char *>(out.data()), bytes) != bytes)
             return WriteError({}, device.errorString());
     }
     return {};
