@@ -1,21 +1,13 @@
 #include "app/MainWindowServices.h"
 
-#include "app/AboutDialog.h"
-#include "app/Help.h"
-#include "app/OptionsDialog.h"
-#include "app/ToDoDialog.h"
 #include "desktop/AutostartEntry.h"
 #include "desktop/DesktopSession.h"
 #include "desktop/RefreshTimer.h"
 #include "desktop/WallpaperInstaller.h"
 #include "platform/AppPaths.h"
-#include "platform/Shell.h"
 #include "platform/StandardError.h"
-#include "settings/OptionsFile.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,30 +45,12 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
                                   QStringLiteral("the picture was saved here, but without a display no wallpaper "
                                                  "could be set"));
             },
-        .openOptions =
-            [dir, updateAutostart](QWidget *owner, Options &options, const std::function<void()> &repaint) {
-                OptionsDialog dialog(options, OptionsFile::path(dir), updateAutostart, owner);
-                QObject::connect(&dialog, &OptionsDialog::applied, &dialog, repaint);
-                dialog.exec();
-            },
-        .openToDo =
-            [dir, &clock](QWidget *owner) {
-                const ToDoStore store(ToDoStore::fileIn(dir), clock);
-                ToDoDialog dialog(store, clock, owner);
-                dialog.exec();
-            },
-        .openAbout =
-            [](QWidget *owner) {
-                AboutDialog box(Shell::open, owner);
-                box.exec();
-            },
-        .openHelp = [dir](QWidget *owner) { Help::open(owner, QDir::currentPath(), dir, Shell::open); },
-        .report =
-            [](QWidget *owner, bool silent, const QString &message) {
-                printError(message);
-                if (!silent)
-                    QMessageBox::warning(owner, QStringLiteral("Marvane"), message);
-            },
+        // No dialogs without windows.
+        .openOptions = {},
+        .openToDo = {},
+        .openAbout = {},
+        .openHelp = {},
+        .report = [](QWidget *, bool, const QString &message) { printError(message); },
         // Only a finished silent run exits from here: everything it wrote is on disk and the
         // wallpaper is set, so the teardown of windows and connections is skipped.
         .exit =

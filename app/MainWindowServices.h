@@ -9,9 +9,10 @@
 
 #include <QImage>
 #include <QString>
-#include <QWidget>
 
 #include <functional>
+
+class QWidget;
 
 namespace marvane {
 
@@ -37,8 +38,9 @@ struct MainWindowServices
     std::function<void(QWidget *owner, bool silent, const QString &message)> report;
     std::function<void(int exitCode)> exit;
 
-    // The real ones for the running program. Without a display the picture is only saved, and
-    // that is reported as the failure to set the wallpaper it is.
+    // The real ones for the running program, without the dialogs (see windowServices()): failures
+    // go to standard error. Without a display the picture is only saved, and that is reported as
+    // the failure to set the wallpaper it is.
     static MainWindowServices forProgram(const Clock &clock, const Screen &screen, const LocaleNames &names,
                                          bool display);
 };

@@ -1,19 +1,13 @@
-#include "app/AppIcon.h"
-#include "app/MainWindow.h"
-#include "app/SilentRun.h"
+#include "app/ProgramStart.h"
 #include "app/StartArgument.h"
-#include "desktop/DesktopScreen.h"
+#include "app/WindowModule.h"
 #include "desktop/X11Display.h"
 #include "platform/AppPaths.h"
-#include "platform/Fonts.h"
 #include "platform/PhaseLog.h"
-#include "platform/LocaleNames.h"
 #include "platform/StandardError.h"
-#include "platform/SystemClock.h"
 
-#include <QApplication>
-
-#include <memory>
+#include <QGuiApplication>
+#include <QLibrary>
 
 namespace {
 
@@ -39,6 +33,18 @@ bool chooseDisplay(X11Connection &x11Display)
         printError(QStringLiteral("no display found; painting headless"));
     qputenv("QT_QPA_PLATFORM", "offscreen");
     return false;
+}
+
+// Hands the run to the window module beside the program.
+int runWindow(int &argc, char **argv, bool display)
+{
+    QLibrary module(AppPaths::applicationDirectory() + QLatin1Char('/') + QLatin1String(kWindowModuleFile));
+    const auto entry = reinterpret_cast<WindowEntry>(module.resolve(kWindowEntryName));
+    if (!entry) {
+        printError(QStringLiteral("cannot load the program's windows: %1").arg(module.errorString()));
+        return 2;
+    }
+    return entry(&argc, argv, display);
 }
 
 } // namespace
@@ -70,35 +76,14 @@ int main(int argc, char *argv[])
         setForQt << "QT_QPA_PLATFORM";
     for (const QByteArray &name : setForQt)
         qputenv(name.constData(), name == "QT_QPA_PLATFORM" ? "offscreen" : "generic");
-    const std::unique_ptr<QGuiApplication> app =
-        silent ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
+    if (!silent)
+        return runWindow(argc, argv, display);
+    QGuiApplication app(argc, argv);
     // Read only while the application object was made: programs started later (a desktop's
     // wallpaper tool among them) see the session as it was.
     for (const QByteArray &name : setForQt)
         qunsetenv(name.constData());
     markPhase("application");
-    QGuiApplication::setApplicationName(QStringLiteral("Marvane"));
-    QGuiApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("marvane"));
-
-    // What Qt leaves of the command line once it has taken its own options.
-    QStringList arguments = QGuiApplication::arguments();
-    arguments.removeFirst();
-    const SystemClock clock;
-    // The size of the primary monitor as the desktop has it, in device pixels.
-    const DesktopScreen screen(DesktopSession::fromEnvironment());
-    const LocaleNames names;
-    MainWindowServices services = MainWindowServices::forProgram(clock, screen, names, display);
-    // Qt's own options (-platform and the like) may have stood before the 9.
-    if (silent || parseStartArgument(arguments.join(QLatin1Char(' '))) == kSilentArgument) {
-        SilentRun run(std::move(services));
-        run.start();
-        return QGuiApplication::exec();
-    }
-    for (const QString &problem : Fonts::ensureLoaded())
-        printError(problem);
-    QGuiApplication::setWindowIcon(AppIcon::icon());
-    MainWindow window(std::move(services));
-    window.start();
-    return QGuiApplication::exec();
+    describeApplication();
+    return runSilently(display);
 }

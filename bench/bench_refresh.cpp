@@ -7,7 +7,7 @@
 #include "platform/Fonts.h"
 #include "bench/TodoFixture.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -21,7 +21,7 @@ using namespace marvane;
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     Fonts::ensureLoaded();
     QTemporaryDir withFile, without;
     const QDate today(2026, 12, 7);

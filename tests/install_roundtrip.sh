@@ -14,6 +14,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix=$home/.local/opt/marvane
 entry=$XDG_DATA_HOME/applications/marvane.desktop
 [ -x "$prefix/pendrel" ] || fail "pendrel not installed"
+[ -f "$prefix/pendrel-window.so" ] || fail "the window module not installed"
 [ -f "$prefix/help.htm" ] || fail "help.htm not installed"
 head -c 8 "$prefix/marvane.png" | od -An -tx1 | grep -q '89 50 4e 47' || fail "icon is not a PNG"
 grep -qx "Exec=\"$prefix/pendrel\"" "$entry" || fail "menu entry does not start the installed program"
@@ -38,7 +39,7 @@ touch "$prefix/temp.bmp" "$prefix/.temp-wallpaper-1765100000000.bmp" "$prefix/.t
 [ ! -e "$XDG_CONFIG_HOME/autostart/Marvane.desktop" ] || fail "log-on entry left behind"
 [ ! -e "$units/marvane-refresh.timer" ] && [ ! -e "$units/marvane-refresh.service" ] &&
   [ ! -L "$units/timers.target.wants/marvane-refresh.timer" ] || fail "midnight timer left behind"
-[ ! -e "$prefix/pendrel" ] || fail "program left behind"
+[ ! -e "$prefix/pendrel" ] && [ ! -e "$prefix/pendrel-window.so" ] || fail "program left behind"
 [ ! -e "$prefix/temp.bmp" ] || fail "temp.bmp left behind"
 [ ! -e "$prefix/.temp-wallpaper-1765100000000.bmp" ] || fail "wallpaper copy left behind"
 grep -q "TODO1=keep me" "$prefix/todolist.ini" || fail "to-do items lost"

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/WindowServices.h"
 #include "app/tests/RecordedServices.h"
 #include "calendar/CalendarPainter.h"
 #include "settings/OptionsFile.h"
@@ -158,7 +159,7 @@ private Q_SLOTS:
         Rig rig;
         rig.adjust = [&rig](MainWindowServices &s) {
             s.openOptions =
-                MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, true).openOptions;
+                windowServices(rig.clock, rig.screen, rig.names, true).openOptions;
         };
         rig.start();
         rig.refreshes.clear();
@@ -183,7 +184,7 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.adjust = [&rig](MainWindowServices &s) {
-            s.openToDo = MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, true).openToDo;
+            s.openToDo = windowServices(rig.clock, rig.screen, rig.names, true).openToDo;
         };
         rig.start();
         rig.refreshes.clear();
@@ -242,7 +243,7 @@ private Q_SLOTS:
         rig.screen.setSize(QSize(1920, 1080));
         rig.adjust = [&rig](MainWindowServices &s) {
             s.openOptions =
-                MainWindowServices::forProgram(rig.clock, rig.screen, rig.names, true).openOptions;
+                windowServices(rig.clock, rig.screen, rig.names, true).openOptions;
         };
         rig.writeOptions("[general]\nCalendarPos=" + QByteArray::number(corner) + "\n");
         rig.start();

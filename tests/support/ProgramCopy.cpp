@@ -2,13 +2,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace marvane::test {
 
 ProgramCopy::ProgramCopy(const QString &folderName)
 {
     const QString folder = m_dir.filePath(folderName);
-    if (QDir().mkpath(folder) && QFile::copy(QStringLiteral(PENDREL_PATH), folder + QStringLiteral("/pendrel")))
+    // The program and its window module, as installed.
+    const QString built = QFileInfo(QStringLiteral(PENDREL_PATH)).absolutePath();
+    if (QDir().mkpath(folder) && QFile::copy(QStringLiteral(PENDREL_PATH), folder + QStringLiteral("/pendrel")) &&
+        QFile::copy(built + QStringLiteral("/pendrel-window.so"), folder + QStringLiteral("/pendrel-window.so")))
         m_folder = folder;
 }
 

@@ -1,0 +1,40 @@
+#include "app/ProgramStart.h"
+
+#include "app/MainWindowServices.h"
+#include "app/SilentRun.h"
+#include "app/StartArgument.h"
+#include "desktop/DesktopScreen.h"
+#include "desktop/DesktopSession.h"
+#include "platform/LocaleNames.h"
+#include "platform/SystemClock.h"
+
+#include <QGuiApplication>
+
+namespace marvane {
+
+void describeApplication()
+{
+    QGuiApplication::setApplicationName(QStringLiteral("Marvane"));
+    QGuiApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("marvane"));
+}
+
+bool silentRunAsked()
+{
+    QStringList arguments = QGuiApplication::arguments();
+    arguments.removeFirst();
+    return parseStartArgument(arguments.join(QLatin1Char(' '))) == kSilentArgument;
+}
+
+int runSilently(bool display)
+{
+    const SystemClock clock;
+    // The size of the primary monitor as the desktop has it, in device pixels.
+    const DesktopScreen screen(DesktopSession::fromEnvironment());
+    const LocaleNames names;
+    SilentRun run(MainWindowServices::forProgram(clock, screen, names, display));
+    run.start();
+    return QGuiApplication::exec();
+}
+
+} // namespace marvane

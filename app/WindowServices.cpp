@@ -1,0 +1,45 @@
+#include "app/WindowServices.h"
+
+#include "app/AboutDialog.h"
+#include "app/Help.h"
+#include "app/OptionsDialog.h"
+#include "app/ToDoDialog.h"
+#include "platform/Shell.h"
+#include "platform/StandardError.h"
+#include "settings/OptionsFile.h"
+#include "todo/ToDoStore.h"
+
+#include <QDir>
+#include <QMessageBox>
+
+namespace marvane {
+
+MainWindowServices windowServices(const Clock &clock, const Screen &screen, const LocaleNames &names, bool display)
+{
+    MainWindowServices s = MainWindowServices::forProgram(clock, screen, names, display);
+    const QString dir = s.applicationDirectory;
+    s.openOptions = [dir, updateAutostart = s.updateAutostart](QWidget *owner, Options &options,
+                                                               const std::function<void()> &repaint) {
+        OptionsDialog dialog(options, OptionsFile::path(dir), updateAutostart, owner);
+        QObject::connect(&dialog, &OptionsDialog::applied, &dialog, repaint);
+        dialog.exec();
+    };
+    s.openToDo = [dir, &clock](QWidget *owner) {
+        const ToDoStore store(ToDoStore::fileIn(dir), clock);
+        ToDoDialog dialog(store, clock, owner);
+        dialog.exec();
+    };
+    s.openAbout = [](QWidget *owner) {
+        AboutDialog box(Shell::open, owner);
+        box.exec();
+    };
+    s.openHelp = [dir](QWidget *owner) { Help::open(owner, QDir::currentPath(), dir, Shell::open); };
+    s.report = [](QWidget *owner, bool silent, const QString &message) {
+        printError(message);
+        if (!silent)
+            QMessageBox::warning(owner, QStringLiteral("Marvane"), message);
+    };
+    return s;
+}
+
+} // namespace marvane
