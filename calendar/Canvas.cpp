@@ -53,10 +53,11 @@ void Canvas::resize(int width, int height)
     if (m_image.width() == width && m_image.height() == height)
         return;
     // An erase still pending keeps its colour.
-    const bool erasePending = !m_plainRows.isEmpty() && m_plainRows.count(false) == 0;
+    const bool erasePending = !m_drawn.isEmpty() &&
+                              std::all_of(m_drawn.cbegin(), m_drawn.cend(), [](RowSpan s) { return s.isEmpty(); });
     endPainting();
     m_image = allocateImage(width, height);
-    eraseAll(erasePending ? m_plainColor : SystemColors::resolve(m_backColor));
+    eraseAll(erasePending ? m_eraseColor : SystemColors::resolve(m_backColor));
 }
 
 void Canvas::setBackColor(ColorRef color)
@@ -68,20 +69,43 @@ void Canvas::setBackColor(ColorRef color)
 void Canvas::eraseAll(QRgb color)
 {
     endPainting();
-    m_plainColor = color;
-    m_plainRows.fill(true, m_image.height());
+    m_eraseColor = color;
+    m_drawn.fill(RowSpan{}, m_image.height());
 }
 
-void Canvas::fillPlainRows(std::int64_t top, std::int64_t bottom)
+void Canvas::takeIn(std::int64_t top, std::int64_t bottom, std::int64_t left, std::int64_t right)
 {
+    const int l = static_cast<int>(std::max<std::int64_t>(left, 0));
+    const int r = static_cast<int>(std::min<std::int64_t>(right, m_image.width()));
+    if (l >= r)
+        return;
     const int from = static_cast<int>(std::max<std::int64_t>(top, 0));
-    const int to = static_cast<int>(std::min<std::int64_t>(bottom, m_plainRows.size()));
+    const int to = static_cast<int>(std::min<std::int64_t>(bottom, m_image.height()));
     for (int y = from; y < to; ++y)
-        if (m_plainRows.testBit(y)) {
-            m_plainRows.clearBit(y);
-            auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y));
-            std::fill(line, line + m_image.width(), m_plainColor);
-        }
+        takeInRow(y, l, r, true);
+}
+
+void Canvas::takeInRow(int y, int left, int right, bool erase)
+{
+    RowSpan &span = m_drawn[y];
+    if (!span.isEmpty() && left >= span.left && right <= span.right)
+        return;
+    auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+    if (span.isEmpty()) {
+        if (erase)
+            std::fill(line + left, line + right, m_eraseColor);
+        span = {left, right};
+        return;
+    }
+    // Without `erase`, only the gap between the new columns and the span is erased.
+    if (left < span.left) {
+        std::fill(line + (erase ? left : std::min(right, span.left)), line + span.left, m_eraseColor);
+        span.left = left;
+    }
+    if (right > span.right) {
+        std::fill(line + span.right, line + (erase ? right : std::max(left, span.right)), m_eraseColor);
+        span.right = right;
+    }
 }
 
 QPainter &Canvas::painter()
@@ -104,14 +128,14 @@ void Canvas::endPainting()
 const QImage &Canvas::image()
 {
     endPainting();
-    fillPlainRows(0, m_image.height());
+    takeIn(0, m_image.height(), 0, m_image.width());
     return m_image;
 }
 
 Picture Canvas::picture()
 {
     endPainting();
-    return Picture(m_image, m_plainColor, m_plainRows);
+    return Picture(m_image, m_eraseColor, m_drawn);
 }
 
 void Canvas::fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb)
@@ -123,8 +147,7 @@ void Canvas::fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb
     const std::int64_t r = std::min<std::int64_t>(x2, m_image.width());
     if (l >= r)
         return;
-    if (m_plainRows.testBit(static_cast<int>(y)))
-        fillPlainRows(y, y + 1);
+    takeInRow(static_cast<int>(y), static_cast<int>(l), static_cast<int>(r), false);
     auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(static_cast<int>(y)));
     std::fill(line + l, line + r, rgb);
 }
@@ -253,14 +276,15 @@ void Canvas::printText(const QString &text)
     const bool reachable = at.x() > -kTextReach && at.x() < m_image.width() && at.y() > -kTextReach &&
                            at.y() < m_image.height();
     if (reachable && !text.isEmpty()) {
-        // The rows the glyphs may reach are filled in first, for their edges to blend with the
-        // background: a line's height above and below its own, and another for each combining
-        // mark, which may stack on the one before.
+        // What the glyphs may reach is erased first, for their edges to blend with the background:
+        // a line's height around the text's own box, and another for each combining mark, which
+        // may stack on the one before.
         const auto marks = std::count_if(text.begin(), text.end(), [](QChar c) { return c.isMark(); });
         const std::int64_t reach = static_cast<std::int64_t>(m_textFont->height) * (1 + marks);
-        const std::int64_t top = static_cast<std::int64_t>(at.y()) - reach;
-        const std::int64_t bottom = static_cast<std::int64_t>(at.y()) + m_textFont->height + reach;
-        fillPlainRows(top, bottom);
+        const std::int64_t x = at.x();
+        const std::int64_t y = at.y();
+        takeIn(y - reach, y + m_textFont->height + reach, x - reach,
+               x + QFontMetrics(qfont).horizontalAdvance(text) + reach);
         QPainter &p = painter();
         p.setFont(qfont);
         p.setPen(QColor::fromRgb(SystemColors::resolve(m_foreColor)));

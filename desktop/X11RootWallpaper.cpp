@@ -54,38 +54,17 @@ int shiftOf(unsigned long mask)
     return shift;
 }
 
-// Rows first to end - 1.
-struct RowRun
-{
-    int first;
-    int end;
-};
-
-// The runs of rows that are not plain.
-std::vector<RowRun> drawnRows(const Picture &picture)
-{
-    std::vector<RowRun> runs;
-    for (int y = 0; y < picture.height(); ++y) {
-        if (picture.isPlain(y))
-            continue;
-        if (!runs.empty() && runs.back().end == y)
-            ++runs.back().end;
-        else
-            runs.push_back({y, y + 1});
-    }
-    return runs;
-}
-
 // Sends the picture through a small shared-memory segment, a band of rows at a time, instead of
-// through the socket: much faster for a screen-sized picture, and the segment stays small.
+// through the socket: much faster for a screen-sized picture, and the segment stays small. Only
+// what was drawn goes: the rest of the target must already be the picture's background.
 bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawable target, GC gc,
-                            const QImage &image, const std::vector<RowRun> &runs)
+                            const Picture &picture)
 {
     int major = 0, minor = 0;
     Bool pixmaps = False;
     if (!XShmQueryVersion(display, &major, &minor, &pixmaps))
         return false;
-    const int width = image.width();
+    const int width = picture.width();
     constexpr std::size_t kBand = 1u << 20;
     const int rows = std::max(1, static_cast<int>(kBand / (static_cast<std::size_t>(width) * 4)));
     XShmSegmentInfo info{};
@@ -112,17 +91,38 @@ bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawabl
     bool ok = info.shmaddr != reinterpret_cast<char *>(-1) && XShmAttach(display, &info);
     XSync(display, False);
     ok = ok && g_errors == errorsBefore;
-    for (const RowRun &run : runs)
-        for (int y = run.first; ok && y < run.end; y += rows) {
-            const int n = std::min(rows, run.end - y);
-            std::memcpy(band->data, image.constScanLine(y),
-                        static_cast<std::size_t>(n) * static_cast<std::size_t>(width) * 4);
-            XShmPutImage(display, target, gc, band, 0, 0, 0, y, static_cast<unsigned>(width),
-                         static_cast<unsigned>(n), False);
-            // The band is reused: wait until the server has read it.
-            XSync(display, False);
-            ok = g_errors == errorsBefore;
+    const QImage &image = picture.pixels();
+    const QRgb background = picture.background() | 0xFF000000u;
+    for (int y = 0; ok && y < picture.height();) {
+        // A band: drawn rows in a row, and the columns any of them has drawn.
+        int n = 0;
+        RowSpan columns{width, 0};
+        for (; n < rows && y + n < picture.height(); ++n) {
+            const RowSpan span = picture.drawnSpan(y + n);
+            if (span.isEmpty())
+                break;
+            columns = {std::min(columns.left, span.left), std::max(columns.right, span.right)};
         }
+        if (n == 0) {
+            ++y;
+            continue;
+        }
+        for (int i = 0; i < n; ++i) {
+            const RowSpan span = picture.drawnSpan(y + i);
+            auto *out = reinterpret_cast<QRgb *>(band->data + static_cast<std::size_t>(i) * band->bytes_per_line);
+            const auto *in = reinterpret_cast<const QRgb *>(image.constScanLine(y + i));
+            std::fill(out, out + (span.left - columns.left), background);
+            std::memcpy(out + (span.left - columns.left), in + span.left,
+                        static_cast<std::size_t>(span.right - span.left) * 4);
+            std::fill(out + (span.right - columns.left), out + (columns.right - columns.left), background);
+        }
+        XShmPutImage(display, target, gc, band, 0, 0, columns.left, y,
+                     static_cast<unsigned>(columns.right - columns.left), static_cast<unsigned>(n), False);
+        // The band is reused: wait until the server has read it.
+        XSync(display, False);
+        ok = g_errors == errorsBefore;
+        y += n;
+    }
     XShmDetach(display, &info);
     XSync(display, False);
     if (info.shmaddr != reinterpret_cast<char *>(-1))
@@ -145,16 +145,29 @@ Pixmap uploadPicture(Display *display, const Picture &picture, QPoint offset, QR
         *error = QStringLiteral("the X display's default visual (depth %1) is not supported").arg(depth);
         return 0;
     }
+    const Pixmap pixmap = XCreatePixmap(display, root, static_cast<unsigned>(width),
+                                        static_cast<unsigned>(height), static_cast<unsigned>(depth));
+    GC gc = XCreateGC(display, pixmap, 0, nullptr);
     const unsigned long rm = visual->red_mask, gm = visual->green_mask, bm = visual->blue_mask;
     const bool standardMasks = depth >= 24 && rm == 0xFF0000 && gm == 0xFF00 && bm == 0xFF;
-    // A picture that fills the root in the root's own pixel layout leaves its plain rows to the
-    // server, which fills them; anything else is sent whole.
-    const bool plainRowsFilled = standardMasks && picture.hasPlainRows() && offset.isNull() &&
-                                 picture.size() == QSize(width, height) &&
-                                 picture.pixels().format() == QImage::Format_RGB32 &&
-                                 picture.pixels().bytesPerLine() == width * 4;
+    // A picture that fills the root in the root's own pixel layout goes as it is; the server fills
+    // what was not drawn.
+    const bool asItIs = standardMasks && offset.isNull() && picture.size() == QSize(width, height) &&
+                        picture.pixels().format() == QImage::Format_RGB32 &&
+                        picture.pixels().bytesPerLine() == width * 4;
+    if (asItIs) {
+        if (picture.hasUndrawnParts()) {
+            // As the pixel would come in an image: alpha set, which a depth-24 root ignores.
+            XSetForeground(display, gc, picture.background() | 0xFF000000u);
+            XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height));
+        }
+        if (putThroughSharedMemory(display, visual, depth, pixmap, gc, picture)) {
+            XFreeGC(display, gc);
+            return pixmap;
+        }
+    }
     // One picture over all monitors: the primary's part is the picture, the rest the desktop colour.
-    QImage source = plainRowsFilled ? picture.pixels() : picture.toImage();
+    QImage source = picture.toImage();
     if (source.size() != QSize(width, height) || !offset.isNull()) {
         QImage whole(width, height, QImage::Format_RGB32);
         whole.fill(background);
@@ -193,24 +206,8 @@ Pixmap uploadPicture(Display *display, const Picture &picture, QPoint offset, QR
             }
         }
     }
-    const Pixmap pixmap = XCreatePixmap(display, root, static_cast<unsigned>(width),
-                                        static_cast<unsigned>(height), static_cast<unsigned>(depth));
-    GC gc = XCreateGC(display, pixmap, 0, nullptr);
-    std::vector<RowRun> runs{{0, height}};
-    if (plainRowsFilled) {
-        // As the pixel would come in an image: alpha set, which a depth-24 root ignores.
-        XSetForeground(display, gc, picture.background() | 0xFF000000u);
-        XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height));
-        runs = drawnRows(picture);
-    }
-    const bool shared = sameLayout && ximage->bits_per_pixel == 32 &&
-                        putThroughSharedMemory(display, visual, depth, pixmap, gc, image, runs);
-    if (!shared) {
-        g_errors = 0;
-        for (const RowRun &run : runs)
-            XPutImage(display, pixmap, gc, ximage, 0, run.first, 0, run.first, static_cast<unsigned>(width),
-                      static_cast<unsigned>(run.end - run.first));
-    }
+    g_errors = 0;
+    XPutImage(display, pixmap, gc, ximage, 0, 0, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height));
     XFreeGC(display, gc);
     ximage->data = nullptr;
     XDestroyImage(ximage);

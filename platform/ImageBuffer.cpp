@@ -34,9 +34,10 @@ QImage allocateImage(int width, int height)
     void *address = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (address == MAP_FAILED)
         return QImage(width, height, QImage::Format_RGB32);
-    // Not populated: the canvas writes only the rows something is drawn on, and the rest of the
-    // mapping is never backed by memory at all.
-    ::madvise(address, size, MADV_HUGEPAGE);
+    // Small pages, not populated: the canvas writes only where something is drawn, so only the
+    // pages under the calendar are ever backed by memory (and cleared by the kernel). Huge pages
+    // would clear whole 2 MB blocks around them.
+    ::madvise(address, size, MADV_NOHUGEPAGE);
     auto *mapping = new (std::nothrow) Mapping{address, size};
     if (!mapping) {
         ::munmap(address, size);

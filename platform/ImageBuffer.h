@@ -4,8 +4,7 @@
 
 namespace marvane {
 
-// A screen-sized RGB32 image in a mapping of its own, backed by huge pages where the kernel offers
-// them, and only where it is written.
+// A screen-sized RGB32 image in a mapping of its own, backed by memory only where it is written.
 QImage allocateImage(int width, int height);
 
 } // namespace marvane

@@ -105,14 +105,16 @@ private Q_SLOTS:
         QVERIFY(rootPixmap(display) != firstPixmap);
         QVERIFY(!pixmapAlive(display, firstPixmap));
 
-        // Plain rows show the background whatever their memory holds, between drawn ones too.
+        // Undrawn parts show the background whatever their memory holds: whole rows between drawn
+        // ones, and the ends of rows drawn only in part.
         QImage sparse = pattern(3);
-        QBitArray plain(sparse.height());
-        for (int y = 100; y < 700; ++y)
-            if (y % 97 != 0) {
-                plain.setBit(y);
-                std::memset(sparse.scanLine(y), 0, static_cast<std::size_t>(sparse.bytesPerLine()));
-            }
+        QList<RowSpan> plain(sparse.height(), RowSpan{0, sparse.width()});
+        for (int y = 100; y < 768; ++y) {
+            plain[y] = y >= 700 ? RowSpan{200 + y % 7, 600 - y % 5} : y % 97 == 0 ? plain[y] : RowSpan{};
+            auto *line = reinterpret_cast<QRgb *>(sparse.scanLine(y));
+            std::fill(line, line + plain[y].left, 0u);
+            std::fill(line + std::max(plain[y].left, plain[y].right), line + sparse.width(), 0u);
+        }
         const Picture third(sparse, qRgb(12, 34, 56), plain);
         QVERIFY(!setX11RootWallpaper(third));
         QCOMPARE(rootImage(display), third.toImage());
