@@ -33,7 +33,7 @@ std::int64_t toPixel(double v)
 
 } // namespace
 
-Canvas::Canvas() : m_image(1, 1, QImage::Format_RGB32)
+Canvas::Canvas(Use use) : m_use(use), m_image(1, 1, QImage::Format_RGB32)
 {
     eraseAll(SystemColors::resolve(m_backColor));
 }
@@ -56,7 +56,7 @@ void Canvas::resize(int width, int height)
     const bool erasePending = !m_drawn.isEmpty() &&
                               std::all_of(m_drawn.cbegin(), m_drawn.cend(), [](RowSpan s) { return s.isEmpty(); });
     endPainting();
-    m_image = allocateImage(width, height);
+    m_image = allocateImage(width, height, m_use == Use::Shown);
     eraseAll(erasePending ? m_eraseColor : SystemColors::resolve(m_backColor));
 }
 
@@ -90,6 +90,12 @@ void Canvas::takeInRow(int y, int left, int right, bool erase)
     RowSpan &span = m_drawn[y];
     if (!span.isEmpty() && left >= span.left && right <= span.right)
         return;
+    // A picture shown whole is erased a whole row at a time: fewer steps, the same pixels.
+    if (m_use == Use::Shown) {
+        left = 0;
+        right = m_image.width();
+        erase = true;
+    }
     auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y));
     if (span.isEmpty()) {
         if (erase)
@@ -128,7 +134,23 @@ void Canvas::endPainting()
 const QImage &Canvas::image()
 {
     endPainting();
-    takeIn(0, m_image.height(), 0, m_image.width());
+    const int width = m_image.width();
+    const bool contiguous = m_image.bytesPerLine() == static_cast<qsizetype>(width) * 4;
+    for (int y = 0; y < m_image.height();) {
+        // Undrawn rows in a row are one stretch of memory: one fill for all of them.
+        int end = y;
+        while (contiguous && end < m_drawn.size() && m_drawn.at(end).isEmpty())
+            ++end;
+        if (end - y > 1) {
+            auto *first = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+            std::fill(first, first + static_cast<std::ptrdiff_t>(end - y) * width, m_eraseColor);
+            std::fill(m_drawn.begin() + y, m_drawn.begin() + end, RowSpan{0, width});
+            y = end;
+            continue;
+        }
+        takeInRow(y, 0, width, true);
+        ++y;
+    }
     return m_image;
 }
 
@@ -283,8 +305,9 @@ void Canvas::printText(const QString &text)
         const std::int64_t reach = static_cast<std::int64_t>(m_textFont->height) * (1 + marks);
         const std::int64_t x = at.x();
         const std::int64_t y = at.y();
-        takeIn(y - reach, y + m_textFont->height + reach, x - reach,
-               x + QFontMetrics(qfont).horizontalAdvance(text) + reach);
+        // The text's width is worked out only where the rest of the row may stay unwritten.
+        const std::int64_t width = m_use == Use::Saved ? QFontMetrics(qfont).horizontalAdvance(text) : 0;
+        takeIn(y - reach, y + m_textFont->height + reach, x - reach, x + width + reach);
         QPainter &p = painter();
         p.setFont(qfont);
         p.setPen(QColor::fromRgb(SystemColors::resolve(m_foreColor)));

@@ -23,7 +23,11 @@ namespace marvane {
 class Canvas
 {
 public:
-    Canvas();
+    // What becomes of the picture: shown whole (a window), or only saved and uploaded, where what
+    // nothing was drawn on is never written at all.
+    enum class Use { Shown, Saved };
+
+    explicit Canvas(Use use = Use::Shown);
     ~Canvas();
     Canvas(const Canvas &) = delete;
     Canvas &operator=(const Canvas &) = delete;
@@ -70,6 +74,7 @@ private:
     void endPainting();
     void fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb);
 
+    Use m_use;
     QImage m_image;
     // An erase is deferred: a part of a row is filled with m_eraseColor only when something is
     // drawn there, and what nothing touches is never written at all. Each row's drawn columns are

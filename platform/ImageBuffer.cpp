@@ -24,7 +24,7 @@ void unmap(void *info)
 
 } // namespace
 
-QImage allocateImage(int width, int height)
+QImage allocateImage(int width, int height, bool wholeUsed)
 {
     const auto bytesPerLine = static_cast<qsizetype>(width) * 4;
     const std::size_t size = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(height);
@@ -34,10 +34,9 @@ QImage allocateImage(int width, int height)
     void *address = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (address == MAP_FAILED)
         return QImage(width, height, QImage::Format_RGB32);
-    // Small pages, not populated: the canvas writes only where something is drawn, so only the
-    // pages under the calendar are ever backed by memory (and cleared by the kernel). Huge pages
-    // would clear whole 2 MB blocks around them.
-    ::madvise(address, size, MADV_NOHUGEPAGE);
+    // Not populated: a canvas writes only where something is drawn. Where that is all of it, huge
+    // pages; where it is the calendar only, small pages keep the rest unbacked and uncleared.
+    ::madvise(address, size, wholeUsed ? MADV_HUGEPAGE : MADV_NOHUGEPAGE);
     auto *mapping = new (std::nothrow) Mapping{address, size};
     if (!mapping) {
         ::munmap(address, size);

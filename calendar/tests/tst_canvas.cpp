@@ -224,7 +224,7 @@ private Q_SLOTS:
         freshCanvas(filled, 200, 300);
         filled.image();
         draw(filled);
-        Canvas lazy;
+        Canvas lazy(Canvas::Use::Saved);
         freshCanvas(lazy, 200, 300);
         draw(lazy);
         const Picture picture = lazy.picture();
