@@ -15,7 +15,7 @@
 namespace marvane {
 
 MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Screen &screen,
-                                                  const LocaleNames &names, bool display)
+                                                  const LocaleNames &names, bool display, const X11Connection *x11)
 {
     const QString dir = AppPaths::applicationDirectory();
     const QString exe = AppPaths::executablePath();
@@ -36,9 +36,9 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
         .executable = exe,
         .updateAutostart = updateAutostart,
         .installWallpaper =
-            [dir, display](const Picture &picture, QRgb background) {
+            [dir, display, x11](const Picture &picture, QRgb background) {
                 if (display)
-                    return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment(), background);
+                    return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment(x11), background);
                 if (WriteError e = WallpaperInstaller::saveBitmap(picture, dir))
                     return e;
                 return WriteError(WallpaperInstaller::bitmapPath(dir),

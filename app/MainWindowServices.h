@@ -15,6 +15,10 @@
 class QWidget;
 
 namespace marvane {
+class X11Connection;
+}
+
+namespace marvane {
 
 // What the main window needs from outside, so that tests can stand in for any of it.
 struct MainWindowServices
@@ -42,7 +46,7 @@ struct MainWindowServices
     // go to standard error. Without a display the picture is only saved, and that is reported as
     // the failure to set the wallpaper it is.
     static MainWindowServices forProgram(const Clock &clock, const Screen &screen, const LocaleNames &names,
-                                         bool display);
+                                         bool display, const X11Connection *x11 = nullptr);
 };
 
 } // namespace marvane

@@ -26,13 +26,13 @@ bool silentRunAsked()
     return parseStartArgument(arguments.join(QLatin1Char(' '))) == kSilentArgument;
 }
 
-int runSilently(bool display)
+int runSilently(bool display, const X11Connection *x11)
 {
     const SystemClock clock;
     // The size of the primary monitor as the desktop has it, in device pixels.
-    const DesktopScreen screen(DesktopSession::fromEnvironment());
+    const DesktopScreen screen(DesktopSession::fromEnvironment(x11));
     const LocaleNames names;
-    SilentRun run(MainWindowServices::forProgram(clock, screen, names, display));
+    SilentRun run(MainWindowServices::forProgram(clock, screen, names, display, x11));
     run.start();
     return QGuiApplication::exec();
 }

@@ -85,5 +85,5 @@ int main(int argc, char *argv[])
         qunsetenv(name.constData());
     markPhase("application");
     describeApplication();
-    return runSilently(display);
+    return runSilently(display, &x11);
 }

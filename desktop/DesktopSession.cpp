@@ -55,11 +55,14 @@ DesktopSession DesktopSession::detect(const QString &currentDesktop, const QStri
     return s;
 }
 
-DesktopSession DesktopSession::fromEnvironment()
+DesktopSession DesktopSession::fromEnvironment(const X11Connection *x11)
 {
-    return detect(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), qEnvironmentVariable("XDG_SESSION_DESKTOP"),
-                  !qEnvironmentVariableIsEmpty("DISPLAY"), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
-                  !qEnvironmentVariableIsEmpty("SWAYSOCK"));
+    DesktopSession session =
+        detect(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), qEnvironmentVariable("XDG_SESSION_DESKTOP"),
+               !qEnvironmentVariableIsEmpty("DISPLAY"), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"),
+               !qEnvironmentVariableIsEmpty("SWAYSOCK"));
+    session.x11 = x11;
+    return session;
 }
 
 } // namespace marvane

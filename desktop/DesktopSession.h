@@ -4,6 +4,8 @@
 
 namespace marvane {
 
+class X11Connection;
+
 // Which desktop the program runs in, from the session's environment.
 struct DesktopSession
 {
@@ -11,8 +13,11 @@ struct DesktopSession
 
     Kind kind = Kind::None;
     QString detected; // what was seen, for messages
+    // An X connection held for the whole run, which questions to the X server go through instead
+    // of a connection each; null to open one each time.
+    const X11Connection *x11 = nullptr;
 
-    static DesktopSession fromEnvironment();
+    static DesktopSession fromEnvironment(const X11Connection *x11 = nullptr);
     static DesktopSession detect(const QString &currentDesktop, const QString &sessionDesktop, bool x11Display,
                                  bool waylandDisplay, bool swaySocket);
 };

@@ -191,7 +191,7 @@ MonitorLayout MonitorLayout::ofSession(const DesktopSession &session, bool *fell
         }
     } else if (!wayland && !qEnvironmentVariableIsEmpty("DISPLAY")) {
         // Asked of the server itself, so that a run without Qt's X11 platform paints the same size.
-        asked = fromX11();
+        asked = fromX11(session.x11);
     }
     if (fellBack)
         *fellBack = tried && !asked;

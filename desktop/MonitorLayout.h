@@ -26,7 +26,8 @@ struct MonitorLayout
     static MonitorLayout fromQtScreens();
     // The X server's own RandR monitors, whatever platform Qt runs on: the primary one, else the
     // first, else the whole screen. Nothing when DISPLAY cannot be opened.
-    static std::optional<MonitorLayout> fromX11();
+    // Through `shared` when it is open, else through a connection of its own.
+    static std::optional<MonitorLayout> fromX11(const X11Connection *shared = nullptr);
     // sway's answer to get_outputs: the focused output, its rectangle times its scale.
     static std::optional<MonitorLayout> fromSwayOutputs(const QByteArray &json);
     // Mutter's DisplayConfig on the session bus: the primary logical monitor's current mode.

@@ -1,5 +1,7 @@
 #include "desktop/MonitorLayout.h"
 
+#include "desktop/X11Display.h"
+
 // X11 after Qt: its macros (None, Bool, Status) would break Qt's headers.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
@@ -8,9 +10,11 @@
 
 namespace marvane {
 
-std::optional<MonitorLayout> MonitorLayout::fromX11()
+std::optional<MonitorLayout> MonitorLayout::fromX11(const X11Connection *shared)
 {
-    const std::unique_ptr<Display, int (*)(Display *)> display(XOpenDisplay(nullptr), XCloseDisplay);
+    Display *const held = shared ? shared->display() : nullptr;
+    const std::unique_ptr<Display, int (*)(Display *)> display(held ? held : XOpenDisplay(nullptr),
+                                                               held ? [](Display *) { return 0; } : XCloseDisplay);
     if (!display)
         return std::nullopt;
     const Window root = DefaultRootWindow(display.get());

@@ -262,7 +262,7 @@ WriteError Wallpaper::install(const QString &bitmap, const Picture &picture, con
     // The root window takes the picture itself, so its upload can overlap the writing of the file.
     if (session.kind == Kind::X11) {
         // Monitor positions are root coordinates already, whether or not one starts at the origin.
-        const WriteError e = setX11RootWallpaper(picture, bitmapReady, layout.primary.topLeft(), background);
+        const WriteError e = setX11RootWallpaper(picture, bitmapReady, layout.primary.topLeft(), background, session.x11);
         return e && e.file().isEmpty() ? WriteError(bitmap, e.reason()) : e;
     }
     if (bitmapReady) {

@@ -18,6 +18,8 @@ public:
 
     // False when the display does not answer.
     bool open();
+    // Null until opened.
+    _XDisplay *display() const { return m_display; }
 
 private:
     _XDisplay *m_display = nullptr;

@@ -1,5 +1,7 @@
 #include "desktop/X11RootWallpaper.h"
 
+#include "desktop/X11Display.h"
+
 #include <QPainter>
 #include <QSysInfo>
 
@@ -10,6 +12,10 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
+// For the connection's own resource range; its min and max macros would shadow std's.
+#include <X11/Xlibint.h>
+#undef min
+#undef max
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
@@ -222,9 +228,15 @@ void showPixmap(Display *display, Pixmap pixmap)
     const Atom rootAtom = XInternAtom(display, "_XROOTPMAP_ID", False);
     const Atom esetAtom = XInternAtom(display, "ESETROOT_PMAP_ID", False);
     const Pixmap previous = rootPixmapProperty(display, root, rootAtom);
-    // A pixmap both atoms name was left by a setter like us; kill it so it is not leaked.
-    if (previous && previous == rootPixmapProperty(display, root, esetAtom))
-        XKillClient(display, previous);
+    // A pixmap both atoms name was left by a setter like us; kill it so it is not leaked. One made
+    // through this very connection (held for a whole run) is freed instead: killing its client
+    // would end the connection.
+    if (previous && previous == rootPixmapProperty(display, root, esetAtom)) {
+        if ((previous & ~display->resource_mask) == display->resource_base)
+            XFreePixmap(display, previous);
+        else
+            XKillClient(display, previous);
+    }
     XChangeProperty(display, root, rootAtom, XA_PIXMAP, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char *>(&pixmap), 1);
     XChangeProperty(display, root, esetAtom, XA_PIXMAP, 32, PropModeReplace,
@@ -237,9 +249,10 @@ void showPixmap(Display *display, Pixmap pixmap)
 } // namespace
 
 WriteError setX11RootWallpaper(const Picture &picture, const std::function<WriteError()> &beforeShowing, QPoint offset,
-                               QRgb background)
+                               QRgb background, const X11Connection *shared)
 {
-    Display *display = XOpenDisplay(nullptr);
+    Display *const held = shared ? shared->display() : nullptr;
+    Display *display = held ? held : XOpenDisplay(nullptr);
     if (!display) {
         // The caller's step still finishes first, and its failure is the one to tell.
         if (beforeShowing) {
@@ -252,23 +265,32 @@ WriteError setX11RootWallpaper(const Picture &picture, const std::function<Write
     g_errors = 0;
     QString error;
     const Pixmap pixmap = uploadPicture(display, picture, offset, background, &error);
+    bool shown = false;
+    // A connection of our own takes an unshown pixmap with it; a held one must be told.
+    const auto finish = [&] {
+        if (held && pixmap && !shown) {
+            XFreePixmap(display, pixmap);
+            XSync(display, False);
+        }
+        XSetErrorHandler(previousHandler);
+        if (!held)
+            XCloseDisplay(display);
+    };
     // Whatever became of the upload, the caller's step is waited for before anything is shown.
     if (beforeShowing) {
         if (const WriteError e = beforeShowing()) {
-            XSetErrorHandler(previousHandler);
-            XCloseDisplay(display);
+            finish();
             return e;
         }
     }
     if (pixmap && error.isEmpty()) {
         showPixmap(display, pixmap);
+        shown = true;
         XSync(display, False);
         if (g_errors)
             error = QStringLiteral("the X server refused the wallpaper (%1 errors)").arg(g_errors);
     }
-    // Unless kept above, the new pixmap goes with the connection.
-    XSetErrorHandler(previousHandler);
-    XCloseDisplay(display);
+    finish();
     return error.isEmpty() ? WriteError() : WriteError({}, error);
 }
 

@@ -1,4 +1,5 @@
 #include "tests/support/IsolatedEnvironment.h"
+#include "desktop/X11Display.h"
 #include "desktop/X11RootWallpaper.h"
 #include "tests/support/XvfbServer.h"
 
@@ -12,6 +13,7 @@
 #include <X11/Xutil.h>
 
 #include <cstring>
+#include <memory>
 
 using namespace marvane;
 
@@ -122,19 +124,31 @@ private Q_SLOTS:
     }
 
     // The bitmap is written while the picture goes up; if writing fails the screen keeps the old one.
+    // Through a connection of its own, or one the program holds for its whole run, which the shown
+    // picture outlives.
+    void failureBeforeShowingLeavesTheRootAlone_data()
+    {
+        QTest::addColumn<bool>("held");
+        QTest::newRow("own connection") << false;
+        QTest::newRow("held connection") << true;
+    }
     void failureBeforeShowingLeavesTheRootAlone()
     {
+        QFETCH(bool, held);
+        auto connection = std::make_unique<X11Connection>();
+        QVERIFY(!held || connection->open());
+        const X11Connection *shared = held ? connection.get() : nullptr;
         Display *display = XOpenDisplay(nullptr);
         QVERIFY(display);
         const QImage shown = pattern(5);
-        QVERIFY(!setX11RootWallpaper(Picture(shown)));
+        QVERIFY(!setX11RootWallpaper(Picture(shown), {}, {}, 0, shared));
         const Pixmap shownPixmap = rootPixmap(display);
 
         int calls = 0;
         const WriteError error = setX11RootWallpaper(Picture(pattern(6)), [&calls] {
             ++calls;
             return WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full"));
-        });
+        }, {}, 0, shared);
         QCOMPARE(error.message(), QStringLiteral("temp.bmp: disk full"));
         QCOMPARE(calls, 1);
         QCOMPARE(rootImage(display), shown);
@@ -145,8 +159,9 @@ private Q_SLOTS:
         QVERIFY(!setX11RootWallpaper(Picture(pattern(7)), [&okCalls] {
             ++okCalls;
             return WriteError();
-        }));
+        }, {}, 0, shared));
         QCOMPARE(okCalls, 1);
+        connection.reset();
         QCOMPARE(rootImage(display), pattern(7));
         XCloseDisplay(display);
     }
