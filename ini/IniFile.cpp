@@ -289,6 +289,9 @@ bool IniFile::readSectionInto(const std::string &path, std::string_view section,
         out.clear();
         return false;
     }
+    // Room for a piece and the partial line before it from the start: growing the string by those
+    // few bytes later would move the whole piece to new memory.
+    out.reserve(2 * kPiece);
     for (;;) {
         // Room for one more piece; zeroing it costs little beside reading it.
         if (out.size() < held + kPiece)
