@@ -23,13 +23,14 @@ int main(int argc, char *argv[])
         FixedScreen screen(size);
         Canvas canvas;
         const RenderContext context{clock, screen, names};
-        const double draw = bench::medianMs([&] {
-            paintCalendar(canvas, options, context, 2026, 12);
-            (void)canvas.image();
-        });
         QImage floorImage(size, QImage::Format_RGB32);
         QRgb colour = 0;
-        const double floor = bench::medianMs([&] { floorImage.fill(++colour); });
+        const auto [draw, floor] = bench::pairedMedianMs(
+            [&] {
+                paintCalendar(canvas, options, context, 2026, 12);
+                (void)canvas.image();
+            },
+            [&] { floorImage.fill(++colour); });
         const double ratio = draw / floor;
         const bool gated = size.width() == 3840;
         std::printf("paintCalendar %dx%d: %.3f ms; one fill: %.3f ms; ratio %.2f%s\n", size.width(), size.height(),

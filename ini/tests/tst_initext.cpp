@@ -34,6 +34,8 @@ private Q_SLOTS:
         QTest::newRow("no final newline") << QByteArray("[a]\nk=v") << QByteArray("a") << QByteArray("k") << QByteArray("v");
         QTest::newRow("blanks and tabs trimmed") << QByteArray(" \t[ a ] \n\t k \t=  v w \t\n") << QByteArray("a")
                                                  << QByteArray("k") << QByteArray("v w");
+        QTest::newRow("date among dates, blank after [") << QByteArray("[2026-12-70]\nk=x\n[\t2026-12-7 ]\nk=v\n")
+                                                        << QByteArray("2026-12-7") << QByteArray("k") << QByteArray("v");
         QTest::newRow("names ignore case") << QByteArray("[General]\nOffsetX=5\n") << QByteArray("gENERAL")
                                            << QByteArray("offsetx") << QByteArray("5");
         QTest::newRow("first section only") << QByteArray("[a]\nx=1\n[b]\n[A]\nk=v\n") << QByteArray("a")
