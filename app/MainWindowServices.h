@@ -7,7 +7,6 @@
 #include "platform/Screen.h"
 #include "platform/WriteError.h"
 
-#include <QImage>
 #include <QString>
 
 #include <functional>

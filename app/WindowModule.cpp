@@ -13,6 +13,8 @@
 
 #include <QApplication>
 
+#include <type_traits>
+
 extern "C" Q_DECL_EXPORT int marvaneRunWindow(int *argc, char **argv, bool display)
 {
     using namespace marvane;

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QList>
 
+#include <utility>
+
 namespace marvane {
 
 // Columns left to right - 1 of a row.
