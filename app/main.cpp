@@ -1,6 +1,7 @@
 #include "app/ProgramStart.h"
 #include "app/StartArgument.h"
 #include "app/WindowModule.h"
+#include "desktop/WaylandDisplay.h"
 #include "desktop/X11Display.h"
 #include "platform/AppPaths.h"
 #include "platform/PhaseLog.h"
@@ -23,8 +24,17 @@ bool chooseDisplay(X11Connection &x11Display)
         return true;
     const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (wayland && platform.isEmpty())
-        return true;
+    if (wayland && platform.isEmpty()) {
+        const QString problem = waylandDisplayProblem();
+        if (problem.isEmpty())
+            return true;
+        // Without Qt's Wayland platform, XWayland (where there is one) shows the window.
+        if (!x11 || qtHasWayland()) {
+            printError(problem + QStringLiteral("; painting headless"));
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return false;
+        }
+    }
     if (x11 && x11Display.open())
         return true;
     if (x11)

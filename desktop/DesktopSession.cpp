@@ -49,8 +49,10 @@ DesktopSession DesktopSession::detect(const QString &currentDesktop, const QStri
     }
     if (swaySocket && waylandDisplay)
         s.kind = Kind::Sway;
-    // On an unknown Wayland compositor an X11 root window (XWayland) is not what the user sees.
-    else if (x11Display && !waylandDisplay)
+    // On any other Wayland compositor an X11 root window (XWayland) is not what the user sees.
+    else if (waylandDisplay)
+        s.kind = Kind::LayerShell;
+    else if (x11Display)
         s.kind = Kind::X11;
     return s;
 }

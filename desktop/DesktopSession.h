@@ -9,7 +9,9 @@ class X11Connection;
 // Which desktop the program runs in, from the session's environment.
 struct DesktopSession
 {
-    enum class Kind { Gnome, Plasma, Xfce, Mate, Cinnamon, Lxqt, Lxde, Sway, X11, None };
+    // LayerShell: any other Wayland compositor, which keeps no wallpaper of its own but lets a
+    // background client draw one (Wayfire, labwc, river, Hyprland, ...).
+    enum class Kind { Gnome, Plasma, Xfce, Mate, Cinnamon, Lxqt, Lxde, Sway, LayerShell, X11, None };
 
     Kind kind = Kind::None;
     QString detected; // what was seen, for messages

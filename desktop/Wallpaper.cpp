@@ -2,7 +2,10 @@
 
 #include "desktop/AtomicFile.h"
 #include "desktop/BmpWriter.h"
+#include "desktop/LayerShellWallpaper.h"
+#include "desktop/PcmanfmQtWallpaper.h"
 #include "desktop/Quoting.h"
+#include "desktop/ToolRun.h"
 #include "desktop/X11RootWallpaper.h"
 
 #include <QDBusConnection>
@@ -12,7 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QProcess>
+#include <QImageWriter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
@@ -27,37 +30,19 @@ using namespace Qt::StringLiterals;
 
 constexpr int kTimeoutMs = 15000;
 
-// Runs a program (never through a shell); empty on success, else what went wrong.
-QString run(const QString &program, const QStringList &arguments, QString *output = nullptr)
-{
-    const QString path = QStandardPaths::findExecutable(program);
-    if (path.isEmpty())
-        return u"%1 is not installed"_s.arg(program);
-    QProcess process;
-    process.start(path, arguments);
-    if (!process.waitForStarted(kTimeoutMs))
-        return u"%1 did not start"_s.arg(program);
-    if (!process.waitForFinished(kTimeoutMs)) {
-        process.kill();
-        process.waitForFinished(2000);
-        return u"%1 did not finish"_s.arg(program);
-    }
-    if (output)
-        *output = QString::fromLocal8Bit(process.readAllStandardOutput());
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return u"%1 failed (exit %2): %3"_s.arg(program)
-            .arg(process.exitCode())
-            .arg(QString::fromLocal8Bit(process.readAllStandardError()).trimmed());
-    return {};
-}
-
-// A fresh name beside the bitmap, so desktops that ignore a path they already show reload it.
-QString freshCopy(const QString &bitmap, QString *error)
+// A name beside the bitmap that no earlier copy had, so desktops that ignore a path they already
+// show reload it.
+QString copyName(const QString &bitmap, const QString &suffix)
 {
     const QFileInfo info(bitmap);
-    const QString stem = u".%1-wallpaper-"_s.arg(info.completeBaseName());
-    const QString name = stem + QString::number(QDateTime::currentMSecsSinceEpoch()) + u".bmp"_s;
-    const QString fresh = info.dir().filePath(name);
+    return info.dir().filePath(u".%1-wallpaper-%2.%3"_s.arg(info.completeBaseName())
+                                   .arg(QDateTime::currentMSecsSinceEpoch())
+                                   .arg(suffix));
+}
+
+QString freshCopy(const QString &bitmap, QString *error)
+{
+    const QString fresh = copyName(bitmap, u"bmp"_s);
     QFile::remove(fresh);
     // A hard link costs nothing; the next bitmap is a new file, so the link keeps this picture.
     if (::link(QFile::encodeName(bitmap).constData(), QFile::encodeName(fresh).constData()) != 0 &&
@@ -73,14 +58,34 @@ QString freshCopy(const QString &bitmap, QString *error)
 QString spanningCopy(const QString &bitmap, const Picture &picture, QSize bounds, QPoint offset, QRgb background,
                      QString *error)
 {
-    const QFileInfo info(bitmap);
-    const QString fresh = info.dir().filePath(u".%1-wallpaper-%2.bmp"_s.arg(info.completeBaseName())
-                                                  .arg(QDateTime::currentMSecsSinceEpoch()));
+    const QString fresh = copyName(bitmap, u"bmp"_s);
     QImage box(bounds, QImage::Format_RGB32);
     box.fill(background);
     QPainter(&box).drawImage(offset, picture.toImage());
     if (const WriteError e = writeFileAtomically(
             fresh, [&box](QIODevice &out) { return writeBmp24(Picture(box), out); }, false)) {
+        *error = e.message();
+        return {};
+    }
+    return fresh;
+}
+
+// A fresh PNG copy, for setters that may lack a BMP reader (swaybg reads BMP only through
+// gdk-pixbuf, PNG always).
+QString pngCopy(const QString &bitmap, const Picture &picture, QString *error)
+{
+    const QString fresh = copyName(bitmap, u"png"_s);
+    const QImage image = picture.toImage();
+    const WriteError e = writeFileAtomically(
+        fresh,
+        [&image](QIODevice &out) {
+            QImageWriter writer(&out, "png");
+            // zlib's fastest level: the picture is mostly flat colour, which packs well anyway.
+            writer.setQuality(80);
+            return writer.write(image) ? WriteError() : WriteError({}, writer.errorString());
+        },
+        false);
+    if (e) {
         *error = e.message();
         return {};
     }
@@ -93,7 +98,7 @@ void removeOldCopies(const QString &bitmap, const QString &fresh, const std::fun
 {
     const QFileInfo info(bitmap);
     const QString stem = u".%1-wallpaper-"_s.arg(info.completeBaseName());
-    QStringList old = info.dir().entryList({stem + u"*.bmp"_s}, QDir::Files | QDir::Hidden);
+    QStringList old = info.dir().entryList({stem + u"*.bmp"_s, stem + u"*.png"_s}, QDir::Files | QDir::Hidden);
     old.removeAll(QFileInfo(fresh).fileName());
     if (old.isEmpty())
         return;
@@ -111,7 +116,7 @@ QString currentSettings(const DesktopSession &session)
         QString all;
         for (const QString &key : keys) {
             QString value;
-            if (run(u"gsettings"_s, {u"get"_s, schema, key}, &value).isEmpty())
+            if (runTool(u"gsettings"_s, {u"get"_s, schema, key}, &value).isEmpty())
                 all += value;
         }
         return all;
@@ -131,7 +136,7 @@ QString currentSettings(const DesktopSession &session)
 QString setGnomeLike(const QString &schema, const QStringList &keys, const QString &value)
 {
     for (const QString &key : keys)
-        if (QString e = run(u"gsettings"_s, {u"set"_s, schema, key, value}); !e.isEmpty())
+        if (QString e = runTool(u"gsettings"_s, {u"set"_s, schema, key, value}); !e.isEmpty())
             return e;
     return {};
 }
@@ -144,7 +149,7 @@ constexpr int kXfceSpanning = 6;
 QStringList xfceBackdrops(QString *error)
 {
     QString listing;
-    if (QString e = run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-l"_s}, &listing); !e.isEmpty()) {
+    if (QString e = runTool(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-l"_s}, &listing); !e.isEmpty()) {
         *error = e;
         return {};
     }
@@ -161,7 +166,7 @@ bool xfceSpans(const QStringList &folders)
 {
     QString style;
     return !folders.isEmpty() &&
-           run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-p"_s, folders.first() + u"image-style"_s}, &style)
+           runTool(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-p"_s, folders.first() + u"image-style"_s}, &style)
                .isEmpty() &&
            style.trimmed().toInt() == kXfceSpanning;
 }
@@ -172,7 +177,7 @@ QString setXfce(const QString &path, const QStringList &known, bool spanning)
     const QString style = QString::number(spanning ? kXfceSpanning : kXfceZoomed);
     for (const QString &folder : folders) {
         const auto set = [&](const QString &key, const QString &type, const QString &value) {
-            return run(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-p"_s, folder + key, u"-n"_s, u"-t"_s, type,
+            return runTool(u"xfconf-query"_s, {u"-c"_s, u"xfce4-desktop"_s, u"-p"_s, folder + key, u"-n"_s, u"-t"_s, type,
                                            u"-s"_s, value});
         };
         if (QString e = set(u"last-image"_s, u"string"_s, path); !e.isEmpty())
@@ -192,7 +197,8 @@ QString setPlasma(const QString &path)
                            "  d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];"
                            "  d.writeConfig(\"Image\", %1);"
                            "  d.writeConfig(\"FillMode\", 2);"
-                           "}"_s.arg(backslashQuoted(Wallpaper::fileUri(path), u'"', {}));
+                           "}"
+                           "print(all.length);"_s.arg(backslashQuoted(Wallpaper::fileUri(path), u'"', {}));
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return u"no D-Bus session: %1"_s.arg(bus.lastError().message());
@@ -202,6 +208,13 @@ QString setPlasma(const QString &path)
     const QDBusMessage reply = bus.call(call, QDBus::Block, kTimeoutMs);
     if (reply.type() == QDBusMessage::ErrorMessage)
         return u"Plasma refused the wallpaper: %1"_s.arg(reply.errorMessage());
+    // The script prints how many desktops it set; a shell without a desktop sets none.
+    bool counted = false;
+    const int desktops = reply.arguments().value(0).toString().trimmed().section(u'\n', -1).toInt(&counted);
+    if (!counted)
+        return u"Plasma did not say whether it set the wallpaper"_s;
+    if (desktops == 0)
+        return u"Plasma has no desktop to show the wallpaper on"_s;
     return {};
 }
 
@@ -232,17 +245,42 @@ QString setWallpaper(const DesktopSession &session, const QString &path, const Q
         return setXfce(path, xfceFolders, spanning);
     case Kind::Lxqt:
         // Over all monitors as one picture (the bounding box's, made for it) on X11, per monitor on Wayland.
-        return run(u"pcmanfm-qt"_s, {u"--set-wallpaper"_s, path, spanning ? u"--wallpaper-mode=stretch"_s
-                                                                            : u"--wallpaper-mode=zoom"_s});
+        return setPcmanfmQtWallpaper(path, spanning ? u"stretch"_s : u"zoom"_s);
     case Kind::Lxde:
-        return run(u"pcmanfm"_s, {u"--set-wallpaper"_s, path, u"--wallpaper-mode=crop"_s});
+        return runTool(u"pcmanfm"_s, {u"--set-wallpaper"_s, path, u"--wallpaper-mode=crop"_s});
     case Kind::Sway:
-        return run(u"swaymsg"_s, {u"output"_s, u"*"_s, u"bg"_s, backslashQuoted(path, u'"', {}), u"fill"_s});
+        return runTool(u"swaymsg"_s, {u"output"_s, u"*"_s, u"bg"_s, backslashQuoted(path, u'"', {}), u"fill"_s});
+    case Kind::LayerShell:
+        return setLayerShellWallpaper(path);
     case Kind::X11:
     case Kind::None:
         break;
     }
     return u"no supported desktop found (%1)"_s.arg(session.detected);
+}
+
+// The file the desktop is pointed at: a fresh name for desktops that keep a path and ignore the
+// same one twice, a PNG for setters that may not read BMP, else the bitmap itself.
+QString fileToShow(DesktopSession::Kind kind, const QString &bitmap, const Picture &picture, QString *error)
+{
+    using Kind = DesktopSession::Kind;
+    switch (kind) {
+    case Kind::Gnome:
+    case Kind::Plasma:
+    case Kind::Xfce:
+    case Kind::Mate:
+    case Kind::Cinnamon:
+    case Kind::Lxqt:
+    case Kind::Lxde:
+        return freshCopy(bitmap, error);
+    case Kind::Sway:
+    case Kind::LayerShell:
+        return pngCopy(bitmap, picture, error);
+    case Kind::X11:
+    case Kind::None:
+        break;
+    }
+    return bitmap;
 }
 
 } // namespace
@@ -269,10 +307,6 @@ WriteError Wallpaper::install(const QString &bitmap, const Picture &picture, con
         if (WriteError e = bitmapReady())
             return e;
     }
-    const auto needsFreshName = [](Kind k) {
-        return k == Kind::Gnome || k == Kind::Plasma || k == Kind::Xfce || k == Kind::Mate ||
-               k == Kind::Cinnamon || k == Kind::Lxqt || k == Kind::Lxde;
-    };
     // Desktops that draw one picture over all monitors: LXQt on X11, and XFCE when its first
     // monitor spans.
     QString xfceError;
@@ -281,16 +315,13 @@ WriteError Wallpaper::install(const QString &bitmap, const Picture &picture, con
         return WriteError(bitmap, xfceError);
     const bool spanning = (session.kind == Kind::Lxqt && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) ||
                           (session.kind == Kind::Xfce && xfceSpans(xfceFolders));
-    QString path = bitmap;
-    if (needsFreshName(session.kind)) {
-        QString error;
-        path = spanning && bounds.size() != picture.size() ? spanningCopy(bitmap, picture, bounds.size(), offset,
-                                                                          background, &error)
-                                                         : freshCopy(bitmap, &error);
-        if (path.isEmpty())
-            return WriteError(bitmap, error);
-    }
-    const QString error = setWallpaper(session, path, xfceFolders, spanning);
+    QString error;
+    const QString path = spanning && bounds.size() != picture.size()
+                             ? spanningCopy(bitmap, picture, bounds.size(), offset, background, &error)
+                             : fileToShow(session.kind, bitmap, picture, &error);
+    if (path.isEmpty())
+        return WriteError(bitmap, error);
+    error = setWallpaper(session, path, xfceFolders, spanning);
     if (!error.isEmpty())
         return WriteError(bitmap, error);
     if (path != bitmap)

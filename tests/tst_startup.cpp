@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QObject>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -71,6 +72,10 @@ private Q_SLOTS:
         QTest::newRow("display") << "live" << "" << -1 << true << "";
         QTest::newRow("display, 9") << "live" << "9" << 0 << false << "";
         QTest::newRow("bare server, 9") << "resetting" << "9" << 0 << false << "";
+        QTest::newRow("dead Wayland, 9") << "dead wayland" << "9" << 1 << false
+                                         << "cannot connect to the Wayland display \"wayland-dead\"";
+        QTest::newRow("dead Wayland") << "dead wayland" << "" << 1 << false
+                                      << "cannot connect to the Wayland display \"wayland-dead\"";
     }
     void environments()
     {
@@ -98,7 +103,15 @@ private Q_SLOTS:
             window.waitForFinished();
             return;
         }
-        const ProgramCopy::Run run = copy.run(arguments, name);
+        // A socket file that nobody listens on, as a compositor that died leaves it.
+        QProcessEnvironment wayland;
+        QTemporaryDir runtime;
+        if (display == QStringLiteral("dead wayland")) {
+            QVERIFY(QFile(runtime.filePath(QStringLiteral("wayland-dead"))).open(QIODevice::WriteOnly));
+            wayland.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+            wayland.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-dead"));
+        }
+        const ProgramCopy::Run run = copy.run(arguments, name, 20000, wayland);
         QVERIFY2(run.finished, "the program did not end by itself");
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.errors.contains(says), qPrintable(run.errors));

@@ -3,6 +3,7 @@
 #include "tests/support/IsolatedEnvironment.h"
 #include "tests/support/StandIn.h"
 #include "desktop/Quoting.h"
+#include "desktop/RunningProgram.h"
 #include "desktop/Wallpaper.h"
 #include "tests/support/TestMain.h"
 
@@ -16,6 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+
+#include <csignal>
+#include <memory>
 
 using namespace marvane;
 using Kind = DesktopSession::Kind;
@@ -48,11 +52,13 @@ public:
     explicit FakePlasmaShell(QString log) : m_log(std::move(log)) {}
 
 public Q_SLOTS:
-    void evaluateScript(const QString &script)
+    // Answers what the script printed, as Plasma does: here the number of desktops it has.
+    QString evaluateScript(const QString &script)
     {
         QFile f(m_log);
         if (f.open(QIODevice::Append))
             f.write(script.toUtf8() + '\n');
+        return qEnvironmentVariable("MARVANE_FAKE_PLASMA_DESKTOPS");
     }
 
 private:
@@ -66,6 +72,7 @@ class TestDesktopWallpapers : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    std::unique_ptr<marvane::test::DbusSession> m_bus;
     // A program folder with a space in its name, as users have.
     QString appDir() const { return m_dir.filePath(QStringLiteral("My Programs/marvane")); }
     QString bitmap() const { return appDir() + QStringLiteral("/temp.bmp"); }
@@ -103,8 +110,10 @@ private Q_SLOTS:
         QTest::newRow("sway by socket") << QString() << false << true << true << int(Kind::Sway);
         QTest::newRow("bare X11") << QString() << true << false << false << int(Kind::X11);
         QTest::newRow("i3 on X11") << QStringLiteral("i3") << true << false << false << int(Kind::X11);
-        QTest::newRow("unknown Wayland with XWayland") << QStringLiteral("Hyprland") << true << true << false
-                                                       << int(Kind::None);
+        QTest::newRow("Hyprland with XWayland") << QStringLiteral("Hyprland") << true << true << false
+                                                << int(Kind::LayerShell);
+        QTest::newRow("labwc, no sway socket") << QStringLiteral("labwc") << false << true << false
+                                               << int(Kind::LayerShell);
         QTest::newRow("nothing") << QString() << false << false << false << int(Kind::None);
     }
     void detection()
@@ -119,10 +128,10 @@ private Q_SLOTS:
 
     void unsupportedDesktopIsAFailure()
     {
-        const DesktopSession s = DesktopSession::detect(QStringLiteral("Hyprland"), QString(), true, true, false);
+        const DesktopSession s = DesktopSession::detect(QStringLiteral("Photon"), QString(), false, false, false);
         const QString error = Wallpaper::install(bitmap(), Picture(image()), s).reason();
         QVERIFY(error.startsWith(QStringLiteral("no supported desktop found")));
-        QVERIFY(error.contains(QStringLiteral("Hyprland")));
+        QVERIFY(error.contains(QStringLiteral("Photon")));
     }
 
     void gnomeThroughRealGsettings()
@@ -206,21 +215,36 @@ private Q_SLOTS:
         }
     }
 
+    void plasmaThroughItsShellsScriptingInterface_data()
+    {
+        QTest::addColumn<QString>("desktops");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("two desktops") << QStringLiteral("2") << QString();
+        QTest::newRow("none") << QStringLiteral("0") << QStringLiteral("Plasma has no desktop to show the wallpaper on");
+        QTest::newRow("no answer") << QString() << QStringLiteral("Plasma did not say whether it set the wallpaper");
+    }
     void plasmaThroughItsShellsScriptingInterface()
     {
-        marvane::test::DbusSession bus;
-        QVERIFY2(bus.isRunning(), qPrintable(bus.error()));
+        QFETCH(QString, desktops);
+        QFETCH(QString, error);
+        // One bus for all rows: Qt keeps the first connection to the session bus for good.
+        if (!m_bus)
+            m_bus = std::make_unique<marvane::test::DbusSession>();
+        QVERIFY2(m_bus->isRunning(), qPrintable(m_bus->error()));
         const QString log = m_dir.filePath(QStringLiteral("plasma.log"));
         QProcess shell;
         shell.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("MARVANE_FAKE_PLASMA_LOG"), log);
+        env.insert(QStringLiteral("MARVANE_FAKE_PLASMA_DESKTOPS"), desktops);
         shell.setProcessEnvironment(env);
+        QFile::remove(log);
         shell.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(shell.waitForReadyRead(10000));
-        MARVANE_VERIFY_WRITE(Wallpaper::install(bitmap(), Picture(image()), session(Kind::Plasma)));
+        const QString reason = Wallpaper::install(bitmap(), Picture(image()), session(Kind::Plasma)).reason();
         shell.terminate();
         shell.waitForFinished(5000);
+        QCOMPARE(reason, error);
         QFile f(log);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString script = QString::fromUtf8(f.readAll());
@@ -282,15 +306,14 @@ private Q_SLOTS:
                 QCOMPARE(got[i], arguments[i]);
                 continue;
             }
-            // The file is the bitmap itself for sway, a fresh name beside it for desktops that keep it.
-            const QString file = Kind(kind) == Kind::Sway ? bitmap() : QString();
+            // A fresh name beside the bitmap: a PNG for sway, whose swaybg may read no BMP.
+            const QString suffix = Kind(kind) == Kind::Sway ? QStringLiteral(".png") : QStringLiteral(".bmp");
             const QString uriDir = QString::fromLatin1(QUrl::toPercentEncoding(appDir(), "/"));
             const QString expectedStart = arguments[i].section(QStringLiteral("%1"), 0, 0) +
                                           (arguments[i].contains(QStringLiteral("file://")) ? uriDir : appDir());
-            if (!file.isEmpty())
-                QCOMPARE(got[i], arguments[i].arg(file));
-            else
-                QVERIFY2(got[i].startsWith(expectedStart + QStringLiteral("/.temp-wallpaper-")), qPrintable(got[i]));
+            const QString end = suffix + arguments[i].section(QStringLiteral("%1"), 1);
+            QVERIFY2(got[i].startsWith(expectedStart + QStringLiteral("/.temp-wallpaper-")) && got[i].endsWith(end),
+                     qPrintable(got[i]));
         }
     }
 
@@ -304,6 +327,59 @@ private Q_SLOTS:
         qputenv("PATH", path);
         QVERIFY2(error.contains(QStringLiteral("exit 3")) && error.contains(QStringLiteral("stand-in failure")),
                  qPrintable(error));
+    }
+
+    // Other Wayland compositors: a swaybg of ours, detached, the previous one ended once the new one runs.
+    void layerShellKeepsOneBackgroundOfItsOwn_data()
+    {
+        QTest::addColumn<bool>("staysUp");
+        QTest::newRow("running") << true;
+        QTest::newRow("ends at once") << false;
+    }
+    void layerShellKeepsOneBackgroundOfItsOwn()
+    {
+        QFETCH(bool, staysUp);
+        const QString bin = m_dir.filePath(QStringLiteral("bin-swaybg-%1").arg(staysUp));
+        const QString runtime = m_dir.filePath(QStringLiteral("runtime-%1").arg(staysUp));
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(runtime));
+        QFile script(bin + QStringLiteral("/swaybg"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(staysUp ? "#!/bin/sh\nwhile :; do sleep 0.1; done\n" : "#!/bin/sh\necho 'no layer shell' >&2\nexit 1\n");
+        script.close();
+        QVERIFY(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        const auto install = [this] { return Wallpaper::install(bitmap(), Picture(image()), session(Kind::LayerShell)); };
+        const auto started = [&runtime] {
+            QFile f(runtime + QStringLiteral("/marvane-swaybg.pid"));
+            return f.open(QIODevice::ReadOnly) ? f.readAll().trimmed().toLongLong() : 0;
+        };
+        const WriteError first = install();
+        const qint64 firstPid = started();
+        const WriteError second = install();
+        const qint64 secondPid = started();
+        qputenv("PATH", path);
+        if (!staysUp) {
+            QVERIFY2(second.reason().contains(QStringLiteral("swaybg ended at once: no layer shell")),
+                     qPrintable(second.reason()));
+            QCOMPARE(secondPid, 0);
+            return;
+        }
+        MARVANE_VERIFY_WRITE(first);
+        MARVANE_VERIFY_WRITE(second);
+        QVERIFY(firstPid != 0 && secondPid != firstPid);
+        // Ended, though perhaps not yet reaped by the process that adopted it.
+        QVERIFY(!RunningProgram::withPid(firstPid).isRunning());
+        QVERIFY(RunningProgram::withPid(secondPid).isRunning());
+        // It shows a PNG of the picture, which every swaybg reads.
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(secondPid));
+        QVERIFY(cmdline.open(QIODevice::ReadOnly));
+        const QList<QByteArray> arguments = cmdline.readAll().split('\0');
+        const qsizetype shown = arguments.indexOf("-i") + 1;
+        QVERIFY(shown > 0 && shown < arguments.size());
+        QCOMPARE(QImage(QFile::decodeName(arguments[shown]), "PNG").convertToFormat(QImage::Format_RGB32), image());
+        QVERIFY(::kill(pid_t(secondPid), SIGTERM) == 0);
     }
 
     void quoting()

@@ -1,0 +1,111 @@
+#include "desktop/LayerShellWallpaper.h"
+
+#include "desktop/AtomicFile.h"
+#include "desktop/RunningProgram.h"
+#include "desktop/ToolRun.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace marvane {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// How long a fresh swaybg must live to count as showing the picture: without layer-shell, or
+// with a picture it cannot read, it ends at once.
+constexpr int kSettleMs = 400;
+
+QString runtimeFile(const QString &name)
+{
+    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (dir.isEmpty())
+        dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return QDir(dir).filePath(name);
+}
+
+// hyprpaper answers "ok" to a command it carried out; anything else means it is not there.
+bool setThroughHyprpaper(const QString &png)
+{
+    if (qEnvironmentVariableIsEmpty("HYPRLAND_INSTANCE_SIGNATURE"))
+        return false;
+    const auto ask = [](const QStringList &arguments) {
+        QString reply;
+        return runTool(u"hyprctl"_s, QStringList{u"hyprpaper"_s} + arguments, &reply).isEmpty() &&
+               reply.trimmed() == u"ok"_s;
+    };
+    if (!ask({u"preload"_s, png}) || !ask({u"wallpaper"_s, u","_s + png}))
+        return false;
+    ask({u"unload"_s, u"unused"_s});
+    return true;
+}
+
+// The swaybg this program started last, if it still runs.
+RunningProgram previousSwaybg(const QString &pidFile)
+{
+    QFile f(pidFile);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    RunningProgram program = RunningProgram::withPid(f.readAll().trimmed().toLongLong());
+    // A PID is reused once its process ends: only a swaybg showing one of our pictures is ours.
+    const QString line = program.arguments.join(u' ');
+    const bool ours = line.contains(u"swaybg"_s) && line.contains(u"-wallpaper-"_s);
+    return ours ? program : RunningProgram();
+}
+
+QString lastLines(const QString &log)
+{
+    QFile f(log);
+    const QString text = f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()).trimmed() : QString();
+    return text.isEmpty() ? u"no reason given"_s : text.section(u'\n', -3);
+}
+
+QString startSwaybg(const QString &png)
+{
+    const QString swaybg = QStandardPaths::findExecutable(u"swaybg"_s);
+    if (swaybg.isEmpty())
+        return u"swaybg is not installed"_s;
+    const QString log = runtimeFile(u"marvane-swaybg.log"_s);
+    QProcess process;
+    process.setProgram(swaybg);
+    process.setArguments({u"-o"_s, u"*"_s, u"-i"_s, png, u"-m"_s, u"fill"_s});
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(log);
+    qint64 pid = 0;
+    if (!process.startDetached(&pid))
+        return u"swaybg did not start"_s;
+    const RunningProgram started{pid, {}};
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < kSettleMs) {
+        QThread::msleep(25);
+        if (!started.isRunning())
+            return u"swaybg ended at once: %1"_s.arg(lastLines(log));
+    }
+    const QString pidFile = runtimeFile(u"marvane-swaybg.pid"_s);
+    // The new one draws over the old one already, so the desktop never shows bare.
+    previousSwaybg(pidFile).stop(2000);
+    const QByteArray text = QByteArray::number(pid) + '\n';
+    if (const WriteError e = writeFileAtomically(
+            pidFile, [&text](QIODevice &out) { return out.write(text) == text.size() ? WriteError() : WriteError({}, out.errorString()); },
+            false))
+        return u"swaybg shows the picture, but the next run will not find it: %1"_s.arg(e.message());
+    return {};
+}
+
+} // namespace
+
+QString setLayerShellWallpaper(const QString &png)
+{
+    if (setThroughHyprpaper(png))
+        return {};
+    return startSwaybg(png);
+}
+
+} // namespace marvane

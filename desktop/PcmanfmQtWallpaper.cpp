@@ -1,0 +1,100 @@
+#include "desktop/PcmanfmQtWallpaper.h"
+
+#include "desktop/RunningProgram.h"
+#include "desktop/ToolRun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace marvane {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// The desktop instance's profile, from its command line ("--profile=lxqt", "-p lxqt").
+QString profileOf(const RunningProgram &desktop)
+{
+    const QStringList &arguments = desktop.arguments;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (a.startsWith(u"--profile="_s))
+            return a.mid(10);
+        if ((a == u"--profile"_s || a == u"-p"_s) && i + 1 < arguments.size())
+            return arguments[i + 1];
+    }
+    return u"default"_s;
+}
+
+RunningProgram desktopInstance()
+{
+    for (const RunningProgram &program : RunningProgram::named(u"pcmanfm-qt"_s))
+        if (program.arguments.contains(u"--desktop"_s) || program.arguments.contains(u"-d"_s))
+            return program;
+    return {};
+}
+
+// The user's settings file of `profile`; made from the system's copy (LXQt's defaults) if the user has none.
+QString settingsFile(const QString &profile)
+{
+    const QString relative = u"pcmanfm-qt/%1/settings.conf"_s.arg(profile);
+    const QString user = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(relative);
+    if (!QFileInfo::exists(user)) {
+        QDir().mkpath(QFileInfo(user).absolutePath());
+        const QString system = QStandardPaths::locate(QStandardPaths::GenericConfigLocation, relative);
+        if (!system.isEmpty() && system != user)
+            QFile::copy(system, user);
+    }
+    return user;
+}
+
+QString storedMode(const QString &file)
+{
+    return QSettings(file, QSettings::IniFormat).value(u"Desktop/WallpaperMode"_s).toString();
+}
+
+QString store(const QString &file, const QString &path, const QString &mode)
+{
+    // QSettings replaces the file whole, as pcmanfm-qt's own saves do.
+    QSettings settings(file, QSettings::IniFormat);
+    settings.setValue(u"Desktop/Wallpaper"_s, path);
+    settings.setValue(u"Desktop/WallpaperMode"_s, mode);
+    settings.sync();
+    return settings.status() == QSettings::NoError ? QString() : u"cannot write %1"_s.arg(file);
+}
+
+// pcmanfm-qt 1.2 shows a new mode but keeps the one it started with, and writes that back when
+// it quits. An instance that started with another mode is started again, once, on the stored one.
+QString restartOnStoredMode(const RunningProgram &desktop, const QString &file, const QString &path,
+                            const QString &mode)
+{
+    if (!desktop.stop(5000))
+        return u"pcmanfm-qt did not end to take the new wallpaper mode"_s;
+    if (QString e = store(file, path, mode); !e.isEmpty())
+        return e;
+    if (!QProcess::startDetached(desktop.arguments.first(), desktop.arguments.mid(1)))
+        return u"pcmanfm-qt did not start again"_s;
+    return {};
+}
+
+} // namespace
+
+QString setPcmanfmQtWallpaper(const QString &path, const QString &mode)
+{
+    const RunningProgram desktop = desktopInstance();
+    const QString file = settingsFile(desktop.pid ? profileOf(desktop) : u"default"_s);
+    const QString before = storedMode(file);
+    if (QString e = runTool(u"pcmanfm-qt"_s, {u"--set-wallpaper"_s, path, u"--wallpaper-mode="_s + mode}); !e.isEmpty())
+        return e;
+    if (QString e = store(file, path, mode); !e.isEmpty())
+        return e;
+    if (desktop.pid && before != mode)
+        return restartOnStoredMode(desktop, file, path, mode);
+    return {};
+}
+
+} // namespace marvane
