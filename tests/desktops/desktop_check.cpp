@@ -6,7 +6,9 @@
 #include <QDBusConnection>
 #include <QDBusArgument>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDBusUnixFileDescriptor>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -18,6 +20,7 @@
 
 #include <algorithm>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -89,31 +92,44 @@ int grabX11(int argc, char **argv, const QString &out)
     return QGuiApplication::primaryScreen()->grabWindow(0).save(out, "PNG") ? 0 : 1;
 }
 
-// KWin writes the raw pixels into a pipe and answers with their layout.
+// KWin writes the raw pixels into a pipe and answers with their layout. The pipe's write end stays
+// open in the pending call here, so the pixels are read until there are as many as the answer says.
 int grabKwin(int argc, char **argv, const QString &out)
 {
     QGuiApplication app(argc, argv);
     int fds[2];
-    if (::pipe(fds) != 0)
+    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
         return 1;
     QDBusMessage call = QDBusMessage::createMethodCall(u"org.kde.KWin"_s, u"/org/kde/KWin/ScreenShot2"_s,
                                                        u"org.kde.KWin.ScreenShot2"_s, u"CaptureActiveScreen"_s);
     call << QVariantMap{{u"native-resolution"_s, true}} << QVariant::fromValue(QDBusUnixFileDescriptor(fds[1]));
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 20000);
     ::close(fds[1]);
-    if (reply.type() == QDBusMessage::ErrorMessage) {
-        err() << "KWin refused the screenshot: " << reply.errorMessage() << Qt::endl;
-        return 1;
+    QDBusPendingCall pending = QDBusConnection::sessionBus().asyncCall(call, 20000);
+    QByteArray data;
+    QVariantMap layout;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 20000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        char chunk[65536];
+        for (ssize_t n; (n = ::read(fds[0], chunk, sizeof chunk)) > 0;)
+            data.append(chunk, n);
+        if (!pending.isFinished())
+            continue;
+        const QDBusMessage reply = pending.reply();
+        if (reply.type() == QDBusMessage::ErrorMessage) {
+            err() << "KWin refused the screenshot: " << reply.errorMessage() << Qt::endl;
+            return 1;
+        }
+        layout = qdbus_cast<QVariantMap>(reply.arguments().value(0));
+        if (data.size() >= qsizetype(layout.value(u"stride"_s).toInt()) * layout.value(u"height"_s).toInt())
+            break;
     }
-    const QVariantMap layout = qdbus_cast<QVariantMap>(reply.arguments().value(0));
-    QFile pipe;
-    if (!pipe.open(fds[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return 1;
-    const QByteArray data = pipe.readAll();
+    ::close(fds[0]);
     const int width = layout.value(u"width"_s).toInt(), height = layout.value(u"height"_s).toInt();
     const int stride = layout.value(u"stride"_s).toInt();
     const auto format = QImage::Format(layout.value(u"format"_s).toInt());
-    if (data.size() < qsizetype(stride) * height)
+    if (width <= 0 || data.size() < qsizetype(stride) * height)
         return 1;
     return QImage(reinterpret_cast<const uchar *>(data.constData()), width, height, stride, format).save(out, "PNG") ? 0 : 1;
 }

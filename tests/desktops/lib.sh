@@ -134,6 +134,8 @@ await_picture() {
     if $grab "$shot" >>"$work/log" 2>&1 && [ -s "$shot" ]; then
       verdict=$("$bin/desktop_check" compare "$shot" "$work/$picture" "$@" 2>&1) && {
         log "$picture shown: $verdict"
+        # To look at what the desktop showed: MARVANE_KEEP_SHOTS=folder.
+        [ -n "${MARVANE_KEEP_SHOTS:-}" ] && cp "$shot" "$MARVANE_KEEP_SHOTS/$test_name-$picture.png"
         return 0
       }
     fi
