@@ -1,9 +1,9 @@
-# Entry points: `make run`, `make test`, `make bench`, `make fuzz`, `make install`, `make uninstall`,
-# `make picture`.
+# Entry points: `make run`, `make test`, `make test-desktops`, `make bench`, `make fuzz`,
+# `make install`, `make uninstall`, `make picture`.
 PRESET ?= dev
 BIN := build/$(PRESET)/bin/pendrel
 
-.PHONY: deps build release run test bench fuzz asan install uninstall picture clean
+.PHONY: deps build release run test test-desktops bench fuzz asan install uninstall picture clean
 
 deps:
 	@scripts/install-deps.sh
@@ -17,6 +17,11 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET) -j2
+
+# The real desktops, started headless: installs their packages first (only for this target).
+test-desktops: build
+	@MARVANE_DESKTOPS=1 scripts/install-deps.sh
+	@tests/desktops/run.sh build/$(PRESET)/bin
 
 asan:
 	@$(MAKE) --no-print-directory test PRESET=asan

@@ -7,10 +7,22 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
   libx11-dev libxext-dev libxrandr-dev zlib1g-dev libfontconfig-dev
   fonts-liberation2 fonts-dejavu-core xfonts-terminus
+  qt6-wayland
   xvfb xauth x11-utils x11-xserver-utils dbus systemd
   desktop-file-utils libglib2.0-bin
   dconf-cli dconf-service dconf-gsettings-backend gsettings-desktop-schemas xfconf libxfconf-0-3
 )
+# The desktops the live tests start for real (make test-desktops), never needed to build or run.
+if [ "${MARVANE_DESKTOPS:-0}" = 1 ]; then
+  packages+=(
+    procps util-linux faketime dbus-bin
+    xfdesktop4 caja pcmanfm pcmanfm-qt
+    plasma-desktop plasma-workspace kwin-x11 kwin-wayland kactivitymanagerd qtwayland5
+    sway swaybg grim
+    gnome-shell gnome-screenshot
+    cinnamon cinnamon-session cinnamon-settings-daemon tigervnc-standalone-server
+  )
+fi
 if [ "${MARVANE_FUZZ:-0}" = 1 ]; then
   packages+=(clang libfuzzer-14-dev)
 fi

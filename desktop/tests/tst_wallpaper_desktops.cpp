@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -355,10 +356,17 @@ private Q_SLOTS:
             QFile f(runtime + QStringLiteral("/marvane-swaybg.pid"));
             return f.open(QIODevice::ReadOnly) ? f.readAll().trimmed().toLongLong() : 0;
         };
+        QList<qint64> ours;
+        const auto stopThem = qScopeGuard([&ours] {
+            for (qint64 pid : ours)
+                ::kill(pid_t(pid), SIGTERM);
+        });
         const WriteError first = install();
         const qint64 firstPid = started();
         const WriteError second = install();
         const qint64 secondPid = started();
+        ours << firstPid << secondPid;
+        ours.removeAll(0);
         qputenv("PATH", path);
         if (!staysUp) {
             QVERIFY2(second.reason().contains(QStringLiteral("swaybg ended at once: no layer shell")),
@@ -379,7 +387,6 @@ private Q_SLOTS:
         const qsizetype shown = arguments.indexOf("-i") + 1;
         QVERIFY(shown > 0 && shown < arguments.size());
         QCOMPARE(QImage(QFile::decodeName(arguments[shown]), "PNG").convertToFormat(QImage::Format_RGB32), image());
-        QVERIFY(::kill(pid_t(secondPid), SIGTERM) == 0);
     }
 
     void quoting()

@@ -1,6 +1,7 @@
-// desktop_check compare SHOT PICTURE [--was OLDPICTURE] [--leave-out X,Y,W,H]...
-//   Whether SHOT shows PICTURE: at least 99 % of its pixels (outside the rectangles left out) within
-//   8 per channel, and, with --was, at least 99 % of the pixels where the two pictures differ.
+// desktop_check compare SHOT PICTURE [--was OLDPICTURE] [--leave-out X,Y,W,H]... [--monitor X,Y,W,H]
+//   Whether SHOT (or the monitor's part of it) shows PICTURE: at least 99 % of its pixels (outside
+//   the rectangles left out) within 8 per channel, and, with --was, at least 99 % of the pixels
+//   where the two pictures differ.
 // desktop_check grab-x11 OUT     The X screen named by DISPLAY, as shown.
 // desktop_check grab-kwin OUT    KWin's screen, through its ScreenShot2 interface.
 #include <QDBusConnection>
@@ -40,7 +41,7 @@ bool near(QRgb a, QRgb b)
 
 int compare(const QStringList &args)
 {
-    const QImage shot = QImage(args.value(0)).convertToFormat(QImage::Format_RGB32);
+    QImage shot = QImage(args.value(0)).convertToFormat(QImage::Format_RGB32);
     const QImage picture = QImage(args.value(1)).convertToFormat(QImage::Format_RGB32);
     QImage was;
     bool wasGiven = false;
@@ -50,8 +51,12 @@ int compare(const QStringList &args)
             was = QImage(args[i + 1]).convertToFormat(QImage::Format_RGB32);
             wasGiven = true;
         }
-        if (const QStringList r = args[i + 1].split(u','); args[i] == u"--leave-out"_s && r.size() == 4)
-            leftOut << QRect(r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt());
+        const QStringList r = args[i + 1].split(u',');
+        const QRect area = r.size() == 4 ? QRect(r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt()) : QRect();
+        if (args[i] == u"--leave-out"_s)
+            leftOut << area;
+        if (args[i] == u"--monitor"_s)
+            shot = shot.copy(area);
     }
     if (shot.isNull() || picture.isNull() || shot.size() != picture.size() ||
         (wasGiven && was.size() != picture.size())) {

@@ -54,6 +54,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap "exit 143" TERM INT HUP
 
 pass() { log "passed${1:+: $*}"; exit 0; }
 fail() { log "FAILED: $*"; [ -s "$work/log" ] && tail -n 15 "$work/log" | sed "s/^/$test_name|  /" >&2; exit 1; }
@@ -159,16 +160,28 @@ check_two_dates() {
 
 # A headless sway as nobody, at scale $1; $2 is what it runs as its background client
 # ("-" for none, as on compositors without a wallpaper of their own).
+# With $3 = 2, a second output, smaller, to the right of the first (the focused one).
 start_sway() {
-  local scale=$1 background=${2:-swaybg}
+  local scale=$1 background=${2:-swaybg} outputs=${3:-1}
   run_as_nobody
-  printf 'output HEADLESS-1 mode 1280x800 scale %s\nswaybg_command %s\ndefault_border none\n' \
+  printf 'output HEADLESS-1 mode 1280x800 position 0 0 scale %s\nswaybg_command %s\ndefault_border none\n' \
     "$scale" "$background" >"$work/sway.conf"
+  [ "$outputs" = 1 ] || echo "output HEADLESS-2 mode 1024x768 position $((1280 / scale)) 0 scale $scale" >>"$work/sway.conf"
+  echo 'focus output HEADLESS-1' >>"$work/sway.conf"
   chown "$user_id:$user_id" "$work/sway.conf"
-  WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman spawn sway -c "$work/sway.conf"
+  WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS=$outputs WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+    spawn sway -c "$work/sway.conf"
   await 20 sh -c "ls $XDG_RUNTIME_DIR/sway-ipc.*.sock" || fail "sway did not start"
   export SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock | head -n 1)
   export WAYLAND_DISPLAY=$(cd "$XDG_RUNTIME_DIR" && ls wayland-* | grep -v '\.lock$' | head -n 1)
 }
 
-grab_wayland() { as_user grim "$1"; }
+# The first output: the primary one where there are two.
+grab_wayland() { as_user grim -o HEADLESS-1 "$1"; }
+
+# Two monitors on one X screen of 2304x800: the primary 1280x800 at the origin, a smaller one right
+# of it. Called after start_xvfb 2304x800; the primary's part of a screenshot is --monitor 0,0,1280,800.
+split_x11_monitors() {
+  xrandr --setmonitor '*PRIMARY' 1280/338x800/211+0+0 screen >>"$work/log" 2>&1 &&
+    xrandr --setmonitor SECOND 1024/270x768/203+1280+0 none >>"$work/log" 2>&1 || fail "cannot make two monitors"
+}

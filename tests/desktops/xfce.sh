@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # XFCE: xfdesktop with its settings daemon, on Xvfb.
 source "$(dirname "$0")/lib.sh"
-need Xvfb dbus-daemon xfdesktop xfconf-query
-start_xvfb 1280x800
+need Xvfb dbus-daemon xfdesktop xfconf-query xrandr
+primary=()
+if [ "${MARVANE_MONITORS:-1}" = 2 ]; then
+  test_name=xfce-two-monitors
+  start_xvfb 2304x800
+  split_x11_monitors
+  primary=(--monitor 0,0,1280,800)
+else
+  start_xvfb 1280x800
+fi
 start_session_bus
 export XDG_CURRENT_DESKTOP=XFCE
 # No desktop icons over the calendar's corner.
 as_user xfconf-query -c xfce4-desktop -p /desktop-icons/style -n -t int -s 0 || fail "xfconfd did not answer"
 spawn xfdesktop --disable-wm-check
 await 20 sh -c 'xfconf-query -c xfce4-desktop -l | grep -q last-image' || fail "xfdesktop did not start"
-check_two_dates grab_x11
+check_two_dates grab_x11 "${primary[@]}"
 pass
