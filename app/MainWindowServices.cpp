@@ -36,7 +36,7 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
         .executable = exe,
         .updateAutostart = updateAutostart,
         .installWallpaper =
-            [dir, display, x11](const Picture &picture, QRgb background) {
+            [dir, display, x11](const QImage &picture, QRgb background) {
                 if (display)
                     return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment(x11), background);
                 if (WriteError e = WallpaperInstaller::saveBitmap(picture, dir))

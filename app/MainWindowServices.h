@@ -2,7 +2,6 @@
 
 #include "platform/Clock.h"
 #include "platform/LocaleNames.h"
-#include "platform/Picture.h"
 #include "settings/Options.h"
 #include "platform/Screen.h"
 #include "platform/WriteError.h"
@@ -30,7 +29,7 @@ struct MainWindowServices
 
     std::function<WriteError(bool startAtLogon)> updateAutostart;
     // `background` is the desktop colour, for monitors beside the primary one.
-    std::function<WriteError(const Picture &picture, QRgb background)> installWallpaper;
+    std::function<WriteError(const QImage &picture, QRgb background)> installWallpaper;
     // Modal dialogs; each returns when its dialog has closed. The options dialog may ask for the
     // canvas to be repainted while it is open.
     std::function<void(QWidget *owner, Options &options, const std::function<void()> &repaint)> openOptions;

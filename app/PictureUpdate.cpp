@@ -30,7 +30,7 @@ std::optional<QString> installPicture(Canvas &canvas, const Options &options,
 {
     std::optional<QString> failure;
     if (const std::optional<QString> thrown = reasonOfThrow([&] {
-            if (const WriteError e = services.installWallpaper(canvas.picture(), SystemColors::resolve(options.desktopColor)))
+            if (const WriteError e = services.installWallpaper(canvas.image(), SystemColors::resolve(options.desktopColor)))
                 failure = e.message();
         }))
         return thrown;

@@ -13,7 +13,7 @@ namespace marvane {
 
 SilentRun::SilentRun(MainWindowServices services, QObject *parent)
     : QObject(parent), m_services(std::move(services)),
-      m_canvas(Canvas::Use::Saved), m_store(ToDoStore::fileIn(m_services.applicationDirectory), m_services.clock),
+      m_store(ToDoStore::fileIn(m_services.applicationDirectory), m_services.clock),
       m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("silentRun"));

@@ -1,7 +1,6 @@
 #include "calendar/Canvas.h"
 
 #include "platform/Fonts.h"
-#include "platform/ImageBuffer.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -33,16 +32,16 @@ std::int64_t toPixel(double v)
 
 } // namespace
 
-Canvas::Canvas(Use use) : m_use(use), m_image(1, 1, QImage::Format_RGB32)
+Canvas::Canvas() : m_image(1, 1, QImage::Format_RGB32)
 {
-    eraseAll(SystemColors::resolve(m_backColor));
+    eraseAll();
 }
 
 Canvas::~Canvas() = default;
 
 void Canvas::clear()
 {
-    eraseAll(SystemColors::resolve(m_backColor));
+    eraseAll();
     m_textPos = QPoint(0, 0);
 }
 
@@ -52,66 +51,21 @@ void Canvas::resize(int width, int height)
     height = std::max(1, height);
     if (m_image.width() == width && m_image.height() == height)
         return;
-    // An erase still pending keeps its colour.
-    const bool erasePending = !m_drawn.isEmpty() &&
-                              std::all_of(m_drawn.cbegin(), m_drawn.cend(), [](RowSpan s) { return s.isEmpty(); });
     endPainting();
-    m_image = allocateImage(width, height, m_use == Use::Shown);
-    eraseAll(erasePending ? m_eraseColor : SystemColors::resolve(m_backColor));
+    m_image = QImage(width, height, QImage::Format_RGB32);
+    eraseAll();
 }
 
 void Canvas::setBackColor(ColorRef color)
 {
     m_backColor = color;
-    eraseAll(SystemColors::resolve(color));
+    eraseAll();
 }
 
-void Canvas::eraseAll(QRgb color)
+void Canvas::eraseAll()
 {
     endPainting();
-    m_eraseColor = color;
-    m_drawn.fill(RowSpan{}, m_image.height());
-}
-
-void Canvas::takeIn(std::int64_t top, std::int64_t bottom, std::int64_t left, std::int64_t right)
-{
-    const int l = static_cast<int>(std::max<std::int64_t>(left, 0));
-    const int r = static_cast<int>(std::min<std::int64_t>(right, m_image.width()));
-    if (l >= r)
-        return;
-    const int from = static_cast<int>(std::max<std::int64_t>(top, 0));
-    const int to = static_cast<int>(std::min<std::int64_t>(bottom, m_image.height()));
-    for (int y = from; y < to; ++y)
-        takeInRow(y, l, r, true);
-}
-
-void Canvas::takeInRow(int y, int left, int right, bool erase)
-{
-    RowSpan &span = m_drawn[y];
-    if (!span.isEmpty() && left >= span.left && right <= span.right)
-        return;
-    // A picture shown whole is erased a whole row at a time: fewer steps, the same pixels.
-    if (m_use == Use::Shown) {
-        left = 0;
-        right = m_image.width();
-        erase = true;
-    }
-    auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y));
-    if (span.isEmpty()) {
-        if (erase)
-            std::fill(line + left, line + right, m_eraseColor);
-        span = {left, right};
-        return;
-    }
-    // Without `erase`, only the gap between the new columns and the span is erased.
-    if (left < span.left) {
-        std::fill(line + (erase ? left : std::min(right, span.left)), line + span.left, m_eraseColor);
-        span.left = left;
-    }
-    if (right > span.right) {
-        std::fill(line + span.right, line + (erase ? right : std::max(left, span.right)), m_eraseColor);
-        span.right = right;
-    }
+    m_image.fill(SystemColors::resolve(m_backColor));
 }
 
 QPainter &Canvas::painter()
@@ -134,30 +88,7 @@ void Canvas::endPainting()
 const QImage &Canvas::image()
 {
     endPainting();
-    const int width = m_image.width();
-    const bool contiguous = m_image.bytesPerLine() == static_cast<qsizetype>(width) * 4;
-    for (int y = 0; y < m_image.height();) {
-        // Undrawn rows in a row are one stretch of memory: one fill for all of them.
-        int end = y;
-        while (contiguous && end < m_drawn.size() && m_drawn.at(end).isEmpty())
-            ++end;
-        if (end - y > 1) {
-            auto *first = reinterpret_cast<QRgb *>(m_image.scanLine(y));
-            std::fill(first, first + static_cast<std::ptrdiff_t>(end - y) * width, m_eraseColor);
-            std::fill(m_drawn.begin() + y, m_drawn.begin() + end, RowSpan{0, width});
-            y = end;
-            continue;
-        }
-        takeInRow(y, 0, width, true);
-        ++y;
-    }
     return m_image;
-}
-
-Picture Canvas::picture()
-{
-    endPainting();
-    return Picture(m_image, m_eraseColor, m_drawn);
 }
 
 void Canvas::fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb)
@@ -169,7 +100,6 @@ void Canvas::fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb
     const std::int64_t r = std::min<std::int64_t>(x2, m_image.width());
     if (l >= r)
         return;
-    takeInRow(static_cast<int>(y), static_cast<int>(l), static_cast<int>(r), false);
     auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(static_cast<int>(y)));
     std::fill(line + l, line + r, rgb);
 }
@@ -298,16 +228,6 @@ void Canvas::printText(const QString &text)
     const bool reachable = at.x() > -kTextReach && at.x() < m_image.width() && at.y() > -kTextReach &&
                            at.y() < m_image.height();
     if (reachable && !text.isEmpty()) {
-        // What the glyphs may reach is erased first, for their edges to blend with the background:
-        // a line's height around the text's own box, and another for each combining mark, which
-        // may stack on the one before.
-        const auto marks = std::count_if(text.begin(), text.end(), [](QChar c) { return c.isMark(); });
-        const std::int64_t reach = static_cast<std::int64_t>(m_textFont->height) * (1 + marks);
-        const std::int64_t x = at.x();
-        const std::int64_t y = at.y();
-        // The text's width is worked out only where the rest of the row may stay unwritten.
-        const std::int64_t width = m_use == Use::Saved ? QFontMetrics(qfont).horizontalAdvance(text) : 0;
-        takeIn(y - reach, y + m_textFont->height + reach, x - reach, x + width + reach);
         QPainter &p = painter();
         p.setFont(qfont);
         p.setPen(QColor::fromRgb(SystemColors::resolve(m_foreColor)));

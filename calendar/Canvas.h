@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/FontSpec.h"
-#include "platform/Picture.h"
 #include "platform/SystemColors.h"
 
 #include <QFont>
@@ -23,11 +22,7 @@ namespace marvane {
 class Canvas
 {
 public:
-    // What becomes of the picture: shown whole (a window), or only saved and uploaded, where what
-    // nothing was drawn on is never written at all.
-    enum class Use { Shown, Saved };
-
-    explicit Canvas(Use use = Use::Shown);
+    Canvas();
     ~Canvas();
     Canvas(const Canvas &) = delete;
     Canvas &operator=(const Canvas &) = delete;
@@ -60,27 +55,15 @@ public:
     QSize size() const { return m_image.size(); }
     // The finished picture; ends any drawing in progress.
     const QImage &image();
-    // The same without filling in what nothing was drawn on: cheaper to save and show.
-    Picture picture();
 
 private:
-    void eraseAll(QRgb color);
-    // Makes columns left..right-1 of the rows top..bottom-1 part of what is drawn, erasing what
-    // they newly take in to the erase colour.
-    void takeIn(std::int64_t top, std::int64_t bottom, std::int64_t left, std::int64_t right);
-    // The same for one row, the columns already clipped; `erase` false leaves them to the caller.
-    void takeInRow(int y, int left, int right, bool erase);
+    // Fills the whole picture with the back colour.
+    void eraseAll();
     QPainter &painter();
     void endPainting();
     void fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb);
 
-    Use m_use;
     QImage m_image;
-    // An erase is deferred: a part of a row is filled with m_eraseColor only when something is
-    // drawn there, and what nothing touches is never written at all. Each row's drawn columns are
-    // one span, which grows as drawing reaches further.
-    QRgb m_eraseColor = 0;
-    QList<RowSpan> m_drawn;
     std::unique_ptr<QPainter> m_painter;
     ColorRef m_backColor = 0x00FFFFFF;
     ColorRef m_foreColor = 0;

@@ -44,9 +44,8 @@ void putRow(const QRgb *in, quint32 width, unsigned char *p)
 
 } // namespace
 
-WriteError writeBmp24(const Picture &picture, QIODevice &device)
+WriteError writeBmp24(const QImage &source, QIODevice &device)
 {
-    const QImage &source = picture.pixels();
     const QImage image = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
                              ? source
                              : source.convertToFormat(QImage::Format_RGB32);
@@ -75,50 +74,16 @@ WriteError writeBmp24(const Picture &picture, QIODevice &device)
 
     // About a quarter megabyte per write: large enough for few calls, small enough to stay in cache.
     const quint32 rowsPerChunk = std::max<quint32>(1, (256u << 10) / stride);
-    std::vector<unsigned char> chunk;
-    // Background rows, made once: runs of undrawn rows are written straight from it, and the
-    // undrawn ends of other rows copied from it.
-    std::vector<unsigned char> plainBlock;
-    const auto plain = [&]() -> const std::vector<unsigned char> & {
-        if (plainBlock.empty()) {
-            plainBlock.assign(static_cast<std::size_t>(stride) * rowsPerChunk, 0);
-            const std::vector<QRgb> background(width, picture.background());
-            for (quint32 i = 0; i < rowsPerChunk; ++i)
-                putRow(background.data(), width, plainBlock.data() + std::size_t(i) * stride);
-        }
-        return plainBlock;
-    };
-    const auto undrawn = [&picture](quint32 y) { return picture.drawnSpan(static_cast<int>(y)).isEmpty(); };
-    quint32 row = height;
-    while (row > 0) {
-        const bool blank = undrawn(row - 1);
-        quint32 rows = 1;
-        while (rows < rowsPerChunk && rows < row && undrawn(row - rows - 1) == blank)
-            ++rows;
-        const unsigned char *data = nullptr;
-        if (blank) {
-            data = plain().data();
-        } else {
-            if (chunk.empty())
-                chunk.assign(static_cast<std::size_t>(stride) * rowsPerChunk, 0);
-            for (quint32 i = 0; i < rows; ++i) {
-                const int y = static_cast<int>(row - 1 - i);
-                const RowSpan span = picture.drawnSpan(y);
-                unsigned char *out = chunk.data() + std::size_t(i) * stride;
-                const auto left = static_cast<std::size_t>(span.left) * 3;
-                const auto right = static_cast<std::size_t>(span.right) * 3;
-                if (left > 0 || right < std::size_t(width) * 3) {
-                    std::memcpy(out, plain().data(), left);
-                    std::memcpy(out + right, plain().data() + right, stride - right);
-                }
-                putRow(reinterpret_cast<const QRgb *>(image.constScanLine(y)) + span.left,
-                       static_cast<quint32>(span.right - span.left), out + left);
-            }
-            data = chunk.data();
-        }
+    std::vector<unsigned char> chunk(static_cast<std::size_t>(stride) * rowsPerChunk, 0);
+    // Bottom-up: the file's first row is the picture's last.
+    for (quint32 row = height; row > 0;) {
+        const quint32 rows = std::min(rowsPerChunk, row);
+        for (quint32 i = 0; i < rows; ++i)
+            putRow(reinterpret_cast<const QRgb *>(image.constScanLine(static_cast<int>(row - 1 - i))), width,
+                   chunk.data() + std::size_t(i) * stride);
         row -= rows;
         const auto bytes = static_cast<qint64>(std::size_t(rows) * stride);
-        if (device.write(reinterpret_cast<const char *>(data), bytes) != bytes)
+        if (device.write(reinterpret_cast<const char *>(chunk.data()), bytes) != bytes)
             return WriteError({}, device.errorString());
     }
     return {};

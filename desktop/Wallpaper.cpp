@@ -55,15 +55,15 @@ QString freshCopy(const QString &bitmap, QString *error)
 
 // A fresh copy of the bounding box of all monitors: the desktop colour, and the picture where the
 // primary monitor is.
-QString spanningCopy(const QString &bitmap, const Picture &picture, QSize bounds, QPoint offset, QRgb background,
+QString spanningCopy(const QString &bitmap, const QImage &picture, QSize bounds, QPoint offset, QRgb background,
                      QString *error)
 {
     const QString fresh = copyName(bitmap, u"bmp"_s);
     QImage box(bounds, QImage::Format_RGB32);
     box.fill(background);
-    QPainter(&box).drawImage(offset, picture.toImage());
+    QPainter(&box).drawImage(offset, picture);
     if (const WriteError e = writeFileAtomically(
-            fresh, [&box](QIODevice &out) { return writeBmp24(Picture(box), out); }, false)) {
+            fresh, [&box](QIODevice &out) { return writeBmp24(box, out); }, false)) {
         *error = e.message();
         return {};
     }
@@ -72,10 +72,10 @@ QString spanningCopy(const QString &bitmap, const Picture &picture, QSize bounds
 
 // A fresh PNG copy, for setters that may lack a BMP reader (swaybg reads BMP only through
 // gdk-pixbuf, PNG always).
-QString pngCopy(const QString &bitmap, const Picture &picture, QString *error)
+QString pngCopy(const QString &bitmap, const QImage &picture, QString *error)
 {
     const QString fresh = copyName(bitmap, u"png"_s);
-    const QImage image = picture.toImage();
+    const QImage image = picture;
     const WriteError e = writeFileAtomically(
         fresh,
         [&image](QIODevice &out) {
@@ -261,7 +261,7 @@ QString setWallpaper(const DesktopSession &session, const QString &path, const Q
 
 // The file the desktop is pointed at: a fresh name for desktops that keep a path and ignore the
 // same one twice, a PNG for setters that may not read BMP, else the bitmap itself.
-QString fileToShow(DesktopSession::Kind kind, const QString &bitmap, const Picture &picture, QString *error)
+QString fileToShow(DesktopSession::Kind kind, const QString &bitmap, const QImage &picture, QString *error)
 {
     using Kind = DesktopSession::Kind;
     switch (kind) {
@@ -290,7 +290,7 @@ QString Wallpaper::fileUri(const QString &path)
     return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded(QUrl::FullyEncoded));
 }
 
-WriteError Wallpaper::install(const QString &bitmap, const Picture &picture, const DesktopSession &session,
+WriteError Wallpaper::install(const QString &bitmap, const QImage &picture, const DesktopSession &session,
                               const std::function<WriteError()> &bitmapReady, const MonitorLayout &layout,
                               QRgb background)
 {

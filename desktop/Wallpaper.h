@@ -2,7 +2,6 @@
 
 #include "desktop/DesktopSession.h"
 #include "desktop/MonitorLayout.h"
-#include "platform/Picture.h"
 #include "platform/WriteError.h"
 
 #include <QImage>
@@ -24,7 +23,7 @@ public:
     // `layout` places the picture on the primary monitor: desktops that draw one picture per
     // monitor are told to show it 1:1 (zoomed to cover), those that draw one picture over all
     // monitors get one of their bounding box, `background` around the picture.
-    static WriteError install(const QString &bitmap, const Picture &picture, const DesktopSession &session,
+    static WriteError install(const QString &bitmap, const QImage &picture, const DesktopSession &session,
                               const std::function<WriteError()> &bitmapReady = {}, const MonitorLayout &layout = {},
                               QRgb background = qRgb(0, 0, 0));
 

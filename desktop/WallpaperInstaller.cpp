@@ -64,7 +64,7 @@ private:
     int m_fd;
 };
 
-WriteError writeBitmap(const Picture &picture, const QString &path)
+WriteError writeBitmap(const QImage &picture, const QString &path)
 {
     // Not synced: the file is painted anew at every run, and a sync costs more than all the painting.
     return writeFileAtomically(path, [&picture](QIODevice &out) { return writeBmp24(picture, out); }, false);
@@ -72,13 +72,13 @@ WriteError writeBitmap(const Picture &picture, const QString &path)
 
 } // namespace
 
-WriteError WallpaperInstaller::saveBitmap(const Picture &picture, const QString &applicationDirectory)
+WriteError WallpaperInstaller::saveBitmap(const QImage &picture, const QString &applicationDirectory)
 {
     const FolderLock lock(applicationDirectory);
     return writeBitmap(picture, bitmapPath(applicationDirectory));
 }
 
-WriteError WallpaperInstaller::install(const Picture &picture, const QString &applicationDirectory,
+WriteError WallpaperInstaller::install(const QImage &picture, const QString &applicationDirectory,
                                         const DesktopSession &session, QRgb background)
 {
     const FolderLock lock(applicationDirectory);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "desktop/DesktopSession.h"
-#include "platform/Picture.h"
 #include "platform/WriteError.h"
 
 #include <QImage>
@@ -16,10 +15,10 @@ class WallpaperInstaller
 public:
     static QString bitmapPath(const QString &applicationDirectory);
     // Only writes temp.bmp, atomically.
-    static WriteError saveBitmap(const Picture &picture, const QString &applicationDirectory);
+    static WriteError saveBitmap(const QImage &picture, const QString &applicationDirectory);
     // `background` fills what monitors other than the primary one show where the desktop draws
     // one picture over all of them.
-    static WriteError install(const Picture &picture, const QString &applicationDirectory,
+    static WriteError install(const QImage &picture, const QString &applicationDirectory,
                               const DesktopSession &session, QRgb background = qRgb(0, 0, 0));
 };
 

@@ -21,8 +21,14 @@ public:
     // Null until opened.
     _XDisplay *display() const { return m_display; }
 
+    // The root pixmap this connection set last, which it frees (rather than kills its own client)
+    // when it sets another.
+    unsigned long rootPixmap() const { return m_rootPixmap; }
+    void rememberRootPixmap(unsigned long pixmap) const { m_rootPixmap = pixmap; }
+
 private:
     _XDisplay *m_display = nullptr;
+    mutable unsigned long m_rootPixmap = 0;
 };
 
 } // namespace marvane

@@ -12,10 +12,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
-// For the connection's own resource range; its min and max macros would shadow std's.
-#include <X11/Xlibint.h>
-#undef min
-#undef max
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
@@ -61,16 +57,14 @@ int shiftOf(unsigned long mask)
 }
 
 // Sends the picture through a small shared-memory segment, a band of rows at a time, instead of
-// through the socket: much faster for a screen-sized picture, and the segment stays small. Only
-// what was drawn goes: the rest of the target must already be the picture's background.
-bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawable target, GC gc,
-                            const Picture &picture)
+// through the socket: much faster for a screen-sized picture, and the segment stays small.
+bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawable target, GC gc, const QImage &image)
 {
     int major = 0, minor = 0;
     Bool pixmaps = False;
     if (!XShmQueryVersion(display, &major, &minor, &pixmaps))
         return false;
-    const int width = picture.width();
+    const int width = image.width();
     constexpr std::size_t kBand = 1u << 20;
     const int rows = std::max(1, static_cast<int>(kBand / (static_cast<std::size_t>(width) * 4)));
     XShmSegmentInfo info{};
@@ -97,37 +91,14 @@ bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawabl
     bool ok = info.shmaddr != reinterpret_cast<char *>(-1) && XShmAttach(display, &info);
     XSync(display, False);
     ok = ok && g_errors == errorsBefore;
-    const QImage &image = picture.pixels();
-    const QRgb background = picture.background() | 0xFF000000u;
-    for (int y = 0; ok && y < picture.height();) {
-        // A band: drawn rows in a row, and the columns any of them has drawn.
-        int n = 0;
-        RowSpan columns{width, 0};
-        for (; n < rows && y + n < picture.height(); ++n) {
-            const RowSpan span = picture.drawnSpan(y + n);
-            if (span.isEmpty())
-                break;
-            columns = {std::min(columns.left, span.left), std::max(columns.right, span.right)};
-        }
-        if (n == 0) {
-            ++y;
-            continue;
-        }
-        for (int i = 0; i < n; ++i) {
-            const RowSpan span = picture.drawnSpan(y + i);
-            auto *out = reinterpret_cast<QRgb *>(band->data + static_cast<std::size_t>(i) * band->bytes_per_line);
-            const auto *in = reinterpret_cast<const QRgb *>(image.constScanLine(y + i));
-            std::fill(out, out + (span.left - columns.left), background);
-            std::memcpy(out + (span.left - columns.left), in + span.left,
-                        static_cast<std::size_t>(span.right - span.left) * 4);
-            std::fill(out + (span.right - columns.left), out + (columns.right - columns.left), background);
-        }
-        XShmPutImage(display, target, gc, band, 0, 0, columns.left, y,
-                     static_cast<unsigned>(columns.right - columns.left), static_cast<unsigned>(n), False);
+    for (int y = 0; ok && y < image.height(); y += rows) {
+        const int n = std::min(rows, image.height() - y);
+        std::memcpy(band->data, image.constScanLine(y), static_cast<std::size_t>(n) * band->bytes_per_line);
+        XShmPutImage(display, target, gc, band, 0, 0, 0, y, static_cast<unsigned>(width), static_cast<unsigned>(n),
+                     False);
         // The band is reused: wait until the server has read it.
         XSync(display, False);
         ok = g_errors == errorsBefore;
-        y += n;
     }
     XShmDetach(display, &info);
     XSync(display, False);
@@ -139,7 +110,7 @@ bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawabl
 }
 
 // Puts the picture into a new pixmap of the root's size and depth; 0 with `error` set if it cannot.
-Pixmap uploadPicture(Display *display, const Picture &picture, QPoint offset, QRgb background, QString *error)
+Pixmap uploadPicture(Display *display, const QImage &picture, QPoint offset, QRgb background, QString *error)
 {
     const int screen = DefaultScreen(display);
     const Window root = RootWindow(display, screen);
@@ -156,24 +127,15 @@ Pixmap uploadPicture(Display *display, const Picture &picture, QPoint offset, QR
     GC gc = XCreateGC(display, pixmap, 0, nullptr);
     const unsigned long rm = visual->red_mask, gm = visual->green_mask, bm = visual->blue_mask;
     const bool standardMasks = depth >= 24 && rm == 0xFF0000 && gm == 0xFF00 && bm == 0xFF;
-    // A picture that fills the root in the root's own pixel layout goes as it is; the server fills
-    // what was not drawn.
+    // A picture that fills the root in the root's own pixel layout goes as it is.
     const bool asItIs = standardMasks && offset.isNull() && picture.size() == QSize(width, height) &&
-                        picture.pixels().format() == QImage::Format_RGB32 &&
-                        picture.pixels().bytesPerLine() == width * 4;
-    if (asItIs) {
-        if (picture.hasUndrawnParts()) {
-            // As the pixel would come in an image: alpha set, which a depth-24 root ignores.
-            XSetForeground(display, gc, picture.background() | 0xFF000000u);
-            XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height));
-        }
-        if (putThroughSharedMemory(display, visual, depth, pixmap, gc, picture)) {
-            XFreeGC(display, gc);
-            return pixmap;
-        }
+                        picture.format() == QImage::Format_RGB32 && picture.bytesPerLine() == width * 4;
+    if (asItIs && putThroughSharedMemory(display, visual, depth, pixmap, gc, picture)) {
+        XFreeGC(display, gc);
+        return pixmap;
     }
     // One picture over all monitors: the primary's part is the picture, the rest the desktop colour.
-    QImage source = picture.toImage();
+    QImage source = picture;
     if (source.size() != QSize(width, height) || !offset.isNull()) {
         QImage whole(width, height, QImage::Format_RGB32);
         whole.fill(background);
@@ -222,7 +184,7 @@ Pixmap uploadPicture(Display *display, const Picture &picture, QPoint offset, QR
 
 // Makes the pixmap the root's background, where desktop tools look for it, and keeps it after
 // this connection closes.
-void showPixmap(Display *display, Pixmap pixmap)
+void showPixmap(Display *display, Pixmap pixmap, const X11Connection *held)
 {
     const Window root = DefaultRootWindow(display);
     const Atom rootAtom = XInternAtom(display, "_XROOTPMAP_ID", False);
@@ -232,11 +194,13 @@ void showPixmap(Display *display, Pixmap pixmap)
     // through this very connection (held for a whole run) is freed instead: killing its client
     // would end the connection.
     if (previous && previous == rootPixmapProperty(display, root, esetAtom)) {
-        if ((previous & ~display->resource_mask) == display->resource_base)
+        if (held && previous == held->rootPixmap())
             XFreePixmap(display, previous);
         else
             XKillClient(display, previous);
     }
+    if (held)
+        held->rememberRootPixmap(pixmap);
     XChangeProperty(display, root, rootAtom, XA_PIXMAP, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char *>(&pixmap), 1);
     XChangeProperty(display, root, esetAtom, XA_PIXMAP, 32, PropModeReplace,
@@ -248,7 +212,7 @@ void showPixmap(Display *display, Pixmap pixmap)
 
 } // namespace
 
-WriteError setX11RootWallpaper(const Picture &picture, const std::function<WriteError()> &beforeShowing, QPoint offset,
+WriteError setX11RootWallpaper(const QImage &picture, const std::function<WriteError()> &beforeShowing, QPoint offset,
                                QRgb background, const X11Connection *shared)
 {
     Display *const held = shared ? shared->display() : nullptr;
@@ -284,7 +248,7 @@ WriteError setX11RootWallpaper(const Picture &picture, const std::function<Write
         }
     }
     if (pixmap && error.isEmpty()) {
-        showPixmap(display, pixmap);
+        showPixmap(display, pixmap, held ? shared : nullptr);
         shown = true;
         XSync(display, False);
         if (g_errors)

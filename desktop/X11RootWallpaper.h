@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/Picture.h"
 #include "platform/WriteError.h"
 
 #include <QImage>
@@ -19,7 +18,7 @@ class X11Connection;
 // an error from it leaves the desktop as it was.
 // The root covers every monitor: the picture goes at `offset` (the primary monitor's place) and the
 // rest of the root takes `background`.
-WriteError setX11RootWallpaper(const Picture &picture, const std::function<WriteError()> &beforeShowing = {},
+WriteError setX11RootWallpaper(const QImage &picture, const std::function<WriteError()> &beforeShowing = {},
                                QPoint offset = {}, QRgb background = qRgb(0, 0, 0),
                                const X11Connection *shared = nullptr);
 

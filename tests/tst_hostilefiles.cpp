@@ -91,7 +91,7 @@ private Q_SLOTS:
         const WriteError saved = OptionsFile::save(changed, options);
         QImage picture(200, 100, QImage::Format_RGB32);
         picture.fill(Qt::red);
-        const WriteError bitmap = WallpaperInstaller::saveBitmap(Picture(picture), disk.path());
+        const WriteError bitmap = WallpaperInstaller::saveBitmap(picture, disk.path());
         qputenv("XDG_CONFIG_HOME", config);
 
         for (const WriteError &e : {autostart, saved, bitmap})
@@ -115,7 +115,7 @@ private Q_SLOTS:
         MARVANE_VERIFY_WRITE(OptionsFile::save(Options::defaults(), OptionsFile::path(dir.path())));
         QImage picture(20, 10, QImage::Format_RGB32);
         picture.fill(Qt::blue);
-        MARVANE_VERIFY_WRITE(WallpaperInstaller::saveBitmap(Picture(picture), dir.path()));
+        MARVANE_VERIFY_WRITE(WallpaperInstaller::saveBitmap(picture, dir.path()));
         const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         for (const QString &name : stale)
             QVERIFY2(!left.contains(name), qPrintable(name));

@@ -32,8 +32,8 @@ struct RecordedServices
             autoRuns << on;
             return WriteError{};
         };
-        s.installWallpaper = [this](const Picture &picture, QRgb) {
-            installed << picture.toImage();
+        s.installWallpaper = [this](const QImage &picture, QRgb) {
+            installed << picture;
             return installFails ? WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full")) : WriteError{};
         };
         s.openToDo = [this](QWidget *) { opened << QStringLiteral("todo"); };

@@ -175,63 +175,6 @@ private Q_SLOTS:
         QCOMPARE(canvas.size(), QSize(301, 200));
     }
 
-    // The rows nothing was drawn on are left plain; with them filled in, the picture is what a
-    // canvas filled before any drawing shows.
-    void plainRowsHoldOnlyBackground_data()
-    {
-        QTest::addColumn<int>("scene");
-        QTest::addColumn<bool>("edgesPlain");
-        QTest::addRow("text") << 0 << true;
-        QTest::addRow("stacked marks") << 1 << false;
-        QTest::addRow("sloped line and disc") << 2 << true;
-        QTest::addRow("erased after drawing") << 3 << true;
-        QTest::addRow("box over every row") << 4 << false;
-    }
-    void plainRowsHoldOnlyBackground()
-    {
-        QFETCH(int, scene);
-        QFETCH(bool, edgesPlain);
-        const auto draw = [scene](Canvas &canvas) {
-            canvas.setFontName(QStringLiteral("Arial"));
-            canvas.setFontUnderline(true);
-            switch (scene) {
-            case 0:
-                canvas.plot(20, 150);
-                canvas.printText(QStringLiteral("Agenda Qy"));
-                break;
-            case 1:
-                canvas.setFontName(QStringLiteral("verdana"));
-                canvas.plot(20, 150);
-                canvas.printText(QStringLiteral("a") + QString(24, QChar(0x0301)) + QStringLiteral("g") +
-                                 QString(24, QChar(0x0323)));
-                break;
-            case 2:
-                canvas.drawLine(5, 100, 150, 180, kRedRef);
-                canvas.setFillSolid(true);
-                canvas.drawDisc(100, 200, 20.5, kRedRef);
-                break;
-            case 3:
-                canvas.fillBox(0, 0, 200, 50, kRedRef);
-                canvas.setBackColor(0x00FF0000);
-                canvas.plot(10, 200);
-                canvas.printText(QStringLiteral("x"));
-                break;
-            default:
-                canvas.fillBox(10, -5, 20, 400, kRedRef);
-            }
-        };
-        Canvas filled;
-        freshCanvas(filled, 200, 300);
-        filled.image();
-        draw(filled);
-        Canvas lazy(Canvas::Use::Saved);
-        freshCanvas(lazy, 200, 300);
-        draw(lazy);
-        const Picture picture = lazy.picture();
-        QCOMPARE(picture.toImage(), filled.image());
-        QCOMPARE(picture.drawnSpan(0).isEmpty() && picture.drawnSpan(299).isEmpty(), edgesPlain);
-    }
-
     void farAwayDrawingIsHarmless()
     {
         Canvas canvas;

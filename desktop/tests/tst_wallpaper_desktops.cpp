@@ -130,7 +130,7 @@ private Q_SLOTS:
     void unsupportedDesktopIsAFailure()
     {
         const DesktopSession s = DesktopSession::detect(QStringLiteral("Photon"), QString(), false, false, false);
-        const QString error = Wallpaper::install(bitmap(), Picture(image()), s).reason();
+        const QString error = Wallpaper::install(bitmap(), image(), s).reason();
         QVERIFY(error.startsWith(QStringLiteral("no supported desktop found")));
         QVERIFY(error.contains(QStringLiteral("Photon")));
     }
@@ -142,7 +142,7 @@ private Q_SLOTS:
         qputenv("GSETTINGS_BACKEND", "dconf");
         QStringList seen;
         for (int i = 0; i < 2; ++i) {
-            MARVANE_VERIFY_WRITE(Wallpaper::install(bitmap(), Picture(image()), session(Kind::Gnome)));
+            MARVANE_VERIFY_WRITE(Wallpaper::install(bitmap(), image(), session(Kind::Gnome)));
             const QString light = runTool(QStringLiteral("gsettings"),
                                           {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.background"),
                                            QStringLiteral("picture-uri")});
@@ -201,7 +201,7 @@ private Q_SLOTS:
         MonitorLayout layout;
         layout.primary = QRect(96, 12, 64, 32);
         layout.monitors = {QRect(0, 0, 96, 60), layout.primary};
-        MARVANE_VERIFY_WRITE(Wallpaper::install(bitmap(), Picture(image()), session(Kind::Xfce), {}, layout, qRgb(1, 2, 3)));
+        MARVANE_VERIFY_WRITE(Wallpaper::install(bitmap(), image(), session(Kind::Xfce), {}, layout, qRgb(1, 2, 3)));
         for (const QString &f : folders) {
             const QString value = query({QStringLiteral("-p"), f + QStringLiteral("last-image")});
             QVERIFY2(value.startsWith(appDir() + QStringLiteral("/.temp-wallpaper-")), qPrintable(value));
@@ -242,7 +242,7 @@ private Q_SLOTS:
         QFile::remove(log);
         shell.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(shell.waitForReadyRead(10000));
-        const QString reason = Wallpaper::install(bitmap(), Picture(image()), session(Kind::Plasma)).reason();
+        const QString reason = Wallpaper::install(bitmap(), image(), session(Kind::Plasma)).reason();
         shell.terminate();
         shell.waitForFinished(5000);
         QCOMPARE(reason, error);
@@ -286,7 +286,7 @@ private Q_SLOTS:
         QVERIFY(marvane::test::writeStandIn(bin, program, log));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ':' + path);
-        const QString error = Wallpaper::install(bitmap(), Picture(image()), session(Kind(kind))).reason();
+        const QString error = Wallpaper::install(bitmap(), image(), session(Kind(kind))).reason();
         qputenv("PATH", path);
         QCOMPARE(error, QString());
         // Reads of the store (to keep copies it still names) aside, one call sets the picture, and
@@ -324,7 +324,7 @@ private Q_SLOTS:
         QVERIFY(marvane::test::writeStandIn(bin, QStringLiteral("swaymsg"), bin + QStringLiteral(".log"), 3));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ':' + path);
-        const QString error = Wallpaper::install(bitmap(), Picture(image()), session(Kind::Sway)).reason();
+        const QString error = Wallpaper::install(bitmap(), image(), session(Kind::Sway)).reason();
         qputenv("PATH", path);
         QVERIFY2(error.contains(QStringLiteral("exit 3")) && error.contains(QStringLiteral("stand-in failure")),
                  qPrintable(error));
@@ -351,7 +351,7 @@ private Q_SLOTS:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ':' + path);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-        const auto install = [this] { return Wallpaper::install(bitmap(), Picture(image()), session(Kind::LayerShell)); };
+        const auto install = [this] { return Wallpaper::install(bitmap(), image(), session(Kind::LayerShell)); };
         const auto started = [&runtime] {
             QFile f(runtime + QStringLiteral("/marvane-swaybg.pid"));
             return f.open(QIODevice::ReadOnly) ? f.readAll().trimmed().toLongLong() : 0;
