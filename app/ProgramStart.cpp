@@ -2,7 +2,6 @@
 
 #include "app/MainWindowServices.h"
 #include "app/SilentRun.h"
-#include "app/StartArgument.h"
 #include "desktop/DesktopScreen.h"
 #include "desktop/DesktopSession.h"
 #include "platform/LocaleNames.h"
@@ -17,13 +16,6 @@ void describeApplication()
     QGuiApplication::setApplicationName(QStringLiteral("Marvane"));
     QGuiApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("marvane"));
-}
-
-bool silentRunAsked()
-{
-    QStringList arguments = QGuiApplication::arguments();
-    arguments.removeFirst();
-    return parseStartArgument(arguments.join(QLatin1Char(' '))) == kSilentArgument;
 }
 
 int runSilently(bool display, const X11Connection *x11)

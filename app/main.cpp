@@ -1,6 +1,6 @@
 #include "app/ProgramStart.h"
 #include "app/StartArgument.h"
-#include "app/WindowModule.h"
+#include "app/WindowStart.h"
 #include "desktop/WaylandDisplay.h"
 #include "desktop/X11Display.h"
 #include "platform/AppPaths.h"
@@ -8,7 +8,6 @@
 #include "platform/StandardError.h"
 
 #include <QGuiApplication>
-#include <QLibrary>
 
 namespace {
 
@@ -45,18 +44,6 @@ bool chooseDisplay(X11Connection &x11Display)
     return false;
 }
 
-// Hands the run to the window module beside the program.
-int runWindow(int &argc, char **argv, bool display)
-{
-    QLibrary module(AppPaths::applicationDirectory() + QLatin1Char('/') + QLatin1String(kWindowModuleFile));
-    const auto entry = reinterpret_cast<WindowEntry>(module.resolve(kWindowEntryName));
-    if (!entry) {
-        printError(QStringLiteral("cannot load the program's windows: %1").arg(module.errorString()));
-        return 2;
-    }
-    return entry(&argc, argv, display);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -72,11 +59,11 @@ int main(int argc, char *argv[])
     QStringList given;
     for (int i = 1; i < argc; ++i)
         given << QString::fromLocal8Bit(argv[i]);
-    // Without a display there is no one to show a window to: every start is a silent run that
-    // saves the picture and says where it went. A silent run shows nothing, so it needs neither
-    // widgets nor the desktop's Qt theme plugin (which may pull in a whole toolkit). On X11 it
-    // needs no connection of Qt's either: the monitors and the root window are asked of the
-    // server directly.
+    // The one place that decides whether the run shows a window. Without a display there is no
+    // one to show a window to: every start is a silent run that saves the picture and says where
+    // it went. A silent run shows nothing, so it needs neither the desktop's Qt theme plugin
+    // (which may pull in a whole toolkit) nor, on X11, a connection of Qt's: the monitors and the
+    // root window are asked of the server directly.
     const bool silent = !display || parseStartArgument(given.join(QLatin1Char(' '))) == kSilentArgument;
     QByteArrayList setForQt;
     if (silent && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"))

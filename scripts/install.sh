@@ -8,8 +8,8 @@ apps=${XDG_DATA_HOME:-$HOME/.local/share}/applications
 
 mkdir -p "$prefix" "$apps"
 install -m 755 "$bin/pendrel" "$prefix/pendrel"
-# The windows, loaded from beside the program.
-install -m 644 "$bin/pendrel-window.so" "$prefix/pendrel-window.so"
+# The window module of earlier versions is no longer used.
+rm -f "$prefix/pendrel-window.so"
 install -m 644 "$bin/help.htm" "$prefix/help.htm"
 "$bin/marvane-assets" icon "$prefix/marvane.png"
 

@@ -14,7 +14,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-cp "$bin/pendrel" "$bin/pendrel-window.so" "$work/"
+cp "$bin/pendrel" "$work/"
 cat >"$work/todolist.ini" <<INI
 [$(date +%Y-%-m-%-d)]
 TODO1=Pay the electricity bill

@@ -14,7 +14,6 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix=$home/.local/opt/marvane
 entry=$XDG_DATA_HOME/applications/marvane.desktop
 [ -x "$prefix/pendrel" ] || fail "pendrel not installed"
-[ -f "$prefix/pendrel-window.so" ] || fail "the window module not installed"
 [ -f "$prefix/help.htm" ] || fail "help.htm not installed"
 head -c 8 "$prefix/marvane.png" | od -An -tx1 | grep -q '89 50 4e 47' || fail "icon is not a PNG"
 grep -qx "Exec=\"$prefix/pendrel\"" "$entry" || fail "menu entry does not start the installed program"

@@ -122,21 +122,6 @@ private Q_SLOTS:
             QVERIFY2(run.errors.contains(copy.file(QStringLiteral("temp.bmp"))), qPrintable(run.errors));
     }
 
-    // The windows are a module beside the program: a run without a window does not need it, and a
-    // window start without it says so.
-    void windowModuleOnlyForWindows()
-    {
-        marvane::test::XvfbServer xvfb(QSize(640, 480), 24);
-        QVERIFY2(xvfb.isRunning(), qPrintable(xvfb.error()));
-        ProgramCopy copy;
-        QVERIFY(copy.isValid());
-        QVERIFY(QFile::remove(copy.file(QStringLiteral("pendrel-window.so"))));
-        QCOMPARE(copy.run({QStringLiteral("9")}, xvfb.display()).exitCode, 0);
-        const ProgramCopy::Run window = copy.run({}, xvfb.display());
-        QCOMPARE(window.exitCode, 2);
-        QVERIFY2(window.errors.contains(QStringLiteral("cannot load the program's windows")), qPrintable(window.errors));
-    }
-
     // An offset that overflows the picture's coordinates: the run says so, installs nothing and
     // fails; the root window keeps what it had.
     void overflowingOffsetSetsNoWallpaper_data()

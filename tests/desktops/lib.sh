@@ -24,7 +24,6 @@ chmod 700 "$XDG_RUNTIME_DIR"
 app="$work/Marvane app"
 mkdir -p "$app"
 cp "$bin/pendrel" "$app/"
-[ -f "$bin/pendrel-window.so" ] && cp "$bin/pendrel-window.so" "$app/"
 # Two dates a day apart, each with items of its own, so the second picture differs from the first
 # in the marked day and in the to-do panel.
 first_date="2026-12-24 10:00:00"

@@ -1,4 +1,4 @@
-#include "app/WindowModule.h"
+#include "app/WindowStart.h"
 
 #include "app/AppIcon.h"
 #include "app/MainWindow.h"
@@ -13,17 +13,12 @@
 
 #include <QApplication>
 
-#include <type_traits>
+namespace marvane {
 
-extern "C" Q_DECL_EXPORT int marvaneRunWindow(int *argc, char **argv, bool display)
+int runWindow(int &argc, char **argv, bool display)
 {
-    using namespace marvane;
-    static_assert(std::is_same_v<WindowEntry, decltype(&marvaneRunWindow)>);
-    QApplication app(*argc, argv);
+    QApplication app(argc, argv);
     describeApplication();
-    // Qt's own options (-platform and the like) may have stood before the 9.
-    if (silentRunAsked())
-        return runSilently(display);
     for (const QString &problem : Fonts::ensureLoaded())
         printError(problem);
     QGuiApplication::setWindowIcon(AppIcon::icon());
@@ -34,3 +29,5 @@ extern "C" Q_DECL_EXPORT int marvaneRunWindow(int *argc, char **argv, bool displ
     window.start();
     return QApplication::exec();
 }
+
+} // namespace marvane
