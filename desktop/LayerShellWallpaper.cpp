@@ -1,6 +1,7 @@
 #include "desktop/LayerShellWallpaper.h"
 
 #include "desktop/AtomicFile.h"
+#include "desktop/Quoting.h"
 #include "desktop/RunningProgram.h"
 #include "desktop/ToolRun.h"
 
@@ -101,11 +102,23 @@ QString startSwaybg(const QString &png)
 
 } // namespace
 
-QString setLayerShellWallpaper(const QString &png)
+QString LayerShellWallpaper::show(const QString &file)
 {
-    if (setThroughHyprpaper(png))
+    if (m_sway)
+        return runTool(u"swaymsg"_s, {u"output"_s, u"*"_s, u"bg"_s, backslashQuoted(file, u'"', {}), u"fill"_s});
+    if (setThroughHyprpaper(file))
         return {};
-    return startSwaybg(png);
+    return startSwaybg(file);
+}
+
+std::optional<MonitorLayout> LayerShellWallpaper::monitorLayout() const
+{
+    if (!m_sway)
+        return std::nullopt;
+    QString outputs;
+    if (!runTool(u"swaymsg"_s, {u"-r"_s, u"-t"_s, u"get_outputs"_s}, &outputs).isEmpty())
+        return std::nullopt;
+    return MonitorLayout::fromSwayOutputs(outputs.toUtf8());
 }
 
 } // namespace marvane

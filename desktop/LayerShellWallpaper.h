@@ -1,14 +1,29 @@
 #pragma once
 
-#include <QString>
+#include "desktop/WallpaperBackend.h"
 
 namespace marvane {
 
-// The wallpaper on Wayland compositors that draw none of their own but offer the layer-shell
-// protocol (Wayfire, labwc, river, Hyprland, ...): hyprpaper where Hyprland runs one, else a
-// swaybg of this program's, started detached and replacing the one it started before (its PID is
-// kept in the session's runtime folder). `png` is a file every reader can read, shown 1:1.
-// Empty on success, else why not.
-QString setLayerShellWallpaper(const QString &png);
+// Wayland compositors whose wallpaper is a layer-shell background client, shown a PNG copy (which
+// every such client reads; swaybg reads BMP only through gdk-pixbuf), filling each output. sway
+// is told through swaymsg. Others (Wayfire, labwc, river, Hyprland, ...) get hyprpaper's
+// wallpaper where Hyprland runs hyprpaper, else a swaybg of this program's, started detached and
+// replacing the one it started before (its PID is kept in the session's runtime folder).
+class LayerShellWallpaper final : public WallpaperBackend
+{
+public:
+    // `sway`: the compositor is sway, reached through its IPC socket.
+    LayerShellWallpaper(const DesktopSession &session, bool sway) : WallpaperBackend(session), m_sway(sway) {}
+
+    std::optional<MonitorLayout> monitorLayout() const override;
+    bool saysWhereMonitorsAre() const override { return m_sway; }
+
+protected:
+    Copy copy() const override { return Copy::Png; }
+    QString show(const QString &file) override;
+
+private:
+    bool m_sway;
+};
 
 } // namespace marvane

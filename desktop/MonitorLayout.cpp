@@ -1,5 +1,7 @@
 #include "desktop/MonitorLayout.h"
 
+#include "desktop/WallpaperBackend.h"
+
 #include "platform/NativeGeometry.h"
 
 #include <QDBusArgument>
@@ -174,27 +176,10 @@ std::optional<MonitorLayout> MonitorLayout::fromMutter()
 
 MonitorLayout MonitorLayout::ofSession(const DesktopSession &session, bool *fellBack)
 {
-    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    std::optional<MonitorLayout> asked;
-    bool tried = false;
-    if (session.kind == DesktopSession::Kind::Gnome && wayland) {
-        tried = true;
-        asked = fromMutter();
-    } else if (session.kind == DesktopSession::Kind::Sway) {
-        tried = true;
-        const QString swaymsg = QStandardPaths::findExecutable(u"swaymsg"_s);
-        if (!swaymsg.isEmpty()) {
-            QProcess process;
-            process.start(swaymsg, {u"-r"_s, u"-t"_s, u"get_outputs"_s});
-            if (process.waitForFinished(5000) && process.exitCode() == 0)
-                asked = fromSwayOutputs(process.readAllStandardOutput());
-        }
-    } else if (!wayland && !qEnvironmentVariableIsEmpty("DISPLAY")) {
-        // Asked of the server itself, so that a run without Qt's X11 platform paints the same size.
-        asked = fromX11(session.x11);
-    }
+    const auto desktop = WallpaperBackend::forSession(session);
+    const std::optional<MonitorLayout> asked = desktop->monitorLayout();
     if (fellBack)
-        *fellBack = tried && !asked;
+        *fellBack = desktop->saysWhereMonitorsAre() && !asked;
     return asked ? *asked : fromQtScreens();
 }
 

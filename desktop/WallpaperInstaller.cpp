@@ -5,7 +5,7 @@
 #include "desktop/AtomicFile.h"
 #include "desktop/BmpWriter.h"
 #include "desktop/MonitorLayout.h"
-#include "desktop/Wallpaper.h"
+#include "desktop/WallpaperBackend.h"
 
 #include <QDir>
 #include <QFile>
@@ -102,8 +102,9 @@ WriteError WallpaperInstaller::install(const QImage &picture, const QString &app
             writeError = writing.get();
         return *writeError;
     };
-    const WriteError error =
-        Wallpaper::install(path, picture, session, bitmapReady, MonitorLayout::ofSession(session), background);
+    const auto desktop = WallpaperBackend::forSession(session);
+    const WriteError error = desktop->install(
+        {path, picture, bitmapReady, desktop->monitorLayout().value_or(MonitorLayout::fromQtScreens()), background});
     if (const WriteError written = bitmapReady())
         return written;
     if (error)

@@ -212,8 +212,16 @@ void showPixmap(Display *display, Pixmap pixmap, const X11Connection *held)
 
 } // namespace
 
-WriteError setX11RootWallpaper(const QImage &picture, const std::function<WriteError()> &beforeShowing, QPoint offset,
-                               QRgb background, const X11Connection *shared)
+WriteError X11RootWallpaper::install(const WallpaperRequest &request)
+{
+    // Monitor positions are root coordinates already, whether or not one starts at the origin.
+    const WriteError e = setRoot(request.picture, request.bitmapReady, request.layout.primary.topLeft(),
+                                 request.background, session().x11);
+    return e && e.file().isEmpty() ? WriteError(request.bitmap, e.reason()) : e;
+}
+
+WriteError X11RootWallpaper::setRoot(const QImage &picture, const std::function<WriteError()> &beforeShowing,
+                                     QPoint offset, QRgb background, const X11Connection *shared)
 {
     Display *const held = shared ? shared->display() : nullptr;
     Display *display = held ? held : XOpenDisplay(nullptr);

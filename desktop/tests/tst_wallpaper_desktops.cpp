@@ -4,7 +4,7 @@
 #include "tests/support/StandIn.h"
 #include "desktop/Quoting.h"
 #include "desktop/RunningProgram.h"
-#include "desktop/Wallpaper.h"
+#include "desktop/WallpaperBackend.h"
 #include "tests/support/TestMain.h"
 
 #include <QCoreApplication>
@@ -33,6 +33,12 @@ QString runTool(const QString &program, const QStringList &args)
     p.start(QStandardPaths::findExecutable(program), args);
     p.waitForFinished(15000);
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+WriteError install(const QString &bitmap, const QImage &image, const DesktopSession &session,
+                   const MonitorLayout &layout = {}, QRgb background = qRgb(0, 0, 0))
+{
+    return WallpaperBackend::forSession(session)->install({bitmap, image, {}, layout, background});
 }
 
 DesktopSession session(Kind kind)
@@ -130,7 +136,7 @@ private Q_SLOTS:
     void unsupportedDesktopIsAFailure()
     {
         const DesktopSession s = DesktopSession::detect(QStringLiteral("Photon"), QString(), false, false, false);
-        const QString error = Wallpaper::install(bitmap(), image(), s).reason();
+        const QString error = install(bitmap(), image(), s).reason();
         QVERIFY(error.startsWith(QStringLiteral("no supported desktop found")));
         QVERIFY(error.contains(QStringLiteral("Photon")));
     }
@@ -142,7 +148,7 @@ private Q_SLOTS:
         qputenv("GSETTINGS_BACKEND", "dconf");
         QStringList seen;
         for (int i = 0; i < 2; ++i) {
-            MARVANE_VERIFY_WRITE(Wallpaper::install(bitmap(), image(), session(Kind::Gnome)));
+            MARVANE_VERIFY_WRITE(install(bitmap(), image(), session(Kind::Gnome)));
             const QString light = runTool(QStringLiteral("gsettings"),
                                           {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.background"),
                                            QStringLiteral("picture-uri")});
@@ -201,7 +207,7 @@ private Q_SLOTS:
         MonitorLayout layout;
         layout.primary = QRect(96, 12, 64, 32);
         layout.monitors = {QRect(0, 0, 96, 60), layout.primary};
-        MARVANE_VERIFY_WRITE(Wallpaper::install(bitmap(), image(), session(Kind::Xfce), {}, layout, qRgb(1, 2, 3)));
+        MARVANE_VERIFY_WRITE(install(bitmap(), image(), session(Kind::Xfce), layout, qRgb(1, 2, 3)));
         for (const QString &f : folders) {
             const QString value = query({QStringLiteral("-p"), f + QStringLiteral("last-image")});
             QVERIFY2(value.startsWith(appDir() + QStringLiteral("/.temp-wallpaper-")), qPrintable(value));
@@ -242,7 +248,7 @@ private Q_SLOTS:
         QFile::remove(log);
         shell.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(shell.waitForReadyRead(10000));
-        const QString reason = Wallpaper::install(bitmap(), image(), session(Kind::Plasma)).reason();
+        const QString reason = install(bitmap(), image(), session(Kind::Plasma)).reason();
         shell.terminate();
         shell.waitForFinished(5000);
         QCOMPARE(reason, error);
@@ -286,7 +292,7 @@ private Q_SLOTS:
         QVERIFY(marvane::test::writeStandIn(bin, program, log));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ':' + path);
-        const QString error = Wallpaper::install(bitmap(), image(), session(Kind(kind))).reason();
+        const QString error = install(bitmap(), image(), session(Kind(kind))).reason();
         qputenv("PATH", path);
         QCOMPARE(error, QString());
         // Reads of the store (to keep copies it still names) aside, one call sets the picture, and
@@ -324,7 +330,7 @@ private Q_SLOTS:
         QVERIFY(marvane::test::writeStandIn(bin, QStringLiteral("swaymsg"), bin + QStringLiteral(".log"), 3));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ':' + path);
-        const QString error = Wallpaper::install(bitmap(), image(), session(Kind::Sway)).reason();
+        const QString error = install(bitmap(), image(), session(Kind::Sway)).reason();
         qputenv("PATH", path);
         QVERIFY2(error.contains(QStringLiteral("exit 3")) && error.contains(QStringLiteral("stand-in failure")),
                  qPrintable(error));
@@ -351,7 +357,7 @@ private Q_SLOTS:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ':' + path);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-        const auto install = [this] { return Wallpaper::install(bitmap(), image(), session(Kind::LayerShell)); };
+        const auto installNow = [this] { return install(bitmap(), image(), session(Kind::LayerShell)); };
         const auto started = [&runtime] {
             QFile f(runtime + QStringLiteral("/marvane-swaybg.pid"));
             return f.open(QIODevice::ReadOnly) ? f.readAll().trimmed().toLongLong() : 0;
@@ -361,9 +367,9 @@ private Q_SLOTS:
             for (qint64 pid : ours)
                 ::kill(pid_t(pid), SIGTERM);
         });
-        const WriteError first = install();
+        const WriteError first = installNow();
         const qint64 firstPid = started();
-        const WriteError second = install();
+        const WriteError second = installNow();
         const qint64 secondPid = started();
         ours << firstPid << secondPid;
         ours.removeAll(0);
@@ -393,7 +399,7 @@ private Q_SLOTS:
     {
         QCOMPARE(backslashQuoted(QStringLiteral("it's a \\ path"), u'\'', {}), QStringLiteral("'it\\'s a \\\\ path'"));
         QCOMPARE(backslashQuoted(QStringLiteral("/a \"b\"/c"), u'"', {}), QStringLiteral("\"/a \\\"b\\\"/c\""));
-        QCOMPARE(Wallpaper::fileUri(QStringLiteral("/a b/c#d.bmp")), QStringLiteral("file:///a%20b/c%23d.bmp"));
+        QCOMPARE(WallpaperBackend::fileUri(QStringLiteral("/a b/c#d.bmp")), QStringLiteral("file:///a%20b/c%23d.bmp"));
     }
 };
 

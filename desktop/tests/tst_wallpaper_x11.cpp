@@ -95,14 +95,14 @@ private Q_SLOTS:
         QCOMPARE(DefaultDepth(display, DefaultScreen(display)), 24);
 
         const QImage first = pattern(1);
-        QVERIFY(!setX11RootWallpaper(first));
+        QVERIFY(!X11RootWallpaper::setRoot(first));
         QCOMPARE(rootImage(display), first);
         const Pixmap firstPixmap = rootPixmap(display);
         QVERIFY(firstPixmap != 0);
         QVERIFY(pixmapAlive(display, firstPixmap));
 
         const QImage second = pattern(2);
-        QVERIFY(!setX11RootWallpaper(second));
+        QVERIFY(!X11RootWallpaper::setRoot(second));
         QCOMPARE(rootImage(display), second);
         QVERIFY(rootPixmap(display) != firstPixmap);
         QVERIFY(!pixmapAlive(display, firstPixmap));
@@ -128,11 +128,11 @@ private Q_SLOTS:
         Display *display = XOpenDisplay(nullptr);
         QVERIFY(display);
         const QImage shown = pattern(5);
-        QVERIFY(!setX11RootWallpaper(shown, {}, {}, 0, shared));
+        QVERIFY(!X11RootWallpaper::setRoot(shown, {}, {}, 0, shared));
         const Pixmap shownPixmap = rootPixmap(display);
 
         int calls = 0;
-        const WriteError error = setX11RootWallpaper(pattern(6), [&calls] {
+        const WriteError error = X11RootWallpaper::setRoot(pattern(6), [&calls] {
             ++calls;
             return WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full"));
         }, {}, 0, shared);
@@ -143,7 +143,7 @@ private Q_SLOTS:
         QVERIFY(pixmapAlive(display, shownPixmap));
 
         int okCalls = 0;
-        QVERIFY(!setX11RootWallpaper(pattern(7), [&okCalls] {
+        QVERIFY(!X11RootWallpaper::setRoot(pattern(7), [&okCalls] {
             ++okCalls;
             return WriteError();
         }, {}, 0, shared));
@@ -155,14 +155,14 @@ private Q_SLOTS:
 
     void smallerPictureIsPaddedNotRead()
     {
-        QVERIFY(!setX11RootWallpaper(pattern(3).copy(0, 0, 100, 50)));
+        QVERIFY(!X11RootWallpaper::setRoot(pattern(3).copy(0, 0, 100, 50)));
     }
 
     void noDisplayIsAFailure()
     {
         const QByteArray saved = qgetenv("DISPLAY");
         qputenv("DISPLAY", ":4242");
-        const WriteError error = setX11RootWallpaper(pattern(4));
+        const WriteError error = X11RootWallpaper::setRoot(pattern(4));
         qputenv("DISPLAY", saved);
         QVERIFY(error.reason().contains(QStringLiteral("cannot open the X display")));
     }

@@ -1,4 +1,4 @@
-#include "desktop/PcmanfmQtWallpaper.h"
+#include "desktop/PcmanfmWallpaper.h"
 
 #include "desktop/RunningProgram.h"
 #include "desktop/ToolRun.h"
@@ -83,7 +83,19 @@ QString restartOnStoredMode(const RunningProgram &desktop, const QString &file, 
 
 } // namespace
 
-QString setPcmanfmQtWallpaper(const QString &path, const QString &mode)
+bool PcmanfmWallpaper::spansMonitors() const
+{
+    return m_qt && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+QString PcmanfmWallpaper::show(const QString &file)
+{
+    if (!m_qt)
+        return runTool(u"pcmanfm"_s, {u"--set-wallpaper"_s, file, u"--wallpaper-mode=crop"_s});
+    return showThroughPcmanfmQt(file, spansMonitors() ? u"stretch"_s : u"zoom"_s);
+}
+
+QString PcmanfmWallpaper::showThroughPcmanfmQt(const QString &path, const QString &mode)
 {
     const RunningProgram desktop = desktopInstance();
     const QString file = settingsFile(desktop.pid ? profileOf(desktop) : u"default"_s);

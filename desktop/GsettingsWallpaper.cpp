@@ -1,0 +1,66 @@
+#include "desktop/GsettingsWallpaper.h"
+
+#include "desktop/Quoting.h"
+#include "desktop/ToolRun.h"
+
+namespace marvane {
+
+using namespace Qt::StringLiterals;
+
+GsettingsWallpaper::Keys GsettingsWallpaper::gnome()
+{
+    return {u"org.gnome.desktop.background"_s, {u"picture-uri"_s, u"picture-uri-dark"_s}};
+}
+
+GsettingsWallpaper::Keys GsettingsWallpaper::cinnamon()
+{
+    return {u"org.cinnamon.desktop.background"_s, {u"picture-uri"_s}};
+}
+
+GsettingsWallpaper::Keys GsettingsWallpaper::mate()
+{
+    return {u"org.mate.background"_s, {u"picture-filename"_s}, false};
+}
+
+GsettingsWallpaper::GsettingsWallpaper(const DesktopSession &session, Keys keys, bool mutter)
+    : WallpaperBackend(session), m_keys(std::move(keys)), m_mutter(mutter)
+{
+}
+
+QString GsettingsWallpaper::currentPicture() const
+{
+    QString all;
+    for (const QString &key : m_keys.pictureKeys) {
+        QString value;
+        if (runTool(u"gsettings"_s, {u"get"_s, m_keys.schema, key}, &value).isEmpty())
+            all += value;
+    }
+    return all;
+}
+
+QString GsettingsWallpaper::show(const QString &file)
+{
+    const auto set = [this](const QString &key, const QString &value) {
+        return runTool(u"gsettings"_s, {u"set"_s, m_keys.schema, key, value});
+    };
+    // "zoom" covers each monitor keeping the picture's proportions: 1:1 on the primary monitor.
+    if (QString e = set(u"picture-options"_s, u"'zoom'"_s); !e.isEmpty())
+        return e;
+    const QString value = backslashQuoted(m_keys.takesUri ? fileUri(file) : file, u'\'', {});
+    for (const QString &key : std::as_const(m_keys.pictureKeys))
+        if (QString e = set(key, value); !e.isEmpty())
+            return e;
+    return {};
+}
+
+std::optional<MonitorLayout> GsettingsWallpaper::monitorLayout() const
+{
+    return m_mutter ? MonitorLayout::fromMutter() : WallpaperBackend::monitorLayout();
+}
+
+bool GsettingsWallpaper::saysWhereMonitorsAre() const
+{
+    return m_mutter || WallpaperBackend::saysWhereMonitorsAre();
+}
+
+} // namespace marvane

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "desktop/WallpaperBackend.h"
+
+namespace marvane {
+
+// KDE Plasma: a script for plasmashell's scripting interface over D-Bus sets the picture on every
+// desktop, scaled and cropped; a shell that has no desktop to set is a failure.
+class PlasmaWallpaper final : public WallpaperBackend
+{
+public:
+    using WallpaperBackend::WallpaperBackend;
+
+protected:
+    QString show(const QString &file) override;
+};
+
+} // namespace marvane

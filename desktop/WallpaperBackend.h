@@ -1,0 +1,73 @@
+#pragma once
+
+#include "desktop/DesktopSession.h"
+#include "desktop/MonitorLayout.h"
+#include "platform/WriteError.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace marvane {
+
+// What installing a picture as the wallpaper is given.
+struct WallpaperRequest
+{
+    QString bitmap;        // temp.bmp, being written
+    QImage picture;        // its picture
+    // Waits for the bitmap to be written and says why it was not; called before the file is first
+    // used, or, where the picture goes to the screen without it, before anything is shown.
+    std::function<WriteError()> bitmapReady;
+    MonitorLayout layout;  // where the primary monitor is; empty: the picture's own box
+    QRgb background = qRgb(0, 0, 0); // what shows around the picture where one covers all monitors
+};
+
+// How one desktop (or one family of desktops) shows a wallpaper. The session's kind is looked at
+// once, in forSession(); nothing else switches on it.
+class WallpaperBackend
+{
+public:
+    explicit WallpaperBackend(DesktopSession session) : m_session(std::move(session)) {}
+    virtual ~WallpaperBackend() = default;
+    WallpaperBackend(const WallpaperBackend &) = delete;
+    WallpaperBackend &operator=(const WallpaperBackend &) = delete;
+
+    static std::unique_ptr<WallpaperBackend> forSession(const DesktopSession &session);
+
+    // Makes the picture the wallpaper. By default the desktop is pointed at a file beside the
+    // bitmap: a fresh name each time where it ignores a path it shows already, older ones removed
+    // once no setting names them.
+    virtual WriteError install(const WallpaperRequest &request);
+    // The text of the desktop's own wallpaper setting (it names the picture shown now), empty
+    // where it keeps none.
+    virtual QString currentPicture() const { return {}; }
+    // Whether the desktop draws one picture over all monitors (else one on each, zoomed to cover it).
+    virtual bool spansMonitors() const { return false; }
+    // Where the monitors are, as the desktop says. Nothing when it did not answer; then Qt's
+    // screens are taken, and when `saysWhereMonitorsAre()`, that is told.
+    virtual std::optional<MonitorLayout> monitorLayout() const;
+    virtual bool saysWhereMonitorsAre() const;
+
+    // file:// and the path, percent-encoded.
+    static QString fileUri(const QString &path);
+
+protected:
+    enum class Copy { None, Link, Png };
+    // The file the desktop is pointed at: the bitmap itself, a fresh link to it, or a fresh PNG
+    // for setters that may lack a BMP reader.
+    virtual Copy copy() const { return Copy::Link; }
+    // Asked before the file is chosen; empty, or why the desktop cannot be reached.
+    virtual QString prepare() { return {}; }
+    // Points the desktop at `file`; empty on success, else the desktop's complaint.
+    virtual QString show(const QString &file) = 0;
+
+    const DesktopSession &session() const { return m_session; }
+
+private:
+    DesktopSession m_session;
+};
+
+} // namespace marvane
