@@ -131,8 +131,8 @@ void MainWindow::start()
         const QDate today = m_services.clock.today();
         m_yearCombo->setCurrentIndex(controls::yearIndex(today.year()));
         OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
-        if (const WriteError e = m_services.updateAutostart(m_options.startAtLogon))
-            printError(e.message());
+        if (const Result<> e = m_services.updateAutostart(m_options.startAtLogon); !e.has_value())
+            printError(e.error().message());
         m_monthCombo->setCurrentIndex(today.month() - 1);
     });
     fitToScreen(this, kDesignedSize);

@@ -22,11 +22,11 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
     // The log-on entry and the midnight timer follow the one option; the first failure is the
     // answer, and a second one still goes to standard error.
     const auto updateAutostart = [exe](bool on) {
-        const WriteError entry = AutostartEntry::update(on, exe);
-        const WriteError timer = RefreshTimer::update(on, exe);
-        if (entry && timer)
-            printError(timer.message());
-        return entry ? entry : timer;
+        const Result<> entry = AutostartEntry::update(on, exe);
+        const Result<> timer = RefreshTimer::update(on, exe);
+        if (!entry.has_value() && !timer.has_value())
+            printError(timer.error().message());
+        return entry.has_value() ? timer : entry;
     };
     return MainWindowServices{
         .clock = clock,
@@ -36,12 +36,12 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
         .executable = exe,
         .updateAutostart = updateAutostart,
         .installWallpaper =
-            [dir, display, x11](const QImage &picture, QRgb background) {
+            [dir, display, x11](const QImage &picture, QRgb background) -> Result<> {
                 if (display)
                     return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment(x11), background);
-                if (WriteError e = WallpaperInstaller::saveBitmap(picture, dir))
+                if (const Result<> e = WallpaperInstaller::saveBitmap(picture, dir); !e.has_value())
                     return e;
-                return WriteError(WallpaperInstaller::bitmapPath(dir),
+                return Failure(WallpaperInstaller::bitmapPath(dir),
                                   QStringLiteral("the picture was saved here, but without a display no wallpaper "
                                                  "could be set"));
             },

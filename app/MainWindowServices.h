@@ -4,7 +4,7 @@
 #include "platform/LocaleNames.h"
 #include "settings/Options.h"
 #include "platform/Screen.h"
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 
 #include <QString>
 
@@ -27,9 +27,9 @@ struct MainWindowServices
     QString applicationDirectory;
     QString executable;
 
-    std::function<WriteError(bool startAtLogon)> updateAutostart;
+    std::function<Result<>(bool startAtLogon)> updateAutostart;
     // `background` is the desktop colour, for monitors beside the primary one.
-    std::function<WriteError(const QImage &picture, QRgb background)> installWallpaper;
+    std::function<Result<>(const QImage &picture, QRgb background)> installWallpaper;
     // Modal dialogs; each returns when its dialog has closed. The options dialog may ask for the
     // canvas to be repainted while it is open.
     std::function<void(QWidget *owner, Options &options, const std::function<void()> &repaint)> openOptions;

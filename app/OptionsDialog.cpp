@@ -186,10 +186,10 @@ void OptionsDialog::storeAndClose()
     // Each write runs whatever became of the one before; the dialog closes either way, and the
     // record keeps the user's values for this run.
     QStringList failures;
-    if (const WriteError e = m_updateAutostart(m_options.startAtLogon))
-        failures << e.message();
-    if (const WriteError e = OptionsFile::save(m_options, m_file))
-        failures << e.message();
+    if (const Result<> e = m_updateAutostart(m_options.startAtLogon); !e.has_value())
+        failures << e.error().message();
+    if (const Result<> e = OptionsFile::save(m_options, m_file); !e.has_value())
+        failures << e.error().message();
     if (!failures.isEmpty())
         QMessageBox::warning(this, u"Marvane"_s,
                              u"The settings were not all stored.\n\n"_s + failures.join(u'\n'));

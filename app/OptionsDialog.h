@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 #include "settings/Options.h"
 #include "widgets/FormDialog.h"
 
@@ -23,7 +23,7 @@ class OptionsDialog : public FormDialog
     Q_OBJECT
 
 public:
-    using UpdateAutostart = std::function<WriteError(bool startAtLogon)>;
+    using UpdateAutostart = std::function<Result<>(bool startAtLogon)>;
 
     OptionsDialog(Options &options, QString optionsFile, UpdateAutostart updateAutostart, QWidget *parent = nullptr);
 

@@ -30,8 +30,8 @@ std::optional<QString> installPicture(Canvas &canvas, const Options &options,
 {
     std::optional<QString> failure;
     if (const std::optional<QString> thrown = reasonOfThrow([&] {
-            if (const WriteError e = services.installWallpaper(canvas.image(), SystemColors::resolve(options.desktopColor)))
-                failure = e.message();
+            if (const Result<> e = services.installWallpaper(canvas.image(), SystemColors::resolve(options.desktopColor)); !e.has_value())
+                failure = e.error().message();
         }))
         return thrown;
     return failure;

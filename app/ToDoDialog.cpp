@@ -91,8 +91,8 @@ void ToDoDialog::save()
     const QString key = dateKey();
     QStringList failures;
     for (int n = 1; n <= kItems; ++n) {
-        if (const WriteError e = m_store.setItem(key, static_cast<std::int16_t>(n), m_itemEdits[n - 1]->text()))
-            failures << e.message();
+        if (const Result<> e = m_store.setItem(key, static_cast<std::int16_t>(n), m_itemEdits[n - 1]->text()); !e.has_value())
+            failures << e.error().message();
     }
     // The boxes keep the typed text either way, so nothing is lost by telling.
     if (!failures.isEmpty()) {

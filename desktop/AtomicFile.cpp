@@ -22,17 +22,17 @@ QString systemReason()
 
 } // namespace
 
-WriteError writeFileAtomically(const QString &path, const std::function<WriteError(QIODevice &)> &writer, bool sync)
+Result<> writeFileAtomically(const QString &path, const std::function<Result<>(QIODevice &)> &writer, bool sync)
 {
     const QFileInfo info(path);
     QTemporaryFile temp(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
     const auto fail = [&path](const QString &reason) {
-        return WriteError(path, QStringLiteral("cannot write %1: %2").arg(path, reason));
+        return Failure(path, QStringLiteral("cannot write %1: %2").arg(path, reason));
     };
     if (!temp.open())
         return fail(temp.errorString());
-    if (const WriteError e = writer(temp))
-        return fail(e.reason());
+    if (const Result<> e = writer(temp); !e.has_value())
+        return fail(e.error().reason());
     if (!temp.flush())
         return fail(temp.errorString());
     // Readable like any file the user makes, not only by its owner as a temporary file is.
@@ -53,8 +53,15 @@ WriteError writeFileAtomically(const QString &path, const std::function<WriteErr
         ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0)
         return {}; // the temporary file, now the old one, is removed with `temp`
     if (::rename(from.constData(), to.constData()) != 0)
-        return WriteError(path, QStringLiteral("cannot replace %1: %2").arg(path, systemReason()));
+        return Failure(path, QStringLiteral("cannot replace %1: %2").arg(path, systemReason()));
     temp.setAutoRemove(false);
+    return {};
+}
+
+Result<> writeAll(QIODevice &device, const QByteArray &bytes)
+{
+    if (device.write(bytes) != bytes.size())
+        return Failure({}, device.errorString());
     return {};
 }
 

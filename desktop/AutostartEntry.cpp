@@ -47,16 +47,16 @@ QString AutostartEntry::execArgument(const QString &argument)
     return out;
 }
 
-WriteError AutostartEntry::checkExecutable(const QString &executable)
+Result<> AutostartEntry::checkExecutable(const QString &executable)
 {
     if (executable.isEmpty() || !QDir::isAbsolutePath(executable))
-        return WriteError(path(), u"the program's own path is unknown, so log-on could not start it"_s);
+        return Failure(path(), u"the program's own path is unknown, so log-on could not start it"_s);
     // GLib will not start a program whose path holds a '%', however it is escaped.
     if (executable.contains(u'%'))
-        return WriteError(path(), u"the program's path \"%1\" holds a '%', which log-on cannot start; move it to a "
+        return Failure(path(), u"the program's path \"%1\" holds a '%', which log-on cannot start; move it to a "
                                   "folder without one"_s.arg(executable));
     if (executable.contains(u'\n') || executable.contains(u'\r'))
-        return WriteError(path(), u"the program's path holds a line break, which log-on cannot start"_s);
+        return Failure(path(), u"the program's path holds a line break, which log-on cannot start"_s);
     return {};
 }
 
@@ -72,19 +72,19 @@ QString AutostartEntry::contents(bool enabled, const QString &executable)
                                                                         "X-GNOME-Autostart-enabled=true\n"_s;
 }
 
-WriteError AutostartEntry::update(bool enabled, const QString &executable)
+Result<> AutostartEntry::update(bool enabled, const QString &executable)
 {
     if (enabled) {
-        if (WriteError e = checkExecutable(executable))
+        if (const Result<> e = checkExecutable(executable); !e.has_value())
             return e;
     }
     const QString file = path();
     const QString folder = QFileInfo(file).absolutePath();
     if (!QDir().mkpath(folder))
-        return WriteError(file, u"cannot create the folder %1"_s.arg(folder));
+        return Failure(file, u"cannot create the folder %1"_s.arg(folder));
     const QByteArray text = contents(enabled, executable).toUtf8();
     return writeFileAtomically(
-        file, [&text](QIODevice &out) { return out.write(text) == text.size() ? WriteError() : WriteError({}, out.errorString()); },
+        file, [&text](QIODevice &out) { return writeAll(out, text); },
         true);
 }
 

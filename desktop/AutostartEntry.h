@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 
 #include <QString>
 
@@ -15,13 +15,13 @@ public:
     static QString path();
 
     // Why log-on could not start a program at `executable`; empty when it can.
-    static WriteError checkExecutable(const QString &executable);
+    static Result<> checkExecutable(const QString &executable);
 
     // The entry's text, for an executable that passed the check.
     static QString contents(bool enabled, const QString &executable);
 
     // Brings the entry on disk into line with `enabled`, atomically.
-    static WriteError update(bool enabled, const QString &executable);
+    static Result<> update(bool enabled, const QString &executable);
 
     // One argument of an Exec line, quoted and escaped by the Desktop Entry rules.
     static QString execArgument(const QString &argument);

@@ -44,7 +44,7 @@ void putRow(const QRgb *in, quint32 width, unsigned char *p)
 
 } // namespace
 
-WriteError writeBmp24(const QImage &source, QIODevice &device)
+Result<> writeBmp24(const QImage &source, QIODevice &device)
 {
     const QImage image = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
                              ? source
@@ -54,7 +54,7 @@ WriteError writeBmp24(const QImage &source, QIODevice &device)
     const quint32 stride = (width * 3 + 3) & ~3u;
     const quint64 dataSize = quint64(stride) * height;
     if (image.isNull() || dataSize + 54 > 0xFFFFFFFFull)
-        return WriteError({}, QStringLiteral("the picture is too large for a bitmap file"));
+        return Failure({}, QStringLiteral("the picture is too large for a bitmap file"));
 
     std::array<unsigned char, 54> header{};
     header[0] = 'B';
@@ -70,7 +70,7 @@ WriteError writeBmp24(const QImage &source, QIODevice &device)
     put32(&header[38], 3780); // 96 dpi
     put32(&header[42], 3780);
     if (device.write(reinterpret_cast<const char *>(header.data()), 54) != 54)
-        return WriteError({}, device.errorString());
+        return Failure({}, device.errorString());
 
     // About a quarter megabyte per write: large enough for few calls, small enough to stay in cache.
     const quint32 rowsPerChunk = std::max<quint32>(1, (256u << 10) / stride);
@@ -84,7 +84,7 @@ WriteError writeBmp24(const QImage &source, QIODevice &device)
         row -= rows;
         const auto bytes = static_cast<qint64>(std::size_t(rows) * stride);
         if (device.write(reinterpret_cast<const char *>(chunk.data()), bytes) != bytes)
-            return WriteError({}, device.errorString());
+            return Failure({}, device.errorString());
     }
     return {};
 }

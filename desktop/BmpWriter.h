@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 
 #include <QImage>
 #include <QIODevice>
@@ -10,6 +10,6 @@ namespace marvane {
 
 // Writes a picture as an uncompressed 24-bit BMP (bottom-up rows, each padded to four bytes), in
 // large chunks. The error names no file: the caller knows which one the device is.
-WriteError writeBmp24(const QImage &picture, QIODevice &device);
+Result<> writeBmp24(const QImage &picture, QIODevice &device);
 
 } // namespace marvane

@@ -30,26 +30,23 @@ GsettingsWallpaper::GsettingsWallpaper(const DesktopSession &session, Keys keys,
 QString GsettingsWallpaper::currentPicture() const
 {
     QString all;
-    for (const QString &key : m_keys.pictureKeys) {
-        QString value;
-        if (runTool(u"gsettings"_s, {u"get"_s, m_keys.schema, key}, &value).isEmpty())
-            all += value;
-    }
+    for (const QString &key : m_keys.pictureKeys)
+        all += runTool(u"gsettings"_s, {u"get"_s, m_keys.schema, key}).value_or({});
     return all;
 }
 
-QString GsettingsWallpaper::show(const QString &file)
+Result<> GsettingsWallpaper::show(const QString &file)
 {
     const auto set = [this](const QString &key, const QString &value) {
         return runTool(u"gsettings"_s, {u"set"_s, m_keys.schema, key, value});
     };
     // "zoom" covers each monitor keeping the picture's proportions: 1:1 on the primary monitor.
-    if (QString e = set(u"picture-options"_s, u"'zoom'"_s); !e.isEmpty())
-        return e;
+    if (const Result<QString> done = set(u"picture-options"_s, u"'zoom'"_s); !done)
+        return done.error();
     const QString value = backslashQuoted(m_keys.takesUri ? fileUri(file) : file, u'\'', {});
     for (const QString &key : std::as_const(m_keys.pictureKeys))
-        if (QString e = set(key, value); !e.isEmpty())
-            return e;
+        if (const Result<QString> done = set(key, value); !done)
+            return done.error();
     return {};
 }
 

@@ -29,7 +29,7 @@ public:
     bool saysWhereMonitorsAre() const override;
 
 protected:
-    QString show(const QString &file) override;
+    Result<> show(const QString &file) override;
 
 private:
     Keys m_keys;

@@ -36,13 +36,12 @@ bool setThroughHyprpaper(const QString &png)
     if (qEnvironmentVariableIsEmpty("HYPRLAND_INSTANCE_SIGNATURE"))
         return false;
     const auto ask = [](const QStringList &arguments) {
-        QString reply;
-        return runTool(u"hyprctl"_s, QStringList{u"hyprpaper"_s} + arguments, &reply).isEmpty() &&
-               reply.trimmed() == u"ok"_s;
+        return runTool(u"hyprctl"_s, QStringList{u"hyprpaper"_s} + arguments).value_or({}).trimmed() == u"ok"_s;
     };
     if (!ask({u"preload"_s, png}) || !ask({u"wallpaper"_s, u","_s + png}))
         return false;
-    ask({u"unload"_s, u"unused"_s});
+    // Pictures of earlier runs need no memory any more; whether that was done does not matter.
+    (void)ask({u"unload"_s, u"unused"_s});
     return true;
 }
 
@@ -66,11 +65,11 @@ QString lastLines(const QString &log)
     return text.isEmpty() ? u"no reason given"_s : text.section(u'\n', -3);
 }
 
-QString startSwaybg(const QString &png)
+Result<> startSwaybg(const QString &png)
 {
     const QString swaybg = QStandardPaths::findExecutable(u"swaybg"_s);
     if (swaybg.isEmpty())
-        return u"swaybg is not installed"_s;
+        return Failure(u"swaybg"_s, u"swaybg is not installed"_s);
     const QString log = runtimeFile(u"marvane-swaybg.log"_s);
     QProcess process;
     process.setProgram(swaybg);
@@ -80,32 +79,37 @@ QString startSwaybg(const QString &png)
     process.setStandardErrorFile(log);
     qint64 pid = 0;
     if (!process.startDetached(&pid))
-        return u"swaybg did not start"_s;
+        return Failure(u"swaybg"_s, u"swaybg did not start"_s);
     const RunningProgram started{pid, {}};
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < kSettleMs) {
         QThread::msleep(25);
         if (!started.isRunning())
-            return u"swaybg ended at once: %1"_s.arg(lastLines(log));
+            return Failure(u"swaybg"_s, u"swaybg ended at once: %1"_s.arg(lastLines(log)));
     }
     const QString pidFile = runtimeFile(u"marvane-swaybg.pid"_s);
     // The new one draws over the old one already, so the desktop never shows bare.
     previousSwaybg(pidFile).stop(2000);
     const QByteArray text = QByteArray::number(pid) + '\n';
-    if (const WriteError e = writeFileAtomically(
-            pidFile, [&text](QIODevice &out) { return out.write(text) == text.size() ? WriteError() : WriteError({}, out.errorString()); },
-            false))
-        return u"swaybg shows the picture, but the next run will not find it: %1"_s.arg(e.message());
+    const Result<> kept = writeFileAtomically(
+        pidFile, [&text](QIODevice &out) { return writeAll(out, text); }, false);
+    if (!kept.has_value())
+        return Failure(pidFile, u"swaybg shows the picture, but the next run will not find it: %1"_s.arg(kept.error().message()));
     return {};
 }
 
 } // namespace
 
-QString LayerShellWallpaper::show(const QString &file)
+Result<> LayerShellWallpaper::show(const QString &file)
 {
-    if (m_sway)
-        return runTool(u"swaymsg"_s, {u"output"_s, u"*"_s, u"bg"_s, backslashQuoted(file, u'"', {}), u"fill"_s});
+    if (m_sway) {
+        const Result<QString> done =
+            runTool(u"swaymsg"_s, {u"output"_s, u"*"_s, u"bg"_s, backslashQuoted(file, u'"', {}), u"fill"_s});
+        if (!done)
+            return done.error();
+        return {};
+    }
     if (setThroughHyprpaper(file))
         return {};
     return startSwaybg(file);
@@ -115,10 +119,10 @@ std::optional<MonitorLayout> LayerShellWallpaper::monitorLayout() const
 {
     if (!m_sway)
         return std::nullopt;
-    QString outputs;
-    if (!runTool(u"swaymsg"_s, {u"-r"_s, u"-t"_s, u"get_outputs"_s}, &outputs).isEmpty())
+    const Result<QString> outputs = runTool(u"swaymsg"_s, {u"-r"_s, u"-t"_s, u"get_outputs"_s});
+    if (!outputs)
         return std::nullopt;
-    return MonitorLayout::fromSwayOutputs(outputs.toUtf8());
+    return MonitorLayout::fromSwayOutputs(outputs->toUtf8());
 }
 
 } // namespace marvane

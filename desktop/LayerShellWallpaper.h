@@ -20,7 +20,7 @@ public:
 
 protected:
     Copy copy() const override { return Copy::Png; }
-    QString show(const QString &file) override;
+    Result<> show(const QString &file) override;
 
 private:
     bool m_sway;

@@ -57,27 +57,29 @@ QString storedMode(const QString &file)
     return QSettings(file, QSettings::IniFormat).value(u"Desktop/WallpaperMode"_s).toString();
 }
 
-QString store(const QString &file, const QString &path, const QString &mode)
+Result<> store(const QString &file, const QString &path, const QString &mode)
 {
     // QSettings replaces the file whole, as pcmanfm-qt's own saves do.
     QSettings settings(file, QSettings::IniFormat);
     settings.setValue(u"Desktop/Wallpaper"_s, path);
     settings.setValue(u"Desktop/WallpaperMode"_s, mode);
     settings.sync();
-    return settings.status() == QSettings::NoError ? QString() : u"cannot write %1"_s.arg(file);
+    if (settings.status() != QSettings::NoError)
+        return Failure(file, u"cannot write %1"_s.arg(file));
+    return {};
 }
 
 // pcmanfm-qt 1.2 shows a new mode but keeps the one it started with, and writes that back when
 // it quits. An instance that started with another mode is started again, once, on the stored one.
-QString restartOnStoredMode(const RunningProgram &desktop, const QString &file, const QString &path,
-                            const QString &mode)
+Result<> restartOnStoredMode(const RunningProgram &desktop, const QString &file, const QString &path,
+                             const QString &mode)
 {
     if (!desktop.stop(5000))
-        return u"pcmanfm-qt did not end to take the new wallpaper mode"_s;
-    if (QString e = store(file, path, mode); !e.isEmpty())
-        return e;
+        return Failure(u"pcmanfm-qt"_s, u"pcmanfm-qt did not end to take the new wallpaper mode"_s);
+    if (const Result<> stored = store(file, path, mode); !stored.has_value())
+        return stored;
     if (!QProcess::startDetached(desktop.arguments.first(), desktop.arguments.mid(1)))
-        return u"pcmanfm-qt did not start again"_s;
+        return Failure(u"pcmanfm-qt"_s, u"pcmanfm-qt did not start again"_s);
     return {};
 }
 
@@ -88,22 +90,27 @@ bool PcmanfmWallpaper::spansMonitors() const
     return m_qt && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-QString PcmanfmWallpaper::show(const QString &file)
+Result<> PcmanfmWallpaper::show(const QString &file)
 {
-    if (!m_qt)
-        return runTool(u"pcmanfm"_s, {u"--set-wallpaper"_s, file, u"--wallpaper-mode=crop"_s});
+    if (!m_qt) {
+        if (const Result<QString> done = runTool(u"pcmanfm"_s, {u"--set-wallpaper"_s, file, u"--wallpaper-mode=crop"_s});
+            !done)
+            return done.error();
+        return {};
+    }
     return showThroughPcmanfmQt(file, spansMonitors() ? u"stretch"_s : u"zoom"_s);
 }
 
-QString PcmanfmWallpaper::showThroughPcmanfmQt(const QString &path, const QString &mode)
+Result<> PcmanfmWallpaper::showThroughPcmanfmQt(const QString &path, const QString &mode)
 {
     const RunningProgram desktop = desktopInstance();
     const QString file = settingsFile(desktop.pid ? profileOf(desktop) : u"default"_s);
     const QString before = storedMode(file);
-    if (QString e = runTool(u"pcmanfm-qt"_s, {u"--set-wallpaper"_s, path, u"--wallpaper-mode="_s + mode}); !e.isEmpty())
-        return e;
-    if (QString e = store(file, path, mode); !e.isEmpty())
-        return e;
+    if (const Result<QString> shown = runTool(u"pcmanfm-qt"_s, {u"--set-wallpaper"_s, path, u"--wallpaper-mode="_s + mode});
+        !shown)
+        return shown.error();
+    if (const Result<> stored = store(file, path, mode); !stored.has_value())
+        return stored;
     if (desktop.pid && before != mode)
         return restartOnStoredMode(desktop, file, path, mode);
     return {};

@@ -16,10 +16,10 @@ public:
     bool spansMonitors() const override;
 
 protected:
-    QString show(const QString &file) override;
+    Result<> show(const QString &file) override;
 
 private:
-    QString showThroughPcmanfmQt(const QString &file, const QString &mode);
+    Result<> showThroughPcmanfmQt(const QString &file, const QString &mode);
 
     bool m_qt;
 };

@@ -12,7 +12,7 @@ public:
     using WallpaperBackend::WallpaperBackend;
 
 protected:
-    QString show(const QString &file) override;
+    Result<> show(const QString &file) override;
 };
 
 } // namespace marvane

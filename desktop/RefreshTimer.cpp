@@ -54,14 +54,14 @@ QByteArray contentsOf(const QString &path)
 }
 
 // Writes `text` unless the file holds it already; `changed` tells which.
-WriteError keep(const QString &path, const QByteArray &text, bool *changed)
+Result<> keep(const QString &path, const QByteArray &text, bool *changed)
 {
     if (QFileInfo(path).isFile() && contentsOf(path) == text)
         return {};
     *changed = true;
     return writeFileAtomically(
         path,
-        [&text](QIODevice &out) { return out.write(text) == text.size() ? WriteError() : WriteError({}, out.errorString()); },
+        [&text](QIODevice &out) { return writeAll(out, text); },
         true);
 }
 
@@ -71,15 +71,15 @@ bool exists(const QString &path)
     return QFileInfo(path).isSymLink() || QFileInfo::exists(path);
 }
 
-WriteError remove(const QString &path)
+Result<> remove(const QString &path)
 {
     if (!exists(path))
         return {};
     QFile file(path);
     if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink())
-        return WriteError(path, u"cannot remove %1: a folder is in the way"_s.arg(path));
+        return Failure(path, u"cannot remove %1: a folder is in the way"_s.arg(path));
     if (!file.remove())
-        return WriteError(path, u"cannot remove %1: %2"_s.arg(path, file.errorString()));
+        return Failure(path, u"cannot remove %1: %2"_s.arg(path, file.errorString()));
     return {};
 }
 
@@ -147,7 +147,7 @@ QString RefreshTimer::timerText()
            "WantedBy=timers.target\n"_s;
 }
 
-WriteError RefreshTimer::update(bool enabled, const QString &executable)
+Result<> RefreshTimer::update(bool enabled, const QString &executable)
 {
     const QString links = QFileInfo(wantsLink()).absolutePath();
     if (!enabled) {
@@ -157,7 +157,7 @@ WriteError RefreshTimer::update(bool enabled, const QString &executable)
         if (manager.answers())
             manager.call(u"StopUnit"_s, {kTimer, u"replace"_s});
         for (const QString &path : {wantsLink(), timerPath(), servicePath()})
-            if (WriteError e = remove(path))
+            if (const Result<> e = remove(path); !e.has_value())
                 return e;
         if (manager.answers())
             manager.call(u"Reload"_s);
@@ -165,23 +165,23 @@ WriteError RefreshTimer::update(bool enabled, const QString &executable)
     }
 
     if (executable.isEmpty() || !QDir::isAbsolutePath(executable))
-        return WriteError(servicePath(), u"the program's own path is unknown, so no timer could start it"_s);
+        return Failure(servicePath(), u"the program's own path is unknown, so no timer could start it"_s);
     const QString command = execStart(executable);
     if (command.isEmpty())
-        return WriteError(servicePath(), u"the program's path holds a line break, which systemd cannot start"_s);
+        return Failure(servicePath(), u"the program's path holds a line break, which systemd cannot start"_s);
     if (!QDir().mkpath(links))
-        return WriteError(links, u"cannot create the folder %1"_s.arg(links));
+        return Failure(links, u"cannot create the folder %1"_s.arg(links));
     bool changed = false;
-    if (WriteError e = keep(servicePath(), serviceText(executable).toUtf8(), &changed))
+    if (const Result<> e = keep(servicePath(), serviceText(executable).toUtf8(), &changed); !e.has_value())
         return e;
-    if (WriteError e = keep(timerPath(), timerText().toUtf8(), &changed))
+    if (const Result<> e = keep(timerPath(), timerText().toUtf8(), &changed); !e.has_value())
         return e;
     if (QFileInfo(wantsLink()).symLinkTarget() != timerPath()) {
         if (exists(wantsLink()) && !QFileInfo(wantsLink()).isSymLink())
-            return WriteError(wantsLink(), u"cannot enable the timer: %1 is in the way"_s.arg(wantsLink()));
+            return Failure(wantsLink(), u"cannot enable the timer: %1 is in the way"_s.arg(wantsLink()));
         QFile::remove(wantsLink());
         if (!QFile::link(timerPath(), wantsLink()))
-            return WriteError(wantsLink(), u"cannot enable the timer at %1"_s.arg(wantsLink()));
+            return Failure(wantsLink(), u"cannot enable the timer at %1"_s.arg(wantsLink()));
         changed = true;
     }
     if (!changed)

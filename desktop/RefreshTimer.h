@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 
 #include <QString>
 
@@ -29,7 +29,7 @@ public:
 
     // Writes or removes the units and the link, atomically and only when something changes; then
     // tells the user manager on the session bus, when one answers.
-    static WriteError update(bool enabled, const QString &executable);
+    static Result<> update(bool enabled, const QString &executable);
 };
 
 } // namespace marvane

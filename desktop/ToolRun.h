@@ -1,12 +1,14 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace marvane {
 
-// Runs a desktop's own tool (never through a shell) and waits for it, at most 15 s. Empty on
-// success, else what went wrong; `output` gets what it printed.
-QString runTool(const QString &program, const QStringList &arguments, QString *output = nullptr);
+// Runs a desktop's own tool (never through a shell) and waits for it, at most 15 s: what it
+// printed, or why it did not succeed (the failure names the tool).
+Result<QString> runTool(const QString &program, const QStringList &arguments);
 
 } // namespace marvane

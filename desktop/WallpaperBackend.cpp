@@ -34,47 +34,44 @@ QString copyName(const QString &bitmap, const QString &suffix)
                                    .arg(suffix));
 }
 
-QString linkedCopy(const QString &bitmap, QString *error)
+Result<QString> linkedCopy(const QString &bitmap)
 {
     const QString fresh = copyName(bitmap, u"bmp"_s);
     QFile::remove(fresh);
     // A hard link costs nothing; the next bitmap is a new file, so the link keeps this picture.
     if (::link(QFile::encodeName(bitmap).constData(), QFile::encodeName(fresh).constData()) != 0 &&
-        !QFile::copy(bitmap, fresh)) {
-        *error = u"cannot write %1"_s.arg(fresh);
-        return {};
-    }
+        !QFile::copy(bitmap, fresh))
+        return Failure(fresh, u"cannot write %1"_s.arg(fresh));
     return fresh;
 }
 
-QString writtenCopy(const QString &fresh, const std::function<WriteError(QIODevice &)> &writer, QString *error)
+Result<QString> writtenCopy(const QString &fresh, const std::function<Result<>(QIODevice &)> &writer)
 {
-    if (const WriteError e = writeFileAtomically(fresh, writer, false)) {
-        *error = e.message();
-        return {};
-    }
+    if (const Result<> written = writeFileAtomically(fresh, writer, false); !written.has_value())
+        return written.error();
     return fresh;
 }
 
-QString pngCopy(const QString &bitmap, const QImage &picture, QString *error)
+Result<QString> pngCopy(const QString &bitmap, const QImage &picture)
 {
-    return writtenCopy(copyName(bitmap, u"png"_s), [&picture](QIODevice &out) {
+    return writtenCopy(copyName(bitmap, u"png"_s), [&picture](QIODevice &out) -> Result<> {
         QImageWriter writer(&out, "png");
         // zlib's fastest level: the picture is mostly flat colour, which packs well anyway.
         writer.setQuality(80);
-        return writer.write(picture) ? WriteError() : WriteError({}, writer.errorString());
-    }, error);
+        if (!writer.write(picture))
+            return Failure({}, writer.errorString());
+        return {};
+    });
 }
 
 // The bounding box of all monitors: the desktop colour, and the picture where the primary monitor is.
-QString spanningCopy(const WallpaperRequest &request, QString *error)
+Result<QString> spanningCopy(const WallpaperRequest &request)
 {
     const QRect bounds = request.layout.bounds();
     QImage box(bounds.size(), QImage::Format_RGB32);
     box.fill(request.background);
     QPainter(&box).drawImage(request.layout.primary.topLeft() - bounds.topLeft(), request.picture);
-    return writtenCopy(copyName(request.bitmap, u"bmp"_s), [&box](QIODevice &out) { return writeBmp24(box, out); },
-                       error);
+    return writtenCopy(copyName(request.bitmap, u"bmp"_s), [&box](QIODevice &out) { return writeBmp24(box, out); });
 }
 
 // Earlier copies, once the desktop shows the new one. A copy that a setting still names
@@ -98,13 +95,13 @@ class NoWallpaper final : public WallpaperBackend
 {
 public:
     using WallpaperBackend::WallpaperBackend;
-    WriteError install(const WallpaperRequest &request) override
+    Result<> install(const WallpaperRequest &request) override
     {
-        return WriteError(request.bitmap, u"no supported desktop found (%1)"_s.arg(session().detected));
+        return Failure(request.bitmap, u"no supported desktop found (%1)"_s.arg(session().detected));
     }
 
 protected:
-    QString show(const QString &) override { return {}; }
+    Result<> show(const QString &) override { return {}; }
 };
 
 } // namespace
@@ -140,28 +137,29 @@ std::unique_ptr<WallpaperBackend> WallpaperBackend::forSession(const DesktopSess
     return std::make_unique<NoWallpaper>(session);
 }
 
-WriteError WallpaperBackend::install(const WallpaperRequest &request)
+Result<> WallpaperBackend::install(const WallpaperRequest &request)
 {
     if (request.bitmapReady) {
-        if (WriteError e = request.bitmapReady())
-            return e;
+        if (const Result<> written = request.bitmapReady(); !written.has_value())
+            return written;
     }
-    QString error = prepare();
-    if (!error.isEmpty())
-        return WriteError(request.bitmap, error);
+    // A failure is told as the bitmap's: that is the file the user knows.
+    const auto asBitmaps = [&request](const Failure &f) { return Failure(request.bitmap, f.reason()); };
+    if (const Result<> reached = prepare(); !reached.has_value())
+        return asBitmaps(reached.error());
     const bool spanning = spansMonitors() && !request.layout.primary.isEmpty() &&
                           request.layout.bounds().size() != request.picture.size();
     const Copy kind = copy();
-    const QString path = spanning              ? spanningCopy(request, &error)
-                         : kind == Copy::Link ? linkedCopy(request.bitmap, &error)
-                         : kind == Copy::Png  ? pngCopy(request.bitmap, request.picture, &error)
-                                              : request.bitmap;
-    if (path.isEmpty())
-        return WriteError(request.bitmap, error);
-    if (error = show(path); !error.isEmpty())
-        return WriteError(request.bitmap, error);
-    if (path != request.bitmap)
-        removeOldCopies(request.bitmap, path, [this] { return currentPicture(); });
+    const Result<QString> path = spanning              ? spanningCopy(request)
+                                 : kind == Copy::Link ? linkedCopy(request.bitmap)
+                                 : kind == Copy::Png  ? pngCopy(request.bitmap, request.picture)
+                                                      : Result<QString>(request.bitmap);
+    if (!path)
+        return asBitmaps(path.error());
+    if (const Result<> shown = show(*path); !shown.has_value())
+        return asBitmaps(shown.error());
+    if (*path != request.bitmap)
+        removeOldCopies(request.bitmap, *path, [this] { return currentPicture(); });
     return {};
 }
 

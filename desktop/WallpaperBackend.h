@@ -2,7 +2,7 @@
 
 #include "desktop/DesktopSession.h"
 #include "desktop/MonitorLayout.h"
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 
 #include <QImage>
 #include <QString>
@@ -20,7 +20,7 @@ struct WallpaperRequest
     QImage picture;        // its picture
     // Waits for the bitmap to be written and says why it was not; called before the file is first
     // used, or, where the picture goes to the screen without it, before anything is shown.
-    std::function<WriteError()> bitmapReady;
+    std::function<Result<>()> bitmapReady;
     MonitorLayout layout;  // where the primary monitor is; empty: the picture's own box
     QRgb background = qRgb(0, 0, 0); // what shows around the picture where one covers all monitors
 };
@@ -40,7 +40,7 @@ public:
     // Makes the picture the wallpaper. By default the desktop is pointed at a file beside the
     // bitmap: a fresh name each time where it ignores a path it shows already, older ones removed
     // once no setting names them.
-    virtual WriteError install(const WallpaperRequest &request);
+    virtual Result<> install(const WallpaperRequest &request);
     // The text of the desktop's own wallpaper setting (it names the picture shown now), empty
     // where it keeps none.
     virtual QString currentPicture() const { return {}; }
@@ -59,10 +59,10 @@ protected:
     // The file the desktop is pointed at: the bitmap itself, a fresh link to it, or a fresh PNG
     // for setters that may lack a BMP reader.
     virtual Copy copy() const { return Copy::Link; }
-    // Asked before the file is chosen; empty, or why the desktop cannot be reached.
-    virtual QString prepare() { return {}; }
-    // Points the desktop at `file`; empty on success, else the desktop's complaint.
-    virtual QString show(const QString &file) = 0;
+    // Asked before the file is chosen: whether the desktop can be reached.
+    virtual Result<> prepare() { return {}; }
+    // Points the desktop at `file`.
+    virtual Result<> show(const QString &file) = 0;
 
     const DesktopSession &session() const { return m_session; }
 

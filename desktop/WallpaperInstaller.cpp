@@ -64,7 +64,7 @@ private:
     int m_fd;
 };
 
-WriteError writeBitmap(const QImage &picture, const QString &path)
+Result<> writeBitmap(const QImage &picture, const QString &path)
 {
     // Not synced: the file is painted anew at every run, and a sync costs more than all the painting.
     return writeFileAtomically(path, [&picture](QIODevice &out) { return writeBmp24(picture, out); }, false);
@@ -72,43 +72,43 @@ WriteError writeBitmap(const QImage &picture, const QString &path)
 
 } // namespace
 
-WriteError WallpaperInstaller::saveBitmap(const QImage &picture, const QString &applicationDirectory)
+Result<> WallpaperInstaller::saveBitmap(const QImage &picture, const QString &applicationDirectory)
 {
     const FolderLock lock(applicationDirectory);
     return writeBitmap(picture, bitmapPath(applicationDirectory));
 }
 
-WriteError WallpaperInstaller::install(const QImage &picture, const QString &applicationDirectory,
+Result<> WallpaperInstaller::install(const QImage &picture, const QString &applicationDirectory,
                                         const DesktopSession &session, QRgb background)
 {
     const FolderLock lock(applicationDirectory);
     const QString path = bitmapPath(applicationDirectory);
     // Written under a temporary name and renamed, so the desktop never reads half a picture.
     const auto write = [&picture, &path] {
-        WriteError e = writeBitmap(picture, path);
+        Result<> e = writeBitmap(picture, path);
         markPhase("bmp");
         return e;
     };
     // On its own thread while the desktop is being reached; the desktop changes only once it is done.
-    std::future<WriteError> writing;
+    std::future<Result<>> writing;
     try {
         writing = std::async(std::launch::async, write);
     } catch (const std::system_error &) {
         writing = std::async(std::launch::deferred, write);
     }
-    std::optional<WriteError> writeError;
+    std::optional<Result<>> written;
     const auto bitmapReady = [&] {
-        if (!writeError)
-            writeError = writing.get();
-        return *writeError;
+        if (!written)
+            written = writing.get();
+        return *written;
     };
     const auto desktop = WallpaperBackend::forSession(session);
-    const WriteError error = desktop->install(
+    const Result<> installed = desktop->install(
         {path, picture, bitmapReady, desktop->monitorLayout().value_or(MonitorLayout::fromQtScreens()), background});
-    if (const WriteError written = bitmapReady())
-        return written;
-    if (error)
-        return WriteError(path, QStringLiteral("the wallpaper was not set: %1").arg(error.reason()));
+    if (const Result<> saved = bitmapReady(); !saved.has_value())
+        return saved;
+    if (!installed.has_value())
+        return Failure(path, QStringLiteral("the wallpaper was not set: %1").arg(installed.error().reason()));
     return {};
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "desktop/DesktopSession.h"
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 
 #include <QImage>
 #include <QString>
@@ -15,10 +15,10 @@ class WallpaperInstaller
 public:
     static QString bitmapPath(const QString &applicationDirectory);
     // Only writes temp.bmp, atomically.
-    static WriteError saveBitmap(const QImage &picture, const QString &applicationDirectory);
+    static Result<> saveBitmap(const QImage &picture, const QString &applicationDirectory);
     // `background` fills what monitors other than the primary one show where the desktop draws
     // one picture over all of them.
-    static WriteError install(const QImage &picture, const QString &applicationDirectory,
+    static Result<> install(const QImage &picture, const QString &applicationDirectory,
                               const DesktopSession &session, QRgb background = qRgb(0, 0, 0));
 };
 

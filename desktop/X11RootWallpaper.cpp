@@ -212,15 +212,17 @@ void showPixmap(Display *display, Pixmap pixmap, const X11Connection *held)
 
 } // namespace
 
-WriteError X11RootWallpaper::install(const WallpaperRequest &request)
+Result<> X11RootWallpaper::install(const WallpaperRequest &request)
 {
     // Monitor positions are root coordinates already, whether or not one starts at the origin.
-    const WriteError e = setRoot(request.picture, request.bitmapReady, request.layout.primary.topLeft(),
+    const Result<> e = setRoot(request.picture, request.bitmapReady, request.layout.primary.topLeft(),
                                  request.background, session().x11);
-    return e && e.file().isEmpty() ? WriteError(request.bitmap, e.reason()) : e;
+    if (!e.has_value() && e.error().subject().isEmpty())
+        return Failure(request.bitmap, e.error().reason());
+    return e;
 }
 
-WriteError X11RootWallpaper::setRoot(const QImage &picture, const std::function<WriteError()> &beforeShowing,
+Result<> X11RootWallpaper::setRoot(const QImage &picture, const std::function<Result<>()> &beforeShowing,
                                      QPoint offset, QRgb background, const X11Connection *shared)
 {
     Display *const held = shared ? shared->display() : nullptr;
@@ -228,10 +230,10 @@ WriteError X11RootWallpaper::setRoot(const QImage &picture, const std::function<
     if (!display) {
         // The caller's step still finishes first, and its failure is the one to tell.
         if (beforeShowing) {
-            if (WriteError e = beforeShowing())
+            if (const Result<> e = beforeShowing(); !e.has_value())
                 return e;
         }
-        return WriteError({}, QStringLiteral("cannot open the X display \"%1\"").arg(qEnvironmentVariable("DISPLAY")));
+        return Failure({}, QStringLiteral("cannot open the X display \"%1\"").arg(qEnvironmentVariable("DISPLAY")));
     }
     const auto previousHandler = XSetErrorHandler(countError);
     g_errors = 0;
@@ -250,7 +252,7 @@ WriteError X11RootWallpaper::setRoot(const QImage &picture, const std::function<
     };
     // Whatever became of the upload, the caller's step is waited for before anything is shown.
     if (beforeShowing) {
-        if (const WriteError e = beforeShowing()) {
+        if (const Result<> e = beforeShowing(); !e.has_value()) {
             finish();
             return e;
         }
@@ -263,7 +265,7 @@ WriteError X11RootWallpaper::setRoot(const QImage &picture, const std::function<
             error = QStringLiteral("the X server refused the wallpaper (%1 errors)").arg(g_errors);
     }
     finish();
-    return error.isEmpty() ? WriteError() : WriteError({}, error);
+    return error.isEmpty() ? Result<>() : Failure({}, error);
 }
 
 } // namespace marvane

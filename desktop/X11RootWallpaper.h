@@ -1,7 +1,7 @@
 #pragma once
 
 #include "desktop/WallpaperBackend.h"
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 
 #include <QImage>
 #include <QPoint>
@@ -20,7 +20,7 @@ class X11RootWallpaper final : public WallpaperBackend
 public:
     using WallpaperBackend::WallpaperBackend;
 
-    WriteError install(const WallpaperRequest &request) override;
+    Result<> install(const WallpaperRequest &request) override;
     bool spansMonitors() const override { return true; }
 
     // Sets the root window's background pixmap on the X display named by DISPLAY, through `shared`
@@ -29,13 +29,13 @@ public:
     // the server and before anything changes on screen; an error from it leaves the desktop as it
     // was. The picture goes at `offset` (the primary monitor's place) and the rest of the root
     // takes `background`.
-    static WriteError setRoot(const QImage &picture, const std::function<WriteError()> &beforeShowing = {},
+    static Result<> setRoot(const QImage &picture, const std::function<Result<>()> &beforeShowing = {},
                               QPoint offset = {}, QRgb background = qRgb(0, 0, 0),
                               const X11Connection *shared = nullptr);
 
 protected:
     Copy copy() const override { return Copy::None; }
-    QString show(const QString &) override { return {}; }
+    Result<> show(const QString &) override { return {}; }
 };
 
 } // namespace marvane

@@ -16,8 +16,8 @@ public:
     bool spansMonitors() const override { return m_spans; }
 
 protected:
-    QString prepare() override;
-    QString show(const QString &file) override;
+    Result<> prepare() override;
+    Result<> show(const QString &file) override;
 
 private:
     // The per-monitor backdrop folders (".../monitorX/workspaceN/"), in the order xfconf lists them.

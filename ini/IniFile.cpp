@@ -139,9 +139,9 @@ bool readOnly(const std::string &path, int *err)
     return false;
 }
 
-WriteError failure(const std::string &file, const std::string &why)
+Result<> failure(const std::string &file, const std::string &why)
 {
-    return WriteError(QString::fromLocal8Bit(file.c_str()), QString::fromLocal8Bit(why.c_str()));
+    return Failure(QString::fromLocal8Bit(file.c_str()), QString::fromLocal8Bit(why.c_str()));
 }
 
 std::string tooLargeReason(const std::string &path)
@@ -344,14 +344,14 @@ std::optional<std::string> IniFile::read(const std::string &path, std::string_vi
     return IniText::lookup(std::string_view(buffer.data.get(), size), section, key);
 }
 
-WriteError IniFile::write(const std::string &path, std::string_view section, const std::string_view *key,
+Result<> IniFile::write(const std::string &path, std::string_view section, const std::string_view *key,
                                        const std::string_view *value)
 {
     if (const std::string bad = IniText::invalidSection(section); !bad.empty())
-        return WriteError(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(bad));
+        return Failure(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(bad));
     if (key) {
         if (const std::string bad = IniText::invalidKey(*key); !bad.empty())
-            return WriteError(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(bad));
+            return Failure(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(bad));
     }
     const std::string target = resolveLinks(path);
     const std::string dir = directoryOf(target);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,7 +22,7 @@ public:
     static std::optional<std::string> read(const std::string &path, std::string_view section, std::string_view key);
 
     // key null deletes the section; value null deletes the key.
-    static WriteError write(const std::string &path, std::string_view section, const std::string_view *key,
+    static Result<> write(const std::string &path, std::string_view section, const std::string_view *key,
                         const std::string_view *value);
 
     // The whole file; nullopt with `error` set when it exists but cannot be read.

@@ -72,7 +72,7 @@ QString decodeValue(const std::string &bytes)
     return text;
 }
 
-WriteError writeString(const QString &section, const QString &key, const QString &value, const QString &file)
+Result<> writeString(const QString &section, const QString &key, const QString &value, const QString &file)
 {
     const QString cleaned = removeNulsAndTrimSpaces(value);
     const std::string sectionBytes = encodeName(section);
@@ -82,7 +82,7 @@ WriteError writeString(const QString &section, const QString &key, const QString
     const std::string_view valueView(valueBytes);
     const std::string nativePath = QFile::encodeName(file).toStdString();
 
-    WriteError error;
+    Result<> error;
     if (key.isEmpty())
         error = IniFile::write(nativePath, sectionBytes, nullptr, nullptr);
     else if (cleaned.isEmpty())
@@ -90,7 +90,9 @@ WriteError writeString(const QString &section, const QString &key, const QString
     else
         error = IniFile::write(nativePath, sectionBytes, &keyView, &valueView);
     // Named by the path the caller gave, not the link target the engine wrote through.
-    return error ? WriteError(file, error.reason()) : WriteError();
+    if (!error.has_value())
+        return Failure(file, error.error().reason());
+    return {};
 }
 
 void readFile(const QString &file, FileText &text)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 
 #include <QString>
 
@@ -10,7 +10,7 @@ namespace marvane::ini {
 
 // Stores one value: NULs and outer spaces are removed from it first; an empty value deletes the
 // key; an empty key deletes the whole section.
-WriteError writeString(const QString &section, const QString &key, const QString &value, const QString &file);
+Result<> writeString(const QString &section, const QString &key, const QString &value, const QString &file);
 
 // Fetches one value, or the default; either comes back with NULs and outer spaces removed and at
 // most 2047 characters long.

@@ -121,18 +121,18 @@ QStringList OptionsFile::load(Options &options, const QString &file)
     return problems;
 }
 
-WriteError OptionsFile::save(const Options &options, const QString &file)
+Result<> OptionsFile::save(const Options &options, const QString &file)
 {
-    WriteError first;
+    Result<> first;
     for (const Field &f : kFields) {
-        WriteError r;
+        Result<> r;
         if (const auto *i = std::get_if<IntField>(&f))
             r = ini::writeString(kSection, QLatin1StringView(i->key), QString::number(options.*(i->field)),
                                         file);
         else
             r = ini::writeString(kSection, QLatin1StringView(std::get<BoolField>(f).key),
                                         boolText(options.*(std::get<BoolField>(f).field)), file);
-        if (r && !first)
+        if (!r.has_value() && first.has_value())
             first = r;
     }
     return first;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 #include "settings/Options.h"
 
 #include <QString>
@@ -21,7 +21,7 @@ public:
     static QStringList load(Options &options, const QString &file);
 
     // Writes the nine keys in their order; touches nothing else in the file. Reports the first failure.
-    static WriteError save(const Options &options, const QString &file);
+    static Result<> save(const Options &options, const QString &file);
 
     // The text forms of the file.
     static bool parseInt32(const QString &text, std::int32_t *value);

@@ -85,17 +85,17 @@ private Q_SLOTS:
         const QByteArray stored = slurp(options);
         QVERIFY(disk.fill());
 
-        const WriteError autostart = AutostartEntry::update(true, QStringLiteral("/opt/elsewhere/a longer path/pendrel"));
+        const Result<> autostart = AutostartEntry::update(true, QStringLiteral("/opt/elsewhere/a longer path/pendrel"));
         Options changed = Options::defaults();
         changed.offsetX = -123456;
-        const WriteError saved = OptionsFile::save(changed, options);
+        const Result<> saved = OptionsFile::save(changed, options);
         QImage picture(200, 100, QImage::Format_RGB32);
         picture.fill(Qt::red);
-        const WriteError bitmap = WallpaperInstaller::saveBitmap(picture, disk.path());
+        const Result<> bitmap = WallpaperInstaller::saveBitmap(picture, disk.path());
         qputenv("XDG_CONFIG_HOME", config);
 
-        for (const WriteError &e : {autostart, saved, bitmap})
-            QVERIFY2(e && e.message().contains(QStringLiteral("No space left on device")), qPrintable(e.message()));
+        for (const Result<> &e : {autostart, saved, bitmap})
+            QVERIFY2(!e.has_value() && e.error().message().contains(QStringLiteral("No space left on device")), qPrintable(test::messageOf(e)));
         QCOMPARE(slurp(disk.path() + QStringLiteral("/autostart/Marvane.desktop")), entry);
         QCOMPARE(slurp(options), stored);
         QVERIFY(!QFile::exists(disk.path() + QStringLiteral("/temp.bmp")));

@@ -59,7 +59,7 @@ QString ToDoStore::item(const QString &dateKey, std::int16_t n) const
     return ini::readString(dateKey, keyName(n), QString(), m_file);
 }
 
-WriteError ToDoStore::setItem(const QString &dateKey, std::int16_t n, const QString &text) const
+Result<> ToDoStore::setItem(const QString &dateKey, std::int16_t n, const QString &text) const
 {
     return ini::writeString(dateKey, keyName(n), ini::trimSpaces(text), m_file);
 }

@@ -2,7 +2,7 @@
 
 #include "ini/IniStrings.h"
 #include "platform/Clock.h"
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 
 #include <QDate>
 #include <QString>
@@ -33,7 +33,7 @@ public:
     Items todayItems() const;
     QString item(const QString &dateKey, std::int16_t n) const;
     // Stores the item without its outer spaces; an empty item deletes its key.
-    WriteError setItem(const QString &dateKey, std::int16_t n, const QString &text) const;
+    Result<> setItem(const QString &dateKey, std::int16_t n, const QString &text) const;
 
     const QString &file() const { return m_file; }
 

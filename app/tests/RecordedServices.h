@@ -30,11 +30,11 @@ struct RecordedServices
                              {},    {},     {},    {},         {}};
         s.updateAutostart = [this](bool on) {
             autoRuns << on;
-            return WriteError{};
+            return Result<>();
         };
         s.installWallpaper = [this](const QImage &picture, QRgb) {
             installed << picture;
-            return installFails ? WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full")) : WriteError{};
+            return installFails ? Failure(QStringLiteral("temp.bmp"), QStringLiteral("disk full")) : Result<>();
         };
         s.openToDo = [this](QWidget *) { opened << QStringLiteral("todo"); };
         s.openAbout = [this](QWidget *) { opened << QStringLiteral("about"); };

@@ -50,10 +50,10 @@ struct Rig
 
     std::unique_ptr<OptionsDialog> open()
     {
-        auto updateAutostart = [this](bool on) {
+        auto updateAutostart = [this](bool on) -> Result<> {
             autoRuns << on;
             if (!autoRunFailure.isEmpty())
-                return WriteError(AutostartEntry::path(), autoRunFailure);
+                return Failure(AutostartEntry::path(), autoRunFailure);
             return AutostartEntry::update(on, exe());
         };
         auto dialog = std::make_unique<OptionsDialog>(options, file(), updateAutostart);
@@ -276,8 +276,8 @@ private Q_SLOTS:
     void applyThenCancelStaysInMemory()
     {
         Rig rig;
-        OptionsFile::save(sample(), rig.file());
-        AutostartEntry::update(true, rig.exe());
+        MARVANE_VERIFY_WRITE(OptionsFile::save(sample(), rig.file()));
+        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, rig.exe()));
         const QByteArray entryBefore = Rig::autostart();
         {
             auto d = rig.open();

@@ -82,7 +82,7 @@ class TestScreenFit : public QObject
         options.close();
         MainWindowServices s{.clock = m_clock, .screen = m_screen, .names = m_names,
                              .applicationDirectory = m_dir.path(), .executable = {},
-                             .updateAutostart = [](bool) { return WriteError(); }, .installWallpaper = {},
+                             .updateAutostart = [](bool) { return Result<>(); }, .installWallpaper = {},
                              .openOptions = {}, .openToDo = {}, .openAbout = {}, .openHelp = {},
                              .report = {}, .exit = {}};
         auto window = std::make_unique<MainWindow>(std::move(s));
@@ -131,7 +131,7 @@ private Q_SLOTS:
         const ToDoStore store(ToDoStore::fileIn(m_dir.path()), m_clock);
         std::vector<std::unique_ptr<QWidget>> dialogs;
         dialogs.push_back(std::make_unique<OptionsDialog>(options, m_dir.filePath(QStringLiteral("o.ini")),
-                                                          [](bool) { return WriteError(); }, owner.get()));
+                                                          [](bool) { return Result<>(); }, owner.get()));
         dialogs.push_back(std::make_unique<ToDoDialog>(store, m_clock, owner.get()));
         dialogs.push_back(std::make_unique<AboutDialog>([](const QUrl &) { return true; }, owner.get()));
         for (const auto &dialog : dialogs) {

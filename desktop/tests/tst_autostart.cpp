@@ -114,7 +114,7 @@ private Q_SLOTS:
     {
         MARVANE_VERIFY_WRITE(AutostartEntry::update(true, QStringLiteral("/opt/apps/pendrel")));
         const QString before = readText(AutostartEntry::path());
-        const QString error = AutostartEntry::update(true, QStringLiteral("/opt/100% sure/pendrel")).message();
+        const QString error = marvane::test::messageOf(AutostartEntry::update(true, QStringLiteral("/opt/100% sure/pendrel")));
         QVERIFY(error.contains(QStringLiteral("'%'")));
         QCOMPARE(readText(AutostartEntry::path()), before);
         // Switching off needs no path, so it still works.
@@ -138,7 +138,7 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker));
-        const QString error = AutostartEntry::update(true, QStringLiteral("/opt/pendrel")).message();
+        const QString error = marvane::test::messageOf(AutostartEntry::update(true, QStringLiteral("/opt/pendrel")));
         qputenv("XDG_CONFIG_HOME", saved);
         QVERIFY(!error.isEmpty());
     }

@@ -113,8 +113,8 @@ private Q_SLOTS:
 
     void lineBreakIsRefusedAndLeavesNothing()
     {
-        const WriteError e = RefreshTimer::update(true, m_dir.filePath(QStringLiteral("two\nlines/pendrel")));
-        QVERIFY(e.message().contains(QStringLiteral("line break")));
+        const Result<> e = RefreshTimer::update(true, m_dir.filePath(QStringLiteral("two\nlines/pendrel")));
+        QVERIFY(e.error().message().contains(QStringLiteral("line break")));
         QVERIFY(!QFile::exists(RefreshTimer::servicePath()));
         QVERIFY(!QFile::exists(RefreshTimer::timerPath()));
         QVERIFY(!QFileInfo(RefreshTimer::wantsLink()).isSymLink());
@@ -156,10 +156,10 @@ private Q_SLOTS:
         QVERIFY(errors.open());
         const int saved = ::dup(2);
         ::dup2(errors.handle(), 2);
-        const WriteError e = RefreshTimer::update(true, exe);
+        const Result<> e = RefreshTimer::update(true, exe);
         ::dup2(saved, 2);
         ::close(saved);
-        QVERIFY(!e);
+        QVERIFY(e.has_value());
         QCOMPARE(files(), (QList<bool>{true, true, true}));
         QFile told(errors.fileName());
         QVERIFY(told.open(QIODevice::ReadOnly));
@@ -172,17 +172,17 @@ private Q_SLOTS:
         MARVANE_VERIFY_WRITE(RefreshTimer::update(true, exe));
         QVERIFY(QFile::remove(RefreshTimer::wantsLink()));
         QVERIFY(QDir().mkdir(RefreshTimer::wantsLink()));
-        const WriteError e = RefreshTimer::update(true, exe);
-        QVERIFY2(e.message().contains(QStringLiteral("in the way")), qPrintable(e.message()));
+        const Result<> e = RefreshTimer::update(true, exe);
+        QVERIFY2(test::messageOf(e).contains(QStringLiteral("in the way")), qPrintable(test::messageOf(e)));
         QVERIFY(QFile::exists(RefreshTimer::servicePath())); // what was there stays
-        const WriteError off = RefreshTimer::update(false, exe);
-        QVERIFY2(off.message().contains(QStringLiteral("in the way")), qPrintable(off.message()));
+        const Result<> off = RefreshTimer::update(false, exe);
+        QVERIFY2(test::messageOf(off).contains(QStringLiteral("in the way")), qPrintable(test::messageOf(off)));
 
         // A file where the folder should be.
         QDir(RefreshTimer::unitDirectory()).removeRecursively();
         QDir().mkpath(QFileInfo(RefreshTimer::unitDirectory()).absolutePath());
         QVERIFY(QFile(RefreshTimer::unitDirectory()).open(QIODevice::WriteOnly));
-        QVERIFY(RefreshTimer::update(true, exe));
+        QVERIFY(!RefreshTimer::update(true, exe).has_value());
         QFile::remove(RefreshTimer::unitDirectory());
     }
 };

@@ -35,7 +35,7 @@ QString runTool(const QString &program, const QStringList &args)
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
-WriteError install(const QString &bitmap, const QImage &image, const DesktopSession &session,
+Result<> install(const QString &bitmap, const QImage &image, const DesktopSession &session,
                    const MonitorLayout &layout = {}, QRgb background = qRgb(0, 0, 0))
 {
     return WallpaperBackend::forSession(session)->install({bitmap, image, {}, layout, background});
@@ -136,7 +136,7 @@ private Q_SLOTS:
     void unsupportedDesktopIsAFailure()
     {
         const DesktopSession s = DesktopSession::detect(QStringLiteral("Photon"), QString(), false, false, false);
-        const QString error = install(bitmap(), image(), s).reason();
+        const QString error = marvane::test::reasonOf(install(bitmap(), image(), s));
         QVERIFY(error.startsWith(QStringLiteral("no supported desktop found")));
         QVERIFY(error.contains(QStringLiteral("Photon")));
     }
@@ -248,7 +248,7 @@ private Q_SLOTS:
         QFile::remove(log);
         shell.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(shell.waitForReadyRead(10000));
-        const QString reason = install(bitmap(), image(), session(Kind::Plasma)).reason();
+        const QString reason = marvane::test::reasonOf(install(bitmap(), image(), session(Kind::Plasma)));
         shell.terminate();
         shell.waitForFinished(5000);
         QCOMPARE(reason, error);
@@ -292,7 +292,7 @@ private Q_SLOTS:
         QVERIFY(marvane::test::writeStandIn(bin, program, log));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ':' + path);
-        const QString error = install(bitmap(), image(), session(Kind(kind))).reason();
+        const QString error = marvane::test::reasonOf(install(bitmap(), image(), session(Kind(kind))));
         qputenv("PATH", path);
         QCOMPARE(error, QString());
         // Reads of the store (to keep copies it still names) aside, one call sets the picture, and
@@ -330,7 +330,7 @@ private Q_SLOTS:
         QVERIFY(marvane::test::writeStandIn(bin, QStringLiteral("swaymsg"), bin + QStringLiteral(".log"), 3));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin) + ':' + path);
-        const QString error = install(bitmap(), image(), session(Kind::Sway)).reason();
+        const QString error = marvane::test::reasonOf(install(bitmap(), image(), session(Kind::Sway)));
         qputenv("PATH", path);
         QVERIFY2(error.contains(QStringLiteral("exit 3")) && error.contains(QStringLiteral("stand-in failure")),
                  qPrintable(error));
@@ -367,16 +367,16 @@ private Q_SLOTS:
             for (qint64 pid : ours)
                 ::kill(pid_t(pid), SIGTERM);
         });
-        const WriteError first = installNow();
+        const Result<> first = installNow();
         const qint64 firstPid = started();
-        const WriteError second = installNow();
+        const Result<> second = installNow();
         const qint64 secondPid = started();
         ours << firstPid << secondPid;
         ours.removeAll(0);
         qputenv("PATH", path);
         if (!staysUp) {
-            QVERIFY2(second.reason().contains(QStringLiteral("swaybg ended at once: no layer shell")),
-                     qPrintable(second.reason()));
+            QVERIFY2(test::reasonOf(second).contains(QStringLiteral("swaybg ended at once: no layer shell")),
+                     qPrintable(test::reasonOf(second)));
             QCOMPARE(secondPid, 0);
             return;
         }

@@ -1,4 +1,5 @@
 #include "tests/support/IsolatedEnvironment.h"
+#include "tests/support/TestMain.h"
 #include "desktop/X11Display.h"
 #include "desktop/X11RootWallpaper.h"
 #include "tests/support/XvfbServer.h"
@@ -95,14 +96,14 @@ private Q_SLOTS:
         QCOMPARE(DefaultDepth(display, DefaultScreen(display)), 24);
 
         const QImage first = pattern(1);
-        QVERIFY(!X11RootWallpaper::setRoot(first));
+        MARVANE_VERIFY_WRITE(X11RootWallpaper::setRoot(first));
         QCOMPARE(rootImage(display), first);
         const Pixmap firstPixmap = rootPixmap(display);
         QVERIFY(firstPixmap != 0);
         QVERIFY(pixmapAlive(display, firstPixmap));
 
         const QImage second = pattern(2);
-        QVERIFY(!X11RootWallpaper::setRoot(second));
+        MARVANE_VERIFY_WRITE(X11RootWallpaper::setRoot(second));
         QCOMPARE(rootImage(display), second);
         QVERIFY(rootPixmap(display) != firstPixmap);
         QVERIFY(!pixmapAlive(display, firstPixmap));
@@ -128,24 +129,24 @@ private Q_SLOTS:
         Display *display = XOpenDisplay(nullptr);
         QVERIFY(display);
         const QImage shown = pattern(5);
-        QVERIFY(!X11RootWallpaper::setRoot(shown, {}, {}, 0, shared));
+        MARVANE_VERIFY_WRITE(X11RootWallpaper::setRoot(shown, {}, {}, 0, shared));
         const Pixmap shownPixmap = rootPixmap(display);
 
         int calls = 0;
-        const WriteError error = X11RootWallpaper::setRoot(pattern(6), [&calls] {
+        const Result<> error = X11RootWallpaper::setRoot(pattern(6), [&calls] {
             ++calls;
-            return WriteError(QStringLiteral("temp.bmp"), QStringLiteral("disk full"));
+            return Failure(QStringLiteral("temp.bmp"), QStringLiteral("disk full"));
         }, {}, 0, shared);
-        QCOMPARE(error.message(), QStringLiteral("temp.bmp: disk full"));
+        QCOMPARE(test::messageOf(error), QStringLiteral("temp.bmp: disk full"));
         QCOMPARE(calls, 1);
         QCOMPARE(rootImage(display), shown);
         QCOMPARE(rootPixmap(display), shownPixmap);
         QVERIFY(pixmapAlive(display, shownPixmap));
 
         int okCalls = 0;
-        QVERIFY(!X11RootWallpaper::setRoot(pattern(7), [&okCalls] {
+        MARVANE_VERIFY_WRITE(X11RootWallpaper::setRoot(pattern(7), [&okCalls] {
             ++okCalls;
-            return WriteError();
+            return Result<>();
         }, {}, 0, shared));
         QCOMPARE(okCalls, 1);
         connection.reset();
@@ -155,16 +156,16 @@ private Q_SLOTS:
 
     void smallerPictureIsPaddedNotRead()
     {
-        QVERIFY(!X11RootWallpaper::setRoot(pattern(3).copy(0, 0, 100, 50)));
+        MARVANE_VERIFY_WRITE(X11RootWallpaper::setRoot(pattern(3).copy(0, 0, 100, 50)));
     }
 
     void noDisplayIsAFailure()
     {
         const QByteArray saved = qgetenv("DISPLAY");
         qputenv("DISPLAY", ":4242");
-        const WriteError error = X11RootWallpaper::setRoot(pattern(4));
+        const Result<> error = X11RootWallpaper::setRoot(pattern(4));
         qputenv("DISPLAY", saved);
-        QVERIFY(error.reason().contains(QStringLiteral("cannot open the X display")));
+        QVERIFY(error.error().reason().contains(QStringLiteral("cannot open the X display")));
     }
 };
 

@@ -61,7 +61,7 @@ private Q_SLOTS:
                 image.setPixel(x, y, qRgb(x * 7 + y, 255 - x, 40 * y + 1));
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        QVERIFY(!writeBmp24(image, buffer));
+        MARVANE_VERIFY_WRITE(writeBmp24(image, buffer));
         const QByteArray bytes = buffer.data();
         const int stride = (width * 3 + 3) & ~3;
         QCOMPARE(bytes.size(), 54 + stride * kRows);
@@ -87,8 +87,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(app));
         for (QRgb colour : {qRgb(200, 10, 10), qRgb(10, 200, 10)}) {
             const QImage img = picture(colour);
-            const WriteError r = WallpaperInstaller::install(img, app, sway());
-            QVERIFY2(!r, qPrintable(r.message()));
+            const Result<> r = WallpaperInstaller::install(img, app, sway());
+            QVERIFY2(r.has_value(), qPrintable(test::messageOf(r)));
             const QImage saved(app + QStringLiteral("/temp.bmp"), "BMP");
             QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), img);
             // A hard link to the first picture (as desktops' fresh copies are) keeps it.
@@ -115,14 +115,14 @@ private Q_SLOTS:
     void unwritableBitmapLeavesTheDesktopAlone()
     {
         const QString missing = m_dir.filePath(QStringLiteral("no such folder"));
-        const WriteError r = WallpaperInstaller::install(picture(qRgb(1, 1, 1)), missing, sway());
-        QVERIFY(r);
-        QCOMPARE(r.file(), missing + QStringLiteral("/temp.bmp"));
+        const Result<> r = WallpaperInstaller::install(picture(qRgb(1, 1, 1)), missing, sway());
+        QVERIFY(!r.has_value());
+        QCOMPARE(r.error().subject(), missing + QStringLiteral("/temp.bmp"));
         QVERIFY(settingCalls().isEmpty());
 
         const QString blocked = m_dir.filePath(QStringLiteral("blocked"));
         QVERIFY(QDir().mkpath(blocked + QStringLiteral("/temp.bmp")));
-        QVERIFY(WallpaperInstaller::install(picture(qRgb(1, 1, 1)), blocked, sway()));
+        QVERIFY(!WallpaperInstaller::install(picture(qRgb(1, 1, 1)), blocked, sway()).has_value());
         QVERIFY(settingCalls().isEmpty());
     }
 
@@ -130,9 +130,9 @@ private Q_SLOTS:
     {
         const QString app = m_dir.filePath(QStringLiteral("nodesk"));
         QVERIFY(QDir().mkpath(app));
-        const WriteError r = WallpaperInstaller::install(picture(qRgb(9, 9, 9)), app, DesktopSession{});
-        QVERIFY(r);
-        QVERIFY(r.reason().contains(QStringLiteral("no supported desktop found")));
+        const Result<> r = WallpaperInstaller::install(picture(qRgb(9, 9, 9)), app, DesktopSession{});
+        QVERIFY(!r.has_value());
+        QVERIFY(r.error().reason().contains(QStringLiteral("no supported desktop found")));
         QVERIFY(QFile::exists(app + QStringLiteral("/temp.bmp")));
     }
 };

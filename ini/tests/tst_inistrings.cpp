@@ -88,10 +88,10 @@ private Q_SLOTS:
     void failureNamesFileAndReason()
     {
         const QString bad = m_dir.filePath(QStringLiteral("missing/t.ini"));
-        const WriteError r = ini::writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"), bad);
-        QVERIFY(r);
-        QCOMPARE(r.file(), bad);
-        QVERIFY2(r.reason().contains(bad) && r.reason().contains(QStringLiteral("No such file")), qPrintable(r.reason()));
+        const Result<> r = ini::writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"), bad);
+        QVERIFY(!r.has_value());
+        QCOMPARE(r.error().subject(), bad);
+        QVERIFY2(r.error().reason().contains(bad) && r.error().reason().contains(QStringLiteral("No such file")), qPrintable(r.error().reason()));
     }
 };
 

@@ -135,9 +135,9 @@ private Q_SLOTS:
     void saveFailureIsReported()
     {
         const QString bad = OptionsFile::path(m_dir.filePath(QStringLiteral("gone")));
-        const WriteError r = OptionsFile::save(Options::defaults(), bad);
-        QVERIFY(r);
-        QCOMPARE(r.file(), bad);
+        const Result<> r = OptionsFile::save(Options::defaults(), bad);
+        QVERIFY(!r.has_value());
+        QCOMPARE(r.error().subject(), bad);
     }
 };
 

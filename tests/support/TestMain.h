@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WriteError.h"
+#include "platform/Result.h"
 #include "tests/support/IsolatedEnvironment.h"
 
 #include <QApplication>
@@ -20,9 +20,23 @@
         return QTest::qExec(&tc, argc, argv);                                                                \
     }
 
+namespace marvane::test {
+
+// What a result's failure says, empty when it succeeded.
+inline QString reasonOf(const Result<> &result)
+{
+    return result.has_value() ? QString() : result.error().reason();
+}
+inline QString messageOf(const Result<> &result)
+{
+    return result.has_value() ? QString() : result.error().message();
+}
+
+} // namespace marvane::test
+
 // A write that must succeed; its reason is shown when it does not.
 #define MARVANE_VERIFY_WRITE(expression)                                                                     \
     do {                                                                                                     \
-        const marvane::WriteError writeError_ = (expression);                                                \
-        QVERIFY2(!writeError_, qPrintable(writeError_.message()));                                           \
+        const marvane::Result<> result_ = (expression);                                                      \
+        QVERIFY2(result_.has_value(), qPrintable(marvane::test::messageOf(result_)));                        \
     } while (false)

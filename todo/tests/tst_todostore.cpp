@@ -156,10 +156,10 @@ private Q_SLOTS:
     void failedWriteIsReported()
     {
         const ToDoStore broken(ToDoStore::fileIn(m_dir.filePath(QStringLiteral("gone"))), m_clock);
-        const WriteError r = broken.setItem(QStringLiteral("2020-5-17"), 1, QStringLiteral("x"));
-        QVERIFY(r);
-        QCOMPARE(r.file(), broken.file());
-        QVERIFY(!r.reason().isEmpty());
+        const Result<> r = broken.setItem(QStringLiteral("2020-5-17"), 1, QStringLiteral("x"));
+        QVERIFY(!r.has_value());
+        QCOMPARE(r.error().subject(), broken.file());
+        QVERIFY(!r.error().reason().isEmpty());
     }
 };
 
