@@ -139,209 +139,52 @@ bool readOnly(const std::string &path, int *err)
     return false;
 }
 
-Result<> failure(const std::string &file, const std::string &why)
+Failure failure(const std::string &file, const std::string &why)
 {
     return Failure(QString::fromLocal8Bit(file.c_str()), QString::fromLocal8Bit(why.c_str()));
 }
 
-std::string tooLargeReason(const std::string &path)
-{
-    return "cannot read " + path + ": larger than 64 MB";
-}
-
-// The file opened for reading, or -1 with `error` set (left empty for a missing file); `size` is
-// its length when it was opened.
-Fd openForReading(const std::string &path, std::string *error, std::size_t *size = nullptr)
-{
-    // Without blocking: a FIFO in the file's place must not hang the program.
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) {
-        if (error)
-            *error = errno == ENOENT ? std::string() : reason("cannot open " + path, errno);
-        return fd;
-    }
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) {
-        if (error)
-            *error = reason("cannot read " + path, errno);
-        return Fd(-1);
-    }
-    // A device, FIFO or socket has no end to read to.
-    if (!S_ISREG(st.st_mode)) {
-        if (error)
-            *error = "cannot read " + path + ": not a regular file";
-        return Fd(-1);
-    }
-    if (static_cast<std::uint64_t>(st.st_size) > IniFile::kMaxBytes) {
-        if (error)
-            *error = tooLargeReason(path);
-        return Fd(-1);
-    }
-    if (size)
-        *size = static_cast<std::size_t>(st.st_size);
-    return fd;
-}
-
-// One read(2), again after a signal; -1 with `error` set on failure.
-ssize_t readSome(int fd, char *into, std::size_t n, const std::string &path, std::string *error)
-{
-    for (;;) {
-        const ssize_t got = ::read(fd, into, n);
-        if (got >= 0 || errno != EINTR) {
-            if (got < 0 && error)
-                *error = reason("cannot read " + path, errno);
-            return got;
-        }
-    }
-}
-
-// Reads the whole file into storage that `room(n)` hands out: at least n bytes, keeping what was
-// read so far. A missing file reads as empty and is no error; `size` is what was read.
-template <typename Room>
-bool load(const std::string &path, Room &&room, std::size_t &size, std::string *error)
-{
-    size = 0;
-    std::size_t length = 0;
-    const Fd fd = openForReading(path, error, &length);
-    if (fd.get() < 0)
-        return false;
-    std::size_t capacity = length + 1;
-    char *data = room(capacity);
-    for (;;) {
-        if (size == capacity) {
-            // The file grew while we read it.
-            if (capacity > IniFile::kMaxBytes) {
-                if (error)
-                    *error = tooLargeReason(path);
-                return false;
-            }
-            capacity *= 2;
-            data = room(capacity);
-        }
-        const ssize_t n = readSome(fd.get(), data + size, capacity - size, path, error);
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        size += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// A buffer for one read, not zero-filled first: reads happen at every refresh.
-struct Buffer
-{
-    std::unique_ptr<char[]> data;
-    std::size_t capacity = 0;
-
-    char *room(std::size_t n)
-    {
-        if (n > capacity) {
-            std::unique_ptr<char[]> grown(new char[n]);
-            if (data)
-                std::memcpy(grown.get(), data.get(), capacity);
-            data = std::move(grown);
-            capacity = n;
-        }
-        return data.get();
-    }
-};
-
 } // namespace
 
-std::optional<std::string> IniFile::readAll(const std::string &path, std::string *error)
+Result<std::string> IniFile::readAll(const std::string &path)
 {
-    Buffer buffer;
-    std::size_t size = 0;
-    if (!load(path, [&buffer](std::size_t n) { return buffer.room(n); }, size, error))
-        return std::nullopt;
-    return std::string(buffer.data.get(), size);
-}
-
-bool IniFile::readInto(const std::string &path, std::string &out, std::string *error)
-{
-    // `out` keeps its old bytes until the read: resizing it to the same length again then writes
-    // nothing, where clearing it first would zero the whole buffer at every read.
-    std::size_t size = 0;
-    const bool ok = load(
-        path,
-        [&out](std::size_t n) {
-            out.resize(n);
-            return out.data();
-        },
-        size, error);
-    out.resize(ok ? size : 0);
-    return ok;
-}
-
-bool IniFile::readSectionInto(const std::string &path, std::string_view section, std::string &out,
-                              std::string *error)
-{
-    // Pieces small enough to stay in the processor's cache while they are searched; the text
-    // before the section is not kept.
-    constexpr std::size_t kPiece = 256u << 10;
-    std::size_t held = 0;
-    std::size_t total = 0;
-    bool fileStart = true;
-    bool found = false;
-    const Fd fd = openForReading(path, error);
+    // Without blocking: a FIFO in the file's place must not hang the program.
+    const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
-        out.clear();
-        return false;
+        if (errno == ENOENT)
+            return std::string();
+        return failure(path, reason("cannot open " + path, errno));
     }
-    // Room for a piece and the partial line before it from the start: growing the string by those
-    // few bytes later would move the whole piece to new memory.
-    out.reserve(2 * kPiece);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        return failure(path, reason("cannot read " + path, errno));
+    // A device, FIFO or socket has no end to read to.
+    if (!S_ISREG(st.st_mode))
+        return failure(path, "cannot read " + path + ": not a regular file");
+    std::string text;
+    text.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(st.st_size, kMaxBytes)) + 1);
+    char chunk[64 << 10];
     for (;;) {
-        // Room for one more piece; zeroing it costs little beside reading it.
-        if (out.size() < held + kPiece)
-            out.resize(held + kPiece);
-        const ssize_t n = readSome(fd.get(), out.data() + held, kPiece, path, error);
-        if (n < 0) {
-            out.clear();
-            return false;
-        }
-        held += static_cast<std::size_t>(n);
-        total += static_cast<std::size_t>(n);
-        if (total > kMaxBytes) {
-            if (error)
-                *error = tooLargeReason(path);
-            out.clear();
-            return false;
-        }
-        if (!found) {
-            // Only whole lines are searched until the file has ended; the last, partial one waits.
-            // What was held before this piece is one partial line: only the new bytes can end one.
-            std::size_t whole = held;
-            if (n > 0) {
-                whole = 0;
-                for (std::size_t i = held; i > held - static_cast<std::size_t>(n); --i)
-                    if (out[i - 1] == '\n' || out[i - 1] == '\r') {
-                        whole = i;
-                        break;
-                    }
-            }
-            const auto header = IniText::headerLine(std::string_view(out.data(), whole), section, fileStart);
-            const std::size_t drop = header ? *header : whole;
-            std::memmove(out.data(), out.data() + drop, held - drop);
-            held -= drop;
-            found = header.has_value();
-            fileStart = fileStart && drop == 0;
-        }
+        const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return failure(path, reason("cannot read " + path, errno));
         if (n == 0)
-            break;
+            return text;
+        text.append(chunk, static_cast<std::size_t>(n));
+        // Checked as it is read: the file may grow meanwhile.
+        if (text.size() > kMaxBytes)
+            return failure(path, "cannot read " + path + ": larger than 64 MB");
     }
-    out.resize(found ? held : 0);
-    return true;
 }
 
 std::optional<std::string> IniFile::read(const std::string &path, std::string_view section, std::string_view key)
 {
-    Buffer buffer;
-    std::size_t size = 0;
-    if (!load(path, [&buffer](std::size_t n) { return buffer.room(n); }, size, nullptr))
+    const Result<std::string> text = readAll(path);
+    if (!text)
         return std::nullopt;
-    return IniText::lookup(std::string_view(buffer.data.get(), size), section, key);
+    return IniText::lookup(*text, section, key);
 }
 
 Result<> IniFile::write(const std::string &path, std::string_view section, const std::string_view *key,
@@ -373,15 +216,13 @@ Result<> IniFile::write(const std::string &path, std::string_view section, const
 
     removeStaleTemporaries(dir, base);
 
-    std::string readError;
-    const std::optional<std::string> old = readAll(target, &readError);
-    if (!old && !readError.empty())
-        return failure(target, readError);
-    const std::string updated = IniText::edit(old.value_or(std::string()), section, key, value);
-    if (old && updated == *old)
+    const Result<std::string> old = readAll(target);
+    if (!old)
+        return Failure(QString::fromLocal8Bit(target.c_str()), old.error().reason());
+    const std::string updated = IniText::edit(*old, section, key, value);
+    // Nothing changed, or nothing deleted from a file that does not exist.
+    if (updated == *old)
         return {};
-    if (!old && updated.empty())
-        return {}; // deleting from a file that does not exist
 
     mode_t mode = 0666;
     struct stat st {};

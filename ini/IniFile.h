@@ -25,15 +25,8 @@ public:
     static Result<> write(const std::string &path, std::string_view section, const std::string_view *key,
                         const std::string_view *value);
 
-    // The whole file; nullopt with `error` set when it exists but cannot be read.
-    static std::optional<std::string> readAll(const std::string &path, std::string *error = nullptr);
-    // The same into `out`, reusing its memory; false when it exists but cannot be read.
-    static bool readInto(const std::string &path, std::string &out, std::string *error);
-    // Of the file, only the text from the header of the first section named `section` to the end,
-    // or nothing when there is none; read in pieces, so that a large file is searched while its
-    // bytes are still in the processor's cache. False when it exists but cannot be read.
-    static bool readSectionInto(const std::string &path, std::string_view section, std::string &out,
-                                std::string *error);
+    // The whole file, empty when there is none; a failure when it exists but cannot be read.
+    static Result<std::string> readAll(const std::string &path);
 };
 
 } // namespace marvane

@@ -95,32 +95,20 @@ Result<> writeString(const QString &section, const QString &key, const QString &
     return {};
 }
 
-void readFile(const QString &file, FileText &text)
+Result<std::string> readFile(const QString &file)
 {
-    std::string error;
-    IniFile::readInto(QFile::encodeName(file).toStdString(), text.bytes, &error);
-    text.error = QString::fromLocal8Bit(error.c_str());
-}
-
-void readSection(const QString &file, const QString &section, FileText &text)
-{
-    std::string error;
-    IniFile::readSectionInto(QFile::encodeName(file).toStdString(), encodeName(section), text.bytes, &error);
-    text.error = QString::fromLocal8Bit(error.c_str());
-}
-
-FileText readFile(const QString &file)
-{
-    FileText text;
-    readFile(file, text);
+    Result<std::string> text = IniFile::readAll(QFile::encodeName(file).toStdString());
+    // Named by the path the caller gave.
+    if (!text)
+        return Failure(file, text.error().reason());
     return text;
 }
 
-QStringList lookupStrings(const FileText &text, const QString &section, const QStringList &keys)
+QStringList lookupStrings(std::string_view text, const QString &section, const QStringList &keys)
 {
     QStringList values;
     values.reserve(keys.size());
-    const auto body = IniText::sectionBody(text.bytes, encodeName(section));
+    const auto body = IniText::sectionBody(text, encodeName(section));
     for (const QString &key : keys) {
         const auto found = body ? IniText::keyValue(*body, encodeName(key)) : std::nullopt;
         values << removeNulsAndTrimSpaces(firstCharacters(found ? decodeValue(*found) : QString()));
@@ -128,9 +116,9 @@ QStringList lookupStrings(const FileText &text, const QString &section, const QS
     return values;
 }
 
-QString lookupString(const FileText &text, const QString &section, const QString &key, const QString &defaultValue)
+QString lookupString(std::string_view text, const QString &section, const QString &key, const QString &defaultValue)
 {
-    const auto found = IniText::lookup(text.bytes, encodeName(section), encodeName(key));
+    const auto found = IniText::lookup(text, encodeName(section), encodeName(key));
     return removeNulsAndTrimSpaces(firstCharacters(found ? decodeValue(*found) : defaultValue));
 }
 

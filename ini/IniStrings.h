@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace marvane::ini {
 
@@ -16,24 +17,15 @@ Result<> writeString(const QString &section, const QString &key, const QString &
 // most 2047 characters long.
 QString readString(const QString &section, const QString &key, const QString &defaultValue, const QString &file);
 
-// A whole file read once, for several lookups that must see the same text.
-struct FileText
-{
-    std::string bytes;
-    QString error; // why the file could not be read; a missing file is no error and reads as empty
-};
-FileText readFile(const QString &file);
-// The same into `text`, reusing its memory from an earlier read.
-void readFile(const QString &file, FileText &text);
-// Of the file only the text from the first section named `section` on, into `text`; the lookups
-// below answer from it for that section as they would from the whole file.
-void readSection(const QString &file, const QString &section, FileText &text);
+// A whole file read once, for several lookups that must see the same text; a missing file reads
+// as empty.
+Result<std::string> readFile(const QString &file);
 
 // readString's answers for several keys of one section, from one search of text read before.
-QStringList lookupStrings(const FileText &text, const QString &section, const QStringList &keys);
+QStringList lookupStrings(std::string_view text, const QString &section, const QStringList &keys);
 
 // readString's answer from text read before.
-QString lookupString(const FileText &text, const QString &section, const QString &key, const QString &defaultValue);
+QString lookupString(std::string_view text, const QString &section, const QString &key, const QString &defaultValue);
 
 // Without its leading and trailing spaces (only spaces: tabs stay, as they are stored).
 QString trimSpaces(const QString &text);

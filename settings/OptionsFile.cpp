@@ -84,9 +84,10 @@ QStringList OptionsFile::load(Options &options, const QString &file)
 {
     const Options defaults = Options::defaults();
     QStringList problems;
-    const ini::FileText text = ini::readFile(file);
-    if (!text.error.isEmpty()) {
-        const QString line = text.error + u"; using the standard settings"_s;
+    const Result<std::string> read = ini::readFile(file);
+    const std::string text = read.value_or({});
+    if (!read) {
+        const QString line = read.error().message() + u"; using the standard settings"_s;
         printError(line);
         problems.append(line);
     }

@@ -36,11 +36,12 @@ ToDoStore::Items ToDoStore::todayItems() const
 {
     Items items;
     const QString section = dateKey(m_clock.today());
-    ini::readSection(m_file, section, m_text);
-    if (!m_text.error.isEmpty()) {
-        if (m_text.error != m_toldError)
-            printError(m_text.error);
-        m_toldError = m_text.error;
+    const Result<std::string> text = ini::readFile(m_file);
+    if (!text) {
+        const QString told = text.error().message();
+        if (told != m_toldError)
+            printError(told);
+        m_toldError = told;
         return items;
     }
     static const QStringList keys = [] {
@@ -49,7 +50,7 @@ ToDoStore::Items ToDoStore::todayItems() const
             k << keyName(static_cast<std::int16_t>(n));
         return k;
     }();
-    const QStringList values = ini::lookupStrings(m_text, section, keys);
+    const QStringList values = ini::lookupStrings(*text, section, keys);
     std::copy(values.begin(), values.end(), items.begin());
     return items;
 }

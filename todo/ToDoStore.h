@@ -41,7 +41,6 @@ private:
     QString m_file;
     const Clock &m_clock;
     mutable QString m_toldError; // said once, not at every refresh
-    mutable ini::FileText m_text; // the last read's memory, reused by the next; never its contents
 };
 
 } // namespace marvane

@@ -33,17 +33,9 @@ std::string nthValue(int i)
 
 std::string slurp(const std::string &path)
 {
-    return IniFile::readAll(path).value_or("<missing>");
+    return IniFile::readAll(path).value_or("<unreadable>");
 }
 
-// Appends a key line that brings `text` to exactly `length` bytes.
-std::string padTo(std::string text, std::size_t length)
-{
-    text += "k=";
-    text.append(length - text.size() - 1, 'x');
-    text += '\n';
-    return text;
-}
 
 QStringList leftovers(const QString &dir)
 {
@@ -57,44 +49,6 @@ class TestIniFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Read in pieces, the section's text is what a search of the whole file finds, wherever the
-    // pieces end: inside the header, between CR and LF, before a byte-order mark.
-    void sectionReadInPiecesMatchesTheWholeFile_data()
-    {
-        constexpr std::size_t piece = 256u << 10;
-        const std::string filler = "[filler]\n";
-        QTest::addColumn<std::string>("text");
-        QTest::newRow("header across a piece end") << padTo(filler, piece - 5) + "[2026-12-7]\nTODO1=a\n[next]\nk=1\n";
-        QTest::newRow("CR and LF in two pieces") << padTo(filler, piece - 12) + "[2026-12-7]\r\nTODO1=b\r\n";
-        QTest::newRow("CR line breaks") << padTo(filler, piece + 7) + "\r[2026-12-7]\rTODO1=c\r[x]\rTODO1=d\r";
-        QTest::newRow("mark at the file's start") << std::string("\xEF\xBB\xBF[2026-12-7]\nTODO1=e\n");
-        QTest::newRow("mark-like bytes at a piece's start") << padTo(filler, piece) +
-                                                                    "\xEF\xBB\xBF[2026-12-7]\nTODO1=no\n[2026-12-7]\nTODO1=f\n";
-        QTest::newRow("line longer than a piece") << padTo(filler, 3 * piece + 11) + " \t[ 2026-12-7 ]\nTODO1=g\n";
-        QTest::newRow("first of two, across a piece end") << padTo(filler, piece - 2) + "[2026-12-7]\nTODO1=h\n[2026-12-7]\nTODO1=i\n";
-        QTest::newRow("absent") << padTo(filler, piece + 100) + "[2026-12-8]\nTODO1=j\n";
-        QTest::newRow("last line without a break") << padTo(filler, piece - 1) + "[2026-12-7]\nTODO1=k";
-    }
-    void sectionReadInPiecesMatchesTheWholeFile()
-    {
-        QFETCH(std::string, text);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("todolist.ini"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(text.data(), static_cast<qint64>(text.size()));
-        f.close();
-        std::string tail = "stale bytes from an earlier read";
-        std::string error;
-        QVERIFY(IniFile::readSectionInto(path.toStdString(), "2026-12-7", tail, &error));
-        const auto whole = IniText::sectionBody(text, "2026-12-7");
-        const auto fromTail = IniText::sectionBody(tail, "2026-12-7");
-        QCOMPARE(fromTail.has_value(), whole.has_value());
-        if (whole)
-            QCOMPARE(std::string(*fromTail), std::string(*whole));
-        else
-            QVERIFY(tail.empty());
-    }
 
     void readsSeeTheFileNow()
     {
