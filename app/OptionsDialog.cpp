@@ -46,9 +46,9 @@ TextBox *offsetBox(QWidget *parent, const QString &name, QRect geometry)
     return t;
 }
 
-ColorRef toColorRef(const QColor &color)
+StoredColor toStoredColor(const QColor &color)
 {
-    return static_cast<ColorRef>((static_cast<unsigned>(color.blue()) << 16) |
+    return static_cast<StoredColor>((static_cast<unsigned>(color.blue()) << 16) |
                                  (static_cast<unsigned>(color.green()) << 8) |
                                  static_cast<unsigned>(color.red()));
 }
@@ -151,7 +151,7 @@ void OptionsDialog::pickColor(ColorSwatch *swatch)
     chooser.setOption(QColorDialog::DontUseNativeDialog);
     chooser.setWindowModality(Qt::ApplicationModal);
     if (chooser.exec() == QDialog::Accepted)
-        swatch->setColor(toColorRef(chooser.selectedColor()));
+        swatch->setColor(toStoredColor(chooser.selectedColor()));
 }
 
 void OptionsDialog::restoreDefaults()

@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
         QRgb colour = 0;
         const auto [draw, floor] = bench::pairedMedianMs(
             [&] {
-                paintCalendar(canvas, options, context, 2026, 12);
+                paintCalendar(canvas, options, Palette::of(options), context, 2026, 12);
                 (void)canvas.image();
             },
             [&] { floorImage.fill(++colour); });

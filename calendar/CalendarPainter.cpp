@@ -13,14 +13,13 @@ using namespace Qt::StringLiterals;
 using std::int16_t;
 using std::int32_t;
 
-constexpr ColorRef kBlack = 0x00000000;
-constexpr ColorRef kGreen = 0x00009600;
-constexpr ColorRef kRed = 0x000000FF;
-constexpr ColorRef kDarkBlue = 0x00960000;
-constexpr ColorRef kBlue = 0x00FF0000;
-constexpr ColorRef kNavy = 0x00640000;
-constexpr ColorRef kWhite = 0x00FFFFFF;
-constexpr ColorRef kButtonFace = SystemColors::system(15);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kGreen = qRgb(0, 150, 0);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kDarkBlue = qRgb(0, 0, 150);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr QRgb kNavy = qRgb(0, 0, 100);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
 
 constexpr int32_t kBoxWidth = 400;
 constexpr int32_t kBoxHeight = 250;
@@ -80,7 +79,8 @@ struct Grid
     int32_t rowHeight = 0;
 };
 
-Box paintBox(Canvas &canvas, const Options &options, int32_t screenWidth, int32_t screenHeight)
+Box paintBox(Canvas &canvas, const Options &options, const Palette &palette, int32_t screenWidth,
+             int32_t screenHeight)
 {
     const int32_t pos = cornerOf(options);
     const bool right = pos == 1 || pos == 2;
@@ -95,7 +95,7 @@ Box paintBox(Canvas &canvas, const Options &options, int32_t screenWidth, int32_
     b.top = checked::add(b.top, options.offsetY, "box position");
     b.bottom = checked::add(b.bottom, options.offsetY, "box position");
 
-    canvas.fillBox(b.left, b.top, b.right, b.bottom, options.calendarColor);
+    canvas.fillBox(b.left, b.top, b.right, b.bottom, palette.calendar);
     return b;
 }
 
@@ -123,11 +123,11 @@ Grid paintGrid(Canvas &canvas, const Box &b)
     return g;
 }
 
-void paintTitles(Canvas &canvas, const Options &options, const RenderContext &context, const Grid &g, int16_t year,
+void paintTitles(Canvas &canvas, const Palette &palette, const RenderContext &context, const Grid &g, int16_t year,
                  int16_t month, QDate today)
 {
     // Every text is placed by plotting a point in the colour already under it.
-    canvas.setForeColor(options.calendarColor);
+    canvas.setForeColor(palette.calendar);
     canvas.plot(g.left, checked::sub(g.top, 50, "title"));
     canvas.setForeColor(kGreen);
     canvas.setFontName(u"arial"_s);
@@ -136,7 +136,7 @@ void paintTitles(Canvas &canvas, const Options &options, const RenderContext &co
     canvas.setFontItalic(true);
     canvas.printNumber(year);
 
-    canvas.setForeColor(options.calendarColor);
+    canvas.setForeColor(palette.calendar);
     canvas.plot(static_cast<double>(g.left) + static_cast<double>(g.right - static_cast<int64_t>(g.left)) / 2.0 - 32.0,
                      static_cast<double>(g.top) - 40.0);
     canvas.setForeColor(kRed);
@@ -150,14 +150,14 @@ void paintTitles(Canvas &canvas, const Options &options, const RenderContext &co
     canvas.setFontName(u"Arial"_s);
     canvas.setFontSize(9);
     canvas.setFontBold(false);
-    canvas.setForeColor(options.calendarColor);
+    canvas.setForeColor(palette.calendar);
     canvas.plot(checked::sub(g.right, 100, "date line"), checked::sub(g.top, 15, "date line"));
     canvas.setForeColor(kDarkBlue);
     // Always today's date, whichever month is shown.
     canvas.printText(u"Today: %1-%2-%3"_s.arg(today.month()).arg(today.day()).arg(today.year()));
 }
 
-void paintHeader(Canvas &canvas, const RenderContext &context, const Grid &g)
+void paintHeader(Canvas &canvas, const Palette &palette, const RenderContext &context, const Grid &g)
 {
     const int32_t headerBottom = checked::sub(checked::add(g.top, g.rowHeight, "header"), 1, "header");
     for (int32_t i = 1; i <= 7; ++i) {
@@ -167,15 +167,15 @@ void paintHeader(Canvas &canvas, const RenderContext &context, const Grid &g)
         canvas.fillBox(x1, y1,
                        checked::sub(checked::add(g.left, checked::mul(i, g.colWidth, "header"), "header"), 1,
                                     "header"),
-                       headerBottom, kButtonFace);
-        canvas.setForeColor(kButtonFace);
+                       headerBottom, palette.buttonFace);
+        canvas.setForeColor(palette.buttonFace);
         canvas.plot(checked::add(x1, 8, "header"), checked::add(y1, 5, "header"));
         canvas.setForeColor(i == 1 || i == 7 ? kRed : kBlue);
         canvas.printText(context.names.weekday(i));
     }
 }
 
-void paintDays(Canvas &canvas, const Options &options, const Grid &g, int16_t year, int16_t month, int16_t days,
+void paintDays(Canvas &canvas, const Palette &palette, const Grid &g, int16_t year, int16_t month, int16_t days,
                QDate today)
 {
     canvas.setFontName(u"FixedSys"_s);
@@ -196,7 +196,7 @@ void paintDays(Canvas &canvas, const Options &options, const Grid &g, int16_t ye
             canvas.drawDisc(cellX + g.colWidth / 2.0, cellY + g.rowHeight / 2.0, g.rowHeight / 2.0 - 2.0, kRed);
         }
         // The placing point must not show: a one-digit number starts on today's disc.
-        canvas.setForeColor(isToday && d < 10 ? kRed : options.calendarColor);
+        canvas.setForeColor(isToday && d < 10 ? kRed : palette.calendar);
         canvas.plot(checked::add(cellX, d < 10 ? 18 : 10, "cell"), checked::add(cellY, 5, "cell"));
         if (isToday)
             canvas.setForeColor(kWhite);
@@ -210,20 +210,18 @@ void paintDays(Canvas &canvas, const Options &options, const Grid &g, int16_t ye
 
 } // namespace
 
-void paintCalendar(Canvas &canvas, const Options &options, const RenderContext &context, int16_t year,
-                   int16_t month)
+void paintCalendar(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
+                   int16_t year, int16_t month)
 {
-    canvas.clear();
     const QSize screen = context.screen.pixelSize();
-    canvas.resize(screen.width(), screen.height());
-    canvas.setBackColor(options.desktopColor);
-    const Box box = paintBox(canvas, options, screen.width(), screen.height());
+    canvas.reset(screen, palette.desktop);
+    const Box box = paintBox(canvas, options, palette, screen.width(), screen.height());
     const Grid grid = paintGrid(canvas, box);
     const int16_t days = daysInMonth(year, month);
     const QDate today = context.clock.today();
-    paintTitles(canvas, options, context, grid, year, month, today);
-    paintHeader(canvas, context, grid);
-    paintDays(canvas, options, grid, year, month, days, today);
+    paintTitles(canvas, palette, context, grid, year, month, today);
+    paintHeader(canvas, palette, context, grid);
+    paintDays(canvas, palette, grid, year, month, days, today);
 }
 
 } // namespace marvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/Canvas.h"
+#include "calendar/Palette.h"
 #include "settings/Options.h"
 #include "calendar/RenderContext.h"
 
@@ -14,8 +15,8 @@ namespace marvane {
 // Repaints the whole canvas: screen-sized, filled with the desktop colour, with the month's box in
 // the chosen corner. Throws OverflowError when the offsets push the box beyond 32-bit coordinates;
 // what was painted until then stays.
-void paintCalendar(Canvas &canvas, const Options &options, const RenderContext &context, std::int16_t year,
-                  std::int16_t month);
+void paintCalendar(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
+                   std::int16_t year, std::int16_t month);
 
 // Where paintCalendar puts the month's box on a picture of `screen` size, in 64-bit arithmetic
 // so that offsets too large to paint still give an answer (outside the picture).

@@ -34,38 +34,19 @@ std::int64_t toPixel(double v)
 
 Canvas::Canvas() : m_image(1, 1, QImage::Format_RGB32)
 {
-    eraseAll();
+    m_image.fill(qRgb(255, 255, 255));
 }
 
 Canvas::~Canvas() = default;
 
-void Canvas::clear()
+void Canvas::reset(QSize size, QRgb background)
 {
-    eraseAll();
+    endPainting();
+    size = size.expandedTo(QSize(1, 1));
+    if (m_image.size() != size)
+        m_image = QImage(size, QImage::Format_RGB32);
+    m_image.fill(background);
     m_textPos = QPoint(0, 0);
-}
-
-void Canvas::resize(int width, int height)
-{
-    width = std::max(1, width);
-    height = std::max(1, height);
-    if (m_image.width() == width && m_image.height() == height)
-        return;
-    endPainting();
-    m_image = QImage(width, height, QImage::Format_RGB32);
-    eraseAll();
-}
-
-void Canvas::setBackColor(ColorRef color)
-{
-    m_backColor = color;
-    eraseAll();
-}
-
-void Canvas::eraseAll()
-{
-    endPainting();
-    m_image.fill(SystemColors::resolve(m_backColor));
 }
 
 QPainter &Canvas::painter()
@@ -109,9 +90,8 @@ void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::in
     drawLine(x1, y1, x2, y2, m_foreColor);
 }
 
-void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color)
+void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb rgb)
 {
-    const QRgb rgb = SystemColors::resolve(color);
     if (y1 == y2) {
         // The end point is left out whichever way the line runs.
         if (x1 <= x2)
@@ -158,9 +138,8 @@ void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::in
     }
 }
 
-void Canvas::fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color)
+void Canvas::fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb rgb)
 {
-    const QRgb rgb = SystemColors::resolve(color);
     const std::int64_t left = std::min(x1, x2);
     const std::int64_t right = std::max(x1, x2);
     const std::int64_t top = std::max<std::int64_t>(std::min(y1, y2), 0);
@@ -173,11 +152,11 @@ void Canvas::plot(double x, double y)
 {
     const std::int64_t px = toPixel(x);
     const std::int64_t py = toPixel(y);
-    fillSpan(px, px + 1, py, SystemColors::resolve(m_foreColor));
+    fillSpan(px, px + 1, py, m_foreColor);
     m_textPos = QPoint(clampToInt(px), clampToInt(py));
 }
 
-void Canvas::drawDisc(double x, double y, double radius, ColorRef color)
+void Canvas::drawDisc(double x, double y, double radius, QRgb outline)
 {
     if (!(radius >= 0.0) || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(radius))
         return;
@@ -190,8 +169,7 @@ void Canvas::drawDisc(double x, double y, double radius, ColorRef color)
     };
     const std::int64_t top = std::max<std::int64_t>(toPixel(std::floor(y - radius)) - 1, 0);
     const std::int64_t bottom = std::min<std::int64_t>(toPixel(std::ceil(y + radius)) + 1, m_image.height() - 1);
-    const QRgb outline = SystemColors::resolve(color);
-    const QRgb fill = SystemColors::resolve(m_fillColor);
+    const QRgb fill = m_fillColor;
     for (std::int64_t j = top; j <= bottom; ++j) {
         const double dy = static_cast<double>(j) + 0.5 - y;
         if (dy * dy > r2)
@@ -230,7 +208,7 @@ void Canvas::printText(const QString &text)
     if (reachable && !text.isEmpty()) {
         QPainter &p = painter();
         p.setFont(qfont);
-        p.setPen(QColor::fromRgb(SystemColors::resolve(m_foreColor)));
+        p.setPen(QColor::fromRgb(m_foreColor));
         p.drawText(QPoint(at.x(), at.y() + m_textFont->baseline), text);
     }
     const std::int64_t next = static_cast<std::int64_t>(at.y()) + m_textFont->height;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/FontSpec.h"
-#include "platform/SystemColors.h"
 
 #include <QFont>
 #include <QImage>
@@ -27,12 +26,11 @@ public:
     Canvas(const Canvas &) = delete;
     Canvas &operator=(const Canvas &) = delete;
 
-    void clear();
-    void resize(int width, int height);
+    // A fresh picture of `size`, all `background`, the text position at the origin.
+    void reset(QSize size, QRgb background);
 
-    void setBackColor(ColorRef color);
-    void setForeColor(ColorRef color) { m_foreColor = color; }
-    void setFillColor(ColorRef color) { m_fillColor = color; }
+    void setForeColor(QRgb color) { m_foreColor = color; }
+    void setFillColor(QRgb color) { m_fillColor = color; }
     void setFillSolid(bool solid) { m_fillSolid = solid; }
 
     void setFontName(const QString &name) { m_font.name = name; }
@@ -45,10 +43,10 @@ public:
     QPoint textPosition() const { return m_textPos; }
 
     void drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
-    void drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color);
-    void fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, ColorRef color);
+    void drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
+    void fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
     void plot(double x, double y);
-    void drawDisc(double x, double y, double radius, ColorRef color);
+    void drawDisc(double x, double y, double radius, QRgb color);
     void printText(const QString &text);
     void printNumber(std::int32_t n);
 
@@ -57,17 +55,14 @@ public:
     const QImage &image();
 
 private:
-    // Fills the whole picture with the back colour.
-    void eraseAll();
     QPainter &painter();
     void endPainting();
     void fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb);
 
     QImage m_image;
     std::unique_ptr<QPainter> m_painter;
-    ColorRef m_backColor = 0x00FFFFFF;
-    ColorRef m_foreColor = 0;
-    ColorRef m_fillColor = 0;
+    QRgb m_foreColor = qRgb(0, 0, 0);
+    QRgb m_fillColor = qRgb(0, 0, 0);
     bool m_fillSolid = false;
     FontSpec m_font{QStringLiteral("MS Sans Serif"), 8.25, false, false, false};
     struct TextFont

@@ -4,7 +4,7 @@
 
 namespace marvane {
 
-void paintToDoPanel(Canvas &canvas, const Options &options, const TodayItems &todayItem)
+void paintToDoPanel(Canvas &canvas, const Options &options, const Palette &palette, const TodayItems &todayItem)
 {
     if (!options.showToDoList)
         return;
@@ -14,16 +14,16 @@ void paintToDoPanel(Canvas &canvas, const Options &options, const TodayItems &to
     const std::int32_t panelLeft = checked::sub<std::int32_t>(screenWidth, 410, "panel");
     const std::int32_t panelRight = checked::sub<std::int32_t>(screenWidth, 10, "panel");
 
-    canvas.fillBox(panelLeft, 300, panelRight, 600, options.toDoBackColor);
+    canvas.fillBox(panelLeft, 300, panelRight, 600, palette.toDoBack);
     for (int i = 1; i <= 13; ++i)
-        canvas.drawLine(panelLeft + 10, 310 + 21 * i, panelRight - 10, 310 + 21 * i, SystemColors::system(17));
+        canvas.drawLine(panelLeft + 10, 310 + 21 * i, panelRight - 10, 310 + 21 * i, palette.greyText);
 
     for (std::int16_t i = 0; i <= 12; ++i) {
-        canvas.setForeColor(options.toDoBackColor);
+        canvas.setForeColor(palette.toDoBack);
         // One- and two-digit numbers start 8 pixels apart so the full stops line up.
         const std::int32_t x = panelLeft + (i == 0 ? 10 : i <= 9 ? 28 : 20);
         canvas.plot(x, 316 + 21 * i);
-        canvas.setForeColor(options.toDoTextColor);
+        canvas.setForeColor(palette.toDoText);
         if (i == 0)
             canvas.printText(QStringLiteral("To Do List:"));
         else

@@ -16,8 +16,9 @@ void WallpaperPainter::paint(Canvas &canvas, const Options &options, const Rende
 void WallpaperPainter::paint(Canvas &canvas, const Options &options, const RenderContext &context,
                              const ToDoStore::Items &items, std::int16_t year, std::int16_t month)
 {
-    paintCalendar(canvas, options, context, year, month);
-    paintToDoPanel(canvas, options, [&](std::int16_t n) { return items[static_cast<std::size_t>(n - 1)]; });
+    const Palette palette = Palette::of(options);
+    paintCalendar(canvas, options, palette, context, year, month);
+    paintToDoPanel(canvas, options, palette, [&](std::int16_t n) { return items[static_cast<std::size_t>(n - 1)]; });
 }
 
 } // namespace marvane

@@ -51,7 +51,7 @@ QRgb entry(int index)
     return kTable[static_cast<std::size_t>(index)];
 }
 
-QRgb resolve(ColorRef color)
+QRgb resolve(StoredColor color)
 {
     const auto bits = static_cast<std::uint32_t>(color);
     if (bits & 0x80000000u) {

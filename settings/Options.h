@@ -11,10 +11,10 @@ namespace marvane {
 // The settings record. All zero until loaded, as the first paint at start-up expects.
 struct Options
 {
-    ColorRef desktopColor = 0;
-    ColorRef calendarColor = 0;
-    ColorRef toDoBackColor = 0;
-    ColorRef toDoTextColor = 0;
+    StoredColor desktopColor = 0;
+    StoredColor calendarColor = 0;
+    StoredColor toDoBackColor = 0;
+    StoredColor toDoTextColor = 0;
     std::int32_t calendarCorner = 0;
     std::int32_t offsetX = 0;
     std::int32_t offsetY = 0;

@@ -10,7 +10,7 @@ ColorSwatch::ColorSwatch(QWidget *parent) : QLabel(parent)
     setColor(0);
 }
 
-void ColorSwatch::setColor(ColorRef color)
+void ColorSwatch::setColor(StoredColor color)
 {
     m_color = color;
     QPalette p = palette();

@@ -15,11 +15,11 @@ class ColorSwatch : public QLabel
 public:
     explicit ColorSwatch(QWidget *parent = nullptr);
 
-    ColorRef color() const { return m_color; }
-    void setColor(ColorRef color);
+    StoredColor color() const { return m_color; }
+    void setColor(StoredColor color);
 
 private:
-    ColorRef m_color = 0;
+    StoredColor m_color = 0;
 };
 
 } // namespace marvane

@@ -33,7 +33,7 @@ struct Scene
 
     const QImage &paint(int year, int month)
     {
-        paintCalendar(canvas, options, RenderContext{clock, screen, names}, static_cast<std::int16_t>(year),
+        paintCalendar(canvas, options, Palette::of(options), RenderContext{clock, screen, names}, static_cast<std::int16_t>(year),
                      static_cast<std::int16_t>(month));
         return canvas.image();
     }

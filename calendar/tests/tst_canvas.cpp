@@ -1,4 +1,5 @@
 #include "calendar/Canvas.h"
+#include "platform/SystemColors.h"
 #include "tests/support/CanvasProbe.h"
 #include "platform/Fonts.h"
 #include "tests/support/TestMain.h"
@@ -12,13 +13,11 @@ using marvane::test::inkBounds;
 
 namespace {
 constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr ColorRef kRedRef = 0x000000FF;
+constexpr QRgb kRed = qRgb(255, 0, 0);
 
 void freshCanvas(Canvas &canvas, int w = 64, int h = 48)
 {
-    canvas.setBackColor(0x00FFFFFF);
-    canvas.clear();
-    canvas.resize(w, h);
+    canvas.reset(QSize(w, h), kWhite);
 }
 } // namespace
 
@@ -49,7 +48,7 @@ private Q_SLOTS:
         QFETCH(QRect, painted);
         Canvas canvas;
         freshCanvas(canvas);
-        canvas.drawLine(from.x(), from.y(), to.x(), to.y(), kRedRef);
+        canvas.drawLine(from.x(), from.y(), to.x(), to.y(), kRed);
         const QImage &img = canvas.image();
         QCOMPARE(inkBounds(img, img.rect(), kWhite), painted);
         QCOMPARE(test::countColor(img, img.rect(), qRgb(255, 0, 0)), std::max(painted.width(), painted.height()));
@@ -66,7 +65,7 @@ private Q_SLOTS:
         QFETCH(QRect, corners);
         Canvas canvas;
         freshCanvas(canvas);
-        canvas.fillBox(corners.left(), corners.top(), corners.right(), corners.bottom(), kRedRef);
+        canvas.fillBox(corners.left(), corners.top(), corners.right(), corners.bottom(), kRed);
         const QImage &img = canvas.image();
         QCOMPARE(inkBounds(img, img.rect(), kWhite), QRect(5, 6, 10, 14));
     }
@@ -75,9 +74,9 @@ private Q_SLOTS:
     {
         Canvas canvas;
         freshCanvas(canvas);
-        canvas.setFillColor(kRedRef);
+        canvas.setFillColor(kRed);
         canvas.setFillSolid(true);
-        canvas.drawDisc(25.5, 11.5, 9.5, kRedRef);
+        canvas.drawDisc(25.5, 11.5, 9.5, kRed);
         const QImage &img = canvas.image();
         // 19 pixels across and down, centred on pixel (25, 11), the top row included.
         QCOMPARE(inkBounds(img, img.rect(), kWhite), QRect(16, 2, 19, 19));
@@ -96,7 +95,7 @@ private Q_SLOTS:
         Canvas canvas;
         freshCanvas(canvas);
         canvas.setFillSolid(false);
-        canvas.drawDisc(25.5, 11.5, 9.5, kRedRef);
+        canvas.drawDisc(25.5, 11.5, 9.5, kRed);
         const QImage &img = canvas.image();
         QCOMPARE(img.pixel(25, 11), kWhite);
         QCOMPARE(img.pixel(25, 2), qRgb(255, 0, 0));
@@ -111,7 +110,7 @@ private Q_SLOTS:
         canvas.setFontSize(16);
         canvas.setForeColor(0);
         canvas.plot(40, 30);
-        canvas.setForeColor(kRedRef);
+        canvas.setForeColor(kRed);
         canvas.printText(QStringLiteral("88"));
         const QImage &img = canvas.image();
         const QRect ink = inkBounds(img, img.rect(), kWhite);
@@ -140,7 +139,7 @@ private Q_SLOTS:
             c->setFontName(QStringLiteral("FixedSys"));
             c->setForeColor(0x00FFFFFF);
             c->plot(0, 0);
-            c->setForeColor(kRedRef);
+            c->setForeColor(kRed);
         }
         a.printNumber(number);
         b.printText(text);
@@ -149,16 +148,11 @@ private Q_SLOTS:
         QCOMPARE(inkBounds(a.image(), QRect(0, 0, 8, 20), kWhite).isEmpty(), number >= 0);
     }
 
-    void systemColoursResolve()
+    void storedColoursResolve()
     {
-        Canvas canvas;
-        canvas.setBackColor(SystemColors::system(1));
-        canvas.resize(4, 4);
-        QCOMPARE(canvas.image().pixel(2, 2), SystemColors::entry(1) | 0xFF000000);
-        canvas.setBackColor(SystemColors::system(31));
-        QCOMPARE(canvas.image().pixel(2, 2), qRgb(0, 0, 0));
-        canvas.setBackColor(0x00123456);
-        QCOMPARE(canvas.image().pixel(0, 0), qRgb(0x56, 0x34, 0x12));
+        QCOMPARE(SystemColors::resolve(SystemColors::system(1)), SystemColors::entry(1) | 0xFF000000);
+        QCOMPARE(SystemColors::resolve(SystemColors::system(31)), qRgb(0, 0, 0));
+        QCOMPARE(SystemColors::resolve(0x00123456), qRgb(0x56, 0x34, 0x12));
         for (int n = 0; n <= 30; ++n)
             QVERIFY(SystemColors::resolve(SystemColors::system(n)) == SystemColors::entry(n));
     }
@@ -168,10 +162,10 @@ private Q_SLOTS:
         Canvas canvas;
         freshCanvas(canvas, 300, 200);
         const uchar *before = canvas.image().constBits();
-        canvas.clear();
-        canvas.resize(300, 200);
+        canvas.reset(QSize(300, 200), kRed);
         QCOMPARE(canvas.image().constBits(), before);
-        canvas.resize(301, 200);
+        QCOMPARE(canvas.image().pixel(299, 199), kRed);
+        canvas.reset(QSize(301, 200), kWhite);
         QCOMPARE(canvas.size(), QSize(301, 200));
     }
 
@@ -181,14 +175,14 @@ private Q_SLOTS:
         freshCanvas(canvas);
         constexpr auto big = std::numeric_limits<std::int32_t>::max();
         constexpr auto small = std::numeric_limits<std::int32_t>::min();
-        canvas.fillBox(small, small, big, big, kRedRef);
+        canvas.fillBox(small, small, big, big, kRed);
         QCOMPARE(inkBounds(canvas.image(), canvas.image().rect(), qRgb(255, 0, 0)), QRect());
         freshCanvas(canvas);
-        canvas.drawLine(small, 3, big, 7, kRedRef);
-        canvas.drawLine(big, big, big - 3, small, kRedRef);
+        canvas.drawLine(small, 3, big, 7, kRed);
+        canvas.drawLine(big, big, big - 3, small, kRed);
         canvas.setFillSolid(true);
-        canvas.drawDisc(big, big, 1e9, kRedRef);
-        canvas.drawDisc(10, 10, -9.5, kRedRef);
+        canvas.drawDisc(big, big, 1e9, kRed);
+        canvas.drawDisc(10, 10, -9.5, kRed);
         canvas.plot(big, small);
         canvas.printText(QStringLiteral("far away"));
         canvas.plot(-1e12, 5);

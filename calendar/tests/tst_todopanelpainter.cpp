@@ -29,9 +29,9 @@ struct Scene
 
     const QImage &paint(bool panel = true)
     {
-        paintCalendar(canvas, options, RenderContext{clock, screen, names}, 2005, 5);
+        paintCalendar(canvas, options, Palette::of(options), RenderContext{clock, screen, names}, 2005, 5);
         if (panel)
-            paintToDoPanel(canvas, options, [this](std::int16_t n) {
+            paintToDoPanel(canvas, options, Palette::of(options), [this](std::int16_t n) {
                 return n >= 1 && n <= 12 ? items.at(n - 1) : QString();
             });
         return canvas.image();
