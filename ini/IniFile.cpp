@@ -144,15 +144,22 @@ Failure failure(const std::string &file, const std::string &why)
     return Failure(QString::fromLocal8Bit(file.c_str()), QString::fromLocal8Bit(why.c_str()));
 }
 
-} // namespace
+// A file's bytes, read straight into memory that is not cleared first: reads happen at every refresh.
+struct FileBytes
+{
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
 
-Result<std::string> IniFile::readAll(const std::string &path)
+    std::string_view view() const { return {data.get(), size}; }
+};
+
+Result<FileBytes> readBytes(const std::string &path)
 {
     // Without blocking: a FIFO in the file's place must not hang the program.
     const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         if (errno == ENOENT)
-            return std::string();
+            return FileBytes();
         return failure(path, reason("cannot open " + path, errno));
     }
     struct stat st {};
@@ -161,30 +168,46 @@ Result<std::string> IniFile::readAll(const std::string &path)
     // A device, FIFO or socket has no end to read to.
     if (!S_ISREG(st.st_mode))
         return failure(path, "cannot read " + path + ": not a regular file");
-    std::string text;
-    text.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(st.st_size, kMaxBytes)) + 1);
-    char chunk[64 << 10];
+    FileBytes bytes;
+    std::size_t capacity = static_cast<std::size_t>(std::min<std::uint64_t>(st.st_size, IniFile::kMaxBytes)) + 1;
+    bytes.data.reset(new char[capacity]);
     for (;;) {
-        const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
+        // Checked as it is read: the file may grow meanwhile.
+        if (bytes.size > IniFile::kMaxBytes)
+            return failure(path, "cannot read " + path + ": larger than 64 MB");
+        if (bytes.size == capacity) {
+            std::unique_ptr<char[]> grown(new char[capacity * 2]);
+            std::memcpy(grown.get(), bytes.data.get(), capacity);
+            bytes.data = std::move(grown);
+            capacity *= 2;
+        }
+        const ssize_t n = ::read(fd.get(), bytes.data.get() + bytes.size, capacity - bytes.size);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             return failure(path, reason("cannot read " + path, errno));
         if (n == 0)
-            return text;
-        text.append(chunk, static_cast<std::size_t>(n));
-        // Checked as it is read: the file may grow meanwhile.
-        if (text.size() > kMaxBytes)
-            return failure(path, "cannot read " + path + ": larger than 64 MB");
+            return bytes;
+        bytes.size += static_cast<std::size_t>(n);
     }
+}
+
+} // namespace
+
+Result<std::string> IniFile::readAll(const std::string &path)
+{
+    const Result<FileBytes> bytes = readBytes(path);
+    if (!bytes)
+        return bytes.error();
+    return std::string(bytes->view());
 }
 
 std::optional<std::string> IniFile::read(const std::string &path, std::string_view section, std::string_view key)
 {
-    const Result<std::string> text = readAll(path);
-    if (!text)
+    const Result<FileBytes> bytes = readBytes(path);
+    if (!bytes)
         return std::nullopt;
-    return IniText::lookup(*text, section, key);
+    return IniText::lookup(bytes->view(), section, key);
 }
 
 Result<> IniFile::write(const std::string &path, std::string_view section, const std::string_view *key,
