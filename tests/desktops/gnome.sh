@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # GNOME Shell 43, headless on Wayland with a virtual monitor.
 source "$(dirname "$0")/lib.sh"
-monitors=${MARVANE_GNOME_MONITORS:-1}
+monitors=${MARVANE_MONITORS:-1}
 [ "$monitors" = 1 ] || test_name=gnome-two-monitors
 need dbus-daemon gnome-shell gnome-screenshot gsettings
 start_session_bus

@@ -178,6 +178,21 @@ start_sway() {
 # The first output: the primary one where there are two.
 grab_wayland() { as_user grim -o HEADLESS-1 "$1"; }
 
+# The test's X screen: 1280x800, or with MARVANE_MONITORS=2 two monitors (below); `primary` holds
+# the comparison's option for the primary monitor's part of a screenshot.
+start_x11_screen() {
+  local server=${1:-start_xvfb}
+  primary=()
+  if [ "${MARVANE_MONITORS:-1}" = 2 ]; then
+    test_name="$test_name-two-monitors"
+    $server 2304x800
+    split_x11_monitors
+    primary=(--monitor 0,0,1280,800)
+  else
+    $server 1280x800
+  fi
+}
+
 # Two monitors on one X screen of 2304x800: the primary 1280x800 at the origin, a smaller one right
 # of it. Called after start_xvfb 2304x800; the primary's part of a screenshot is --monitor 0,0,1280,800.
 split_x11_monitors() {

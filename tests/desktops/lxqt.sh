@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # LXQt: pcmanfm-qt drawing the desktop, on Xvfb; the calendar must still be there after it starts again.
 source "$(dirname "$0")/lib.sh"
-need Xvfb dbus-daemon pcmanfm-qt
-start_xvfb 1280x800
+need Xvfb xrandr dbus-daemon pcmanfm-qt
+start_x11_screen
 start_session_bus
 export XDG_CURRENT_DESKTOP=LXQt
 spawn pcmanfm-qt --desktop
 await 20 sh -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.ListNames | grep -q org.pcmanfm.PCManFM' ||
   fail "pcmanfm-qt did not start"
-check_two_dates grab_x11
+check_two_dates grab_x11 "${primary[@]}"
 # Started again, as at the next log-on before any run of ours.
 for pid in $(pgrep -x pcmanfm-qt); do
   grep -qas "MARVANE_DESKTOP_TEST=$marker" "/proc/$pid/environ" && kill "$pid"
@@ -16,5 +16,5 @@ done
 await 10 sh -c "! pgrep -x pcmanfm-qt" || fail "pcmanfm-qt did not end"
 rm -f "$work/log.before-restart"
 spawn pcmanfm-qt --desktop
-await_picture grab_x11 second.bmp
+await_picture grab_x11 second.bmp "${primary[@]}"
 pass "and after a restart"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # MATE: caja drawing the desktop, on Xvfb, its settings in dconf.
 source "$(dirname "$0")/lib.sh"
-need Xvfb dbus-daemon caja gsettings
-start_xvfb 1280x800
+need Xvfb xrandr dbus-daemon caja gsettings
+start_x11_screen
 start_session_bus
 export XDG_CURRENT_DESKTOP=MATE
 # No desktop icons over the calendar's corner.
@@ -12,5 +12,5 @@ done
 spawn caja -n --force-desktop
 await 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null; xwininfo -root -tree | grep -qi "desktop"' ||
   log "caja's desktop window not seen by name; going on"
-check_two_dates grab_x11
+check_two_dates grab_x11 "${primary[@]}"
 pass

@@ -3,6 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 need Xvfb dbus-daemon kwin_x11 plasmashell
 [ -x /usr/lib/x86_64-linux-gnu/libexec/kactivitymanagerd ] || skip "kactivitymanagerd is not installed"
+# Xvfb's RandR monitors are no outputs to Plasma: one monitor only.
 start_xvfb 1280x800
 start_session_bus
 export XDG_CURRENT_DESKTOP=KDE XDG_SESSION_TYPE=x11 KDE_FULL_SESSION=true QT_QPA_PLATFORM=xcb

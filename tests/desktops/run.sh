@@ -5,13 +5,16 @@
 set -uo pipefail
 bin=${1:?usage: run.sh BIN_FOLDER}
 here=$(cd "$(dirname "$0")" && pwd)
+# Each entry: a script and its arguments after the bin folder.
 tests=(
-  "xfce" "xfce-two-monitors" "mate" "lxde" "lxqt"
+  "xfce" "mate" "lxde" "lxqt"
   "plasma-x11" "plasma-wayland"
   "sway 1" "sway 2" "sway 2 2"
   "layer-shell"
-  "gnome" "gnome-two-monitors"
+  "gnome"
   "cinnamon"
+  "two-monitors xfce" "two-monitors mate" "two-monitors lxde" "two-monitors lxqt"
+  "two-monitors plasma-wayland" "two-monitors gnome"
 )
 passed=0 failed=0 skipped=0 failures=()
 for entry in "${tests[@]}"; do

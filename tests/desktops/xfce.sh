@@ -2,15 +2,7 @@
 # XFCE: xfdesktop with its settings daemon, on Xvfb.
 source "$(dirname "$0")/lib.sh"
 need Xvfb dbus-daemon xfdesktop xfconf-query xrandr
-primary=()
-if [ "${MARVANE_MONITORS:-1}" = 2 ]; then
-  test_name=xfce-two-monitors
-  start_xvfb 2304x800
-  split_x11_monitors
-  primary=(--monitor 0,0,1280,800)
-else
-  start_xvfb 1280x800
-fi
+start_x11_screen
 start_session_bus
 export XDG_CURRENT_DESKTOP=XFCE
 # No desktop icons over the calendar's corner.
