@@ -188,8 +188,8 @@ void MainWindow::showCalendarBox()
 
 void MainWindow::guarded(const std::function<void()> &action)
 {
-    if (const std::optional<QString> failure = reasonOfThrow(action))
-        fail(*failure);
+    if (const Result<> done = resultOf(action); !done)
+        fail(done.error().reason());
 }
 
 void MainWindow::fail(const QString &message)
@@ -197,38 +197,38 @@ void MainWindow::fail(const QString &message)
     m_services.report(this, false, message);
 }
 
-std::optional<QString> MainWindow::repaint()
+Result<> MainWindow::repaint()
 {
     const QDate today = m_services.clock.today();
     const QString yearText = m_yearCombo->currentText();
     const QString monthText = m_monthCombo->currentText();
     const int year = yearText.isEmpty() ? today.year() : yearText.toInt();
     const int month = monthText.isEmpty() ? today.month() : monthText.toInt();
-    const std::optional<QString> failure = paintPicture(m_canvas, m_options, m_services, m_store, year, month);
+    const Result<> painted = paintPicture(m_canvas, m_options, m_services, m_store, year, month);
     // What was painted shows either way; only a whole picture counts as a refresh.
     m_canvasView->canvasChanged();
-    if (!failure) {
+    if (painted) {
         showCalendarBox();
         Q_EMIT refreshed(year, month, m_options);
     }
-    return failure;
+    return painted;
 }
 
 void MainWindow::refresh()
 {
-    if (const std::optional<QString> failure = repaint())
-        fail(*failure);
+    if (const Result<> painted = repaint(); !painted)
+        fail(painted.error().reason());
 }
 
 void MainWindow::setDesktop()
 {
     // Painted afresh, and installed only when the whole picture could be painted.
-    if (const std::optional<QString> failure = repaint()) {
-        fail(notInstalledMessage(*failure));
+    if (const Result<> painted = repaint(); !painted) {
+        fail(notInstalledMessage(painted.error().reason()));
         return;
     }
-    if (const std::optional<QString> failure = installPicture(m_canvas, m_options, m_services))
-        fail(*failure);
+    if (const Result<> installed = installPicture(m_canvas, m_options, m_services); !installed)
+        fail(installed.error().reason());
 }
 
 void MainWindow::showOptions()

@@ -57,7 +57,7 @@ private:
     void buildControls();
     // Paints the chosen month; the reason when it could not, and the canvas is then not to be shown
     // as a wallpaper.
-    std::optional<QString> repaint();
+    Result<> repaint();
     // Scrolls the picture the least that shows the calendar's box, unless the user scrolled by
     // hand and the box has not moved since.
     void showCalendarBox();

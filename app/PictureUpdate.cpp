@@ -7,34 +7,36 @@ namespace marvane {
 
 using namespace Qt::StringLiterals;
 
-std::optional<QString> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
-                                    const ToDoStore &store, int year, int month)
+Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
+                      const ToDoStore &store, int year, int month)
 {
-    return reasonOfThrow([&] {
+    return resultOf([&] {
         WallpaperPainter::paint(canvas, options, RenderContext{services.clock, services.screen, services.names},
                                 store, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
     });
 }
 
-std::optional<QString> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
-                                    const ToDoStore::Items &items, int year, int month)
+Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
+                      const ToDoStore::Items &items, int year, int month)
 {
-    return reasonOfThrow([&] {
+    return resultOf([&] {
         WallpaperPainter::paint(canvas, options, RenderContext{services.clock, services.screen, services.names},
                                 items, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
     });
 }
 
-std::optional<QString> installPicture(Canvas &canvas, const Options &options,
-                                      const MainWindowServices &services)
+Result<> installPicture(Canvas &canvas, const Options &options, const MainWindowServices &services)
 {
-    std::optional<QString> failure;
-    if (const std::optional<QString> thrown = reasonOfThrow([&] {
-            if (const Result<> e = services.installWallpaper(canvas.image(), SystemColors::resolve(options.desktopColor)); !e.has_value())
-                failure = e.error().message();
-        }))
-        return thrown;
-    return failure;
+    Result<> installed;
+    if (const Result<> ran = resultOf([&] {
+            installed = services.installWallpaper(canvas.image(), SystemColors::resolve(options.desktopColor));
+        });
+        !ran)
+        return ran;
+    // Told as the user reads it: the file and the reason in one line.
+    if (!installed)
+        return Failure({}, installed.error().message());
+    return {};
 }
 
 QString notInstalledMessage(const QString &reason)

@@ -25,18 +25,19 @@ SilentRun::SilentRun(MainWindowServices services, QObject *parent)
 
 void SilentRun::start()
 {
-    if (const std::optional<QString> failure =
-            reasonOfThrow([this] { OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory)); }))
-        fail(*failure);
+    if (const Result<> loaded =
+            resultOf([this] { OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory)); });
+        !loaded)
+        fail(loaded.error().reason());
     m_step = Step::Settling;
     m_timer->start(200);
     markPhase("timer");
     prepare();
 }
 
-std::optional<QString> SilentRun::readInputs(PictureInputs &inputs) const
+Result<> SilentRun::readInputs(PictureInputs &inputs) const
 {
-    return reasonOfThrow([&] {
+    return resultOf([&] {
         inputs.today = m_services.clock.today();
         inputs.screen = m_services.screen.pixelSize();
         // Read only when the panel shows them, as painting does.
@@ -45,19 +46,18 @@ std::optional<QString> SilentRun::readInputs(PictureInputs &inputs) const
     });
 }
 
-std::optional<QString> SilentRun::paint(const PictureInputs &inputs)
+Result<> SilentRun::paint(const PictureInputs &inputs)
 {
     // The month the choosers would show: this one, its year kept inside the years they offer.
     const int year = chooserYear(inputs.today.year());
-    const std::optional<QString> failure =
-        paintPicture(m_canvas, m_options, m_services, inputs.items, year, inputs.today.month());
+    const Result<> painted = paintPicture(m_canvas, m_options, m_services, inputs.items, year, inputs.today.month());
     m_painted.reset();
-    if (!failure) {
+    if (painted) {
         m_painted = inputs;
         // The size the picture was painted at, should the screen have changed meanwhile.
         m_painted->screen = m_canvas.size();
     }
-    return failure;
+    return painted;
 }
 
 void SilentRun::prepare()
@@ -68,8 +68,8 @@ void SilentRun::prepare()
     for (const QString &problem : Fonts::ensureLoaded())
         printError(problem);
     markPhase("fonts");
-    if (PictureInputs inputs; !readInputs(inputs))
-        paint(inputs);
+    if (PictureInputs inputs; readInputs(inputs))
+        (void)paint(inputs);
     markPhase("prepared");
 }
 
@@ -96,16 +96,16 @@ void SilentRun::paintAndInstall()
     // The date, the screen and today's items are asked afresh; only when one of them changed
     // since the first paint would the picture come out different.
     PictureInputs inputs;
-    std::optional<QString> notPainted = readInputs(inputs);
-    if (!notPainted && (!m_painted || !(*m_painted == inputs)))
-        notPainted = paint(inputs);
-    if (notPainted) {
-        fail(notInstalledMessage(*notPainted));
+    Result<> painted = readInputs(inputs);
+    if (painted && (!m_painted || !(*m_painted == inputs)))
+        painted = paint(inputs);
+    if (!painted) {
+        fail(notInstalledMessage(painted.error().reason()));
         return;
     }
     markPhase("paint");
-    if (const std::optional<QString> failure = installPicture(m_canvas, m_options, m_services))
-        fail(*failure);
+    if (const Result<> installed = installPicture(m_canvas, m_options, m_services); !installed)
+        fail(installed.error().reason());
     markPhase("wallpaper");
 }
 

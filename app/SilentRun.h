@@ -40,9 +40,9 @@ private:
     };
 
     // The inputs as they are now; the reason when they could not be asked.
-    std::optional<QString> readInputs(PictureInputs &inputs) const;
+    Result<> readInputs(PictureInputs &inputs) const;
     // Paints for `inputs`; the reason when the picture could not be painted whole.
-    std::optional<QString> paint(const PictureInputs &inputs);
+    Result<> paint(const PictureInputs &inputs);
     void prepare();
     void advance();
     void paintAndInstall();
