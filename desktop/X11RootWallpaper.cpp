@@ -109,6 +109,44 @@ bool putThroughSharedMemory(Display *display, Visual *visual, int depth, Drawabl
     return ok;
 }
 
+// Sends a picture of the root's size through the connection itself, converted to the visual's
+// pixel layout where that is not the image's own.
+void putThroughSocket(Display *display, Visual *visual, int depth, Drawable target, GC gc, const QImage &image)
+{
+    const int width = image.width();
+    const int height = image.height();
+    const unsigned long rm = visual->red_mask, gm = visual->green_mask, bm = visual->blue_mask;
+    const bool standardMasks = depth >= 24 && rm == 0xFF0000 && gm == 0xFF00 && bm == 0xFF;
+    // The common case is the image's own layout: hand Xlib its memory instead of a copy.
+    const bool sameLayout = standardMasks && image.bytesPerLine() == width * 4;
+    XImage *ximage = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
+                                  static_cast<unsigned>(width), static_cast<unsigned>(height), 32,
+                                  sameLayout ? width * 4 : 0);
+    std::vector<char> pixels;
+    if (sameLayout && ximage->bits_per_pixel == 32) {
+        ximage->byte_order = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? LSBFirst : MSBFirst;
+        ximage->data = const_cast<char *>(reinterpret_cast<const char *>(image.constBits()));
+    } else {
+        pixels.resize(static_cast<std::size_t>(ximage->bytes_per_line) * static_cast<std::size_t>(height));
+        ximage->data = pixels.data();
+        const int rs = shiftOf(rm), gs = shiftOf(gm), bs = shiftOf(bm);
+        const auto scale = [](int v, unsigned long mask, int shift) {
+            const unsigned long max = mask >> shift;
+            return (static_cast<unsigned long>(v) * max / 255u) << shift;
+        };
+        for (int y = 0; y < height; ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < width; ++x)
+                XPutPixel(ximage, x, y,
+                          scale(qRed(line[x]), rm, rs) | scale(qGreen(line[x]), gm, gs) | scale(qBlue(line[x]), bm, bs));
+        }
+    }
+    g_errors = 0;
+    XPutImage(display, target, gc, ximage, 0, 0, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    ximage->data = nullptr;
+    XDestroyImage(ximage);
+}
+
 // Puts the picture into a new pixmap of the root's size and depth; 0 with `error` set if it cannot.
 Pixmap uploadPicture(Display *display, const QImage &picture, QPoint offset, QRgb background, QString *error)
 {
@@ -144,41 +182,8 @@ Pixmap uploadPicture(Display *display, const QImage &picture, QPoint offset, QRg
         painter.end();
         source = whole;
     }
-    const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    const bool hostLsb = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
-    // The common case is the image's own layout: hand Xlib its memory instead of a copy.
-    const bool sameLayout = standardMasks && image.width() == width && image.height() == height &&
-                            image.bytesPerLine() == width * 4;
-    XImage *ximage = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
-                                  static_cast<unsigned>(width), static_cast<unsigned>(height), 32,
-                                  sameLayout ? width * 4 : 0);
-    std::vector<char> pixels;
-    if (sameLayout && ximage->bits_per_pixel == 32) {
-        ximage->byte_order = hostLsb ? LSBFirst : MSBFirst;
-        ximage->data = const_cast<char *>(reinterpret_cast<const char *>(image.constBits()));
-    } else {
-        pixels.resize(static_cast<std::size_t>(ximage->bytes_per_line) * static_cast<std::size_t>(height));
-        ximage->data = pixels.data();
-        const int rs = shiftOf(rm), gs = shiftOf(gm), bs = shiftOf(bm);
-        const auto scale = [](int v, unsigned long mask, int shift) {
-            const unsigned long max = mask >> shift;
-            return (static_cast<unsigned long>(v) * max / 255u) << shift;
-        };
-        for (int y = 0; y < height; ++y) {
-            const auto *line =
-                y < image.height() ? reinterpret_cast<const QRgb *>(image.constScanLine(y)) : nullptr;
-            for (int x = 0; x < width; ++x) {
-                const QRgb p = line && x < image.width() ? line[x] : 0;
-                XPutPixel(ximage, x, y,
-                          scale(qRed(p), rm, rs) | scale(qGreen(p), gm, gs) | scale(qBlue(p), bm, bs));
-            }
-        }
-    }
-    g_errors = 0;
-    XPutImage(display, pixmap, gc, ximage, 0, 0, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    putThroughSocket(display, visual, depth, pixmap, gc, source.convertToFormat(QImage::Format_RGB32));
     XFreeGC(display, gc);
-    ximage->data = nullptr;
-    XDestroyImage(ximage);
     return pixmap;
 }
 

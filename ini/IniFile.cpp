@@ -192,6 +192,42 @@ Result<FileBytes> readBytes(const std::string &path)
     }
 }
 
+// Puts `text` in the file's place: a temporary file in its folder, written, synced, with the old
+// file's mode, renamed over it, then the folder synced. A failure leaves the old file.
+Result<> replaceFile(const std::string &target, const std::string &dir, const std::string &base,
+                     const std::string &text)
+{
+    mode_t mode = 0666;
+    struct stat st {};
+    const bool existed = ::stat(target.c_str(), &st) == 0;
+    if (existed)
+        mode = st.st_mode & 07777;
+
+    const std::string temp = temporaryName(dir, base);
+    Fd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : mode));
+    if (out.get() < 0)
+        return failure(target, reason("cannot write " + target, errno));
+    const auto fail = [&](const std::string &what) {
+        const int saved = errno;
+        ::unlink(temp.c_str());
+        return failure(target, reason(what, saved));
+    };
+    if (!writeAll(out.get(), text))
+        return fail("cannot write " + target);
+    if (existed && ::fchmod(out.get(), mode) != 0)
+        return fail("cannot keep the mode of " + target);
+    if (::fsync(out.get()) != 0)
+        return fail("cannot write " + target);
+    if (::close(out.release()) != 0)
+        return fail("cannot write " + target);
+    if (::rename(temp.c_str(), target.c_str()) != 0)
+        return fail("cannot replace " + target);
+    Fd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dirFd.get() >= 0)
+        ::fsync(dirFd.get());
+    return {};
+}
+
 } // namespace
 
 Result<std::string> IniFile::readAll(const std::string &path)
@@ -247,35 +283,7 @@ Result<> IniFile::write(const std::string &path, std::string_view section, const
     if (updated == *old)
         return {};
 
-    mode_t mode = 0666;
-    struct stat st {};
-    const bool existed = ::stat(target.c_str(), &st) == 0;
-    if (existed)
-        mode = st.st_mode & 07777;
-
-    const std::string temp = temporaryName(dir, base);
-    Fd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : mode));
-    if (out.get() < 0)
-        return failure(target, reason("cannot write " + target, errno));
-    const auto fail = [&](const std::string &what) {
-        const int saved = errno;
-        ::unlink(temp.c_str());
-        return failure(target, reason(what, saved));
-    };
-    if (!writeAll(out.get(), updated))
-        return fail("cannot write " + target);
-    if (existed && ::fchmod(out.get(), mode) != 0)
-        return fail("cannot keep the mode of " + target);
-    if (::fsync(out.get()) != 0)
-        return fail("cannot write " + target);
-    if (::close(out.release()) != 0)
-        return fail("cannot write " + target);
-    if (::rename(temp.c_str(), target.c_str()) != 0)
-        return fail("cannot replace " + target);
-    Fd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dirFd.get() >= 0)
-        ::fsync(dirFd.get());
-    return {};
+    return replaceFile(target, dir, base, updated);
 }
 
 } // namespace marvane
