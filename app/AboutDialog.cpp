@@ -5,6 +5,7 @@
 #include "widgets/FormControls.h"
 #include "platform/Fonts.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -36,12 +37,12 @@ const QString &AboutDialog::supportAddress()
 }
 
 AboutDialog::AboutDialog(UrlOpener open, QWidget *parent)
-    : FormDialog(u"aboutDialog"_s, u"About Marvane"_s, QSize(402, 213), parent), m_open(std::move(open))
+    : FormDialog(u"aboutDialog"_s, u"About Marvane"_s, parent), m_open(std::move(open))
 {
     using controls::label;
 
-    m_okButton = controls::button(content(), u"okButton"_s, u"OK"_s, {304, 16, 81, 25});
-    m_nameLabel = label(content(), u"nameLabel"_s, u"Marvane 1.0"_s, {72, 16});
+    m_okButton = controls::button(content(), u"okButton"_s, u"OK"_s, {0, 0, 81, 25});
+    m_nameLabel = label(content(), u"nameLabel"_s, u"Marvane 1.0"_s, {});
     m_nameLabel->setFont(verdana(9.75, true, false));
     m_nameLabel->adjustSize();
     m_descriptionLabel = new QLabel(
@@ -49,19 +50,19 @@ AboutDialog::AboutDialog(UrlOpener open, QWidget *parent)
         "include your to-do-list."_s,
         content());
     m_descriptionLabel->setObjectName(u"descriptionLabel"_s);
-    m_descriptionLabel->setGeometry(72, 48, 201, 49);
+    m_descriptionLabel->setMinimumWidth(201);
     m_descriptionLabel->setWordWrap(true);
     m_descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_webSiteCaption = label(content(), u"webSiteCaption"_s, u"Website:"_s, {72, 112});
-    m_supportCaption = label(content(), u"supportCaption"_s, u"Support:"_s, {72, 136});
+    m_webSiteCaption = label(content(), u"webSiteCaption"_s, u"Website:"_s, {});
+    m_supportCaption = label(content(), u"supportCaption"_s, u"Support:"_s, {});
     m_supportAddressLabel = new QLabel(supportAddress(), content());
     m_supportAddressLabel->setObjectName(u"supportAddressLabel"_s);
-    m_supportAddressLabel->setGeometry(128, 136, 159, 13);
+
     m_supportAddressLabel->setFont(verdana(8.25, false, false));
     // Shown without its scheme and trailing slash, as people write it.
     m_webSiteLink = new QLabel(QUrl(webSite()).host(), content());
     m_webSiteLink->setObjectName(u"webSiteLink"_s);
-    m_webSiteLink->setGeometry(128, 112, 174, 13);
+
     m_webSiteLink->setFont(verdana(8.25, false, true));
     QPalette blue = m_webSiteLink->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
@@ -70,12 +71,34 @@ AboutDialog::AboutDialog(UrlOpener open, QWidget *parent)
     m_webSiteLink->installEventFilter(this);
     m_iconLabel = new QLabel(content());
     m_iconLabel->setObjectName(u"iconLabel"_s);
-    m_iconLabel->setGeometry(16, 16, 32, 32);
+    m_iconLabel->setFixedSize(32, 32);
     m_iconLabel->setPixmap(QPixmap::fromImage(AppIcon::image(devicePixelRatio())));
     m_iconLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    layOut();
     m_okButton->setFocus();
     connect(m_okButton, &QPushButton::clicked, this, &AboutDialog::accept);
+}
+
+// The icon on the left, the name and description beside it, the web site and support address
+// below them, OK at the top right.
+void AboutDialog::layOut()
+{
+    auto *grid = new QGridLayout(content());
+    grid->setContentsMargins(16, 16, 16, 16);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(10);
+    grid->setColumnMinimumWidth(0, 48);
+    grid->addWidget(m_iconLabel, 0, 0, 2, 1, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(m_nameLabel, 0, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(m_descriptionLabel, 1, 1, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(m_webSiteCaption, 2, 1);
+    grid->addWidget(m_webSiteLink, 2, 2);
+    grid->addWidget(m_supportCaption, 3, 1);
+    grid->addWidget(m_supportAddressLabel, 3, 2);
+    grid->setColumnMinimumWidth(3, 15);
+    grid->addWidget(m_okButton, 0, 4, Qt::AlignTop);
+    grid->setRowStretch(4, 1);
 }
 
 bool AboutDialog::eventFilter(QObject *watched, QEvent *event)

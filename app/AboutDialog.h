@@ -27,6 +27,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void layOut();
+
     UrlOpener m_open;
 
     QPushButton *m_okButton = nullptr;

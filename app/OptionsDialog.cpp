@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,6 +25,7 @@ using controls::label;
 QPushButton *colorButton(QWidget *parent, const QString &name, QRect geometry)
 {
     QPushButton *b = button(parent, name, u"..."_s, geometry);
+    b->setFixedSize(geometry.size());
     b->setFont(Fonts::font(FontSpec{u"arial"_s, 8.25, true}));
     return b;
 }
@@ -32,7 +34,7 @@ ColorSwatch *swatch(QWidget *parent, const QString &name, QRect geometry)
 {
     auto *s = new ColorSwatch(parent);
     s->setObjectName(name);
-    s->setGeometry(geometry);
+    s->setFixedSize(geometry.size());
     return s;
 }
 
@@ -57,7 +59,7 @@ StoredColor toStoredColor(const QColor &color)
 
 OptionsDialog::OptionsDialog(Options &options, QString optionsFile, UpdateAutostart updateAutostart,
                              QWidget *parent)
-    : FormDialog(u"optionsDialog"_s, u"Options"_s, QSize(345, 376), parent), m_options(options),
+    : FormDialog(u"optionsDialog"_s, u"Options"_s, parent), m_options(options),
       m_file(std::move(optionsFile)), m_updateAutostart(std::move(updateAutostart))
 {
     buildControls();
@@ -75,39 +77,33 @@ const QStringList &OptionsDialog::cornerNames()
 
 void OptionsDialog::buildControls()
 {
-    m_desktopColorLabel = label(content(), u"desktopColorLabel"_s, u"Desktop Color"_s, {16, 16});
-    m_desktopSwatch = swatch(content(), u"desktopSwatch"_s, {136, 16, 71, 20});
-    m_desktopColorButton = colorButton(content(), u"desktopColorButton"_s, {208, 16, 25, 20});
-    m_okButton = button(content(), u"okButton"_s, u"&OK"_s, {248, 16, 81, 25});
-    m_calendarColorLabel = label(content(), u"calendarColorLabel"_s, u"Calendar Back Color"_s, {16, 40});
-    m_calendarSwatch = swatch(content(), u"calendarSwatch"_s, {136, 40, 71, 20});
-    m_calendarColorButton = colorButton(content(), u"calendarColorButton"_s, {208, 40, 25, 20});
-    m_cancelButton = button(content(), u"cancelButton"_s, u"&Cancel"_s, {248, 48, 81, 25});
-    m_cornerLabel = label(content(), u"cornerLabel"_s, u"Calendar Position"_s, {16, 80});
-    m_cornerCombo = controls::list(content(), u"cornerCombo"_s, {136, 80, 97, 21});
-    m_applyButton = button(content(), u"applyButton"_s, u"&Apply"_s, {248, 80, 81, 25});
-    m_offsetXLabel = label(content(), u"offsetXLabel"_s, u"Position Offset X"_s, {16, 120});
-    m_offsetXEdit = offsetBox(content(), u"offsetXEdit"_s, {136, 120, 97, 19});
-    m_defaultsButton = button(content(), u"defaultsButton"_s, u"&Default"_s, {248, 112, 81, 25});
-    m_offsetYLabel = label(content(), u"offsetYLabel"_s, u"Position Offset Y"_s, {16, 144});
-    m_offsetYEdit = offsetBox(content(), u"offsetYEdit"_s, {136, 144, 97, 19});
-    m_showToDoListCheck = controls::checkBox(content(), u"showToDoListCheck"_s, u"&Show To Do List"_s, {16, 184, 145, 13});
-    m_toDoBackColorLabel = label(content(), u"toDoBackColorLabel"_s, u"To Do List Back Color"_s, {16, 216});
-    m_toDoBackSwatch = swatch(content(), u"toDoBackSwatch"_s, {136, 216, 71, 20});
-    m_toDoBackColorButton = colorButton(content(), u"toDoBackColorButton"_s, {208, 216, 25, 20});
-    m_toDoTextColorLabel = label(content(), u"toDoTextColorLabel"_s, u"To Do List Text Color"_s, {16, 240});
-    m_toDoTextSwatch = swatch(content(), u"toDoTextSwatch"_s, {136, 240, 71, 20});
-    m_toDoTextColorButton = colorButton(content(), u"toDoTextColorButton"_s, {208, 240, 25, 20});
+    QWidget *c = content();
+    m_desktopColorLabel = label(c, u"desktopColorLabel"_s, u"Desktop Color"_s, {});
+    m_desktopSwatch = swatch(c, u"desktopSwatch"_s, {0, 0, 71, 20});
+    m_desktopColorButton = colorButton(c, u"desktopColorButton"_s, {0, 0, 25, 20});
+    m_okButton = button(c, u"okButton"_s, u"&OK"_s, {0, 0, 81, 25});
+    m_calendarColorLabel = label(c, u"calendarColorLabel"_s, u"Calendar Back Color"_s, {});
+    m_calendarSwatch = swatch(c, u"calendarSwatch"_s, {0, 0, 71, 20});
+    m_calendarColorButton = colorButton(c, u"calendarColorButton"_s, {0, 0, 25, 20});
+    m_cancelButton = button(c, u"cancelButton"_s, u"&Cancel"_s, {0, 0, 81, 25});
+    m_cornerLabel = label(c, u"cornerLabel"_s, u"Calendar Position"_s, {});
+    m_cornerCombo = controls::list(c, u"cornerCombo"_s, {0, 0, 97, 21});
+    m_applyButton = button(c, u"applyButton"_s, u"&Apply"_s, {0, 0, 81, 25});
+    m_offsetXLabel = label(c, u"offsetXLabel"_s, u"Position Offset X"_s, {});
+    m_offsetXEdit = offsetBox(c, u"offsetXEdit"_s, {0, 0, 97, 19});
+    m_defaultsButton = button(c, u"defaultsButton"_s, u"&Default"_s, {0, 0, 81, 25});
+    m_offsetYLabel = label(c, u"offsetYLabel"_s, u"Position Offset Y"_s, {});
+    m_offsetYEdit = offsetBox(c, u"offsetYEdit"_s, {0, 0, 97, 19});
+    m_showToDoListCheck = controls::checkBox(c, u"showToDoListCheck"_s, u"&Show To Do List"_s, {});
+    m_toDoBackColorLabel = label(c, u"toDoBackColorLabel"_s, u"To Do List Back Color"_s, {});
+    m_toDoBackSwatch = swatch(c, u"toDoBackSwatch"_s, {0, 0, 71, 20});
+    m_toDoBackColorButton = colorButton(c, u"toDoBackColorButton"_s, {0, 0, 25, 20});
+    m_toDoTextColorLabel = label(c, u"toDoTextColorLabel"_s, u"To Do List Text Color"_s, {});
+    m_toDoTextSwatch = swatch(c, u"toDoTextSwatch"_s, {0, 0, 71, 20});
+    m_toDoTextColorButton = colorButton(c, u"toDoTextColorButton"_s, {0, 0, 25, 20});
     m_startAtLogonCheck =
-        controls::checkBox(content(), u"startAtLogonCheck"_s, u"Refresh desktop when computer starts."_s, {16, 288, 217, 17});
-
-    const std::pair<QLabel *, QWidget *> pairs[] = {
-        {m_desktopColorLabel, m_desktopSwatch}, {m_calendarColorLabel, m_calendarSwatch},
-        {m_cornerLabel, m_cornerCombo},         {m_offsetXLabel, m_offsetXEdit},
-        {m_offsetYLabel, m_offsetYEdit},        {m_toDoBackColorLabel, m_toDoBackSwatch},
-        {m_toDoTextColorLabel, m_toDoTextSwatch}};
-    for (const auto &[label, field] : pairs)
-        controls::centreOn(label, field);
+        controls::checkBox(c, u"startAtLogonCheck"_s, u"Refresh desktop when computer starts."_s, {});
+    layOut();
 
     // The labels in between take no focus.
     controls::setTabOrder({m_okButton, m_cancelButton, m_desktopColorButton, m_cornerCombo, m_offsetXEdit,
@@ -126,6 +122,39 @@ void OptionsDialog::buildControls()
     connect(m_applyButton, &QPushButton::clicked, this, &OptionsDialog::apply);
     connect(m_okButton, &QPushButton::clicked, this, &OptionsDialog::storeAndClose);
     connect(m_cancelButton, &QPushButton::clicked, this, &OptionsDialog::reject);
+}
+
+// Labels and their fields in the left columns, a gap, the dialog's buttons in the right one.
+void OptionsDialog::layOut()
+{
+    auto *grid = new QGridLayout(content());
+    grid->setContentsMargins(16, 16, 16, 16);
+    // The swatch and its button together are as wide as the fields below them.
+    grid->setHorizontalSpacing(1);
+    grid->setVerticalSpacing(4);
+    grid->setColumnMinimumWidth(0, 119);
+    const auto row = [grid](int r, QWidget *label, QWidget *field, QWidget *pick, QWidget *action) {
+        grid->addWidget(label, r, 0, Qt::AlignVCenter);
+        grid->addWidget(field, r, 1, 1, pick ? 1 : 2, Qt::AlignLeft | Qt::AlignVCenter);
+        if (pick)
+            grid->addWidget(pick, r, 2, Qt::AlignLeft | Qt::AlignVCenter);
+        if (action)
+            grid->addWidget(action, r, 4, Qt::AlignTop);
+    };
+    row(0, m_desktopColorLabel, m_desktopSwatch, m_desktopColorButton, m_okButton);
+    row(1, m_calendarColorLabel, m_calendarSwatch, m_calendarColorButton, m_cancelButton);
+    row(2, m_cornerLabel, m_cornerCombo, nullptr, m_applyButton);
+    row(3, m_offsetXLabel, m_offsetXEdit, nullptr, m_defaultsButton);
+    row(4, m_offsetYLabel, m_offsetYEdit, nullptr, nullptr);
+    grid->addWidget(m_showToDoListCheck, 5, 0, 1, 3, Qt::AlignLeft | Qt::AlignVCenter);
+    row(6, m_toDoBackColorLabel, m_toDoBackSwatch, m_toDoBackColorButton, nullptr);
+    row(7, m_toDoTextColorLabel, m_toDoTextSwatch, m_toDoTextColorButton, nullptr);
+    grid->addWidget(m_startAtLogonCheck, 8, 0, 1, 5, Qt::AlignLeft | Qt::AlignVCenter);
+    // Room between the groups, as the form had it.
+    for (const int r : {2, 5, 6, 8})
+        grid->setRowMinimumHeight(r, 28);
+    grid->setColumnMinimumWidth(3, 15);
+    grid->setRowStretch(9, 1);
 }
 
 void OptionsDialog::showControls(const Options &values)

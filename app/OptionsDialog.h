@@ -41,6 +41,7 @@ Q_SIGNALS:
 
 private:
     void buildControls();
+    void layOut();
     void pickColor(ColorSwatch *swatch);
     void takeControls();
     void showControls(const Options &values);

@@ -4,6 +4,8 @@
 #include "widgets/TextBox.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,7 +15,7 @@ namespace marvane {
 using namespace Qt::StringLiterals;
 
 ToDoDialog::ToDoDialog(const ToDoStore &store, const Clock &clock, QWidget *parent)
-    : FormDialog(u"toDoDialog"_s, u"Set To Do List"_s, QSize(435, 395), parent), m_store(store), m_clock(clock)
+    : FormDialog(u"toDoDialog"_s, u"Set To Do List"_s, parent), m_store(store), m_clock(clock)
 {
     buildControls();
     controls::fillNumbers(m_yearCombo, controls::kFirstYear, controls::kLastYear);
@@ -28,28 +30,25 @@ void ToDoDialog::buildControls()
     using controls::label;
     using controls::list;
 
-    m_yearLabel = label(content(), u"yearLabel"_s, u"Year:"_s, {16, 16});
-    m_yearCombo = list(content(), u"yearCombo"_s, {48, 16, 65, 21});
-    m_monthLabel = label(content(), u"monthLabel"_s, u"Month:"_s, {120, 16});
-    m_monthCombo = list(content(), u"monthCombo"_s, {160, 16, 65, 21});
-    m_dayLabel = label(content(), u"dayLabel"_s, u"Day:"_s, {232, 16});
-    m_dayCombo = list(content(), u"dayCombo"_s, {264, 16, 65, 21});
-    controls::centreOn(m_yearLabel, m_yearCombo);
-    controls::centreOn(m_monthLabel, m_monthCombo);
-    controls::centreOn(m_dayLabel, m_dayCombo);
-    m_todayButton = button(content(), u"todayButton"_s, u"&Today"_s, {344, 16, 73, 21});
+    QWidget *c = content();
+    m_yearLabel = label(c, u"yearLabel"_s, u"Year:"_s, {});
+    m_yearCombo = list(c, u"yearCombo"_s, {0, 0, 65, 21});
+    m_monthLabel = label(c, u"monthLabel"_s, u"Month:"_s, {});
+    m_monthCombo = list(c, u"monthCombo"_s, {0, 0, 65, 21});
+    m_dayLabel = label(c, u"dayLabel"_s, u"Day:"_s, {});
+    m_dayCombo = list(c, u"dayCombo"_s, {0, 0, 65, 21});
+    m_todayButton = button(c, u"todayButton"_s, u"&Today"_s, {0, 0, 73, 21});
     for (int i = 0; i < kItems; ++i) {
-        const int top = 56 + 24 * i;
-        m_itemLabels[i] = label(content(), u"itemLabels[%1]"_s.arg(i), u"TODO %1"_s.arg(i + 1), {16, top});
-        auto *box = new TextBox(content());
+        m_itemLabels[i] = label(c, u"itemLabels[%1]"_s.arg(i), u"TODO %1"_s.arg(i + 1), {});
+        auto *box = new TextBox(c);
         box->setObjectName(u"itemEdits[%1]"_s.arg(i));
-        box->setGeometry(72, top, 345, 19);
+        box->setMinimumSize(345, 19);
         box->setTypingLimit(kTypingLimit);
         m_itemEdits[i] = box;
-        controls::centreOn(m_itemLabels[i], box);
     }
-    m_saveButton = button(content(), u"saveButton"_s, u"&Save"_s, {224, 352, 89, 25});
-    m_closeButton = button(content(), u"closeButton"_s, u"&Close"_s, {328, 352, 89, 25});
+    m_saveButton = button(c, u"saveButton"_s, u"&Save"_s, {0, 0, 89, 25});
+    m_closeButton = button(c, u"closeButton"_s, u"&Close"_s, {0, 0, 89, 25});
+    layOut();
 
     QList<QWidget *> order{m_closeButton, m_yearCombo, m_monthCombo, m_dayCombo, m_todayButton};
     order.append(QList<QWidget *>(m_itemEdits.begin(), m_itemEdits.end()));
@@ -64,6 +63,35 @@ void ToDoDialog::buildControls()
     connect(m_todayButton, &QPushButton::clicked, this, &ToDoDialog::selectToday);
     connect(m_saveButton, &QPushButton::clicked, this, &ToDoDialog::save);
     connect(m_closeButton, &QPushButton::clicked, this, &ToDoDialog::reject);
+}
+
+// The date's choosers in a row, the twelve items below them, Save and Close at the bottom right.
+void ToDoDialog::layOut()
+{
+    auto *grid = new QGridLayout(content());
+    grid->setContentsMargins(16, 16, 16, 16);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    auto *date = new QHBoxLayout;
+    date->setSpacing(6);
+    for (QWidget *w : std::initializer_list<QWidget *>{m_yearLabel, m_yearCombo, m_monthLabel, m_monthCombo,
+                                                        m_dayLabel, m_dayCombo})
+        date->addWidget(w, 0, Qt::AlignVCenter);
+    date->addStretch(1);
+    date->addWidget(m_todayButton);
+    grid->addLayout(date, 0, 0, 1, 2);
+    grid->setRowMinimumHeight(0, 36);
+    for (int i = 0; i < kItems; ++i) {
+        grid->addWidget(m_itemLabels[i], i + 1, 0, Qt::AlignVCenter);
+        grid->addWidget(m_itemEdits[i], i + 1, 1, Qt::AlignVCenter);
+    }
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_saveButton);
+    buttons->addSpacing(15);
+    buttons->addWidget(m_closeButton);
+    grid->addLayout(buttons, kItems + 1, 0, 1, 2, Qt::AlignBottom);
+    grid->setRowMinimumHeight(kItems + 1, 45);
 }
 
 void ToDoDialog::selectToday()

@@ -35,6 +35,7 @@ public Q_SLOTS:
 
 private:
     void buildControls();
+    void layOut();
     void loadItems();
 
     const ToDoStore &m_store;

@@ -13,7 +13,8 @@
 
 namespace marvane::controls {
 
-// Builders for the named, fixed-position controls the windows are made of.
+// Builders for the named controls the windows are made of. A geometry's size is the control's
+// least size; where a layout places it, its position is the layout's.
 
 inline QLabel *label(QWidget *parent, const QString &name, const QString &caption, QPoint at)
 {
@@ -29,6 +30,7 @@ inline QPushButton *button(QWidget *parent, const QString &name, const QString &
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setGeometry(geometry);
+    b->setMinimumSize(geometry.size());
     return b;
 }
 
@@ -45,6 +47,7 @@ inline QComboBox *list(QWidget *parent, const QString &name, QRect geometry)
     auto *c = new QComboBox(parent);
     c->setObjectName(name);
     c->setGeometry(geometry);
+    c->setMinimumSize(geometry.size());
     c->setEditable(false);
     c->setMaxVisibleItems(12);
     auto *style = new ShortListStyle;

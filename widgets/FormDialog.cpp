@@ -5,37 +5,35 @@
 
 #include <QKeyEvent>
 #include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace marvane {
 
-FormDialog::FormDialog(const QString &objectName, const QString &caption, QSize clientSize, QWidget *parent)
-    : QDialog(parent)
+FormDialog::FormDialog(const QString &objectName, const QString &caption, QWidget *parent) : QDialog(parent)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
     setFont(Fonts::formFont());
-    m_scrollArea = new QScrollArea(this);
+    m_scrollArea = new QScrollArea;
     m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_scrollArea->setWidgetResizable(true);
     m_content = new QWidget;
     m_content->setObjectName(QStringLiteral("content"));
-    m_content->setFixedSize(clientSize);
     m_scrollArea->setWidget(m_content);
-    setMaximumSize(clientSize);
-    resize(clientSize);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scrollArea);
 }
 
 void FormDialog::showEvent(QShowEvent *event)
 {
-    fitToScreen(this, maximumSize());
+    // As large as the controls want, never larger; smaller where the screen is.
+    const QSize wanted = m_content->sizeHint().expandedTo(m_content->minimumSizeHint());
+    setMaximumSize(wanted);
+    fitToScreen(this, wanted);
     QDialog::showEvent(event);
-}
-
-void FormDialog::resizeEvent(QResizeEvent *event)
-{
-    m_scrollArea->setGeometry(rect());
-    QDialog::resizeEvent(event);
 }
 
 void FormDialog::keyPressEvent(QKeyEvent *event)

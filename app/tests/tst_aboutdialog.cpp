@@ -56,7 +56,6 @@ private Q_SLOTS:
         Opener opener;
         AboutDialog box(opener.function());
         QCOMPARE(box.windowTitle(), QStringLiteral("About Marvane"));
-        QCOMPARE(box.size(), QSize(402, 213));
         QCOMPARE(child<QLabel>(&box, QStringLiteral("nameLabel"))->text(), QStringLiteral("Marvane 1.0"));
         QVERIFY(child<QLabel>(&box, QStringLiteral("nameLabel"))->font().bold());
         QVERIFY(child<QLabel>(&box, QStringLiteral("descriptionLabel"))->text().startsWith(QStringLiteral("This free software adds a calendar")));
@@ -68,7 +67,6 @@ private Q_SLOTS:
         QVERIFY(child<QLabel>(&box, QStringLiteral("webSiteLink"))->font().underline());
         QCOMPARE(child<QLabel>(&box, QStringLiteral("webSiteLink"))->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(child<QLabel>(&box, QStringLiteral("iconLabel"))->pixmap().size(), QSize(32, 32));
-        QCOMPARE(child<QPushButton>(&box, QStringLiteral("okButton"))->geometry(), QRect(304, 16, 81, 25));
     }
 
     void onlyTheWebAddressReacts_data()

@@ -97,7 +97,6 @@ private Q_SLOTS:
         Rig rig;
         auto d = rig.open();
         QCOMPARE(d->windowTitle(), QStringLiteral("Options"));
-        QCOMPARE(d->size(), QSize(345, 376));
         QCOMPARE(child<ColorSwatch>(&*d, QStringLiteral("desktopSwatch"))->color(), 0x00102030);
         QCOMPARE(child<ColorSwatch>(&*d, QStringLiteral("calendarSwatch"))->color(), 0x00405060);
         QCOMPARE(child<ColorSwatch>(&*d, QStringLiteral("toDoBackSwatch"))->color(), 0x00708090);
