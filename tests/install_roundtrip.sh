@@ -7,6 +7,9 @@ scripts=$2
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export HOME=$home XDG_DATA_HOME=$home/.local/share XDG_CONFIG_HOME=$home/.config
+# Qt would otherwise make a runtime folder of its own in /tmp.
+export XDG_RUNTIME_DIR=$home/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset MARVANE_PREFIX PURGE
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
