@@ -176,10 +176,14 @@ std::optional<MonitorLayout> MonitorLayout::fromMutter()
 
 MonitorLayout MonitorLayout::ofSession(const DesktopSession &session, bool *fellBack)
 {
-    const auto desktop = WallpaperBackend::forSession(session);
-    const std::optional<MonitorLayout> asked = desktop->monitorLayout();
+    return ofDesktop(*WallpaperBackend::forSession(session), fellBack);
+}
+
+MonitorLayout MonitorLayout::ofDesktop(const WallpaperBackend &desktop, bool *fellBack)
+{
+    const std::optional<MonitorLayout> asked = desktop.monitorLayout();
     if (fellBack)
-        *fellBack = desktop->saysWhereMonitorsAre() && !asked;
+        *fellBack = desktop.saysWhereMonitorsAre() && !asked;
     return asked ? *asked : fromQtScreens();
 }
 

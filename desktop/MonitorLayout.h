@@ -10,6 +10,8 @@
 
 namespace marvane {
 
+class WallpaperBackend;
+
 // Where the monitors are, in device pixels: the primary one, which the picture is painted for,
 // and the box around all of them, which some desktops cover with one picture.
 struct MonitorLayout
@@ -22,6 +24,8 @@ struct MonitorLayout
     // Asks the session's compositor where it can (GNOME on Wayland, sway, any X server), else Qt's screens;
     // `fellBack` tells that the compositor did not answer and Qt's size was taken instead.
     static MonitorLayout ofSession(const DesktopSession &session, bool *fellBack = nullptr);
+    // The same for the session's wallpaper backend, already made.
+    static MonitorLayout ofDesktop(const WallpaperBackend &desktop, bool *fellBack = nullptr);
     // Qt's screens at their native size: right on X11, logical on Wayland.
     static MonitorLayout fromQtScreens();
     // The X server's own RandR monitors, whatever platform Qt runs on: the primary one, else the

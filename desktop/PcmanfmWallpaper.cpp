@@ -16,18 +16,24 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// The desktop instance's profile, from its command line ("--profile=lxqt", "-p lxqt").
+// The desktop instance's profile, from its command line ("--profile=lxqt", "-p lxqt"). A name
+// that is no plain folder name is not followed out of pcmanfm-qt's own folder.
 QString profileOf(const RunningProgram &desktop)
 {
     const QStringList &arguments = desktop.arguments;
+    QString profile = u"default"_s;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         if (a.startsWith(u"--profile="_s))
-            return a.mid(10);
-        if ((a == u"--profile"_s || a == u"-p"_s) && i + 1 < arguments.size())
-            return arguments[i + 1];
+            profile = a.mid(10);
+        else if ((a == u"--profile"_s || a == u"-p"_s) && i + 1 < arguments.size())
+            profile = arguments[i + 1];
+        else
+            continue;
+        break;
     }
-    return u"default"_s;
+    const bool plain = !profile.isEmpty() && !profile.contains(u'/') && profile != u"."_s && profile != u".."_s;
+    return plain ? profile : u"default"_s;
 }
 
 RunningProgram desktopInstance()

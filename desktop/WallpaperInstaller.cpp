@@ -103,8 +103,8 @@ Result<> WallpaperInstaller::install(const QImage &picture, const QString &appli
         return *written;
     };
     const auto desktop = WallpaperBackend::forSession(session);
-    const Result<> installed = desktop->install(
-        {path, picture, bitmapReady, desktop->monitorLayout().value_or(MonitorLayout::fromQtScreens()), background});
+    const Result<> installed =
+        desktop->install({path, picture, bitmapReady, MonitorLayout::ofDesktop(*desktop), background});
     if (const Result<> saved = bitmapReady(); !saved.has_value())
         return saved;
     if (!installed.has_value())
