@@ -10,29 +10,20 @@ using namespace Qt::StringLiterals;
 Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
                       const ToDoStore &store, int year, int month)
 {
-    return resultOf([&] {
-        WallpaperPainter::paint(canvas, options, RenderContext{services.clock, services.screen, services.names},
-                                store, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
-    });
+    return WallpaperPainter::paint(canvas, options, RenderContext{services.clock, services.screen, services.names},
+                                   store, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
 }
 
 Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
                       const ToDoStore::Items &items, int year, int month)
 {
-    return resultOf([&] {
-        WallpaperPainter::paint(canvas, options, RenderContext{services.clock, services.screen, services.names},
-                                items, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
-    });
+    return WallpaperPainter::paint(canvas, options, RenderContext{services.clock, services.screen, services.names},
+                                   items, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
 }
 
 Result<> installPicture(Canvas &canvas, const Options &options, const MainWindowServices &services)
 {
-    Result<> installed;
-    if (const Result<> ran = resultOf([&] {
-            installed = services.installWallpaper(canvas.image(), SystemColors::resolve(options.desktopColor));
-        });
-        !ran)
-        return ran;
+    const Result<> installed = services.installWallpaper(canvas.image(), SystemColors::resolve(options.desktopColor));
     // Told as the user reads it: the file and the reason in one line.
     if (!installed)
         return Failure({}, installed.error().message());

@@ -7,23 +7,7 @@
 
 #include <QString>
 
-#include <exception>
-
 namespace marvane {
-
-// Runs a step that may throw (the painters' checked arithmetic does); its failure when it did.
-template <typename Step>
-Result<> resultOf(Step &&step)
-{
-    try {
-        step();
-    } catch (const std::exception &e) {
-        return Failure({}, QString::fromLocal8Bit(e.what()));
-    } catch (...) {
-        return Failure({}, QStringLiteral("unexpected error"));
-    }
-    return {};
-}
 
 // Paints the month and today's items; a failure when the picture could not be painted whole.
 Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,

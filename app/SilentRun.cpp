@@ -25,25 +25,22 @@ SilentRun::SilentRun(MainWindowServices services, QObject *parent)
 
 void SilentRun::start()
 {
-    if (const Result<> loaded =
-            resultOf([this] { OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory)); });
-        !loaded)
-        fail(loaded.error().reason());
+    OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
     m_step = Step::Settling;
     m_timer->start(200);
     markPhase("timer");
     prepare();
 }
 
-Result<> SilentRun::readInputs(PictureInputs &inputs) const
+SilentRun::PictureInputs SilentRun::readInputs() const
 {
-    return resultOf([&] {
-        inputs.today = m_services.clock.today();
-        inputs.screen = m_services.screen.pixelSize();
-        // Read only when the panel shows them, as painting does.
-        if (m_options.showToDoList)
-            inputs.items = m_store.todayItems();
-    });
+    PictureInputs inputs;
+    inputs.today = m_services.clock.today();
+    inputs.screen = m_services.screen.pixelSize();
+    // Read only when the panel shows them, as painting does.
+    if (m_options.showToDoList)
+        inputs.items = m_store.todayItems();
+    return inputs;
 }
 
 Result<> SilentRun::paint(const PictureInputs &inputs)
@@ -65,11 +62,10 @@ void SilentRun::prepare()
     // While the run waits anyway: register the fonts and paint once, as a window's start-up does,
     // so that the font files, glyphs and picture memory are ready when the last tick paints. A
     // failure here shows again there and is told there.
-    for (const QString &problem : Fonts::ensureLoaded())
-        printError(problem);
+    if (const Result<> fonts = Fonts::ensureLoaded(); !fonts)
+        printError(fonts.error().message());
     markPhase("fonts");
-    if (PictureInputs inputs; readInputs(inputs))
-        (void)paint(inputs);
+    (void)paint(readInputs());
     markPhase("prepared");
 }
 
@@ -95,9 +91,9 @@ void SilentRun::paintAndInstall()
 {
     // The date, the screen and today's items are asked afresh; only when one of them changed
     // since the first paint would the picture come out different.
-    PictureInputs inputs;
-    Result<> painted = readInputs(inputs);
-    if (painted && (!m_painted || !(*m_painted == inputs)))
+    const PictureInputs inputs = readInputs();
+    Result<> painted;
+    if (!m_painted || !(*m_painted == inputs))
         painted = paint(inputs);
     if (!painted) {
         fail(notInstalledMessage(painted.error().reason()));

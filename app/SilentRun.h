@@ -39,8 +39,8 @@ private:
         bool operator==(const PictureInputs &) const = default;
     };
 
-    // The inputs as they are now; the reason when they could not be asked.
-    Result<> readInputs(PictureInputs &inputs) const;
+    // The inputs as they are now.
+    PictureInputs readInputs() const;
     // Paints for `inputs`; the reason when the picture could not be painted whole.
     Result<> paint(const PictureInputs &inputs);
     void prepare();

@@ -19,8 +19,8 @@ int runWindow(int &argc, char **argv, bool display)
 {
     QApplication app(argc, argv);
     describeApplication();
-    for (const QString &problem : Fonts::ensureLoaded())
-        printError(problem);
+    if (const Result<> fonts = Fonts::ensureLoaded(); !fonts)
+        printError(fonts.error().message());
     QGuiApplication::setWindowIcon(AppIcon::icon());
     const SystemClock clock;
     const DesktopScreen screen(DesktopSession::fromEnvironment());

@@ -14,7 +14,7 @@ using namespace marvane;
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    Fonts::ensureLoaded();
+    (void)Fonts::ensureLoaded();
     FixedClock clock(QDate(2026, 12, 7));
     const LocaleNames names(QLocale(QLocale::English, QLocale::UnitedStates));
     const Options options = Options::defaults();
@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
         QRgb colour = 0;
         const auto [draw, floor] = bench::pairedMedianMs(
             [&] {
-                paintCalendar(canvas, options, Palette::of(options), context, 2026, 12);
+                (void)paintCalendar(canvas, options, Palette::of(options), context, 2026, 12);
                 (void)canvas.image();
             },
             [&] { floorImage.fill(++colour); });

@@ -22,7 +22,7 @@ using namespace marvane;
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    Fonts::ensureLoaded();
+    (void)Fonts::ensureLoaded();
     QTemporaryDir withFile, without;
     const QDate today(2026, 12, 7);
     if (!bench::writeElevenYears(ToDoStore::fileIn(withFile.path()), today))
@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
     std::vector<double> emptyTimes, fullTimes, textTimes;
     const auto time = [&](const ToDoStore &store, std::vector<double> &times) {
         const auto start = std::chrono::steady_clock::now();
-        WallpaperPainter::paint(canvas, options, context, store, 2026, 12);
+        (void)WallpaperPainter::paint(canvas, options, context, store, 2026, 12);
         (void)canvas.image();
         times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     };

@@ -1,9 +1,11 @@
 #include "calendar/CalendarPainter.h"
 
-#include "calendar/Checked.h"
 #include "calendar/DateMath.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
 
 namespace marvane {
 
@@ -24,12 +26,10 @@ constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr int32_t kBoxWidth = 400;
 constexpr int32_t kBoxHeight = 250;
 
-// 7 x nearest(span / 7) + 1, in the 16-bit arithmetic the layout was made with.
-int32_t gridExtent(int32_t from, int32_t to)
+// 7 x nearest(span / 7) + 1, ties to even, as the layout was made.
+int32_t gridExtent(int32_t from, int32_t span)
 {
-    const auto cells = checked::nearest<int16_t>(static_cast<double>(to) / 7.0, "grid size");
-    const auto span = checked::mul<int16_t>(7, cells, "grid size");
-    return checked::add<int32_t>(checked::add<int32_t>(from, span, "grid edge"), 1, "grid edge");
+    return from + 7 * static_cast<int32_t>(std::nearbyint(span / 7.0)) + 1;
 }
 
 // A corner the dialog cannot offer (a hand-edited file) is taken as the default corner.
@@ -38,15 +38,21 @@ int32_t cornerOf(const Options &options)
     return options.calendarCorner >= 0 && options.calendarCorner <= 3 ? options.calendarCorner : 1;
 }
 
-} // namespace
-
-QRect calendarBox(const Options &options, QSize screen)
+// The box's top-left corner in 64-bit arithmetic, so that any offsets give an answer.
+std::pair<int64_t, int64_t> boxCorner(const Options &options, QSize screen)
 {
     const int32_t pos = cornerOf(options);
     const bool right = pos == 1 || pos == 2;
     const bool bottom = pos == 2 || pos == 3;
-    const int64_t left = (right ? int64_t{screen.width()} - kBoxWidth : 0) + options.offsetX;
-    const int64_t top = (bottom ? int64_t{screen.height()} - kBoxHeight : 0) + options.offsetY;
+    return {(right ? int64_t{screen.width()} - kBoxWidth : 0) + options.offsetX,
+            (bottom ? int64_t{screen.height()} - kBoxHeight : 0) + options.offsetY};
+}
+
+} // namespace
+
+QRect calendarBox(const Options &options, QSize screen)
+{
+    const auto [left, top] = boxCorner(options, screen);
     const auto clamp = [](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -(1 << 30), 1 << 30)); };
     return QRect(clamp(left), clamp(top), kBoxWidth, kBoxHeight);
 }
@@ -79,22 +85,16 @@ struct Grid
     int32_t rowHeight = 0;
 };
 
-Box paintBox(Canvas &canvas, const Options &options, const Palette &palette, int32_t screenWidth,
-             int32_t screenHeight)
+// Offsets that push the box beyond 32-bit coordinates leave it unpainted. Everything else on the
+// calendar lies inside the box, so once the box fits, every coordinate does.
+Result<Box> paintBox(Canvas &canvas, const Options &options, const Palette &palette, QSize screen)
 {
-    const int32_t pos = cornerOf(options);
-    const bool right = pos == 1 || pos == 2;
-    const bool bottom = pos == 2 || pos == 3;
-    Box b;
-    b.left = right ? checked::sub(screenWidth, kBoxWidth, "box position") : 0;
-    b.top = bottom ? checked::sub(screenHeight, kBoxHeight, "box position") : 0;
-    b.right = right ? screenWidth : kBoxWidth;
-    b.bottom = bottom ? screenHeight : kBoxHeight;
-    b.left = checked::add(b.left, options.offsetX, "box position");
-    b.right = checked::add(b.right, options.offsetX, "box position");
-    b.top = checked::add(b.top, options.offsetY, "box position");
-    b.bottom = checked::add(b.bottom, options.offsetY, "box position");
-
+    const auto [left, top] = boxCorner(options, screen);
+    using Limits = std::numeric_limits<int32_t>;
+    if (std::min(left, top) < Limits::min() || std::max(left + kBoxWidth, top + kBoxHeight) > Limits::max())
+        return Failure({}, u"integer overflow: box position"_s);
+    const Box b{static_cast<int32_t>(left), static_cast<int32_t>(top), static_cast<int32_t>(left + kBoxWidth),
+                static_cast<int32_t>(top + kBoxHeight)};
     canvas.fillBox(b.left, b.top, b.right, b.bottom, palette.calendar);
     return b;
 }
@@ -102,22 +102,18 @@ Box paintBox(Canvas &canvas, const Options &options, const Palette &palette, int
 Grid paintGrid(Canvas &canvas, const Box &b)
 {
     Grid g;
-    g.left = checked::add(b.left, 20, "grid position");
-    g.top = checked::add(b.top, 70, "grid position");
-    g.right =
-        gridExtent(g.left, checked::sub(checked::sub(b.right, 20, "grid"), g.left, "grid"));
-    g.bottom =
-        gridExtent(g.top, checked::sub(checked::sub(b.bottom, 20, "grid"), g.top, "grid"));
-    g.colWidth =
-        checked::nearest<int32_t>(static_cast<double>(checked::sub(g.right, g.left, "grid")) / 7.0, "column");
-    g.rowHeight =
-        checked::nearest<int32_t>(static_cast<double>(checked::sub(g.bottom, g.top, "grid")) / 7.0, "row");
+    g.left = b.left + 20;
+    g.top = b.top + 70;
+    g.right = gridExtent(g.left, b.right - 20 - g.left);
+    g.bottom = gridExtent(g.top, b.bottom - 20 - g.top);
+    g.colWidth = static_cast<int32_t>(std::nearbyint((g.right - g.left) / 7.0));
+    g.rowHeight = static_cast<int32_t>(std::nearbyint((g.bottom - g.top) / 7.0));
 
+    canvas.setForeColor(kBlack);
     for (int32_t k = 0; k <= 7; ++k) {
-        canvas.setForeColor(kBlack);
-        const int32_t y = checked::add(g.top, checked::mul(k, g.rowHeight, "grid line"), "grid line");
+        const int32_t y = g.top + k * g.rowHeight;
         canvas.drawLine(g.left, y, g.right, y);
-        const int32_t x = checked::add(g.left, checked::mul(k, g.colWidth, "grid line"), "grid line");
+        const int32_t x = g.left + k * g.colWidth;
         canvas.drawLine(x, g.top, x, g.bottom);
     }
     return g;
@@ -128,7 +124,7 @@ void paintTitles(Canvas &canvas, const Palette &palette, const RenderContext &co
 {
     // Every text is placed by plotting a point in the colour already under it.
     canvas.setForeColor(palette.calendar);
-    canvas.plot(g.left, checked::sub(g.top, 50, "title"));
+    canvas.plot(g.left, g.top - 50);
     canvas.setForeColor(kGreen);
     canvas.setFontName(u"arial"_s);
     canvas.setFontBold(true);
@@ -137,8 +133,7 @@ void paintTitles(Canvas &canvas, const Palette &palette, const RenderContext &co
     canvas.printNumber(year);
 
     canvas.setForeColor(palette.calendar);
-    canvas.plot(static_cast<double>(g.left) + static_cast<double>(g.right - static_cast<int64_t>(g.left)) / 2.0 - 32.0,
-                     static_cast<double>(g.top) - 40.0);
+    canvas.plot(g.left + (g.right - g.left) / 2.0 - 32.0, g.top - 40.0);
     canvas.setForeColor(kRed);
     canvas.setFontItalic(false);
     canvas.setFontName(u"verdana"_s);
@@ -151,7 +146,7 @@ void paintTitles(Canvas &canvas, const Palette &palette, const RenderContext &co
     canvas.setFontSize(9);
     canvas.setFontBold(false);
     canvas.setForeColor(palette.calendar);
-    canvas.plot(checked::sub(g.right, 100, "date line"), checked::sub(g.top, 15, "date line"));
+    canvas.plot(g.right - 100, g.top - 15);
     canvas.setForeColor(kDarkBlue);
     // Always today's date, whichever month is shown.
     canvas.printText(u"Today: %1-%2-%3"_s.arg(today.month()).arg(today.day()).arg(today.year()));
@@ -159,17 +154,12 @@ void paintTitles(Canvas &canvas, const Palette &palette, const RenderContext &co
 
 void paintHeader(Canvas &canvas, const Palette &palette, const RenderContext &context, const Grid &g)
 {
-    const int32_t headerBottom = checked::sub(checked::add(g.top, g.rowHeight, "header"), 1, "header");
     for (int32_t i = 1; i <= 7; ++i) {
-        const int32_t x1 = checked::add(
-            checked::add(g.left, checked::mul(i - 1, g.colWidth, "header"), "header"), 1, "header");
-        const int32_t y1 = checked::add(g.top, 1, "header");
-        canvas.fillBox(x1, y1,
-                       checked::sub(checked::add(g.left, checked::mul(i, g.colWidth, "header"), "header"), 1,
-                                    "header"),
-                       headerBottom, palette.buttonFace);
+        const int32_t x1 = g.left + (i - 1) * g.colWidth + 1;
+        const int32_t y1 = g.top + 1;
+        canvas.fillBox(x1, y1, g.left + i * g.colWidth - 1, g.top + g.rowHeight - 1, palette.buttonFace);
         canvas.setForeColor(palette.buttonFace);
-        canvas.plot(checked::add(x1, 8, "header"), checked::add(y1, 5, "header"));
+        canvas.plot(x1 + 8, y1 + 5);
         canvas.setForeColor(i == 1 || i == 7 ? kRed : kBlue);
         canvas.printText(context.names.weekday(i));
     }
@@ -186,8 +176,8 @@ void paintDays(Canvas &canvas, const Palette &palette, const Grid &g, int16_t ye
 
     for (int32_t d = 1; d <= days; ++d) {
         const DayCell cell = cellOf(year, month, static_cast<int16_t>(d));
-        const int32_t cellX = checked::add(g.left, checked::mul<int32_t>(cell.column - 1, g.colWidth, "cell"), "cell");
-        const int32_t cellY = checked::add(g.top, checked::mul<int32_t>(cell.row, g.rowHeight, "cell"), "cell");
+        const int32_t cellX = g.left + (cell.column - 1) * g.colWidth;
+        const int32_t cellY = g.top + cell.row * g.rowHeight;
         // The disc marks today only in today's own month.
         const bool isToday = currentMonth && d == todayDay;
         if (isToday) {
@@ -197,7 +187,7 @@ void paintDays(Canvas &canvas, const Palette &palette, const Grid &g, int16_t ye
         }
         // The placing point must not show: a one-digit number starts on today's disc.
         canvas.setForeColor(isToday && d < 10 ? kRed : palette.calendar);
-        canvas.plot(checked::add(cellX, d < 10 ? 18 : 10, "cell"), checked::add(cellY, 5, "cell"));
+        canvas.plot(cellX + (d < 10 ? 18 : 10), cellY + 5);
         if (isToday)
             canvas.setForeColor(kWhite);
         else if (cell.column == 1 || cell.column == 7)
@@ -210,18 +200,22 @@ void paintDays(Canvas &canvas, const Palette &palette, const Grid &g, int16_t ye
 
 } // namespace
 
-void paintCalendar(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
-                   int16_t year, int16_t month)
+Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
+                       int16_t year, int16_t month)
 {
     const QSize screen = context.screen.pixelSize();
     canvas.reset(screen, palette.desktop);
-    const Box box = paintBox(canvas, options, palette, screen.width(), screen.height());
-    const Grid grid = paintGrid(canvas, box);
-    const int16_t days = daysInMonth(year, month);
+    if (!QDate(year, month, 1).isValid())
+        return Failure({}, u"not a month: %1-%2"_s.arg(year).arg(month));
+    const Result<Box> box = paintBox(canvas, options, palette, screen);
+    if (!box)
+        return box.error();
+    const Grid grid = paintGrid(canvas, *box);
     const QDate today = context.clock.today();
     paintTitles(canvas, palette, context, grid, year, month, today);
     paintHeader(canvas, palette, context, grid);
-    paintDays(canvas, palette, grid, year, month, days, today);
+    paintDays(canvas, palette, grid, year, month, daysInMonth(year, month), today);
+    return {};
 }
 
 } // namespace marvane

@@ -4,6 +4,7 @@
 #include "calendar/Palette.h"
 #include "settings/Options.h"
 #include "calendar/RenderContext.h"
+#include "platform/Result.h"
 
 #include <QRect>
 #include <QString>
@@ -13,10 +14,10 @@
 namespace marvane {
 
 // Repaints the whole canvas: screen-sized, filled with the desktop colour, with the month's box in
-// the chosen corner. Throws OverflowError when the offsets push the box beyond 32-bit coordinates;
-// what was painted until then stays.
-void paintCalendar(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
-                   std::int16_t year, std::int16_t month);
+// the chosen corner. Fails for a month that does not exist and when the offsets push the box
+// beyond 32-bit coordinates; the canvas is then all desktop colour.
+Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
+                       std::int16_t year, std::int16_t month);
 
 // Where paintCalendar puts the month's box on a picture of `screen` size, in 64-bit arithmetic
 // so that offsets too large to paint still give an answer (outside the picture).

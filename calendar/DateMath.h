@@ -7,10 +7,10 @@
 
 namespace marvane {
 
-// Days of a Gregorian month: 28..31. Throws std::invalid_argument for a month outside 1..12.
+// Days of a Gregorian month: 28..31; 0 for a month outside 1..12.
 std::int16_t daysInMonth(std::int16_t year, std::int16_t month);
 
-// Row and weekday column of a date. Throws std::invalid_argument for a date that does not exist.
+// Row and weekday column of a date, which must exist.
 DayCell cellOf(std::int16_t year, std::int16_t month, std::int16_t day);
 
 // 1 = Sunday .. 7 = Saturday.

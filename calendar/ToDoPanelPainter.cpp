@@ -1,7 +1,5 @@
 #include "calendar/ToDoPanelPainter.h"
 
-#include "calendar/Checked.h"
-
 namespace marvane {
 
 void paintToDoPanel(Canvas &canvas, const Options &options, const Palette &palette, const TodayItems &todayItem)
@@ -11,8 +9,8 @@ void paintToDoPanel(Canvas &canvas, const Options &options, const Palette &palet
     // The screen's width as the calendar was painted for it: asking the screen again costs a round
     // trip to the display and could answer differently.
     const std::int32_t screenWidth = canvas.size().width();
-    const std::int32_t panelLeft = checked::sub<std::int32_t>(screenWidth, 410, "panel");
-    const std::int32_t panelRight = checked::sub<std::int32_t>(screenWidth, 10, "panel");
+    const std::int32_t panelLeft = screenWidth - 410;
+    const std::int32_t panelRight = screenWidth - 10;
 
     canvas.fillBox(panelLeft, 300, panelRight, 600, palette.toDoBack);
     for (int i = 1; i <= 13; ++i)

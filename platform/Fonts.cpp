@@ -153,9 +153,12 @@ int pixelsFor(double points)
 
 } // namespace
 
-QStringList Fonts::ensureLoaded()
+Result<> Fonts::ensureLoaded()
 {
-    return loaded().problems;
+    const QStringList &problems = loaded().problems;
+    if (problems.isEmpty())
+        return {};
+    return Failure({}, problems.join(u'\n'));
 }
 
 QFont Fonts::font(const FontSpec &face)

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/FontSpec.h"
+#include "platform/Result.h"
 
 #include <QFont>
-#include <QStringList>
 
 namespace marvane {
 
@@ -12,8 +12,9 @@ namespace marvane {
 class Fonts
 {
 public:
-    // Registers the faces with Qt once per process. Returns what could not be loaded.
-    static QStringList ensureLoaded();
+    // Registers the faces with Qt once per process. Fails naming, a line each, the faces that could
+    // not be loaded and the ones taken instead.
+    static Result<> ensureLoaded();
 
     static QFont font(const FontSpec &face);
 

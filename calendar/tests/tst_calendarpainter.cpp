@@ -1,6 +1,5 @@
 #include "calendar/CalendarPainter.h"
 #include "tests/support/CanvasProbe.h"
-#include "calendar/Checked.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/FixedScreen.h"
 #include "platform/Fonts.h"
@@ -31,10 +30,12 @@ struct Scene
     Options options = Options::defaults();
     Canvas canvas;
 
+    Result<> painted;
+
     const QImage &paint(int year, int month)
     {
-        paintCalendar(canvas, options, Palette::of(options), RenderContext{clock, screen, names}, static_cast<std::int16_t>(year),
-                     static_cast<std::int16_t>(month));
+        painted = paintCalendar(canvas, options, Palette::of(options), RenderContext{clock, screen, names},
+                                static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
         return canvas.image();
     }
 };
@@ -65,7 +66,7 @@ class TestCalendarPainter : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(Fonts::ensureLoaded().isEmpty()); }
+    void initTestCase() { QVERIFY(Fonts::ensureLoaded().has_value()); }
 
     void defaultBoxAndGrid()
     {
@@ -288,31 +289,35 @@ private Q_SLOTS:
         QCOMPARE(img.pixel(21, 71), kFace);
     }
 
-    void overflowRaisesAndKeepsWhatWasPainted_data()
+    // Offsets beyond the coordinates, or a month that does not exist: a failure and a picture of
+    // the desktop colour alone.
+    void unpaintableCalendarFails_data()
     {
         QTest::addColumn<int>("dx");
         QTest::addColumn<int>("dy");
-        QTest::addColumn<bool>("throws");
-        QTest::newRow("x at the top of the range") << std::numeric_limits<int>::max() << 0 << true;
-        QTest::newRow("y at the top of the range") << 0 << std::numeric_limits<int>::max() - 100 << true;
-        QTest::newRow("x at the bottom of the range") << std::numeric_limits<int>::min() << 0 << false;
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("reason");
+        constexpr int top = std::numeric_limits<int>::max();
+        constexpr int bottom = std::numeric_limits<int>::min();
+        QTest::newRow("x at the top of the range") << top << 0 << 5 << QStringLiteral("integer overflow");
+        QTest::newRow("y at the top of the range") << 0 << top - 100 << 5 << QStringLiteral("integer overflow");
+        QTest::newRow("box just fits") << top - 1024 << 0 << 5 << QString();
+        QTest::newRow("x at the bottom of the range") << bottom << 0 << 5 << QString();
+        QTest::newRow("month 13") << 0 << 0 << 13 << QStringLiteral("not a month");
     }
-    void overflowRaisesAndKeepsWhatWasPainted()
+    void unpaintableCalendarFails()
     {
         QFETCH(int, dx);
         QFETCH(int, dy);
-        QFETCH(bool, throws);
+        QFETCH(int, month);
+        QFETCH(QString, reason);
         Scene s;
         s.options.offsetX = dx;
         s.options.offsetY = dy;
-        bool raised = false;
-        try {
-            s.paint(2005, 5);
-        } catch (const OverflowError &) {
-            raised = true;
-        }
-        QCOMPARE(raised, throws);
-        const QImage &img = s.canvas.image();
+        const QImage &img = s.paint(2005, month);
+        QCOMPARE(s.painted.has_value(), reason.isEmpty());
+        if (!reason.isEmpty())
+            QVERIFY2(s.painted.error().reason().contains(reason), qPrintable(s.painted.error().reason()));
         QCOMPARE(img.size(), QSize(1024, 768));
         QCOMPARE(countColor(img, img.rect(), kDesktop), 1024 * 768);
     }

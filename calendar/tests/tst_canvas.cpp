@@ -26,7 +26,7 @@ class TestCanvas : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(Fonts::ensureLoaded().isEmpty()); }
+    void initTestCase() { QVERIFY(Fonts::ensureLoaded().has_value()); }
 
     void lineLeavesOutEndPoint_data()
     {

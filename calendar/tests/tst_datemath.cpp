@@ -89,13 +89,6 @@ private Q_SLOTS:
             }
         }
     }
-
-    void impossibleDatesThrow()
-    {
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, marvane::daysInMonth(2005, 13));
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, marvane::daysInMonth(2005, 0));
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, cellOf(2005, 2, 29));
-    }
 };
 
 MARVANE_TEST_MAIN(TestDateMath)

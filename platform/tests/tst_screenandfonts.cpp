@@ -41,7 +41,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(double, points);
         QFETCH(int, pixels);
-        QVERIFY(Fonts::ensureLoaded().isEmpty());
+        QVERIFY(Fonts::ensureLoaded().has_value());
         const QFont font = Fonts::font(FontSpec{name, points, false, false, false});
         QCOMPARE(font.pixelSize(), pixels);
     }
