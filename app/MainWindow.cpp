@@ -12,10 +12,12 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -27,7 +29,6 @@ using namespace Qt::StringLiterals;
 
 // The window as it was laid out; it shrinks to smaller screens and grows when the user wants.
 constexpr QSize kDesignedSize(731, 529);
-constexpr int kPictureTop = 40;
 // Room kept right of and below the picture.
 constexpr QSize kPictureMargins(34, 32);
 using controls::button;
@@ -64,26 +65,22 @@ void MainWindow::buildControls()
     p.setColor(QPalette::Window, QColor(192, 255, 192));
     setPalette(p);
     setAutoFillBackground(true);
+    setMinimumSize(160, 120);
     resize(kDesignedSize);
 
-    // The controls keep their places in a strip that scrolls sideways when the window is
-    // narrower than the row of buttons; the picture takes whatever room the window has.
+    // The row of controls scrolls sideways when the window is narrower than the row; the picture
+    // takes whatever room the window has, less a margin right of and below it.
     m_controlsArea = new QScrollArea(this);
     m_controlsArea->setObjectName(u"controlsArea"_s);
     m_controlsArea->setFrameShape(QFrame::NoFrame);
     m_controlsArea->setFocusPolicy(Qt::NoFocus);
     m_controlsArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_controls = new QWidget;
-    m_controls->setObjectName(u"controls"_s);
-    m_controls->setFixedSize(kDesignedSize.width(), kPictureTop);
-    m_controlsArea->setWidget(m_controls);
+    m_controlsArea->setWidget(buildButtonRow());
+    m_controlsArea->setFixedHeight(m_controls->height());
     m_controlsArea->viewport()->setAutoFillBackground(false);
-    m_controls->setAutoFillBackground(false);
-    setMinimumSize(160, 120);
 
     m_pictureArea = new QScrollArea(this);
     m_pictureArea->setObjectName(u"pictureArea"_s);
-    m_pictureArea->setGeometry(0, kPictureTop, 697, 457);
     m_canvasView = new CanvasView(m_canvas);
     m_canvasView->setObjectName(u"canvasView"_s);
     m_pictureArea->setWidget(m_canvasView);
@@ -95,23 +92,65 @@ void MainWindow::buildControls()
         connect(bar, &QScrollBar::rangeChanged, this, [this] { showCalendarBox(); });
     }
 
-    QWidget *c = m_controls;
-    m_refreshButton = button(c, u"refreshButton"_s, u"&Refresh"_s, {8, 8, 81, 25});
-    m_setDesktopButton = button(c, u"setDesktopButton"_s, u"Set &Desktop"_s, {96, 8, 81, 25});
-    m_yearLabel = label(c, u"yearLabel"_s, u"Year:"_s, {184, 12});
-    m_yearCombo = chooser(c, u"yearCombo"_s, {216, 10, 57, 21});
-    m_monthLabel = label(c, u"monthLabel"_s, u"Month:"_s, {280, 12});
-    m_monthCombo = chooser(c, u"monthCombo"_s, {320, 10, 57, 21});
-    m_optionsButton = button(c, u"optionsButton"_s, u"&Options..."_s, {384, 8, 81, 25});
-    m_toDoListButton = button(c, u"toDoListButton"_s, u"&To Do List..."_s, {472, 8, 81, 25});
-    m_aboutButton = button(c, u"aboutButton"_s, u"&About..."_s, {560, 8, 81, 25});
-    m_helpButton = button(c, u"helpButton"_s, u"&Help"_s, {648, 8, 81, 25});
-    controls::centreOn(m_yearLabel, m_yearCombo);
-    controls::centreOn(m_monthLabel, m_monthCombo);
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_controlsArea);
+    auto *picture = new QHBoxLayout;
+    picture->setContentsMargins(0, 0, kPictureMargins.width(), kPictureMargins.height());
+    picture->addWidget(m_pictureArea);
+    column->addLayout(picture, 1);
 
     controls::setTabOrder({m_pictureArea, m_refreshButton, m_setDesktopButton, m_yearCombo, m_monthCombo,
                            m_optionsButton, m_toDoListButton, m_aboutButton, m_helpButton});
+    connectControls();
+}
 
+QWidget *MainWindow::buildButtonRow()
+{
+    m_controls = new QWidget(this);
+    m_controls->setObjectName(u"controls"_s);
+    m_controls->setAutoFillBackground(false);
+    QWidget *c = m_controls;
+    m_refreshButton = button(c, u"refreshButton"_s, u"&Refresh"_s, {0, 0, 81, 25});
+    m_setDesktopButton = button(c, u"setDesktopButton"_s, u"Set &Desktop"_s, {0, 0, 81, 25});
+    m_yearLabel = label(c, u"yearLabel"_s, u"Year:"_s, {});
+    m_yearCombo = chooser(c, u"yearCombo"_s, {0, 0, 57, 21});
+    m_monthLabel = label(c, u"monthLabel"_s, u"Month:"_s, {});
+    m_monthCombo = chooser(c, u"monthCombo"_s, {0, 0, 57, 21});
+    m_optionsButton = button(c, u"optionsButton"_s, u"&Options..."_s, {0, 0, 81, 25});
+    m_toDoListButton = button(c, u"toDoListButton"_s, u"&To Do List..."_s, {0, 0, 81, 25});
+    m_aboutButton = button(c, u"aboutButton"_s, u"&About..."_s, {0, 0, 81, 25});
+    m_helpButton = button(c, u"helpButton"_s, u"&Help"_s, {0, 0, 81, 25});
+
+    auto *row = new QHBoxLayout(c);
+    row->setSizeConstraint(QLayout::SetFixedSize);
+    row->setContentsMargins(8, 8, 2, 7);
+    row->setSpacing(7);
+    const auto named = [row](QLabel *label, int width, QComboBox *chooser) {
+        // The caption takes at least its old room; its chooser follows with no gap.
+        label->setMinimumWidth(width);
+        label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        // Four digits at most, in the windows' fixed face: the designed size always holds them.
+        chooser->setFixedSize(chooser->minimumSize());
+        auto *pair = new QHBoxLayout;
+        pair->setSpacing(0);
+        pair->addWidget(label);
+        pair->addWidget(chooser);
+        row->addLayout(pair);
+    };
+    row->addWidget(m_refreshButton);
+    row->addWidget(m_setDesktopButton);
+    named(m_yearLabel, 32, m_yearCombo);
+    named(m_monthLabel, 40, m_monthCombo);
+    for (QPushButton *b : {m_optionsButton, m_toDoListButton, m_aboutButton, m_helpButton})
+        row->addWidget(b);
+    c->adjustSize();
+    return c;
+}
+
+void MainWindow::connectControls()
+{
     connect(m_refreshButton, &QPushButton::clicked, this, &MainWindow::refresh);
     connect(m_setDesktopButton, &QPushButton::clicked, this, &MainWindow::setDesktop);
     connect(m_optionsButton, &QPushButton::clicked, this, &MainWindow::showOptions);
@@ -125,16 +164,14 @@ void MainWindow::buildControls()
 
 void MainWindow::start()
 {
-    guarded([this] {
-        controls::fillNumbers(m_yearCombo, controls::kFirstYear, controls::kLastYear);
-        controls::fillNumbers(m_monthCombo, 1, 12);
-        const QDate today = m_services.clock.today();
-        m_yearCombo->setCurrentIndex(controls::yearIndex(today.year()));
-        OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
-        if (const Result<> e = m_services.updateAutostart(m_options.startAtLogon); !e.has_value())
-            printError(e.error().message());
-        m_monthCombo->setCurrentIndex(today.month() - 1);
-    });
+    controls::fillNumbers(m_yearCombo, controls::kFirstYear, controls::kLastYear);
+    controls::fillNumbers(m_monthCombo, 1, 12);
+    const QDate today = m_services.clock.today();
+    m_yearCombo->setCurrentIndex(controls::yearIndex(today.year()));
+    OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
+    if (const Result<> e = m_services.updateAutostart(m_options.startAtLogon); !e.has_value())
+        printError(e.error().message());
+    m_monthCombo->setCurrentIndex(today.month() - 1);
     fitToScreen(this, kDesignedSize);
     show();
 }
@@ -156,13 +193,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
-    const int strip = kPictureTop + (width() < m_controls->width()
-                                          ? m_controlsArea->horizontalScrollBar()->sizeHint().height()
-                                          : 0);
-    m_controlsArea->setGeometry(0, 0, width(), strip);
-    m_pictureArea->setGeometry(0, strip, std::max(1, width() - kPictureMargins.width()),
-                               std::max(1, height() - strip - kPictureMargins.height()));
     QWidget::resizeEvent(event);
+    // The strip is as tall as its row, and as its scroll bar too once the window is narrower.
+    const int bar = width() < m_controls->width() ? m_controlsArea->horizontalScrollBar()->sizeHint().height() : 0;
+    if (m_controlsArea->height() != m_controls->height() + bar) {
+        m_controlsArea->setFixedHeight(m_controls->height() + bar);
+        layout()->activate();
+    }
 }
 
 void MainWindow::showCalendarBox()
@@ -184,12 +221,6 @@ void MainWindow::showCalendarBox()
     };
     scroll(m_pictureArea->horizontalScrollBar(), box.left(), box.width(), view.width());
     scroll(m_pictureArea->verticalScrollBar(), box.top(), box.height(), view.height());
-}
-
-void MainWindow::guarded(const std::function<void()> &action)
-{
-    if (const Result<> done = resultOf(action); !done)
-        fail(done.error().reason());
 }
 
 void MainWindow::fail(const QString &message)
@@ -233,36 +264,28 @@ void MainWindow::setDesktop()
 
 void MainWindow::showOptions()
 {
-    guarded([this] {
-        if (m_services.openOptions)
-            m_services.openOptions(this, m_options, [this] { refresh(); });
-    });
+    if (m_services.openOptions)
+        m_services.openOptions(this, m_options, [this] { refresh(); });
     refresh();
 }
 
 void MainWindow::showToDoList()
 {
-    guarded([this] {
-        if (m_services.openToDo)
-            m_services.openToDo(this);
-    });
+    if (m_services.openToDo)
+        m_services.openToDo(this);
     refresh();
 }
 
 void MainWindow::showAbout()
 {
-    guarded([this] {
-        if (m_services.openAbout)
-            m_services.openAbout(this);
-    });
+    if (m_services.openAbout)
+        m_services.openAbout(this);
 }
 
 void MainWindow::showHelp()
 {
-    guarded([this] {
-        if (m_services.openHelp)
-            m_services.openHelp(this);
-    });
+    if (m_services.openHelp)
+        m_services.openHelp(this);
 }
 
 } // namespace marvane

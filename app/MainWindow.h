@@ -8,7 +8,6 @@
 #include <QRect>
 #include <QWidget>
 
-#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -55,6 +54,9 @@ Q_SIGNALS:
 
 private:
     void buildControls();
+    // The row of buttons and choosers, in a widget of its own for the strip that scrolls it.
+    QWidget *buildButtonRow();
+    void connectControls();
     // Paints the chosen month; the reason when it could not, and the canvas is then not to be shown
     // as a wallpaper.
     Result<> repaint();
@@ -62,7 +64,6 @@ private:
     // hand and the box has not moved since.
     void showCalendarBox();
     // Runs an action; a failure that escapes it is reported, not fatal.
-    void guarded(const std::function<void()> &action);
     void fail(const QString &message);
 
     MainWindowServices m_services;
