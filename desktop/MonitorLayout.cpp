@@ -48,6 +48,35 @@ QStringList readMonitorId(const QDBusArgument &arg)
     return {connector, vendor, product, serial};
 }
 
+// Mutter's monitors, a((ssss)a(siiddada{sv})a{sv}): the size of each one's current mode.
+QMap<QStringList, MutterMode> currentModes(const QDBusArgument &monitors)
+{
+    QMap<QStringList, MutterMode> current;
+    monitors.beginArray();
+    while (!monitors.atEnd()) {
+        monitors.beginStructure();
+        const QStringList monitorId = readMonitorId(monitors);
+        monitors.beginArray();
+        while (!monitors.atEnd()) {
+            QString id;
+            int width = 0, height = 0;
+            double refresh = 0, preferredScale = 0;
+            QList<double> scales;
+            monitors.beginStructure();
+            monitors >> id >> width >> height >> refresh >> preferredScale >> scales;
+            const QVariantMap properties = readProperties(monitors);
+            monitors.endStructure();
+            if (properties.value(u"is-current"_s).toBool())
+                current[monitorId] = MutterMode{width, height, true};
+        }
+        monitors.endArray();
+        readProperties(monitors);
+        monitors.endStructure();
+    }
+    monitors.endArray();
+    return current;
+}
+
 } // namespace
 
 QRect MonitorLayout::bounds() const
@@ -114,31 +143,7 @@ std::optional<MonitorLayout> MonitorLayout::fromMutter()
         reply.signature() != u"ua((ssss)a(siiddada{sv})a{sv})a(iiduba(ssss)a{sv})a{sv}"_s)
         return std::nullopt;
 
-    // monitors: a((ssss)a(siiddada{sv})a{sv}); the size of each one's current mode.
-    QMap<QStringList, MutterMode> current;
-    const QDBusArgument monitors = reply.arguments().at(1).value<QDBusArgument>();
-    monitors.beginArray();
-    while (!monitors.atEnd()) {
-        monitors.beginStructure();
-        const QStringList monitorId = readMonitorId(monitors);
-        monitors.beginArray();
-        while (!monitors.atEnd()) {
-            QString id;
-            int width = 0, height = 0;
-            double refresh = 0, preferredScale = 0;
-            QList<double> scales;
-            monitors.beginStructure();
-            monitors >> id >> width >> height >> refresh >> preferredScale >> scales;
-            const QVariantMap properties = readProperties(monitors);
-            monitors.endStructure();
-            if (properties.value(u"is-current"_s).toBool())
-                current[monitorId] = MutterMode{width, height, true};
-        }
-        monitors.endArray();
-        readProperties(monitors);
-        monitors.endStructure();
-    }
-    monitors.endArray();
+    const QMap<QStringList, MutterMode> current = currentModes(reply.arguments().at(1).value<QDBusArgument>());
 
     // logical monitors: a(iiduba(ssss)a{sv}); the primary one, turned as it is shown.
     MonitorLayout layout;

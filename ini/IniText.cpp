@@ -195,12 +195,6 @@ std::optional<std::size_t> IniText::headerLine(std::string_view text, std::strin
     const std::size_t size = text.size();
     const std::size_t first = fileStart && text.substr(0, kBom.size()) == kBom ? kBom.size() : 0;
     std::size_t pos = first;
-    // A name that starts with four bytes which are neither letters (compared without case) nor
-    // blanks is told from another by those bytes alone, right after the '['.
-    constexpr std::size_t kLead = 4;
-    const bool byLead = section.size() >= kLead && std::none_of(section.begin(), section.begin() + kLead, [](char c) {
-                            return isBlank(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-                        });
     // Outside the section only headers matter, and a header is a line whose first non-blank is
     // '[': jump from one '[' to the next instead of splitting every line.
     for (;;) {
@@ -209,8 +203,6 @@ std::optional<std::size_t> IniText::headerLine(std::string_view text, std::strin
             return std::nullopt;
         const auto bracket = static_cast<std::size_t>(static_cast<const char *>(hit) - base);
         pos = bracket + 1;
-        if (byLead && pos + kLead <= size && !isBlank(base[pos]) && std::memcmp(base + pos, section.data(), kLead) != 0)
-            continue;
         std::size_t back = bracket;
         while (back > first && isBlank(base[back - 1]))
             --back;
