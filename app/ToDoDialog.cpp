@@ -116,17 +116,12 @@ void ToDoDialog::loadItems()
 
 void ToDoDialog::save()
 {
-    const QString key = dateKey();
-    QStringList failures;
-    for (int n = 1; n <= kItems; ++n) {
-        if (const Result<> e = m_store.setItem(key, static_cast<std::int16_t>(n), m_itemEdits[n - 1]->text()); !e.has_value())
-            failures << e.error().message();
-    }
+    ToDoStore::Items items;
+    for (int n = 1; n <= kItems; ++n)
+        items[static_cast<std::size_t>(n - 1)] = m_itemEdits[n - 1]->text();
     // The boxes keep the typed text either way, so nothing is lost by telling.
-    if (!failures.isEmpty()) {
-        failures.removeDuplicates();
-        QMessageBox::warning(this, u"Marvane"_s, u"The to-do items were not saved.\n\n"_s + failures.join(u'\n'));
-    }
+    if (const Result<> e = m_store.setItems(dateKey(), items); !e.has_value())
+        QMessageBox::warning(this, u"Marvane"_s, u"The to-do items were not saved.\n\n"_s + e.error().message());
 }
 
 } // namespace marvane

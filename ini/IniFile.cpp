@@ -6,6 +6,7 @@
 #include <dirent.h>
 #include <climits>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
@@ -34,6 +35,12 @@ public:
             ::close(m_fd);
     }
     Fd(Fd &&other) noexcept : m_fd(other.release()) {}
+    Fd &operator=(Fd &&other) noexcept
+    {
+        Fd old(m_fd);
+        m_fd = other.release();
+        return *this;
+    }
     Fd(const Fd &) = delete;
     Fd &operator=(const Fd &) = delete;
     int get() const { return m_fd; }
@@ -149,6 +156,9 @@ struct FileBytes
 {
     std::unique_ptr<char[]> data;
     std::size_t size = 0;
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
 
     std::string_view view() const { return {data.get(), size}; }
 };
@@ -169,6 +179,9 @@ Result<FileBytes> readBytes(const std::string &path)
     if (!S_ISREG(st.st_mode))
         return failure(path, "cannot read " + path + ": not a regular file");
     FileBytes bytes;
+    bytes.exists = true;
+    bytes.device = st.st_dev;
+    bytes.inode = st.st_ino;
     std::size_t capacity = static_cast<std::size_t>(std::min<std::uint64_t>(st.st_size, IniFile::kMaxBytes)) + 1;
     bytes.data.reset(new char[capacity]);
     for (;;) {
@@ -192,17 +205,15 @@ Result<FileBytes> readBytes(const std::string &path)
     }
 }
 
-// Puts `text` in the file's place: a temporary file in its folder, written, synced, with the old
-// file's mode, renamed over it, then the folder synced. A failure leaves the old file.
-Result<> replaceFile(const std::string &target, const std::string &dir, const std::string &base,
-                     const std::string &text)
+// Writes `text` to a new temporary file beside the target, synced, with the old file's mode.
+Result<std::string> writeTemporary(const std::string &target, const std::string &dir, const std::string &base,
+                                   const std::string &text)
 {
     mode_t mode = 0666;
     struct stat st {};
     const bool existed = ::stat(target.c_str(), &st) == 0;
     if (existed)
         mode = st.st_mode & 07777;
-
     const std::string temp = temporaryName(dir, base);
     Fd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : mode));
     if (out.get() < 0)
@@ -216,16 +227,64 @@ Result<> replaceFile(const std::string &target, const std::string &dir, const st
         return fail("cannot write " + target);
     if (existed && ::fchmod(out.get(), mode) != 0)
         return fail("cannot keep the mode of " + target);
-    if (::fsync(out.get()) != 0)
+    if (::fsync(out.get()) != 0 || ::close(out.release()) != 0)
         return fail("cannot write " + target);
-    if (::close(out.release()) != 0)
-        return fail("cannot write " + target);
-    if (::rename(temp.c_str(), target.c_str()) != 0)
-        return fail("cannot replace " + target);
-    Fd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dirFd.get() >= 0)
-        ::fsync(dirFd.get());
-    return {};
+    return temp;
+}
+
+// Whether `path` still names the file that was read, holding the same bytes (or still none).
+bool stillAsRead(const std::string &path, const FileBytes &read)
+{
+    const Result<FileBytes> now = readBytes(path);
+    return now && now->exists == read.exists && now->device == read.device && now->inode == read.inode &&
+           now->view() == read.view();
+}
+
+// Puts the temporary file in the target's place, unless the target is no longer the file that was
+// read: false then, and the temporary file is the caller's to remove. The old file is exchanged
+// with the new one rather than renamed over, so that a file someone renamed into place at that
+// very moment is seen, and put back.
+Result<bool> putInPlace(const std::string &temp, const std::string &target, const FileBytes &read)
+{
+    if (!stillAsRead(target, read))
+        return false;
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), read.exists ? RENAME_EXCHANGE : RENAME_NOREPLACE) != 0) {
+        if (errno == EEXIST || errno == ENOENT)
+            return false; // made or removed meanwhile
+        // A file system without the exchange: a plain rename, after the check above.
+        if ((errno != EINVAL && errno != ENOSYS) || ::rename(temp.c_str(), target.c_str()) != 0)
+            return failure(target, reason("cannot replace " + target, errno));
+        return true;
+    }
+    if (!read.exists || stillAsRead(temp, read)) {
+        ::unlink(temp.c_str());
+        return true;
+    }
+    ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE);
+    return false;
+}
+
+// The lock all writers of the file take: an flock on the file itself, or on its folder while there
+// is none. Taken again when, once held, the path names another file than the one locked.
+Result<int> lockWriters(const std::string &target, const std::string &dir)
+{
+    for (;;) {
+        Fd fd(::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+        const bool absent = fd.get() < 0 && errno == ENOENT;
+        if (absent)
+            fd = Fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (fd.get() < 0)
+            return failure(target, reason("cannot lock " + target, errno));
+        while (::flock(fd.get(), LOCK_EX) != 0) {
+            if (errno != EINTR)
+                return failure(target, reason("cannot lock " + target, errno));
+        }
+        struct stat held {}, now {};
+        const bool present = ::stat(target.c_str(), &now) == 0;
+        if (absent ? !present
+                   : present && ::fstat(fd.get(), &held) == 0 && held.st_dev == now.st_dev && held.st_ino == now.st_ino)
+            return fd.release();
+    }
 }
 
 } // namespace
@@ -246,13 +305,13 @@ std::optional<std::string> IniFile::read(const std::string &path, std::string_vi
     return IniText::lookup(bytes->view(), section, key);
 }
 
-Result<> IniFile::write(const std::string &path, std::string_view section, const std::string_view *key,
-                                       const std::string_view *value)
+Result<> IniFile::write(const std::string &path, const std::vector<IniEdit> &edits)
 {
-    if (const std::string bad = IniText::invalidSection(section); !bad.empty())
-        return Failure(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(bad));
-    if (key) {
-        if (const std::string bad = IniText::invalidKey(*key); !bad.empty())
+    for (const IniEdit &edit : edits) {
+        std::string bad = IniText::invalidSection(edit.section);
+        if (bad.empty() && edit.key)
+            bad = IniText::invalidKey(*edit.key);
+        if (!bad.empty())
             return Failure(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(bad));
     }
     const std::string target = resolveLinks(path);
@@ -264,26 +323,44 @@ Result<> IniFile::write(const std::string &path, std::string_view section, const
         return failure(target, reason("cannot write " + target, err));
 
     // Read-modify-write is one step for every process that takes this lock.
-    const std::string lockPath = dir + "/." + base + ".lock";
-    Fd lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-    if (lock.get() < 0)
-        return failure(target, reason("cannot write " + target, errno));
-    while (::flock(lock.get(), LOCK_EX) != 0) {
-        if (errno != EINTR)
-            return failure(target, reason("cannot lock " + lockPath, errno));
-    }
-
+    const Result<int> locked = lockWriters(target, dir);
+    if (!locked)
+        return locked.error();
+    const Fd lock(*locked);
     removeStaleTemporaries(dir, base);
+    // Earlier versions locked through a file of their own beside it.
+    ::unlink((dir + "/." + base + ".lock").c_str());
 
-    const Result<std::string> old = readAll(target);
-    if (!old)
-        return Failure(QString::fromLocal8Bit(target.c_str()), old.error().reason());
-    const std::string updated = IniText::edit(*old, section, key, value);
-    // Nothing changed, or nothing deleted from a file that does not exist.
-    if (updated == *old)
-        return {};
-
-    return replaceFile(target, dir, base, updated);
+    // Someone else's change between the reading and the replacement is read and edited anew.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const Result<FileBytes> old = readBytes(target);
+        if (!old)
+            return Failure(QString::fromLocal8Bit(target.c_str()), old.error().reason());
+        std::string updated(old->view());
+        for (const IniEdit &edit : edits) {
+            const std::string_view key = edit.key ? std::string_view(*edit.key) : std::string_view();
+            const std::string_view value = edit.value ? std::string_view(*edit.value) : std::string_view();
+            updated = IniText::edit(updated, edit.section, edit.key ? &key : nullptr, edit.value ? &value : nullptr);
+        }
+        // Nothing changed, or nothing deleted from a file that does not exist.
+        if (updated == old->view())
+            return {};
+        const Result<std::string> temp = writeTemporary(target, dir, base, updated);
+        if (!temp)
+            return temp.error();
+        const Result<bool> put = putInPlace(*temp, target, *old);
+        if (!put || !*put)
+            ::unlink(temp->c_str());
+        if (!put)
+            return put.error();
+        if (*put) {
+            const Fd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            if (dirFd.get() >= 0)
+                ::fsync(dirFd.get());
+            return {};
+        }
+    }
+    return failure(target, "cannot write " + target + ": another program kept changing it");
 }
 
 } // namespace marvane

@@ -72,27 +72,27 @@ QString decodeValue(const std::string &bytes)
     return text;
 }
 
+Result<> writeStrings(const QList<Entry> &entries, const QString &file)
+{
+    std::vector<IniEdit> edits;
+    for (const Entry &entry : entries) {
+        const QString cleaned = removeNulsAndTrimSpaces(entry.value);
+        IniEdit &edit = edits.emplace_back(IniEdit{encodeName(entry.section), std::nullopt, std::nullopt});
+        if (!entry.key.isEmpty())
+            edit.key = encodeName(entry.key);
+        if (!entry.key.isEmpty() && !cleaned.isEmpty())
+            edit.value = encodeName(cleaned);
+    }
+    const Result<> written = IniFile::write(QFile::encodeName(file).toStdString(), edits);
+    // Named by the path the caller gave, not the link target the engine wrote through.
+    if (!written)
+        return Failure(file, written.error().reason());
+    return {};
+}
+
 Result<> writeString(const QString &section, const QString &key, const QString &value, const QString &file)
 {
-    const QString cleaned = removeNulsAndTrimSpaces(value);
-    const std::string sectionBytes = encodeName(section);
-    const std::string keyBytes = encodeName(key);
-    const std::string valueBytes = encodeName(cleaned);
-    const std::string_view keyView(keyBytes);
-    const std::string_view valueView(valueBytes);
-    const std::string nativePath = QFile::encodeName(file).toStdString();
-
-    Result<> error;
-    if (key.isEmpty())
-        error = IniFile::write(nativePath, sectionBytes, nullptr, nullptr);
-    else if (cleaned.isEmpty())
-        error = IniFile::write(nativePath, sectionBytes, &keyView, nullptr);
-    else
-        error = IniFile::write(nativePath, sectionBytes, &keyView, &valueView);
-    // Named by the path the caller gave, not the link target the engine wrote through.
-    if (!error.has_value())
-        return Failure(file, error.error().reason());
-    return {};
+    return writeStrings({Entry{section, key, value}}, file);
 }
 
 Result<std::string> readFile(const QString &file)

@@ -2,6 +2,7 @@
 
 #include "platform/Result.h"
 
+#include <QList>
 #include <QString>
 
 #include <string>
@@ -9,8 +10,17 @@
 
 namespace marvane::ini {
 
-// Stores one value: NULs and outer spaces are removed from it first; an empty value deletes the
+// One value to store: NULs and outer spaces are removed from it first; an empty value deletes the
 // key; an empty key deletes the whole section.
+struct Entry
+{
+    QString section;
+    QString key;
+    QString value;
+};
+
+// Stores the entries in one replacement of the file: all of them, or none.
+Result<> writeStrings(const QList<Entry> &entries, const QString &file);
 Result<> writeString(const QString &section, const QString &key, const QString &value, const QString &file);
 
 // Fetches one value, or the default; either comes back with NULs and outer spaces removed and at

@@ -124,19 +124,15 @@ QStringList OptionsFile::load(Options &options, const QString &file)
 
 Result<> OptionsFile::save(const Options &options, const QString &file)
 {
-    Result<> first;
+    QList<ini::Entry> entries;
     for (const Field &f : kFields) {
-        Result<> r;
         if (const auto *i = std::get_if<IntField>(&f))
-            r = ini::writeString(kSection, QLatin1StringView(i->key), QString::number(options.*(i->field)),
-                                        file);
+            entries.append({kSection, QLatin1StringView(i->key), QString::number(options.*(i->field))});
         else
-            r = ini::writeString(kSection, QLatin1StringView(std::get<BoolField>(f).key),
-                                        boolText(options.*(std::get<BoolField>(f).field)), file);
-        if (!r.has_value() && first.has_value())
-            first = r;
+            entries.append({kSection, QLatin1StringView(std::get<BoolField>(f).key),
+                            boolText(options.*(std::get<BoolField>(f).field))});
     }
-    return first;
+    return ini::writeStrings(entries, file);
 }
 
 } // namespace marvane

@@ -20,7 +20,8 @@ public:
     // and the text goes to standard error; those lines are returned too. Never writes.
     static QStringList load(Options &options, const QString &file);
 
-    // Writes the nine keys in their order; touches nothing else in the file. Reports the first failure.
+    // Writes the nine keys in their order, all in one replacement of the file; touches nothing else
+    // in it.
     static Result<> save(const Options &options, const QString &file);
 
     // The text forms of the file.

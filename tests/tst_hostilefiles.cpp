@@ -108,8 +108,9 @@ private Q_SLOTS:
     void killedSavesLeaveNothingForLong()
     {
         QTemporaryDir dir;
-        const QStringList stale{QStringLiteral(".options.ini.0123456789abcdef.tmp"), QStringLiteral(".temp.bmp.AbC123")};
-        const QStringList kept{QStringLiteral(".options.ini.lock"), QStringLiteral(".options.ini.notmine.tmp")};
+        const QStringList stale{QStringLiteral(".options.ini.0123456789abcdef.tmp"), QStringLiteral(".temp.bmp.AbC123"),
+                                QStringLiteral(".options.ini.lock")};
+        const QStringList kept{QStringLiteral(".options.ini.notmine.tmp")};
         for (const QString &name : stale + kept)
             QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
         MARVANE_VERIFY_WRITE(OptionsFile::save(Options::defaults(), OptionsFile::path(dir.path())));

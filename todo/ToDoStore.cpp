@@ -65,4 +65,12 @@ Result<> ToDoStore::setItem(const QString &dateKey, std::int16_t n, const QStrin
     return ini::writeString(dateKey, keyName(n), ini::trimSpaces(text), m_file);
 }
 
+Result<> ToDoStore::setItems(const QString &dateKey, const Items &items) const
+{
+    QList<ini::Entry> entries;
+    for (int n = 1; n <= kItems; ++n)
+        entries.append({dateKey, keyName(static_cast<std::int16_t>(n)), items[static_cast<std::size_t>(n - 1)]});
+    return ini::writeStrings(entries, m_file);
+}
+
 } // namespace marvane

@@ -34,6 +34,8 @@ public:
     QString item(const QString &dateKey, std::int16_t n) const;
     // Stores the item without its outer spaces; an empty item deletes its key.
     Result<> setItem(const QString &dateKey, std::int16_t n, const QString &text) const;
+    // Stores all twelve items of the date as setItem does, in one replacement of the file.
+    Result<> setItems(const QString &dateKey, const Items &items) const;
 
     const QString &file() const { return m_file; }
 

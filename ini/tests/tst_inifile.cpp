@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,7 +20,7 @@ namespace {
 Result<> put(const std::string &path, std::string_view section, std::string_view key,
                         std::string_view value)
 {
-    return IniFile::write(path, section, &key, &value);
+    return IniFile::write(path, {IniEdit{std::string(section), std::string(key), std::string(value)}});
 }
 
 // The value the killed writer stores in its i-th write.
@@ -177,6 +178,36 @@ private Q_SLOTS:
         for (const char *section : {"a", "b"})
             for (int i = 0; i < kWrites; ++i)
                 QCOMPARE(IniText::lookup(text, section, std::string(1, 'k').append(std::to_string(i))).value_or(""), std::to_string(i));
+    }
+
+    // Another program that writes its own copy and renames it over the file, without the lock,
+    // while this one saves: none of its sections is lost to a save that read the file before.
+    void handEditsMadeDuringSavesAreKept()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("todolist.ini")).toStdString();
+        MARVANE_VERIFY_WRITE(put(path, "program", "k", "0"));
+        constexpr int kEdits = 300;
+        const pid_t editor = ::fork();
+        QVERIFY(editor >= 0);
+        if (editor == 0) {
+            for (int i = 0; i < kEdits; ++i) {
+                const std::string text = slurp(path) + "[hand-" + std::to_string(i) + "]\nk=v\n";
+                const std::string temp = path + ".edit";
+                FILE *out = std::fopen(temp.c_str(), "w");
+                const bool ok = out && std::fwrite(text.data(), 1, text.size(), out) == text.size();
+                if (!out || std::fclose(out) != 0 || !ok || std::rename(temp.c_str(), path.c_str()) != 0)
+                    ::_exit(1);
+            }
+            ::_exit(0);
+        }
+        int status = 0;
+        for (int i = 1; ::waitpid(editor, &status, WNOHANG) == 0; ++i)
+            (void)put(path, "program", "k", std::to_string(i));
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        const std::string text = slurp(path);
+        for (int i = 0; i < kEdits; ++i)
+            QVERIFY2(IniText::lookup(text, "hand-" + std::to_string(i), "k"), qPrintable(QString::number(i)));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "settings/OptionsFile.h"
+#include "tests/support/KillRounds.h"
 #include "tests/support/TestMain.h"
 
 #include <QFile>
@@ -130,6 +131,29 @@ private Q_SLOTS:
                             "DesktopColor=-2147483647\r\nCalendarColor=16777215\r\nCalendarPos=1\r\n"
                             "OffsetY=10\r\nShowToDoList=True\r\nAutoRun=False\r\nToDoBackColor=16777215\r\n"
                             "ToDoTextColor=255\r\n"));
+    }
+
+    // A save killed at any moment leaves every key old or every key new.
+    void killedSaveKeepsOneWholeRecord()
+    {
+        Options before = Options::defaults();
+        Options after = before;
+        after.calendarColor = 0x123456;
+        after.calendarCorner = 3;
+        after.offsetX = 40;
+        after.offsetY = -7;
+        after.showToDoList = false;
+        after.startAtLogon = false;
+        after.toDoTextColor = 0x00FF00;
+        MARVANE_VERIFY_WRITE(OptionsFile::save(before, file()));
+        const QString wrong = test::killRounds(
+            300, 8000, [&](int i) { (void)OptionsFile::save(i % 2 ? before : after, file()); },
+            [&]() -> QString {
+                Options now;
+                OptionsFile::load(now, file());
+                return now == before || now == after ? QString() : QStringLiteral("a mix of old and new settings");
+            });
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
 
     void saveFailureIsReported()

@@ -1,7 +1,9 @@
 #include "tests/support/FixedClock.h"
+#include "tests/support/KillRounds.h"
 #include "tests/support/TestMain.h"
 #include "todo/ToDoStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QObject>
 #include <QTemporaryDir>
@@ -128,13 +130,43 @@ private Q_SLOTS:
 
     void twelveEmptyItemsWriteNothing()
     {
-        for (std::int16_t n = 1; n <= 12; ++n)
-            MARVANE_VERIFY_WRITE(store().setItem(QStringLiteral("2020-6-1"), n, QStringLiteral("  ")));
+        ToDoStore::Items blank;
+        blank.fill(QStringLiteral("  "));
+        MARVANE_VERIFY_WRITE(store().setItems(QStringLiteral("2020-6-1"), blank));
         QVERIFY(!QFile::exists(path()));
         writeFile(kExample);
-        for (std::int16_t n = 1; n <= 12; ++n)
-            MARVANE_VERIFY_WRITE(store().setItem(QStringLiteral("2020-6-1"), n, QString()));
+        MARVANE_VERIFY_WRITE(store().setItems(QStringLiteral("2020-6-1"), ToDoStore::Items()));
         QCOMPARE(contents(), kExample);
+    }
+
+    // A save killed at any moment leaves the date's twelve items wholly old or wholly new, the
+    // other dates as they were, and no temporary file once the next save has run.
+    void killedSaveKeepsOneWholeList()
+    {
+        writeFile(kExample);
+        ToDoStore::Items before, after;
+        for (int n = 0; n < ToDoStore::kItems; ++n) {
+            before[static_cast<std::size_t>(n)] = QStringLiteral("old item %1").arg(n + 1);
+            after[static_cast<std::size_t>(n)] = n % 3 ? QStringLiteral("new item %1").arg(n + 1) : QString();
+        }
+        MARVANE_VERIFY_WRITE(store().setItems(QStringLiteral("2020-5-17"), before));
+        const auto today = [this] {
+            ToDoStore::Items items;
+            for (int n = 1; n <= ToDoStore::kItems; ++n)
+                items[static_cast<std::size_t>(n - 1)] = store().todayItem(static_cast<std::int16_t>(n));
+            return items;
+        };
+        const QString wrong = test::killRounds(
+            300, 8000, [&](int i) { (void)store().setItems(QStringLiteral("2020-5-17"), i % 2 ? before : after); },
+            [&]() -> QString {
+                if (store().item(QStringLiteral("2020-12-1"), 2) != QStringLiteral("Order calendar refills"))
+                    return QStringLiteral("another date changed");
+                const ToDoStore::Items now = today();
+                return now == before || now == after ? QString() : QStringLiteral("a mix of old and new items");
+            });
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        MARVANE_VERIFY_WRITE(store().setItems(QStringLiteral("2020-5-17"), after));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("todolist.ini")});
     }
 
     void readingCreatesNothingAndSeesHandEdits()
