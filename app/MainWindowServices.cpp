@@ -1,8 +1,7 @@
 #include "app/MainWindowServices.h"
 
-#include "desktop/AutostartEntry.h"
 #include "desktop/DesktopSession.h"
-#include "desktop/RefreshTimer.h"
+#include "desktop/LogonRun.h"
 #include "desktop/WallpaperInstaller.h"
 #include "platform/AppPaths.h"
 #include "platform/StandardError.h"
@@ -19,15 +18,7 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
 {
     const QString dir = AppPaths::applicationDirectory();
     const QString exe = AppPaths::executablePath();
-    // The log-on entry and the midnight timer follow the one option; the first failure is the
-    // answer, and a second one still goes to standard error.
-    const auto updateAutostart = [exe](bool on) {
-        const Result<> entry = AutostartEntry::update(on, exe);
-        const Result<> timer = RefreshTimer::update(on, exe);
-        if (!entry.has_value() && !timer.has_value())
-            printError(timer.error().message());
-        return entry.has_value() ? timer : entry;
-    };
+    const auto updateAutostart = [exe](bool on) { return LogonRun::update(on, exe); };
     return MainWindowServices{
         .clock = clock,
         .screen = screen,

@@ -72,20 +72,4 @@ QString AutostartEntry::contents(bool enabled, const QString &executable)
                                                                         "X-GNOME-Autostart-enabled=true\n"_s;
 }
 
-Result<> AutostartEntry::update(bool enabled, const QString &executable)
-{
-    if (enabled) {
-        if (const Result<> e = checkExecutable(executable); !e.has_value())
-            return e;
-    }
-    const QString file = path();
-    const QString folder = QFileInfo(file).absolutePath();
-    if (!QDir().mkpath(folder))
-        return Failure(file, u"cannot create the folder %1"_s.arg(folder));
-    const QByteArray text = contents(enabled, executable).toUtf8();
-    return writeFileAtomically(
-        file, [&text](QIODevice &out) { return writeAll(out, text); },
-        true);
-}
-
 } // namespace marvane

@@ -20,9 +20,6 @@ public:
     // The entry's text, for an executable that passed the check.
     static QString contents(bool enabled, const QString &executable);
 
-    // Brings the entry on disk into line with `enabled`, atomically.
-    static Result<> update(bool enabled, const QString &executable);
-
     // One argument of an Exec line, quoted and escaped by the Desktop Entry rules.
     static QString execArgument(const QString &argument);
 };

@@ -1,5 +1,7 @@
 #include "desktop/BmpWriter.h"
 
+#include "desktop/AtomicFile.h"
+
 #include <QtEndian>
 
 #include <QSysInfo>
@@ -69,8 +71,8 @@ Result<> writeBmp24(const QImage &source, QIODevice &device)
     put32(&header[34], static_cast<quint32>(dataSize));
     put32(&header[38], 3780); // 96 dpi
     put32(&header[42], 3780);
-    if (device.write(reinterpret_cast<const char *>(header.data()), 54) != 54)
-        return Failure({}, device.errorString());
+    if (const Result<> e = writeAll(device, QByteArrayView(header.data(), 54)); !e)
+        return e;
 
     // About a quarter megabyte per write: large enough for few calls, small enough to stay in cache.
     const quint32 rowsPerChunk = std::max<quint32>(1, (256u << 10) / stride);
@@ -83,8 +85,8 @@ Result<> writeBmp24(const QImage &source, QIODevice &device)
                    chunk.data() + std::size_t(i) * stride);
         row -= rows;
         const auto bytes = static_cast<qint64>(std::size_t(rows) * stride);
-        if (device.write(reinterpret_cast<const char *>(chunk.data()), bytes) != bytes)
-            return Failure({}, device.errorString());
+        if (const Result<> e = writeAll(device, QByteArrayView(chunk.data(), bytes)); !e)
+            return e;
     }
     return {};
 }

@@ -53,16 +53,12 @@ QByteArray contentsOf(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Writes `text` unless the file holds it already; `changed` tells which.
-Result<> keep(const QString &path, const QByteArray &text, bool *changed)
+// The file written in full beside `path` when it does not hold `text` already; null when it does.
+Result<std::unique_ptr<StagedFile>> staged(const QString &path, const QByteArray &text)
 {
     if (QFileInfo(path).isFile() && contentsOf(path) == text)
-        return {};
-    *changed = true;
-    return writeFileAtomically(
-        path,
-        [&text](QIODevice &out) { return writeAll(out, text); },
-        true);
+        return std::unique_ptr<StagedFile>();
+    return StagedFile::write(path, [&text](QIODevice &out) { return writeAll(out, text); }, true);
 }
 
 bool exists(const QString &path)
@@ -147,6 +143,15 @@ QString RefreshTimer::timerText()
            "WantedBy=timers.target\n"_s;
 }
 
+Result<> RefreshTimer::checkExecutable(const QString &executable)
+{
+    if (executable.isEmpty() || !QDir::isAbsolutePath(executable))
+        return Failure(servicePath(), u"the program's own path is unknown, so no timer could start it"_s);
+    if (execStart(executable).isEmpty())
+        return Failure(servicePath(), u"the program's path holds a line break, which systemd cannot start"_s);
+    return {};
+}
+
 Result<> RefreshTimer::update(bool enabled, const QString &executable)
 {
     const QString links = QFileInfo(wantsLink()).absolutePath();
@@ -156,6 +161,7 @@ Result<> RefreshTimer::update(bool enabled, const QString &executable)
         const UserManager manager;
         if (manager.answers())
             manager.call(u"StopUnit"_s, {kTimer, u"replace"_s});
+        // The link first: a timer that is not wanted starts nothing, whatever is left of it.
         for (const QString &path : {wantsLink(), timerPath(), servicePath()})
             if (const Result<> e = remove(path); !e.has_value())
                 return e;
@@ -164,18 +170,25 @@ Result<> RefreshTimer::update(bool enabled, const QString &executable)
         return {};
     }
 
-    if (executable.isEmpty() || !QDir::isAbsolutePath(executable))
-        return Failure(servicePath(), u"the program's own path is unknown, so no timer could start it"_s);
-    const QString command = execStart(executable);
-    if (command.isEmpty())
-        return Failure(servicePath(), u"the program's path holds a line break, which systemd cannot start"_s);
+    if (const Result<> e = checkExecutable(executable); !e)
+        return e;
     if (!QDir().mkpath(links))
         return Failure(links, u"cannot create the folder %1"_s.arg(links));
+    // Both units are written before either is put in place, so that a full disk refuses both.
+    const Result<std::unique_ptr<StagedFile>> service = staged(servicePath(), serviceText(executable).toUtf8());
+    if (!service)
+        return service.error();
+    const Result<std::unique_ptr<StagedFile>> timer = staged(timerPath(), timerText().toUtf8());
+    if (!timer)
+        return timer.error();
     bool changed = false;
-    if (const Result<> e = keep(servicePath(), serviceText(executable).toUtf8(), &changed); !e.has_value())
-        return e;
-    if (const Result<> e = keep(timerPath(), timerText().toUtf8(), &changed); !e.has_value())
-        return e;
+    for (const std::unique_ptr<StagedFile> *unit : {&*service, &*timer}) {
+        if (!*unit)
+            continue;
+        if (const Result<> e = (*unit)->commit(); !e)
+            return e;
+        changed = true;
+    }
     if (QFileInfo(wantsLink()).symLinkTarget() != timerPath()) {
         if (exists(wantsLink()) && !QFileInfo(wantsLink()).isSymLink())
             return Failure(wantsLink(), u"cannot enable the timer: %1 is in the way"_s.arg(wantsLink()));

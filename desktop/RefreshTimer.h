@@ -27,8 +27,12 @@ public:
     // a path systemd cannot be given (a line break).
     static QString execStart(const QString &executable);
 
+    // Why a timer could not start a program at `executable`, if it could not.
+    static Result<> checkExecutable(const QString &executable);
+
     // Writes or removes the units and the link, atomically and only when something changes; then
-    // tells the user manager on the session bus, when one answers.
+    // tells the user manager on the session bus, when one answers. Both units are written before
+    // either is put in place; the link goes first and comes last.
     static Result<> update(bool enabled, const QString &executable);
 };
 

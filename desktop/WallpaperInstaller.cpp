@@ -7,17 +7,10 @@
 #include "desktop/MonitorLayout.h"
 #include "desktop/WallpaperBackend.h"
 
-#include <QDir>
-#include <QFile>
-#include <QRegularExpression>
 
-#include <cerrno>
-#include <fcntl.h>
 #include <future>
 #include <optional>
-#include <sys/file.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace marvane {
 
@@ -28,40 +21,19 @@ QString WallpaperInstaller::bitmapPath(const QString &applicationDirectory)
 
 namespace {
 
-// Serialises saving and installing between processes of the same folder (a log-on run and the
-// user's own, say): otherwise one run's clean-up deletes the copy the other just installed.
-class FolderLock
+// Saving and installing are serialised between processes of the same folder (a log-on run and
+// the user's own, say): otherwise one run's clean-up deletes the copy the other just installed.
+// Under that lock no temporary bitmap is in use, so any is a killed run's.
+class InstallLock
 {
 public:
-    // The folder itself is locked, so no lock file is left beside the program.
-    explicit FolderLock(const QString &applicationDirectory)
-        : m_fd(::open(QFile::encodeName(applicationDirectory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    explicit InstallLock(const QString &applicationDirectory) : m_lock(applicationDirectory)
     {
-        // A folder that cannot be opened cannot be written either; the save then says why.
-        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
-        }
-        removeStaleTemporaries(applicationDirectory);
+        removeStaleTemporaries(WallpaperInstaller::bitmapPath(applicationDirectory));
     }
-    ~FolderLock()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FolderLock(const FolderLock &) = delete;
-    FolderLock &operator=(const FolderLock &) = delete;
 
 private:
-    // A run killed while writing leaves ".temp.bmp.XXXXXX" behind; under the lock none is in use.
-    static void removeStaleTemporaries(const QString &applicationDirectory)
-    {
-        const QDir dir(applicationDirectory);
-        static const QRegularExpression temporary(QStringLiteral("^\\.temp\\.bmp\\.[A-Za-z0-9]{6}$"));
-        for (const QString &name : dir.entryList({QStringLiteral(".temp.bmp.*")}, QDir::Files | QDir::Hidden))
-            if (temporary.match(name).hasMatch())
-                QFile::remove(dir.filePath(name));
-    }
-
-    int m_fd;
+    FolderLock m_lock;
 };
 
 Result<> writeBitmap(const QImage &picture, const QString &path)
@@ -74,14 +46,14 @@ Result<> writeBitmap(const QImage &picture, const QString &path)
 
 Result<> WallpaperInstaller::saveBitmap(const QImage &picture, const QString &applicationDirectory)
 {
-    const FolderLock lock(applicationDirectory);
+    const InstallLock lock(applicationDirectory);
     return writeBitmap(picture, bitmapPath(applicationDirectory));
 }
 
 Result<> WallpaperInstaller::install(const QImage &picture, const QString &applicationDirectory,
                                         const DesktopSession &session, QRgb background)
 {
-    const FolderLock lock(applicationDirectory);
+    const InstallLock lock(applicationDirectory);
     const QString path = bitmapPath(applicationDirectory);
     // Written under a temporary name and renamed, so the desktop never reads half a picture.
     const auto write = [&picture, &path] {

@@ -1,6 +1,10 @@
 #include "ini/IniFile.h"
 
+#include "ini/FileBytes.h"
 #include "ini/IniText.h"
+#include "ini/TextEncoding.h"
+
+#include <QString>
 
 #include <cerrno>
 #include <dirent.h>
@@ -18,42 +22,6 @@
 namespace marvane {
 
 namespace {
-
-std::string reason(const std::string &what, int err)
-{
-    return what + ": " + std::strerror(err);
-}
-
-// Closes a descriptor on every path out.
-class Fd
-{
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Fd(Fd &&other) noexcept : m_fd(other.release()) {}
-    Fd &operator=(Fd &&other) noexcept
-    {
-        Fd old(m_fd);
-        m_fd = other.release();
-        return *this;
-    }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    int get() const { return m_fd; }
-    int release()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-
-private:
-    int m_fd;
-};
 
 std::string directoryOf(const std::string &path)
 {
@@ -146,65 +114,6 @@ bool readOnly(const std::string &path, int *err)
     return false;
 }
 
-Failure failure(const std::string &file, const std::string &why)
-{
-    return Failure(QString::fromLocal8Bit(file.c_str()), QString::fromLocal8Bit(why.c_str()));
-}
-
-// A file's bytes, read straight into memory that is not cleared first: reads happen at every refresh.
-struct FileBytes
-{
-    std::unique_ptr<char[]> data;
-    std::size_t size = 0;
-    bool exists = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-
-    std::string_view view() const { return {data.get(), size}; }
-};
-
-Result<FileBytes> readBytes(const std::string &path)
-{
-    // Without blocking: a FIFO in the file's place must not hang the program.
-    const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) {
-        if (errno == ENOENT)
-            return FileBytes();
-        return failure(path, reason("cannot open " + path, errno));
-    }
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0)
-        return failure(path, reason("cannot read " + path, errno));
-    // A device, FIFO or socket has no end to read to.
-    if (!S_ISREG(st.st_mode))
-        return failure(path, "cannot read " + path + ": not a regular file");
-    FileBytes bytes;
-    bytes.exists = true;
-    bytes.device = st.st_dev;
-    bytes.inode = st.st_ino;
-    std::size_t capacity = static_cast<std::size_t>(std::min<std::uint64_t>(st.st_size, IniFile::kMaxBytes)) + 1;
-    bytes.data.reset(new char[capacity]);
-    for (;;) {
-        // Checked as it is read: the file may grow meanwhile.
-        if (bytes.size > IniFile::kMaxBytes)
-            return failure(path, "cannot read " + path + ": larger than 64 MB");
-        if (bytes.size == capacity) {
-            std::unique_ptr<char[]> grown(new char[capacity * 2]);
-            std::memcpy(grown.get(), bytes.data.get(), capacity);
-            bytes.data = std::move(grown);
-            capacity *= 2;
-        }
-        const ssize_t n = ::read(fd.get(), bytes.data.get() + bytes.size, capacity - bytes.size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return failure(path, reason("cannot read " + path, errno));
-        if (n == 0)
-            return bytes;
-        bytes.size += static_cast<std::size_t>(n);
-    }
-}
-
 // Writes `text` to a new temporary file beside the target, synced, with the old file's mode.
 Result<std::string> writeTemporary(const std::string &target, const std::string &dir, const std::string &base,
                                    const std::string &text)
@@ -215,13 +124,13 @@ Result<std::string> writeTemporary(const std::string &target, const std::string 
     if (existed)
         mode = st.st_mode & 07777;
     const std::string temp = temporaryName(dir, base);
-    Fd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : mode));
+    FileDescriptor out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : mode));
     if (out.get() < 0)
-        return failure(target, reason("cannot write " + target, errno));
+        return fileFailure(target, withReason("cannot write " + target, errno));
     const auto fail = [&](const std::string &what) {
         const int saved = errno;
         ::unlink(temp.c_str());
-        return failure(target, reason(what, saved));
+        return fileFailure(target, withReason(what, saved));
     };
     if (!writeAll(out.get(), text))
         return fail("cannot write " + target);
@@ -235,7 +144,7 @@ Result<std::string> writeTemporary(const std::string &target, const std::string 
 // Whether `path` still names the file that was read, holding the same bytes (or still none).
 bool stillAsRead(const std::string &path, const FileBytes &read)
 {
-    const Result<FileBytes> now = readBytes(path);
+    const Result<FileBytes> now = readFileBytes(path, IniFile::kMaxBytes);
     return now && now->exists == read.exists && now->device == read.device && now->inode == read.inode &&
            now->view() == read.view();
 }
@@ -253,7 +162,7 @@ Result<bool> putInPlace(const std::string &temp, const std::string &target, cons
             return false; // made or removed meanwhile
         // A file system without the exchange: a plain rename, after the check above.
         if ((errno != EINVAL && errno != ENOSYS) || ::rename(temp.c_str(), target.c_str()) != 0)
-            return failure(target, reason("cannot replace " + target, errno));
+            return fileFailure(target, withReason("cannot replace " + target, errno));
         return true;
     }
     if (!read.exists || stillAsRead(temp, read)) {
@@ -269,15 +178,15 @@ Result<bool> putInPlace(const std::string &temp, const std::string &target, cons
 Result<int> lockWriters(const std::string &target, const std::string &dir)
 {
     for (;;) {
-        Fd fd(::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+        FileDescriptor fd(::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
         const bool absent = fd.get() < 0 && errno == ENOENT;
         if (absent)
-            fd = Fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            fd = FileDescriptor(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (fd.get() < 0)
-            return failure(target, reason("cannot lock " + target, errno));
+            return fileFailure(target, withReason("cannot lock " + target, errno));
         while (::flock(fd.get(), LOCK_EX) != 0) {
             if (errno != EINTR)
-                return failure(target, reason("cannot lock " + target, errno));
+                return fileFailure(target, withReason("cannot lock " + target, errno));
         }
         struct stat held {}, now {};
         const bool present = ::stat(target.c_str(), &now) == 0;
@@ -291,17 +200,19 @@ Result<int> lockWriters(const std::string &target, const std::string &dir)
 
 Result<std::string> IniFile::readAll(const std::string &path)
 {
-    const Result<FileBytes> bytes = readBytes(path);
+    const Result<FileBytes> bytes = readFileBytes(path, IniFile::kMaxBytes);
     if (!bytes)
         return bytes.error();
-    return std::string(bytes->view());
+    return toUtf8(bytes->view(), encodingOf(bytes->view()));
 }
 
 std::optional<std::string> IniFile::read(const std::string &path, std::string_view section, std::string_view key)
 {
-    const Result<FileBytes> bytes = readBytes(path);
+    const Result<FileBytes> bytes = readFileBytes(path, IniFile::kMaxBytes);
     if (!bytes)
         return std::nullopt;
+    if (const TextEncoding encoding = encodingOf(bytes->view()); encoding != TextEncoding::Bytes)
+        return IniText::lookup(toUtf8(bytes->view(), encoding), section, key);
     return IniText::lookup(bytes->view(), section, key);
 }
 
@@ -320,32 +231,34 @@ Result<> IniFile::write(const std::string &path, const std::vector<IniEdit> &edi
 
     int err = 0;
     if (readOnly(dir, &err) || readOnly(target, &err))
-        return failure(target, reason("cannot write " + target, err));
+        return fileFailure(target, withReason("cannot write " + target, err));
 
     // Read-modify-write is one step for every process that takes this lock.
     const Result<int> locked = lockWriters(target, dir);
     if (!locked)
         return locked.error();
-    const Fd lock(*locked);
+    const FileDescriptor lock(*locked);
     removeStaleTemporaries(dir, base);
     // Earlier versions locked through a file of their own beside it.
     ::unlink((dir + "/." + base + ".lock").c_str());
 
     // Someone else's change between the reading and the replacement is read and edited anew.
     for (int attempt = 0; attempt < 10; ++attempt) {
-        const Result<FileBytes> old = readBytes(target);
+        const Result<FileBytes> old = readFileBytes(target, IniFile::kMaxBytes);
         if (!old)
             return Failure(QString::fromLocal8Bit(target.c_str()), old.error().reason());
-        std::string updated(old->view());
+        const TextEncoding encoding = encodingOf(old->view());
+        const std::string text = toUtf8(old->view(), encoding);
+        std::string updated = text;
         for (const IniEdit &edit : edits) {
             const std::string_view key = edit.key ? std::string_view(*edit.key) : std::string_view();
             const std::string_view value = edit.value ? std::string_view(*edit.value) : std::string_view();
             updated = IniText::edit(updated, edit.section, edit.key ? &key : nullptr, edit.value ? &value : nullptr);
         }
         // Nothing changed, or nothing deleted from a file that does not exist.
-        if (updated == old->view())
+        if (updated == text)
             return {};
-        const Result<std::string> temp = writeTemporary(target, dir, base, updated);
+        const Result<std::string> temp = writeTemporary(target, dir, base, fromUtf8(updated, encoding));
         if (!temp)
             return temp.error();
         const Result<bool> put = putInPlace(*temp, target, *old);
@@ -354,13 +267,13 @@ Result<> IniFile::write(const std::string &path, const std::vector<IniEdit> &edi
         if (!put)
             return put.error();
         if (*put) {
-            const Fd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            const FileDescriptor dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
             if (dirFd.get() >= 0)
                 ::fsync(dirFd.get());
             return {};
         }
     }
-    return failure(target, "cannot write " + target + ": another program kept changing it");
+    return fileFailure(target, "cannot write " + target + ": another program kept changing it");
 }
 
 } // namespace marvane

@@ -46,6 +46,7 @@ public:
     explicit operator bool() const { return has_value(); }
     const T &value() const { return *m_value; }
     const T &operator*() const { return *m_value; }
+    T &operator*() { return *m_value; }
     const T *operator->() const { return &*m_value; }
     T value_or(T fallback) const { return m_value ? *m_value : std::move(fallback); }
     const Failure &error() const { return *m_failure; }

@@ -84,7 +84,10 @@ QStringList OptionsFile::load(Options &options, const QString &file)
 {
     const Options defaults = Options::defaults();
     QStringList problems;
-    const Result<std::string> read = ini::readFile(file);
+    Result<std::string> read = ini::readFile(file);
+    // NULs are no text in any encoding read: a binary file, or UTF-16 without its mark.
+    if (read && read->find('\0') != std::string::npos)
+        read = Failure(file, u"%1 is not a text file"_s.arg(file));
     const std::string text = read.value_or({});
     if (!read) {
         const QString line = read.error().message() + u"; using the standard settings"_s;

@@ -1,6 +1,8 @@
 // Files that are not what they should be: a FIFO or a device where a settings file belongs, a
 // full disk, the leftovers of a killed save. Nothing hangs, nothing is damaged, every failure is told.
 #include "desktop/AutostartEntry.h"
+#include "desktop/LogonRun.h"
+#include "desktop/RefreshTimer.h"
 #include "desktop/WallpaperInstaller.h"
 #include "settings/OptionsFile.h"
 #include "tests/support/IsolatedEnvironment.h"
@@ -79,22 +81,26 @@ private Q_SLOTS:
         const QByteArray config = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(disk.path()));
         const QString options = OptionsFile::path(disk.path());
-        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, QStringLiteral("/opt/marvane/pendrel")));
+        MARVANE_VERIFY_WRITE(LogonRun::update(true, QStringLiteral("/opt/marvane/pendrel")));
         MARVANE_VERIFY_WRITE(OptionsFile::save(Options::defaults(), options));
         const QByteArray entry = slurp(AutostartEntry::path());
         const QByteArray stored = slurp(options);
         QVERIFY(disk.fill());
 
-        const Result<> autostart = AutostartEntry::update(true, QStringLiteral("/opt/elsewhere/a longer path/pendrel"));
+        const Result<> autostart = LogonRun::update(true, QStringLiteral("/opt/elsewhere/a longer path/pendrel"));
         Options changed = Options::defaults();
         changed.offsetX = -123456;
         const Result<> saved = OptionsFile::save(changed, options);
         QImage picture(200, 100, QImage::Format_RGB32);
         picture.fill(Qt::red);
         const Result<> bitmap = WallpaperInstaller::saveBitmap(picture, disk.path());
+        // Off needs the entry rewritten first: refused, the timer stays too.
+        const Result<> off = LogonRun::update(false, QStringLiteral("/opt/marvane/pendrel"));
+        const bool timerKept = QFile::exists(RefreshTimer::timerPath());
         qputenv("XDG_CONFIG_HOME", config);
 
-        for (const Result<> &e : {autostart, saved, bitmap})
+        QVERIFY(timerKept);
+        for (const Result<> &e : {autostart, saved, bitmap, off})
             QVERIFY2(!e.has_value() && e.error().message().contains(QStringLiteral("No space left on device")), qPrintable(test::messageOf(e)));
         QCOMPARE(slurp(disk.path() + QStringLiteral("/autostart/Marvane.desktop")), entry);
         QCOMPARE(slurp(options), stored);
@@ -103,6 +109,19 @@ private Q_SLOTS:
         QCOMPARE(QDir(disk.path()).entryList({QStringLiteral("*.tmp"), QStringLiteral(".temp.bmp.*")},
                                              QDir::Files | QDir::Hidden),
                  QStringList());
+    }
+
+    // A bitmap that only partly fits: the system's reason, not Qt's "Unknown error".
+    void bitmapLargerThanTheRoomLeftSaysWhy()
+    {
+        SmallDisk disk(1024);
+        if (!disk.isMounted())
+            QSKIP("cannot mount a small tmpfs here (needs root)");
+        QImage picture(1920, 1080, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        const Result<> bitmap = WallpaperInstaller::saveBitmap(picture, disk.path());
+        QVERIFY2(test::messageOf(bitmap).contains(QStringLiteral("No space left on device")),
+                 qPrintable(test::messageOf(bitmap)));
     }
 
     void killedSavesLeaveNothingForLong()

@@ -1,4 +1,5 @@
 #include "desktop/AutostartEntry.h"
+#include "desktop/LogonRun.h"
 #include "widgets/ColorSwatch.h"
 #include "settings/OptionsFile.h"
 #include "ini/IniStrings.h"
@@ -54,7 +55,7 @@ struct Rig
             autoRuns << on;
             if (!autoRunFailure.isEmpty())
                 return Failure(AutostartEntry::path(), autoRunFailure);
-            return AutostartEntry::update(on, exe());
+            return LogonRun::update(on, exe());
         };
         auto dialog = std::make_unique<OptionsDialog>(options, file(), updateAutostart);
         [&] { QVERIFY(test::showActive(dialog.get())); }();
@@ -276,7 +277,7 @@ private Q_SLOTS:
     {
         Rig rig;
         MARVANE_VERIFY_WRITE(OptionsFile::save(sample(), rig.file()));
-        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, rig.exe()));
+        MARVANE_VERIFY_WRITE(LogonRun::update(true, rig.exe()));
         const QByteArray entryBefore = Rig::autostart();
         {
             auto d = rig.open();

@@ -1,8 +1,12 @@
 #include "desktop/AutostartEntry.h"
+#include "desktop/LogonRun.h"
+#include "desktop/RefreshTimer.h"
+#include "tests/support/KillRounds.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QObject>
 #include <QProcess>
 #include <QStandardPaths>
@@ -64,7 +68,7 @@ private Q_SLOTS:
 
     void onAndOffContents()
     {
-        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, QStringLiteral("/opt/My Apps/marvane/pendrel")));
+        MARVANE_VERIFY_WRITE(LogonRun::update(true, QStringLiteral("/opt/My Apps/marvane/pendrel")));
         QCOMPARE(readText(AutostartEntry::path()),
                  QStringLiteral("[Desktop Entry]\nType=Application\nName=Marvane\n"
                                 "Comment=Paints this month's calendar onto the desktop wallpaper\n"
@@ -73,7 +77,7 @@ private Q_SLOTS:
         QString out;
         QVERIFY2(run(QStringLiteral("desktop-file-validate"), {AutostartEntry::path()}, &out) == 0, qPrintable(out));
 
-        MARVANE_VERIFY_WRITE(AutostartEntry::update(false, QStringLiteral("/opt/My Apps/marvane/pendrel")));
+        MARVANE_VERIFY_WRITE(LogonRun::update(false, QStringLiteral("/opt/My Apps/marvane/pendrel")));
         const QString off = readText(AutostartEntry::path());
         QVERIFY(off.contains(QStringLiteral("Name=Marvane\n")));
         QVERIFY(off.contains(QStringLiteral("Hidden=true\n")));
@@ -101,7 +105,7 @@ private Q_SLOTS:
         QFile::remove(log);
         const QString program = makeProgram(m_dir.filePath(folder), log);
         QVERIFY(!program.isEmpty());
-        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, program));
+        MARVANE_VERIFY_WRITE(LogonRun::update(true, program));
         QString out;
         QVERIFY2(run(QStringLiteral("desktop-file-validate"), {AutostartEntry::path()}, &out) == 0, qPrintable(out));
         QVERIFY2(run(QStringLiteral("gio"), {QStringLiteral("launch"), AutostartEntry::path()}, &out) == 0,
@@ -110,24 +114,55 @@ private Q_SLOTS:
         QCOMPARE(readText(log), program + QStringLiteral("\n9\n"));
     }
 
+    // Refused for the entry, so refused for the timer too: nothing changes.
     void percentSignIsRefused()
     {
-        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, QStringLiteral("/opt/apps/pendrel")));
+        MARVANE_VERIFY_WRITE(LogonRun::update(false, QStringLiteral("/opt/apps/pendrel")));
         const QString before = readText(AutostartEntry::path());
-        const QString error = marvane::test::messageOf(AutostartEntry::update(true, QStringLiteral("/opt/100% sure/pendrel")));
+        const QString error = marvane::test::messageOf(LogonRun::update(true, QStringLiteral("/opt/100% sure/pendrel")));
         QVERIFY(error.contains(QStringLiteral("'%'")));
         QCOMPARE(readText(AutostartEntry::path()), before);
+        QVERIFY(!QFile::exists(RefreshTimer::servicePath()) && !QFile::exists(RefreshTimer::timerPath()));
         // Switching off needs no path, so it still works.
-        MARVANE_VERIFY_WRITE(AutostartEntry::update(false, QStringLiteral("/opt/100% sure/pendrel")));
+        MARVANE_VERIFY_WRITE(LogonRun::update(false, QStringLiteral("/opt/100% sure/pendrel")));
     }
 
     void movingTheProgramNamesTheNewFolder()
     {
-        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, QStringLiteral("/old place/pendrel")));
-        MARVANE_VERIFY_WRITE(AutostartEntry::update(true, QStringLiteral("/new place/pendrel")));
+        MARVANE_VERIFY_WRITE(LogonRun::update(true, QStringLiteral("/old place/pendrel")));
+        MARVANE_VERIFY_WRITE(LogonRun::update(true, QStringLiteral("/new place/pendrel")));
         const QString text = readText(AutostartEntry::path());
         QVERIFY(text.contains(QStringLiteral("Exec=\"/new place/pendrel\" 9\n")));
         QVERIFY(!text.contains(QStringLiteral("old place")));
+    }
+
+    // Switching on and off, killed at any moment: each file is whole, the entry is never on without
+    // the timer, and the next update leaves both on and no temporary file behind.
+    void killedUpdatesLeaveWholeFiles()
+    {
+        const QString exe = QStringLiteral("/opt/marvane/pendrel");
+        const QString on = AutostartEntry::contents(true, exe);
+        const QString unit = RefreshTimer::serviceText(exe);
+        const QStringList folders{QFileInfo(AutostartEntry::path()).absolutePath(), RefreshTimer::unitDirectory()};
+        const QString wrong = test::killRounds(
+            300, 8000, [&](int i) { (void)LogonRun::update(i % 2 == 0, exe); },
+            [&]() -> QString {
+                const QString entry = readText(AutostartEntry::path());
+                const bool timer = QFileInfo(RefreshTimer::wantsLink()).symLinkTarget() == RefreshTimer::timerPath();
+                if (entry != on && entry != AutostartEntry::contents(false, exe))
+                    return QStringLiteral("a torn entry");
+                if (QFile::exists(RefreshTimer::servicePath()) && readText(RefreshTimer::servicePath()) != unit)
+                    return QStringLiteral("a torn service");
+                return entry == on && !(timer && QFile::exists(RefreshTimer::servicePath()))
+                           ? QStringLiteral("the entry on without the timer")
+                           : QString();
+            });
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        MARVANE_VERIFY_WRITE(LogonRun::update(true, exe));
+        QCOMPARE(readText(AutostartEntry::path()), on);
+        QCOMPARE(readText(RefreshTimer::timerPath()), RefreshTimer::timerText());
+        for (const QString &folder : folders)
+            QCOMPARE(QDir(folder).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     void unwritableFolderIsReported()
@@ -138,7 +173,7 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker));
-        const QString error = marvane::test::messageOf(AutostartEntry::update(true, QStringLiteral("/opt/pendrel")));
+        const QString error = marvane::test::messageOf(LogonRun::update(true, QStringLiteral("/opt/pendrel")));
         qputenv("XDG_CONFIG_HOME", saved);
         QVERIFY(!error.isEmpty());
     }

@@ -3,6 +3,8 @@
 #include "tests/support/TestMain.h"
 
 #include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QObject>
 #include <QTemporaryDir>
 
@@ -70,6 +72,49 @@ private Q_SLOTS:
         expected.showToDoList = showToDoList;
         QCOMPARE(o, expected);
         QCOMPARE(readFile(file()), text);
+    }
+
+    // A file saved as UTF-16 with its mark is read, and saved back as UTF-16; one that is not text
+    // gives the defaults with one line naming it, and stays as it is.
+    void otherEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("text");
+        const QString ini = QStringLiteral("[general]\r\nCalendarPos=3\r\nOffsetX=-25\r\n");
+        const auto utf16 = [&ini](QStringConverter::Encoding e) {
+            QStringEncoder encode(e, QStringEncoder::Flag::WriteBom);
+            return QByteArray(encode(ini));
+        };
+        QTest::newRow("UTF-16 LE") << QByteArray(utf16(QStringConverter::Utf16LE)) << true;
+        QTest::newRow("UTF-16 BE") << QByteArray(utf16(QStringConverter::Utf16BE)) << true;
+        QTest::newRow("UTF-16 without its mark") << QByteArray(utf16(QStringConverter::Utf16LE)).mid(2) << false;
+        QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0[general]\nCalendarPos=3\n", 27) << false;
+    }
+    void otherEncodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, text);
+        writeFile(file(), bytes);
+        Options o;
+        const QStringList problems = OptionsFile::load(o, file());
+        QCOMPARE(o.calendarCorner, text ? 3 : 1);
+        QCOMPARE(o.offsetX, text ? -25 : -10);
+        QCOMPARE(problems.size(), text ? 0 : 1);
+        if (!text) {
+            QVERIFY2(problems.first().contains(file()), qPrintable(problems.first()));
+            QCOMPARE(readFile(file()), bytes);
+            return;
+        }
+        o.offsetY = 77;
+        MARVANE_VERIFY_WRITE(OptionsFile::save(o, file()));
+        const QByteArray saved = readFile(file());
+        QCOMPARE(saved.left(2), bytes.left(2));
+        QStringDecoder decode(QStringDecoder::encodingForData(saved).value_or(QStringConverter::Utf8));
+        const QString decoded = decode(saved);
+        QVERIFY2(decoded.contains(u"OffsetY=77\r\n"), qPrintable(decoded));
+        Options back;
+        OptionsFile::load(back, file());
+        QCOMPARE(back, o);
     }
 
     void unconvertibleKeysTakeTheirDefault_data()

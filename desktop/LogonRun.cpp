@@ -1,0 +1,62 @@
+#include "desktop/LogonRun.h"
+
+#include "desktop/AtomicFile.h"
+#include "desktop/AutostartEntry.h"
+#include "desktop/RefreshTimer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace marvane {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+Result<> LogonRun::update(bool enabled, const QString &executable)
+{
+    if (enabled) {
+        if (const Result<> e = AutostartEntry::checkExecutable(executable); !e)
+            return e;
+        if (const Result<> e = RefreshTimer::checkExecutable(executable); !e)
+            return e;
+    }
+    const QString entry = AutostartEntry::path();
+    const QString folder = QFileInfo(entry).absolutePath();
+    if (!QDir().mkpath(folder))
+        return Failure(entry, u"cannot create the folder %1"_s.arg(folder));
+    // Two windows of the program may update at once; this is the one writer.
+    const FolderLock lock(folder);
+    for (const QString &path : {entry, RefreshTimer::servicePath(), RefreshTimer::timerPath()})
+        removeStaleTemporaries(path);
+
+    const QByteArray text = AutostartEntry::contents(enabled, executable).toUtf8();
+    std::unique_ptr<StagedFile> staged;
+    if (!QFileInfo(entry).isFile() || contentsOf(entry) != text) {
+        Result<std::unique_ptr<StagedFile>> written =
+            StagedFile::write(entry, [&text](QIODevice &out) { return writeAll(out, text); }, true);
+        if (!written)
+            return written.error();
+        staged = std::move(*written);
+    }
+    if (enabled) {
+        if (const Result<> e = RefreshTimer::update(true, executable); !e)
+            return e;
+    }
+    if (staged) {
+        if (const Result<> e = staged->commit(); !e)
+            return e;
+    }
+    return enabled ? Result<>() : RefreshTimer::update(false, executable);
+}
+
+} // namespace marvane
