@@ -144,6 +144,7 @@ private Q_SLOTS:
         const QString on = AutostartEntry::contents(true, exe);
         const QString unit = RefreshTimer::serviceText(exe);
         const QStringList folders{QFileInfo(AutostartEntry::path()).absolutePath(), RefreshTimer::unitDirectory()};
+        MARVANE_VERIFY_WRITE(LogonRun::update(false, exe));
         const QString wrong = test::killRounds(
             300, 8000, [&](int i) { (void)LogonRun::update(i % 2 == 0, exe); },
             [&]() -> QString {
