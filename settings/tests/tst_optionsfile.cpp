@@ -2,6 +2,7 @@
 #include "tests/support/KillRounds.h"
 #include "tests/support/TestMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -199,6 +200,8 @@ private Q_SLOTS:
                 return now == before || now == after ? QString() : QStringLiteral("a mix of old and new settings");
             });
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        MARVANE_VERIFY_WRITE(OptionsFile::save(after, file()));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("options.ini")});
     }
 
     void saveFailureIsReported()
