@@ -1,5 +1,6 @@
 #include "app/ToDoDialog.h"
 
+#include "ini/IniStrings.h"
 #include "widgets/FormControls.h"
 #include "widgets/TextBox.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace marvane {
 
@@ -56,10 +58,8 @@ void ToDoDialog::buildControls()
     controls::setTabOrder(order);
     m_closeButton->setFocus();
 
-    // Selections made by the program raise these too; opening relies on it.
-    connect(m_yearCombo, &QComboBox::currentIndexChanged, this, &ToDoDialog::loadItems);
-    connect(m_monthCombo, &QComboBox::currentIndexChanged, this, &ToDoDialog::loadItems);
-    connect(m_dayCombo, &QComboBox::currentIndexChanged, this, &ToDoDialog::loadItems);
+    for (QComboBox *chooser : {m_yearCombo, m_monthCombo, m_dayCombo})
+        connect(chooser, &QComboBox::currentIndexChanged, this, &ToDoDialog::chooseDate);
     connect(m_todayButton, &QPushButton::clicked, this, &ToDoDialog::selectToday);
     connect(m_saveButton, &QPushButton::clicked, this, &ToDoDialog::save);
     connect(m_closeButton, &QPushButton::clicked, this, &ToDoDialog::reject);
@@ -96,10 +96,41 @@ void ToDoDialog::layOut()
 
 void ToDoDialog::selectToday()
 {
+    if (!mayLeaveDate())
+        return;
     const QDate today = m_clock.today();
-    m_yearCombo->setCurrentIndex(controls::yearIndex(today.year()));
-    m_monthCombo->setCurrentIndex(today.month() - 1);
-    m_dayCombo->setCurrentIndex(today.day() - 1);
+    showDate({controls::yearIndex(today.year()), today.month() - 1, today.day() - 1});
+}
+
+void ToDoDialog::chooseDate()
+{
+    const DateIndexes chosen = chosenDate();
+    // Asked with the date still shown, so that Cancel leaves everything as it was.
+    if (m_shown)
+        showDate(*m_shown);
+    if (mayLeaveDate())
+        showDate(chosen);
+}
+
+void ToDoDialog::showDate(const DateIndexes &date)
+{
+    const bool same = m_shown == date;
+    const std::array<QComboBox *, 3> choosers{m_yearCombo, m_monthCombo, m_dayCombo};
+    for (std::size_t i = 0; i < choosers.size(); ++i) {
+        const QSignalBlocker quiet(choosers[i]);
+        choosers[i]->setCurrentIndex(date[i]);
+    }
+    if (same)
+        return;
+    m_shown = date;
+    const ToDoStore::Items items = m_store.items(dateKey());
+    for (int n = 0; n < kItems; ++n)
+        m_itemEdits[n]->setText(items[static_cast<std::size_t>(n)]);
+}
+
+ToDoDialog::DateIndexes ToDoDialog::chosenDate() const
+{
+    return {m_yearCombo->currentIndex(), m_monthCombo->currentIndex(), m_dayCombo->currentIndex()};
 }
 
 QString ToDoDialog::dateKey() const
@@ -107,21 +138,49 @@ QString ToDoDialog::dateKey() const
     return m_yearCombo->currentText() + u'-' + m_monthCombo->currentText() + u'-' + m_dayCombo->currentText();
 }
 
-void ToDoDialog::loadItems()
+bool ToDoDialog::mayLeaveDate()
 {
-    const QString key = dateKey();
-    for (int n = 1; n <= kItems; ++n)
-        m_itemEdits[n - 1]->setText(m_store.item(key, static_cast<std::int16_t>(n)));
+    if (!m_shown)
+        return true;
+    const ToDoStore::Items stored = m_store.items(dateKey());
+    bool changed = false;
+    for (int n = 0; n < kItems; ++n)
+        changed = changed || ini::trimSpaces(m_itemEdits[n]->text()) != stored[static_cast<std::size_t>(n)];
+    if (!changed)
+        return true;
+    // The date as the wallpaper's date line writes it.
+    const QString date = m_monthCombo->currentText() + u'-' + m_dayCombo->currentText() + u'-' + m_yearCombo->currentText();
+    const auto answer = QMessageBox::question(this, u"Marvane"_s,
+                                              u"Save the changes to the to-do list of %1?"_s.arg(date),
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                              QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return storeItems();
+    return answer == QMessageBox::Discard;
 }
 
 void ToDoDialog::save()
+{
+    (void)storeItems();
+}
+
+bool ToDoDialog::storeItems()
 {
     ToDoStore::Items items;
     for (int n = 1; n <= kItems; ++n)
         items[static_cast<std::size_t>(n - 1)] = m_itemEdits[n - 1]->text();
     // The boxes keep the typed text either way, so nothing is lost by telling.
-    if (const Result<> e = m_store.setItems(dateKey(), items); !e.has_value())
+    if (const Result<> e = m_store.setItems(dateKey(), items); !e.has_value()) {
         QMessageBox::warning(this, u"Marvane"_s, u"The to-do items were not saved.\n\n"_s + e.error().message());
+        return false;
+    }
+    return true;
+}
+
+void ToDoDialog::reject()
+{
+    if (mayLeaveDate())
+        FormDialog::reject();
 }
 
 } // namespace marvane

@@ -5,6 +5,7 @@
 #include "widgets/FormDialog.h"
 
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -15,7 +16,8 @@ namespace marvane {
 class TextBox;
 
 // The modal editor of one date's twelve items. The date lives in the three choosers and the items
-// in the boxes until Save; picking another date reloads the boxes and drops unsaved text.
+// in the boxes until Save. Leaving a date whose boxes differ from what is stored for it (another
+// date, Today, Close) first asks whether to save them, discard them or stay.
 class ToDoDialog : public FormDialog
 {
     Q_OBJECT
@@ -32,14 +34,27 @@ public:
 public Q_SLOTS:
     void selectToday();
     void save();
+    void reject() override;
 
 private:
+    // The choosers' positions: year, month and day.
+    using DateIndexes = std::array<int, 3>;
+
     void buildControls();
     void layOut();
-    void loadItems();
+    void chooseDate();
+    // Sets the choosers without raising their events and loads that date's items.
+    void showDate(const DateIndexes &date);
+    DateIndexes chosenDate() const;
+    // Whether the date shown may be left: nothing typed differs from what is stored for it, or the
+    // user saved or discarded it.
+    bool mayLeaveDate();
+    // Stores the boxes as the date shown's items; false, after telling why, when it could not.
+    bool storeItems();
 
     const ToDoStore &m_store;
     const Clock &m_clock;
+    std::optional<DateIndexes> m_shown;
 
     QLabel *m_yearLabel = nullptr;
     QComboBox *m_yearCombo = nullptr;

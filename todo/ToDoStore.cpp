@@ -34,8 +34,12 @@ QString ToDoStore::todayItem(std::int16_t n) const
 
 ToDoStore::Items ToDoStore::todayItems() const
 {
+    return items(dateKey(m_clock.today()));
+}
+
+ToDoStore::Items ToDoStore::items(const QString &section) const
+{
     Items items;
-    const QString section = dateKey(m_clock.today());
     const Result<std::string> text = ini::readFile(m_file);
     if (!text) {
         const QString told = text.error().message();

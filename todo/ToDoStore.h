@@ -32,6 +32,8 @@ public:
     // and, the first time, one line on standard error.
     Items todayItems() const;
     QString item(const QString &dateKey, std::int16_t n) const;
+    // All twelve items of a date from one read of the file, none when it cannot be read.
+    Items items(const QString &dateKey) const;
     // Stores the item without its outer spaces; an empty item deletes its key.
     Result<> setItem(const QString &dateKey, std::int16_t n, const QString &text) const;
     // Stores all twelve items of the date as setItem does, in one replacement of the file.

@@ -130,24 +130,50 @@ private Q_SLOTS:
         QCOMPARE(d->dateKey(), key);
     }
 
-    void anotherDateDropsUnsavedText()
+    // Leaving a date with typed changes asks first: Save stores them and goes on, Discard goes on,
+    // Cancel keeps the date and the text. Nothing is asked when nothing changed.
+    void leavingChangedItemsAsks_data()
     {
+        QTest::addColumn<QString>("leave");
+        QTest::addColumn<int>("answer");
+        for (const char *leave : {"month", "today", "close"})
+            for (const auto answer : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
+                QTest::addRow("%s, %d", leave, int(answer)) << QString::fromLatin1(leave) << int(answer);
+        QTest::newRow("month, unchanged") << QStringLiteral("month") << int(QMessageBox::NoButton);
+    }
+    void leavingChangedItemsAsks()
+    {
+        QFETCH(QString, leave);
+        QFETCH(int, answer);
         Rig rig;
         rig.write(kFile);
         auto d = rig.open();
-        test::retype(itemEdit(&*d, 0), QStringLiteral("not saved"));
-        test::retype(itemEdit(&*d, 5), QStringLiteral("nor this"));
-        child<QComboBox>(&*d, QStringLiteral("monthCombo"))->setCurrentIndex(5);
-        QCOMPARE(d->dateKey(), QStringLiteral("2020-6-17"));
-        QStringList expected(12);
-        expected[0] = QStringLiteral("Buy stamps");
-        QCOMPARE(boxes(*d), expected);
-        QCOMPARE(rig.contents(), kFile);
+        if (leave != u"today")
+            child<QComboBox>(&*d, QStringLiteral("dayCombo"))->setCurrentIndex(16); // June 17 for Today below
+        if (leave == u"today")
+            child<QComboBox>(&*d, QStringLiteral("monthCombo"))->setCurrentIndex(5);
+        const QString shown = d->dateKey();
+        if (answer != QMessageBox::NoButton)
+            test::retype(itemEdit(&*d, 1), QStringLiteral("typed"));
+        QString asked;
+        if (answer != QMessageBox::NoButton)
+            test::answerNextQuestion(&asked, QMessageBox::StandardButton(answer));
+        if (leave == u"month")
+            child<QComboBox>(&*d, QStringLiteral("monthCombo"))->setCurrentIndex(0);
+        else if (leave == u"today")
+            QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("todayButton")), Qt::LeftButton);
+        else
+            QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("closeButton")), Qt::LeftButton);
 
-        // Today goes back and reloads.
-        QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("todayButton")), Qt::LeftButton);
-        QCOMPARE(d->dateKey(), QStringLiteral("2020-5-17"));
-        QCOMPARE(itemEdit(&*d, 0)->text(), QStringLiteral("Pay the electricity bill"));
+        const bool stays = answer == QMessageBox::Cancel;
+        if (answer != QMessageBox::NoButton)
+            QCOMPARE(asked, QStringLiteral("Save the changes to the to-do list of %1?")
+                                .arg(leave == u"today" ? QStringLiteral("6-17-2020") : QStringLiteral("5-17-2020")));
+        QCOMPARE(rig.stored(shown, 2), answer == QMessageBox::Save ? QStringLiteral("typed") : QString());
+        QCOMPARE(d->dateKey() == shown, stays || leave == u"close");
+        QCOMPARE(d->isVisible(), stays || leave != u"close");
+        if (stays)
+            QCOMPARE(itemEdit(&*d, 1)->text(), QStringLiteral("typed"));
     }
 
     void saveTrimsAndDeletes()

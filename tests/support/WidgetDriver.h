@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -44,6 +45,18 @@ inline void answerNextMessageBox(QString *text)
             return answerNextMessageBox(text); // not shown yet
         *text = box->text();
         box->accept();
+    });
+}
+
+// Answers the next message box with `button` as soon as it shows, and keeps its text in `text`.
+inline void answerNextQuestion(QString *text, QMessageBox::StandardButton button)
+{
+    QTimer::singleShot(0, [text, button] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return answerNextQuestion(text, button); // not shown yet
+        *text = box->text();
+        box->button(button)->click();
     });
 }
 
