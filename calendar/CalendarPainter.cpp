@@ -32,16 +32,10 @@ int32_t gridExtent(int32_t from, int32_t span)
     return from + 7 * static_cast<int32_t>(std::nearbyint(span / 7.0)) + 1;
 }
 
-// A corner the dialog cannot offer (a hand-edited file) is taken as the default corner.
-int32_t cornerOf(const Options &options)
-{
-    return options.calendarCorner >= 0 && options.calendarCorner <= 3 ? options.calendarCorner : 1;
-}
-
 // The box's top-left corner in 64-bit arithmetic, so that any offsets give an answer.
 std::pair<int64_t, int64_t> boxCorner(const Options &options, QSize screen)
 {
-    const int32_t pos = cornerOf(options);
+    const int32_t pos = calendarCorner(options);
     const bool right = pos == 1 || pos == 2;
     const bool bottom = pos == 2 || pos == 3;
     return {(right ? int64_t{screen.width()} - kBoxWidth : 0) + options.offsetX,
@@ -49,6 +43,11 @@ std::pair<int64_t, int64_t> boxCorner(const Options &options, QSize screen)
 }
 
 } // namespace
+
+int calendarCorner(const Options &options)
+{
+    return options.calendarCorner >= 0 && options.calendarCorner <= 3 ? options.calendarCorner : 1;
+}
 
 QRect calendarBox(const Options &options, QSize screen)
 {

@@ -19,6 +19,10 @@ namespace marvane {
 Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
                        std::int16_t year, std::int16_t month);
 
+// The corner the box is in (0 top left, 1 top right, 2 bottom right, 3 bottom left): a corner the
+// dialog cannot offer (a hand-edited file) is taken as the default corner.
+int calendarCorner(const Options &options);
+
 // Where paintCalendar puts the month's box on a picture of `screen` size, in 64-bit arithmetic
 // so that offsets too large to paint still give an answer (outside the picture).
 QRect calendarBox(const Options &options, QSize screen);

@@ -4,6 +4,7 @@
 #include "calendar/Palette.h"
 #include "settings/Options.h"
 
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -14,8 +15,12 @@ namespace marvane {
 // Item n (1..12) of today's date, "" when there is none.
 using TodayItems = std::function<QString(std::int16_t)>;
 
-// Paints today's items in a ruled panel near the right edge of the canvas paintCalendar sized to
-// the screen, in the font it left behind. Paints nothing when showToDoList is off.
+// Where the panel goes on a picture of `screen` size: near the right edge, or where that would
+// cover the calendar's box, 40 pixels below or above the box, its left edge on the box's.
+QRect toDoPanelBox(const Options &options, QSize screen);
+
+// Paints today's items in a ruled panel at toDoPanelBox on the canvas paintCalendar sized to the
+// screen, in the font it left behind. Paints nothing when showToDoList is off.
 void paintToDoPanel(Canvas &canvas, const Options &options, const Palette &palette, const TodayItems &todayItem);
 
 } // namespace marvane

@@ -102,19 +102,39 @@ private Q_SLOTS:
         QVERIFY(inkBounds(img, QRect(1014, 316 + 42, 10, 14), kDesktop).isEmpty());
     }
 
-    void panelCoversTheBoxInTheBottomCorner()
+    // The panel stays at its place unless that covers the box; then it goes 40 pixels below a top
+    // corner's box or above a bottom corner's, on the box's left edge.
+    void panelNeverCoversTheBox_data()
     {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("corner");
+        QTest::addColumn<int>("offsetY");
+        QTest::addColumn<QPoint>("panel");
+        for (int corner : {0, 1, 3})
+            QTest::addRow("1024x768, corner %d", corner) << QSize(1024, 768) << corner << 10 << QPoint(614, 300);
+        QTest::newRow("1024x768, corner 2") << QSize(1024, 768) << 2 << 10 << QPoint(614, 188);
+        QTest::newRow("1024x768, corner 1 lower") << QSize(1024, 768) << 1 << 100 << QPoint(614, 390);
+        for (int corner = 0; corner < 4; ++corner)
+            QTest::addRow("1920x1080, corner %d", corner) << QSize(1920, 1080) << corner << 10 << QPoint(1510, 300);
+    }
+    void panelNeverCoversTheBox()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, corner);
+        QFETCH(int, offsetY);
+        QFETCH(QPoint, panel);
         Scene s;
-        s.options.calendarCorner = 2;
+        s.screen.setSize(screen);
+        s.options.calendarCorner = corner;
+        s.options.offsetY = offsetY;
         s.options.toDoBackColor = 0x00FFFF00;
-        s.options.calendarColor = 0x00C0C0C0;
         const QImage &img = s.paint();
-        const QRgb panel = qRgb(0, 255, 255);
-        const QRgb box = qRgb(0xC0, 0xC0, 0xC0);
-        QCOMPARE(img.pixel(614, 528), panel);
-        QCOMPARE(img.pixel(1013, 599), panel);
-        QCOMPARE(img.pixel(614, 600), box);
-        QCOMPARE(img.pixel(614, 527), panel);
+        const QRect expected(panel, QSize(400, 300));
+        QCOMPARE(toDoPanelBox(s.options, screen), expected);
+        const QRgb back = qRgb(0, 255, 255);
+        QCOMPARE(img.pixel(expected.topLeft()), back);
+        QCOMPARE(img.pixel(expected.bottomRight()), back);
+        QCOMPARE(countColor(img, calendarBox(s.options, screen).intersected(img.rect()), back), 0);
     }
 
     void offLeavesTheCalendarAlone()
