@@ -38,8 +38,11 @@ QComboBox *chooser(QWidget *parent, const QString &name, QRect geometry)
 {
     QComboBox *c = controls::list(parent, name, geometry);
     QPalette p = c->palette();
+    // Forced light, so its text is forced dark: a dark colour scheme would make it white.
     p.setColor(QPalette::Base, QColor(255, 224, 192));
     p.setColor(QPalette::Button, QColor(255, 224, 192));
+    p.setColor(QPalette::Text, Qt::black);
+    p.setColor(QPalette::ButtonText, Qt::black);
     c->setPalette(p);
     c->setAutoFillBackground(true);
     return c;
@@ -63,6 +66,7 @@ void MainWindow::buildControls()
     setFont(Fonts::formFont());
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(192, 255, 192));
+    p.setColor(QPalette::WindowText, Qt::black);
     setPalette(p);
     setAutoFillBackground(true);
     setMinimumSize(160, 120);

@@ -29,8 +29,13 @@ QString AutostartEntry::execArgument(const QString &argument)
         quote = quote || kReserved.contains(c);
     const QString arg = quote ? backslashQuoted(argument, u'"', u"`$") : argument;
     // Then the string escapes of the whole value, and %% for a literal percent sign.
+    return stringValue(arg).replace(u'%', u"%%"_s);
+}
+
+QString AutostartEntry::stringValue(const QString &text)
+{
     QString out;
-    for (const QChar c : arg) {
+    for (const QChar c : text) {
         if (c == u'\\')
             out += u"\\\\"_s;
         else if (c == u'\n')
@@ -39,8 +44,6 @@ QString AutostartEntry::execArgument(const QString &argument)
             out += u"\\t"_s;
         else if (c == u'\r')
             out += u"\\r"_s;
-        else if (c == u'%')
-            out += u"%%"_s;
         else
             out += c;
     }
@@ -68,8 +71,9 @@ QString AutostartEntry::contents(bool enabled, const QString &executable)
                          "Comment=Paints this month's calendar onto the desktop wallpaper\n"_s;
     if (!enabled)
         return text + u"Hidden=true\n"_s;
-    return text + u"Exec="_s + execArgument(executable) + u" 9\n"_s + u"Terminal=false\n"
-                                                                        "X-GNOME-Autostart-enabled=true\n"_s;
+    // A program moved or deleted since is skipped, not started and failing.
+    return text + u"TryExec="_s + stringValue(executable) + u"\nExec="_s + execArgument(executable) +
+           u" 9\nTerminal=false\nX-GNOME-Autostart-enabled=true\n"_s;
 }
 
 } // namespace marvane

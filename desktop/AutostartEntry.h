@@ -22,6 +22,8 @@ public:
 
     // One argument of an Exec line, quoted and escaped by the Desktop Entry rules.
     static QString execArgument(const QString &argument);
+    // A string value (TryExec's) escaped by the Desktop Entry rules.
+    static QString stringValue(const QString &text);
 };
 
 } // namespace marvane

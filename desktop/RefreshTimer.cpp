@@ -120,8 +120,12 @@ QString RefreshTimer::execStart(const QString &executable)
 
 QString RefreshTimer::serviceText(const QString &executable)
 {
+    // A program moved or deleted since is skipped quietly, not run and failing.
     return u"[Unit]\n"
            "Description=Marvane: repaint the calendar wallpaper for the new day\n"
+           "ConditionFileIsExecutable="_s +
+           QString(executable).replace(u'%', u"%%"_s) +
+           u"\n"
            "\n"
            "[Service]\n"
            "Type=oneshot\n"

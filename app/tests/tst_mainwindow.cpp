@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -281,6 +282,26 @@ private Q_SLOTS:
         QVERIFY(visible().contains(box()));
     }
 
+
+    // Under a dark colour scheme the forced light backgrounds keep dark text.
+    void textStaysReadableInADarkScheme()
+    {
+        const QPalette before = QApplication::palette();
+        QPalette dark(QColor(40, 40, 40), QColor(30, 30, 30));
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, Qt::white);
+        QApplication::setPalette(dark);
+        Rig rig;
+        rig.start();
+        const auto label = child<QLabel>(&*rig.window, QStringLiteral("yearLabel"));
+        const auto combo = child<QComboBox>(&*rig.window, QStringLiteral("yearCombo"));
+        const QColor labelText = label->palette().color(QPalette::WindowText);
+        const QColor comboText = combo->palette().color(QPalette::ButtonText);
+        const QColor listText = combo->palette().color(QPalette::Text);
+        QApplication::setPalette(before);
+        for (const QColor &c : {labelText, comboText, listText})
+            QVERIFY2(c.lightness() < 64, qPrintable(c.name()));
+    }
 };
 
 MARVANE_TEST_MAIN(TestMainWindow)

@@ -72,6 +72,7 @@ private Q_SLOTS:
         QCOMPARE(readText(AutostartEntry::path()),
                  QStringLiteral("[Desktop Entry]\nType=Application\nName=Marvane\n"
                                 "Comment=Paints this month's calendar onto the desktop wallpaper\n"
+                                "TryExec=/opt/My Apps/marvane/pendrel\n"
                                 "Exec=\"/opt/My Apps/marvane/pendrel\" 9\nTerminal=false\n"
                                 "X-GNOME-Autostart-enabled=true\n"));
         QString out;
@@ -112,6 +113,10 @@ private Q_SLOTS:
                  qPrintable(out));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(log) && readText(log).endsWith(QLatin1Char('\n')), 10000);
         QCOMPARE(readText(log), program + QStringLiteral("\n9\n"));
+
+        // Once the program is gone, the entry is skipped rather than started and failing.
+        QVERIFY(QFile::remove(program));
+        QVERIFY(run(QStringLiteral("gio"), {QStringLiteral("launch"), AutostartEntry::path()}, &out) != 0);
     }
 
     // Refused for the entry, so refused for the timer too: nothing changes.

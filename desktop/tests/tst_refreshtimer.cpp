@@ -109,6 +109,20 @@ private Q_SLOTS:
         QFile recorded(log);
         QVERIFY(recorded.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(recorded.readAll()), exe + QStringLiteral("\n9\n"));
+
+        // The unit's condition holds while the program is there, and skips the run once it is gone.
+        QFile unit(RefreshTimer::servicePath());
+        QVERIFY(unit.open(QIODevice::ReadOnly));
+        const QString condition = QString::fromUtf8(unit.readAll()).section(u'\n', 2, 2);
+        QVERIFY2(condition.startsWith(u"ConditionFileIsExecutable="), qPrintable(condition));
+        const auto holds = [&condition] {
+            QProcess check;
+            check.start(QStringLiteral("systemd-analyze"), {QStringLiteral("condition"), condition});
+            return check.waitForFinished() && check.exitCode() == 0;
+        };
+        QVERIFY(holds());
+        QVERIFY(QFile::remove(exe));
+        QVERIFY(!holds());
     }
 
     void lineBreakIsRefusedAndLeavesNothing()
