@@ -2,8 +2,11 @@
 
 #include "app/MainWindowServices.h"
 #include "app/SilentRun.h"
+#include "desktop/AutostartEntry.h"
 #include "desktop/DesktopScreen.h"
 #include "desktop/DesktopSession.h"
+#include "desktop/RefreshTimer.h"
+#include "platform/AppPaths.h"
 #include "platform/LocaleNames.h"
 #include "platform/SystemClock.h"
 
@@ -11,11 +14,46 @@
 
 namespace marvane {
 
+namespace {
+
+const QString kVersion = QStringLiteral("1.0");
+
+} // namespace
+
 void describeApplication()
 {
     QGuiApplication::setApplicationName(QStringLiteral("Marvane"));
-    QGuiApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QGuiApplication::setApplicationVersion(kVersion);
     QGuiApplication::setDesktopFileName(QStringLiteral("marvane"));
+}
+
+std::optional<QString> commandLineAnswer(const QStringList &arguments)
+{
+    if (arguments == QStringList{QStringLiteral("--version")})
+        return QStringLiteral("Marvane %1\n").arg(kVersion);
+    if (arguments != QStringList{QStringLiteral("--help")})
+        return std::nullopt;
+    const QString dir = AppPaths::applicationDirectory();
+    return QStringLiteral(
+               "Usage: pendrel [9]\n"
+               "Paints this month's calendar and today's to-do items onto the desktop wallpaper.\n"
+               "\n"
+               "  (nothing)  open the window: months, Set Desktop, Options, the to-do list\n"
+               "  9          paint this month, make it the wallpaper and exit, without a window;\n"
+               "             the log-on entry and the midnight timer start the program so\n"
+               "  --help     show this and exit\n"
+               "  --version  show the version and exit\n"
+               "\n"
+               "Beside the program, in %1:\n"
+               "  options.ini   the settings\n"
+               "  todolist.ini  the to-do items, up to twelve a date\n"
+               "  temp.bmp      the picture last painted\n"
+               "\n"
+               "While \"Refresh desktop when computer starts.\" is ticked in Options (it is at first):\n"
+               "  log-on entry    %2\n"
+               "  midnight timer  %3\n"
+               "                  %4\n")
+        .arg(dir, AutostartEntry::path(), RefreshTimer::timerPath(), RefreshTimer::servicePath());
 }
 
 int runSilently(bool display, const X11Connection *x11)

@@ -1,11 +1,19 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
 namespace marvane {
 
 class X11Connection;
 
 // What every start does once Qt's application object exists: the program's names for Qt.
 void describeApplication();
+// The text `pendrel --help` or `pendrel --version` prints, for exactly those command lines;
+// nothing for every other one.
+std::optional<QString> commandLineAnswer(const QStringList &arguments);
 // Paints and sets the wallpaper without a window, then ends the program; the exit code.
 // Without a display the picture is only saved. Questions to an X server go through `x11` when it
 // is given.

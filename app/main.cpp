@@ -9,6 +9,8 @@
 
 #include <QGuiApplication>
 
+#include <cstdio>
+
 namespace {
 
 using namespace marvane;
@@ -54,11 +56,15 @@ int main(int argc, char *argv[])
         printError(problem);
         return 2;
     }
-    X11Connection x11;
-    const bool display = chooseDisplay(x11);
     QStringList given;
     for (int i = 1; i < argc; ++i)
         given << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<QString> answer = commandLineAnswer(given)) {
+        std::fputs(answer->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    X11Connection x11;
+    const bool display = chooseDisplay(x11);
     // The one place that decides whether the run shows a window. Without a display there is no
     // one to show a window to: every start is a silent run that saves the picture and says where
     // it went. A silent run shows nothing, so it needs neither the desktop's Qt theme plugin

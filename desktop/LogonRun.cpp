@@ -3,6 +3,7 @@
 #include "desktop/AtomicFile.h"
 #include "desktop/AutostartEntry.h"
 #include "desktop/RefreshTimer.h"
+#include "platform/StandardError.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,6 +41,7 @@ Result<> LogonRun::update(bool enabled, const QString &executable)
         removeStaleTemporaries(path);
 
     const QByteArray text = AutostartEntry::contents(enabled, executable).toUtf8();
+    const bool first = enabled && !QFileInfo::exists(entry);
     std::unique_ptr<StagedFile> staged;
     if (!QFileInfo(entry).isFile() || contentsOf(entry) != text) {
         Result<std::unique_ptr<StagedFile>> written =
@@ -56,6 +58,10 @@ Result<> LogonRun::update(bool enabled, const QString &executable)
         if (const Result<> e = staged->commit(); !e)
             return e;
     }
+    // The option is on from the start: said once, where a new user starting from a terminal reads it.
+    if (first)
+        printError(u"the wallpaper will be repainted at every log-on and after midnight; untick \"Refresh "
+                   "desktop when computer starts.\" in Options to stop it"_s);
     return enabled ? Result<>() : RefreshTimer::update(false, executable);
 }
 

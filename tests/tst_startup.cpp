@@ -295,6 +295,35 @@ private Q_SLOTS:
         }
     }
 
+    // --help and --version answer on standard output and end, with no display and no window;
+    // nothing is written.
+    void helpAndVersion_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QStringList>("says");
+        QTest::newRow("help") << QStringLiteral("--help")
+                              << QStringList{QStringLiteral("Usage: pendrel [9]"), QStringLiteral("options.ini"),
+                                             QStringLiteral("todolist.ini"), QStringLiteral("/autostart/Marvane.desktop"),
+                                             QStringLiteral("/systemd/user/marvane-refresh.timer")};
+        QTest::newRow("version") << QStringLiteral("--version") << QStringList{QStringLiteral("Marvane 1.0\n")};
+    }
+    void helpAndVersion()
+    {
+        QFETCH(QString, argument);
+        QFETCH(QStringList, says);
+        QFile::remove(autostartEntry());
+        const ProgramCopy copy;
+        const ProgramCopy::Run run = copy.run({argument}, QString(), 5000);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errors, QString());
+        for (const QString &text : says)
+            QVERIFY2(run.output.contains(text), qPrintable(run.output));
+        QVERIFY2(run.output.contains(copy.folder()) || argument == u"--version", qPrintable(run.output));
+        QVERIFY(!QFile::exists(copy.file(QStringLiteral("temp.bmp"))));
+        QVERIFY(!QFile::exists(autostartEntry()));
+    }
+
     // A folder name that is not UTF-8: the program refuses, and reads and writes nothing elsewhere.
     void unusableFolderIsRefused()
     {

@@ -11,6 +11,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <unistd.h>
 
 using namespace marvane;
 
@@ -117,6 +120,30 @@ private Q_SLOTS:
         // Once the program is gone, the entry is skipped rather than started and failing.
         QVERIFY(QFile::remove(program));
         QVERIFY(run(QStringLiteral("gio"), {QStringLiteral("launch"), AutostartEntry::path()}, &out) != 0);
+    }
+
+    // The first entry written says once what it arms and how to stop it.
+    void firstEntrySaysWhatItArms()
+    {
+        QFile::remove(AutostartEntry::path());
+        const auto told = [] {
+            QTemporaryFile errors;
+            if (!errors.open())
+                return QStringLiteral("<no file>");
+            const int saved = ::dup(2);
+            ::dup2(errors.handle(), 2);
+            const Result<> e = LogonRun::update(true, QStringLiteral("/opt/marvane/pendrel"));
+            ::dup2(saved, 2);
+            ::close(saved);
+            QFile back(errors.fileName());
+            const QString text = back.open(QIODevice::ReadOnly) ? QString::fromUtf8(back.readAll()) : QString();
+            return e ? text : QStringLiteral("<failed>");
+        };
+        const QString first = told();
+        QVERIFY2(first.contains(QStringLiteral("repainted at every log-on and after midnight; untick \"Refresh desktop "
+                                               "when computer starts.\" in Options")),
+                 qPrintable(first));
+        QVERIFY(!told().contains(QStringLiteral("repainted")));
     }
 
     // Refused for the entry, so refused for the timer too: nothing changes.

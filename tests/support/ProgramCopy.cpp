@@ -45,6 +45,7 @@ ProgramCopy::Run ProgramCopy::run(const QStringList &arguments, const QString &d
     }
     r.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     r.errors = QString::fromLocal8Bit(process.readAllStandardError());
+    r.output = QString::fromLocal8Bit(process.readAllStandardOutput());
     return r;
 }
 

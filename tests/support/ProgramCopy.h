@@ -23,6 +23,7 @@ public:
         bool finished = false;
         int exitCode = -1;
         QString errors; // standard error
+        QString output; // standard output
     };
     // Runs it with `arguments`; `display` empty means none. Killed after `timeoutMs`.
     Run run(const QStringList &arguments, const QString &display, int timeoutMs = 20000,
