@@ -3,7 +3,7 @@
 PRESET ?= dev
 BIN := build/$(PRESET)/bin/pendrel
 
-.PHONY: deps build release run test test-desktops bench fuzz asan install uninstall picture clean
+.PHONY: deps build program release release-program run test test-desktops bench fuzz asan install uninstall picture clean
 
 deps:
 	@scripts/install-deps.sh
@@ -12,7 +12,12 @@ build: deps
 	@cmake --preset $(PRESET) >/dev/null
 	@cmake --build --preset $(PRESET)
 
-run: build
+# Only the program, for a user who wants to run it: the tests are built by `make test`.
+program: deps
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET) --target pendrel
+
+run: program
 	@scripts/run.sh $(BIN)
 
 test: build
@@ -30,16 +35,21 @@ release: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
 
+# The optimised program and the tool that makes its icon and pictures.
+release-program: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release --target pendrel marvane-assets
+
 bench: release
 	@scripts/bench.sh build/release
 
-install: release
+install: release-program
 	@scripts/install.sh build/release/bin
 
 uninstall:
 	@scripts/uninstall.sh
 
-picture: release
+picture: release-program
 	@scripts/picture.sh build/release/bin docs/wallpaper.png docs/main-window.png
 
 fuzz:
