@@ -51,7 +51,7 @@ QComboBox *chooser(QWidget *parent, const QString &name, QRect geometry)
 } // namespace
 
 MainWindow::MainWindow(MainWindowServices services, QWidget *parent)
-    : QWidget(parent), m_services(std::move(services)),
+    : QWidget(parent), m_services(std::move(services)), m_background(m_services.applicationDirectory),
       m_store(ToDoStore::fileIn(m_services.applicationDirectory), m_services.clock)
 {
     buildControls();
@@ -239,7 +239,11 @@ Result<> MainWindow::repaint()
     const QString monthText = m_monthCombo->currentText();
     const int year = yearText.isEmpty() ? today.year() : yearText.toInt();
     const int month = monthText.isEmpty() ? today.month() : monthText.toInt();
-    const Result<> painted = paintPicture(m_canvas, m_options, m_services, m_store, year, month);
+    const Result<const BackgroundPicture *> background =
+        m_background.picture(m_options, m_services.screen.pixelSize());
+    m_backgroundProblem = background ? QString() : background.error().message();
+    const Result<> painted =
+        paintPicture(m_canvas, m_options, m_services, background.value_or(nullptr), m_store, year, month);
     // What was painted shows either way; only a whole picture counts as a refresh.
     m_canvasView->canvasChanged();
     if (painted) {
@@ -247,6 +251,13 @@ Result<> MainWindow::repaint()
         Q_EMIT refreshed(year, month, m_options);
     }
     return painted;
+}
+
+void MainWindow::tellBackgroundProblem()
+{
+    // The calendar is whole over the desktop colour; the user who chose the picture is told why.
+    if (!m_backgroundProblem.isEmpty())
+        fail(m_backgroundProblem + u"; the desktop colour is shown instead"_s);
 }
 
 void MainWindow::refresh()
@@ -262,15 +273,22 @@ void MainWindow::setDesktop()
         fail(notInstalledMessage(painted.error().reason()));
         return;
     }
+    tellBackgroundProblem();
     if (const Result<> installed = installPicture(m_canvas, m_options, m_services); !installed)
         fail(installed.error().reason());
 }
 
 void MainWindow::showOptions()
 {
+    const Options before = m_options;
     if (m_services.openOptions)
-        m_services.openOptions(this, m_options, [this] { refresh(); });
+        m_services.openOptions(this, m_options, [this] {
+            refresh();
+            tellBackgroundProblem();
+        });
     refresh();
+    if (m_options != before)
+        tellBackgroundProblem();
 }
 
 void MainWindow::showToDoList()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BackgroundLoader.h"
 #include "app/MainWindowServices.h"
 #include "calendar/Canvas.h"
 #include "settings/Options.h"
@@ -63,11 +64,14 @@ private:
     // Scrolls the picture the least that shows the calendar's box, unless the user scrolled by
     // hand and the box has not moved since.
     void showCalendarBox();
-    // Runs an action; a failure that escapes it is reported, not fatal.
     void fail(const QString &message);
+    // Shows why the background picture could not be read, if it could not.
+    void tellBackgroundProblem();
 
     MainWindowServices m_services;
     Options m_options;
+    BackgroundLoader m_background;
+    QString m_backgroundProblem; // why the last paint went without the picture
     Canvas m_canvas;
     ToDoStore m_store;
 

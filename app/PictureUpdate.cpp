@@ -8,16 +8,18 @@ namespace marvane {
 using namespace Qt::StringLiterals;
 
 Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
-                      const ToDoStore &store, int year, int month)
+                      const BackgroundPicture *background, const ToDoStore &store, int year, int month)
 {
-    return WallpaperPainter::paint(canvas, options, RenderContext{services.clock, services.screen, services.names},
+    return WallpaperPainter::paint(canvas, options,
+                                   RenderContext{services.clock, services.screen, services.names, background},
                                    store, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
 }
 
 Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
-                      const ToDoStore::Items &items, int year, int month)
+                      const BackgroundPicture *background, const ToDoStore::Items &items, int year, int month)
 {
-    return WallpaperPainter::paint(canvas, options, RenderContext{services.clock, services.screen, services.names},
+    return WallpaperPainter::paint(canvas, options,
+                                   RenderContext{services.clock, services.screen, services.names, background},
                                    items, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
 }
 

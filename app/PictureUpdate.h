@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainWindowServices.h"
+#include "calendar/BackgroundPicture.h"
 #include "calendar/Canvas.h"
 #include "settings/Options.h"
 #include "todo/ToDoStore.h"
@@ -9,12 +10,13 @@
 
 namespace marvane {
 
-// Paints the month and today's items; a failure when the picture could not be painted whole.
+// Paints the month and today's items over the background picture, when there is one; a failure
+// when the picture could not be painted whole.
 Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
-                        const ToDoStore &store, int year, int month);
+                      const BackgroundPicture *background, const ToDoStore &store, int year, int month);
 // The same with today's items read before.
 Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
-                        const ToDoStore::Items &items, int year, int month);
+                      const BackgroundPicture *background, const ToDoStore::Items &items, int year, int month);
 
 // Sets the painted picture as the wallpaper.
 Result<> installPicture(Canvas &canvas, const Options &options, const MainWindowServices &services);

@@ -11,8 +11,10 @@
 
 namespace marvane {
 
+using namespace Qt::StringLiterals;
+
 SilentRun::SilentRun(MainWindowServices services, QObject *parent)
-    : QObject(parent), m_services(std::move(services)),
+    : QObject(parent), m_services(std::move(services)), m_background(m_services.applicationDirectory),
       m_store(ToDoStore::fileIn(m_services.applicationDirectory), m_services.clock),
       m_timer(new QTimer(this))
 {
@@ -47,7 +49,14 @@ Result<> SilentRun::paint(const PictureInputs &inputs)
 {
     // The month the choosers would show: this one, its year kept inside the years they offer.
     const int year = chooserYear(inputs.today.year());
-    const Result<> painted = paintPicture(m_canvas, m_options, m_services, inputs.items, year, inputs.today.month());
+    // A picture that cannot be read leaves the desktop colour: the calendar itself is whole.
+    const Result<const BackgroundPicture *> background = m_background.picture(m_options, inputs.screen);
+    if (!background && background.error().message() != m_toldBackground) {
+        m_toldBackground = background.error().message();
+        m_services.report(nullptr, true, m_toldBackground + u"; painting the desktop colour instead"_s);
+    }
+    const Result<> painted = paintPicture(m_canvas, m_options, m_services, background.value_or(nullptr), inputs.items,
+                                          year, inputs.today.month());
     m_painted.reset();
     if (painted) {
         m_painted = inputs;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BackgroundLoader.h"
 #include "app/MainWindowServices.h"
 #include "calendar/Canvas.h"
 #include "settings/Options.h"
@@ -50,6 +51,8 @@ private:
 
     MainWindowServices m_services;
     Options m_options;
+    BackgroundLoader m_background;
+    QString m_toldBackground; // a picture that cannot be read is told once
     Canvas m_canvas;
     ToDoStore m_store;
     QTimer *m_timer = nullptr;

@@ -1,5 +1,6 @@
 #include "calendar/CalendarPainter.h"
 
+#include "calendar/BackgroundPicture.h"
 #include "calendar/DateMath.h"
 
 #include <algorithm>
@@ -204,6 +205,8 @@ Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &pa
 {
     const QSize screen = context.screen.pixelSize();
     canvas.reset(screen, palette.desktop);
+    if (context.background)
+        context.background->paint(canvas);
     if (!QDate(year, month, 1).isValid())
         return Failure({}, u"not a month: %1-%2"_s.arg(year).arg(month));
     const Result<Box> box = paintBox(canvas, options, palette, screen);

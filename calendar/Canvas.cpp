@@ -66,6 +66,16 @@ void Canvas::endPainting()
     }
 }
 
+void Canvas::drawImage(QPoint at, const QImage &image)
+{
+    painter().drawImage(at, image);
+}
+
+void Canvas::tileImage(const QImage &image)
+{
+    painter().fillRect(m_image.rect(), QBrush(image));
+}
+
 const QImage &Canvas::image()
 {
     endPainting();

@@ -3,6 +3,7 @@
 #include "platform/SystemColors.h"
 
 #include <QMetaType>
+#include <QString>
 
 #include <cstdint>
 
@@ -20,8 +21,12 @@ struct Options
     std::int32_t offsetY = 0;
     bool showToDoList = false;
     bool startAtLogon = false;
+    // The user's picture under the calendar: a path, absolute or relative to the program's folder;
+    // empty for the desktop colour alone. How it covers the screen: see BackgroundPicture::Style.
+    QString backgroundPicture;
+    std::int32_t backgroundStyle = 0;
 
-    static constexpr Options defaults()
+    static Options defaults()
     {
         Options o;
         o.desktopColor = SystemColors::system(1);

@@ -122,7 +122,21 @@ QStringList OptionsFile::load(Options &options, const QString &file)
             options.*(b.field) = v;
         }
     }
+    loadBackground(options, text, complain);
     return problems;
+}
+
+void OptionsFile::loadBackground(Options &options, const std::string &text,
+                                 const std::function<void(const char *, const QString &)> &complain)
+{
+    options.backgroundPicture = ini::lookupString(text, kSection, u"BackgroundPicture"_s, QString());
+    const QString style = ini::lookupString(text, kSection, u"BackgroundStyle"_s, u"0"_s);
+    std::int32_t v = 0;
+    if (!parseInt32(style, &v) || v < 0 || v > kLastBackgroundStyle) {
+        complain("BackgroundStyle", style);
+        v = 0;
+    }
+    options.backgroundStyle = v;
 }
 
 Result<> OptionsFile::save(const Options &options, const QString &file)
@@ -135,6 +149,11 @@ Result<> OptionsFile::save(const Options &options, const QString &file)
             entries.append({kSection, QLatin1StringView(std::get<BoolField>(f).key),
                             boolText(options.*(std::get<BoolField>(f).field))});
     }
+    // After the nine, and only when they are not the defaults: an empty value removes the key, so
+    // a file with the defaults stays as it always was.
+    entries.append({kSection, u"BackgroundPicture"_s, options.backgroundPicture});
+    entries.append({kSection, u"BackgroundStyle"_s,
+                    options.backgroundStyle ? QString::number(options.backgroundStyle) : QString()});
     return ini::writeStrings(entries, file);
 }
 

@@ -6,9 +6,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <string>
+
 namespace marvane {
 
-// options.ini: the nine settings in the section [general].
+// options.ini: the nine settings in the section [general], then the background picture's two.
 class OptionsFile
 {
 public:
@@ -24,9 +27,16 @@ public:
     // in it.
     static Result<> save(const Options &options, const QString &file);
 
+    // BackgroundStyle's stored numbers run from 0 to this.
+    static constexpr std::int32_t kLastBackgroundStyle = 4;
+
     // The text forms of the file.
     static bool parseInt32(const QString &text, std::int32_t *value);
     static bool parseBool(const QString &text, bool *value);
+
+private:
+    static void loadBackground(Options &options, const std::string &text,
+                               const std::function<void(const char *, const QString &)> &complain);
 };
 
 } // namespace marvane

@@ -1,0 +1,118 @@
+#include "calendar/BackgroundPicture.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <algorithm>
+#include <cmath>
+
+namespace marvane {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct Placement
+{
+    QSize size;     // as shown
+    QPoint position; // of its top-left corner on the screen
+};
+
+Placement placementOf(int style, QSize picture, QSize screen)
+{
+    const double across = double(screen.width()) / picture.width();
+    const double down = double(screen.height()) / picture.height();
+    QSize size = picture;
+    if (style == BackgroundPicture::Fill || style == BackgroundPicture::Fit) {
+        const double scale = style == BackgroundPicture::Fill ? std::max(across, down) : std::min(across, down);
+        const auto scaled = [scale](int length) { return std::max(1, int(std::lround(length * scale))); };
+        size = QSize(scaled(picture.width()), scaled(picture.height()));
+    } else if (style == BackgroundPicture::Stretch) {
+        size = screen;
+    }
+    if (style == BackgroundPicture::Tile || style == BackgroundPicture::Stretch)
+        return {size, QPoint(0, 0)};
+    return {size, QPoint((screen.width() - size.width()) / 2, (screen.height() - size.height()) / 2)};
+}
+
+// A JPEG ends with its end-of-image marker; one without it was cut short, and Qt would show the
+// missing part grey rather than fail.
+bool jpegIsWhole(const QString &file)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly) || in.size() < 4)
+        return false;
+    in.seek(std::max<qint64>(0, in.size() - 4096));
+    return in.read(4096).contains("\xFF\xD9");
+}
+
+// Why the picture must not be read, judged from its header; empty when it may.
+QString refusal(QImageReader &reader, const QString &file)
+{
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty())
+        return u"cannot read %1: %2"_s.arg(file, reader.errorString());
+    if (size.width() > BackgroundPicture::kMaxSide || size.height() > BackgroundPicture::kMaxSide)
+        return u"cannot use %1: it is %2 x %3 pixels, more than %4 a side"_s.arg(file)
+            .arg(size.width())
+            .arg(size.height())
+            .arg(BackgroundPicture::kMaxSide);
+    if (qint64(size.width()) * size.height() * 4 > BackgroundPicture::kMaxBytes)
+        return u"cannot use %1: it would take more than 256 MB once read"_s.arg(file);
+    if (reader.format() == "jpeg" && !jpegIsWhole(file))
+        return u"cannot read %1: the picture is cut short"_s.arg(file);
+    return {};
+}
+
+} // namespace
+
+Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style, QSize screen)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return Failure(file, u"cannot read %1: there is no such file"_s.arg(file));
+    // A FIFO or a device has no end to read to.
+    if (!info.isFile())
+        return Failure(file, u"cannot read %1: not a regular file"_s.arg(file));
+    QImageReader reader(file);
+    // By what the file holds, whatever its name says.
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    reader.setAllocationLimit(int(kMaxBytes >> 20));
+    if (!reader.canRead())
+        return Failure(file, u"cannot read %1: it is not a picture in a format Marvane reads"_s.arg(file));
+    if (const QString refused = refusal(reader, file); !refused.isEmpty())
+        return Failure(file, refused);
+    // The turn its EXIF data asks for comes after the scaling, so the scaling is asked of the
+    // picture as stored.
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const QSize stored = reader.size();
+    const Placement place = placementOf(style, turned ? stored.transposed() : stored, screen);
+    if (place.size != (turned ? stored.transposed() : stored))
+        reader.setScaledSize(turned ? place.size.transposed() : place.size);
+    QImage image = reader.read();
+    if (image.isNull())
+        return Failure(file, u"cannot read %1: %2"_s.arg(file, reader.errorString()));
+    if (image.size() != place.size)
+        image = image.scaled(place.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return BackgroundPicture(std::move(image), place.position, style == Tile);
+}
+
+QString BackgroundPicture::fileFilter()
+{
+    QStringList patterns;
+    for (const QByteArray &suffix : QImageReader::supportedImageFormats())
+        patterns << u"*."_s + QString::fromLatin1(suffix);
+    return u"Pictures (%1)"_s.arg(patterns.join(u' '));
+}
+
+void BackgroundPicture::paint(Canvas &canvas) const
+{
+    if (m_tiled)
+        canvas.tileImage(m_image);
+    else
+        canvas.drawImage(m_position, m_image);
+}
+
+} // namespace marvane

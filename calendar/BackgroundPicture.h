@@ -1,0 +1,49 @@
+#pragma once
+
+#include "calendar/Canvas.h"
+#include "platform/Result.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+namespace marvane {
+
+// The user's own picture under the calendar, read once at the size it is shown on a screen.
+class BackgroundPicture
+{
+public:
+    // How it covers the screen; the numbers are the ones options.ini stores.
+    enum Style { Fill = 0, Fit = 1, Centre = 2, Stretch = 3, Tile = 4 };
+
+    // No side may be larger, nor the picture take more memory once read.
+    static constexpr int kMaxSide = 16384;
+    static constexpr qint64 kMaxBytes = qint64(256) << 20;
+
+    // Reads `file` (PNG, JPEG, WebP, BMP, GIF's first frame, TIFF, SVG; turned as its EXIF data
+    // says) scaled for a screen of `screen` size. Refuses with the reason a file that is missing,
+    // not a regular file, not a picture Qt reads, too large, or cut short.
+    static Result<BackgroundPicture> read(const QString &file, int style, QSize screen);
+
+    // The file name filter of the formats that can be read, for a file dialog.
+    static QString fileFilter();
+
+    // Paints it over the canvas, which holds the desktop colour.
+    void paint(Canvas &canvas) const;
+
+    const QImage &image() const { return m_image; }
+    QPoint position() const { return m_position; }
+
+private:
+    BackgroundPicture(QImage image, QPoint position, bool tiled)
+        : m_image(std::move(image)), m_position(position), m_tiled(tiled)
+    {
+    }
+
+    QImage m_image;
+    QPoint m_position;
+    bool m_tiled = false;
+};
+
+} // namespace marvane
