@@ -52,7 +52,7 @@ QString refusal(QImageReader &reader, const QString &file)
 {
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
-        return u"cannot read %1: %2"_s.arg(file, reader.errorString());
+        return u"cannot read %1: the picture is damaged or cut short"_s.arg(file);
     if (size.width() > BackgroundPicture::kMaxSide || size.height() > BackgroundPicture::kMaxSide)
         return u"cannot use %1: it is %2 x %3 pixels, more than %4 a side"_s.arg(file)
             .arg(size.width())

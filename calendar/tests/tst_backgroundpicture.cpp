@@ -1,0 +1,180 @@
+#include "calendar/BackgroundPicture.h"
+#include "tests/support/TestMain.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <optional>
+#include <sys/stat.h>
+
+using namespace marvane;
+
+namespace {
+
+constexpr QSize kScreen(300, 200);
+constexpr QRgb kDesktop = qRgb(1, 2, 3);
+
+// Red tells a pixel's column and green its row; blue marks the picture.
+QImage gradient(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 255 / (size.width() - 1), y * 255 / (size.height() - 1), 20));
+    return image;
+}
+
+// Where on the picture the screen's pixel `at` comes from, by style; nothing where it shows the desktop.
+std::optional<QPointF> sourceOf(int style, QSize picture, QPoint at)
+{
+    const double across = double(kScreen.width()) / picture.width();
+    const double down = double(kScreen.height()) / picture.height();
+    double sx = 1, sy = 1;
+    if (style == BackgroundPicture::Fill || style == BackgroundPicture::Fit)
+        sx = sy = style == BackgroundPicture::Fill ? std::max(across, down) : std::min(across, down);
+    if (style == BackgroundPicture::Stretch) {
+        sx = across;
+        sy = down;
+    }
+    const QSizeF shown(picture.width() * sx, picture.height() * sy);
+    QPointF offset((kScreen.width() - shown.width()) / 2, (kScreen.height() - shown.height()) / 2);
+    if (style == BackgroundPicture::Stretch || style == BackgroundPicture::Tile)
+        offset = QPointF();
+    QPointF p((at.x() + 0.5 - offset.x()) / sx, (at.y() + 0.5 - offset.y()) / sy);
+    if (style == BackgroundPicture::Tile)
+        p = QPointF(std::fmod(p.x(), picture.width()), std::fmod(p.y(), picture.height()));
+    if (p.x() < 0 || p.y() < 0 || p.x() >= picture.width() || p.y() >= picture.height())
+        return std::nullopt;
+    return p;
+}
+
+} // namespace
+
+class TestBackgroundPicture : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString save(const QImage &image, const char *name)
+    {
+        const QString file = m_dir.filePath(QString::fromLatin1(name));
+        image.save(file, "PNG");
+        return file;
+    }
+    QString write(const QByteArray &bytes, const char *name)
+    {
+        const QString file = m_dir.filePath(QString::fromLatin1(name));
+        QFile out(file);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(bytes);
+        return file;
+    }
+
+private Q_SLOTS:
+    // Each corner and the centre of the screen show the right place of a wide and of a tall picture.
+    void styles_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QSize>("picture");
+        const char *names[] = {"fill", "fit", "centre", "stretch", "tile"};
+        for (int style = 0; style <= 4; ++style) {
+            QTest::addRow("%s, wide", names[style]) << style << QSize(600, 100);
+            QTest::addRow("%s, tall", names[style]) << style << QSize(100, 400);
+        }
+    }
+    void styles()
+    {
+        QFETCH(int, style);
+        QFETCH(QSize, picture);
+        const Result<BackgroundPicture> read = BackgroundPicture::read(save(gradient(picture), "g.png"), style, kScreen);
+        QVERIFY2(read, qPrintable(read ? QString() : read.error().message()));
+        Canvas canvas;
+        canvas.reset(kScreen, kDesktop);
+        read->paint(canvas);
+        const QImage &img = canvas.image();
+        for (const QPoint at : {QPoint(0, 0), QPoint(299, 0), QPoint(0, 199), QPoint(299, 199), QPoint(150, 100)}) {
+            const QRgb got = img.pixel(at);
+            const std::optional<QPointF> from = sourceOf(style, picture, at);
+            const QString where = QStringLiteral("(%1, %2)").arg(at.x()).arg(at.y());
+            if (!from) {
+                QCOMPARE(got, kDesktop | 0xFF000000);
+                continue;
+            }
+            QVERIFY2(qBlue(got) < 40, qPrintable(where));
+            const int red = int(from->x() * 255 / (picture.width() - 1));
+            const int green = int(from->y() * 255 / (picture.height() - 1));
+            QVERIFY2(std::abs(qRed(got) - red) <= 12 && std::abs(qGreen(got) - green) <= 12,
+                     qPrintable(where + QStringLiteral(": %1,%2 not %3,%4").arg(qRed(got)).arg(qGreen(got)).arg(red).arg(green)));
+        }
+    }
+
+    // Refused with the file and the reason, never read.
+    void hostilePictures_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason");
+        QByteArray png;
+        {
+            QImage small = gradient(QSize(64, 64));
+            QBuffer out(&png);
+            out.open(QIODevice::WriteOnly);
+            small.save(&out, "PNG");
+        }
+        QByteArray jpeg;
+        {
+            QBuffer out(&jpeg);
+            out.open(QIODevice::WriteOnly);
+            gradient(QSize(400, 400)).save(&out, "JPEG");
+        }
+        // A bitmap header claiming 16,000 x 5,000 pixels: 320 MB once read.
+        QByteArray bmp("BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0", 18);
+        const auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char *>(&v), 4); };
+        bmp += le32(16000) + le32(5000) + QByteArray("\x01\0\x18\0\0\0\0\0", 8) + QByteArray(20, '\0');
+        const QString fifo = m_dir.filePath(QStringLiteral("fifo.png"));
+        ::mkfifo(fifo.toLocal8Bit().constData(), 0600);
+        QTest::newRow("missing") << m_dir.filePath(QStringLiteral("gone.jpg")) << QStringLiteral("no such file");
+        QTest::newRow("FIFO") << fifo << QStringLiteral("not a regular file");
+        QTest::newRow("device") << QStringLiteral("/dev/zero") << QStringLiteral("not a regular file");
+        QTest::newRow("text named .png") << write("<html>not a picture</html>", "page.png")
+                                         << QStringLiteral("not a picture");
+        QTest::newRow("PNG cut short") << write(png.left(png.size() / 2), "cut.png") << QStringLiteral("cannot read");
+        QTest::newRow("JPEG cut short") << write(jpeg.left(jpeg.size() * 4 / 5), "cut.jpg") << QStringLiteral("cut short");
+        QTest::newRow("wider than 16384") << save(QImage(16385, 1, QImage::Format_RGB32), "wide.png")
+                                          << QStringLiteral("more than 16384 a side");
+        QTest::newRow("more than 256 MB") << write(bmp, "huge.bmp") << QStringLiteral("more than 256 MB");
+    }
+    void hostilePictures()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
+        const Result<BackgroundPicture> read = BackgroundPicture::read(file, BackgroundPicture::Fill, kScreen);
+        QVERIFY(!read);
+        QCOMPARE(read.error().subject(), file);
+        QVERIFY2(read.error().reason().contains(reason) && read.error().reason().contains(file),
+                 qPrintable(read.error().reason()));
+    }
+
+    // A JPEG whose EXIF data says it was taken turned is shown upright, scaled as shown; its name
+    // need not say what it is.
+    void turnedPictureIsShownUpright()
+    {
+        QByteArray jpeg;
+        QBuffer out(&jpeg);
+        out.open(QIODevice::WriteOnly);
+        gradient(QSize(100, 400)).save(&out, "JPEG", 95);
+        // APP1 with one tag: orientation 6, a quarter turn clockwise.
+        const QByteArray exif("\xFF\xE1\x00\x22" "Exif\0\0" "II\x2A\0\x08\0\0\0" "\x01\0"
+                              "\x12\x01\x03\0\x01\0\0\0\x06\0\0\0" "\0\0\0\0", 36);
+        jpeg.insert(2, exif);
+        const Result<BackgroundPicture> read =
+            BackgroundPicture::read(write(jpeg, "turned.png"), BackgroundPicture::Fit, kScreen);
+        QVERIFY(read);
+        QCOMPARE(read->image().size(), QSize(300, 75));
+    }
+};
+
+MARVANE_TEST_MAIN(TestBackgroundPicture)
+#include "tst_backgroundpicture.moc"
