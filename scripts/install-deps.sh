@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
   libx11-dev libxrandr-dev zlib1g-dev libfontconfig-dev
   fonts-liberation2 fonts-dejavu-core xfonts-terminus
-  qt6-wayland
+  qt6-wayland qt6-image-formats-plugins libqt6svg6
   xvfb xauth x11-utils x11-xserver-utils dbus systemd
   desktop-file-utils libglib2.0-bin
   dconf-cli dconf-service dconf-gsettings-backend gsettings-desktop-schemas xfconf libxfconf-0-3
