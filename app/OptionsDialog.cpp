@@ -1,5 +1,6 @@
 #include "app/OptionsDialog.h"
 
+#include "calendar/BackgroundPicture.h"
 #include "widgets/ColorSwatch.h"
 #include "widgets/FormControls.h"
 #include "platform/Fonts.h"
@@ -9,10 +10,14 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace marvane {
 
@@ -58,13 +63,15 @@ StoredColor toStoredColor(const QColor &color)
 } // namespace
 
 OptionsDialog::OptionsDialog(Options &options, QString optionsFile, UpdateAutostart updateAutostart,
-                             QWidget *parent)
+                             PictureSources pictures, QWidget *parent)
     : FormDialog(u"optionsDialog"_s, u"Options"_s, parent), m_options(options),
-      m_file(std::move(optionsFile)), m_updateAutostart(std::move(updateAutostart))
+      m_file(std::move(optionsFile)), m_updateAutostart(std::move(updateAutostart)), m_pictures(std::move(pictures))
 {
     buildControls();
     m_cornerCombo->addItems(cornerNames());
     controls::widenToEntries(m_cornerCombo);
+    m_styleCombo->addItems(styleNames());
+    controls::widenToEntries(m_styleCombo);
     showControls(m_options);
 }
 
@@ -75,6 +82,27 @@ const QStringList &OptionsDialog::cornerNames()
     return names;
 }
 
+QStringList OptionsDialog::styleNames()
+{
+    return {u"Fill"_s, u"Fit"_s, u"Centre"_s, u"Stretch"_s, u"Tile"_s};
+}
+
+void OptionsDialog::buildPictureControls()
+{
+    QWidget *c = content();
+    m_pictureLabel = label(c, u"pictureLabel"_s, u"Picture:"_s, {});
+    m_pictureName = label(c, u"pictureName"_s, QString(), {});
+    m_pictureName->setMinimumWidth(97);
+    m_browseButton = button(c, u"browseButton"_s, u"&Browse..."_s, {0, 0, 81, 25});
+    m_clearButton = button(c, u"clearButton"_s, u"C&lear"_s, {0, 0, 81, 25});
+    m_styleLabel = label(c, u"styleLabel"_s, u"Style:"_s, {});
+    m_styleCombo = controls::list(c, u"styleCombo"_s, {0, 0, 97, 21});
+    m_currentWallpaperButton = button(c, u"currentWallpaperButton"_s, u"Use c&urrent wallpaper"_s, {0, 0, 81, 25});
+    connect(m_browseButton, &QPushButton::clicked, this, &OptionsDialog::browsePicture);
+    connect(m_clearButton, &QPushButton::clicked, this, &OptionsDialog::clearPicture);
+    connect(m_currentWallpaperButton, &QPushButton::clicked, this, &OptionsDialog::useCurrentWallpaper);
+}
+
 void OptionsDialog::buildControls()
 {
     QWidget *c = content();
@@ -82,6 +110,7 @@ void OptionsDialog::buildControls()
     m_desktopSwatch = swatch(c, u"desktopSwatch"_s, {0, 0, 71, 20});
     m_desktopColorButton = colorButton(c, u"desktopColorButton"_s, {0, 0, 25, 20});
     m_okButton = button(c, u"okButton"_s, u"&OK"_s, {0, 0, 81, 25});
+    buildPictureControls();
     m_calendarColorLabel = label(c, u"calendarColorLabel"_s, u"Calendar Back Color"_s, {});
     m_calendarSwatch = swatch(c, u"calendarSwatch"_s, {0, 0, 71, 20});
     m_calendarColorButton = colorButton(c, u"calendarColorButton"_s, {0, 0, 25, 20});
@@ -106,7 +135,8 @@ void OptionsDialog::buildControls()
     layOut();
 
     // The labels in between take no focus.
-    controls::setTabOrder({m_okButton, m_cancelButton, m_desktopColorButton, m_cornerCombo, m_offsetXEdit,
+    controls::setTabOrder({m_okButton, m_cancelButton, m_desktopColorButton, m_browseButton, m_clearButton,
+                           m_styleCombo, m_currentWallpaperButton, m_cornerCombo, m_offsetXEdit,
                            m_offsetYEdit, m_calendarColorButton, m_applyButton, m_toDoTextColorButton,
                            m_toDoBackColorButton, m_defaultsButton, m_showToDoListCheck, m_startAtLogonCheck});
     m_okButton->setFocus();
@@ -142,19 +172,32 @@ void OptionsDialog::layOut()
             grid->addWidget(action, r, 4, Qt::AlignTop);
     };
     row(0, m_desktopColorLabel, m_desktopSwatch, m_desktopColorButton, m_okButton);
-    row(1, m_calendarColorLabel, m_calendarSwatch, m_calendarColorButton, m_cancelButton);
-    row(2, m_cornerLabel, m_cornerCombo, nullptr, m_applyButton);
-    row(3, m_offsetXLabel, m_offsetXEdit, nullptr, m_defaultsButton);
-    row(4, m_offsetYLabel, m_offsetYEdit, nullptr, nullptr);
-    grid->addWidget(m_showToDoListCheck, 5, 0, 1, 3, Qt::AlignLeft | Qt::AlignVCenter);
-    row(6, m_toDoBackColorLabel, m_toDoBackSwatch, m_toDoBackColorButton, nullptr);
-    row(7, m_toDoTextColorLabel, m_toDoTextSwatch, m_toDoTextColorButton, nullptr);
-    grid->addWidget(m_startAtLogonCheck, 8, 0, 1, 5, Qt::AlignLeft | Qt::AlignVCenter);
+    // The picture under the calendar, beside the colour it replaces.
+    const auto line = [grid](int r, QWidget *label, std::initializer_list<QWidget *> fields, QWidget *action) {
+        auto *box = new QHBoxLayout;
+        box->setSpacing(4);
+        for (QWidget *field : fields)
+            box->addWidget(field, 0, Qt::AlignVCenter);
+        box->addStretch(1);
+        grid->addWidget(label, r, 0, Qt::AlignVCenter);
+        grid->addLayout(box, r, 1, 1, 2);
+        grid->addWidget(action, r, 4, Qt::AlignTop);
+    };
+    line(1, m_pictureLabel, {m_pictureName, m_browseButton, m_clearButton}, m_cancelButton);
+    line(2, m_styleLabel, {m_styleCombo, m_currentWallpaperButton}, m_applyButton);
+    row(3, m_calendarColorLabel, m_calendarSwatch, m_calendarColorButton, m_defaultsButton);
+    row(4, m_cornerLabel, m_cornerCombo, nullptr, nullptr);
+    row(5, m_offsetXLabel, m_offsetXEdit, nullptr, nullptr);
+    row(6, m_offsetYLabel, m_offsetYEdit, nullptr, nullptr);
+    grid->addWidget(m_showToDoListCheck, 7, 0, 1, 3, Qt::AlignLeft | Qt::AlignVCenter);
+    row(8, m_toDoBackColorLabel, m_toDoBackSwatch, m_toDoBackColorButton, nullptr);
+    row(9, m_toDoTextColorLabel, m_toDoTextSwatch, m_toDoTextColorButton, nullptr);
+    grid->addWidget(m_startAtLogonCheck, 10, 0, 1, 5, Qt::AlignLeft | Qt::AlignVCenter);
     // Room between the groups, as the form had it.
-    for (const int r : {2, 5, 6, 8})
+    for (const int r : {3, 4, 7, 8, 10})
         grid->setRowMinimumHeight(r, 28);
     grid->setColumnMinimumWidth(3, 15);
-    grid->setRowStretch(9, 1);
+    grid->setRowStretch(11, 1);
 }
 
 void OptionsDialog::showControls(const Options &values)
@@ -170,6 +213,47 @@ void OptionsDialog::showControls(const Options &values)
     m_toDoTextSwatch->setColor(values.toDoTextColor);
     m_showToDoListCheck->setChecked(values.showToDoList);
     m_startAtLogonCheck->setChecked(values.startAtLogon);
+    showPicture(values.backgroundPicture);
+    m_styleCombo->setCurrentIndex(std::clamp(values.backgroundStyle, 0, int(styleNames().size()) - 1));
+}
+
+void OptionsDialog::showPicture(const QString &path)
+{
+    m_picturePath = path;
+    // The name alone fits the line; the whole path is a hover away.
+    m_pictureName->setText(path.isEmpty() ? u"(none)"_s : QFileInfo(path).fileName());
+    m_pictureName->setToolTip(path);
+    m_clearButton->setEnabled(!path.isEmpty());
+}
+
+void OptionsDialog::browsePicture()
+{
+    if (!m_pictures.choose)
+        return;
+    if (const QString chosen = m_pictures.choose(this, BackgroundPicture::fileFilter()); !chosen.isEmpty())
+        showPicture(chosen);
+}
+
+void OptionsDialog::clearPicture()
+{
+    showPicture(QString());
+}
+
+void OptionsDialog::useCurrentWallpaper()
+{
+    const QString current = m_pictures.currentWallpaper ? m_pictures.currentWallpaper() : QString();
+    const QFileInfo info(current);
+    const QString dir = QFileInfo(m_file).absolutePath();
+    // Marvane's own picture would put the calendar under the calendar.
+    const bool ours = info.absolutePath() == dir &&
+                      (info.fileName() == u"temp.bmp"_s || info.fileName().startsWith(u".temp-wallpaper-"_s));
+    if (current.isEmpty())
+        QMessageBox::information(this, u"Marvane"_s, u"The desktop does not say which picture it shows."_s);
+    else if (ours)
+        QMessageBox::information(this, u"Marvane"_s,
+                                 u"The desktop shows Marvane's own picture; choose yours with Browse..."_s);
+    else
+        showPicture(current);
 }
 
 void OptionsDialog::pickColor(ColorSwatch *swatch)
@@ -201,6 +285,8 @@ void OptionsDialog::takeControls()
     o.toDoTextColor = m_toDoTextSwatch->color();
     o.showToDoList = m_showToDoListCheck->checkState() == Qt::Checked;
     o.startAtLogon = m_startAtLogonCheck->checkState() == Qt::Checked;
+    o.backgroundPicture = m_picturePath;
+    o.backgroundStyle = m_styleCombo->currentIndex();
 }
 
 void OptionsDialog::apply()

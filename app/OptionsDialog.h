@@ -24,14 +24,27 @@ class OptionsDialog : public FormDialog
 
 public:
     using UpdateAutostart = std::function<Result<>(bool startAtLogon)>;
+    // Where a background picture comes from: a file the user picks (empty when they cancel), and
+    // the picture the desktop shows now (empty when it does not say).
+    struct PictureSources
+    {
+        std::function<QString(QWidget *parent, const QString &filter)> choose;
+        std::function<QString()> currentWallpaper;
+    };
 
-    OptionsDialog(Options &options, QString optionsFile, UpdateAutostart updateAutostart, QWidget *parent = nullptr);
+    OptionsDialog(Options &options, QString optionsFile, UpdateAutostart updateAutostart,
+                  PictureSources pictures = {}, QWidget *parent = nullptr);
 
     // The corner chooser's entries, in the order of the stored numbers.
     static const QStringList &cornerNames();
+    // The style chooser's entries, in the order of the stored numbers.
+    static QStringList styleNames();
 
 public Q_SLOTS:
     void restoreDefaults();
+    void browsePicture();
+    void clearPicture();
+    void useCurrentWallpaper();
     void apply();
     void storeAndClose();
 
@@ -41,6 +54,8 @@ Q_SIGNALS:
 
 private:
     void buildControls();
+    void buildPictureControls();
+    void showPicture(const QString &path);
     void layOut();
     void pickColor(ColorSwatch *swatch);
     void takeControls();
@@ -49,11 +64,20 @@ private:
     Options &m_options;
     QString m_file;
     UpdateAutostart m_updateAutostart;
+    PictureSources m_pictures;
+    QString m_picturePath; // as it will be stored
 
     QLabel *m_desktopColorLabel = nullptr;
     ColorSwatch *m_desktopSwatch = nullptr;
     QPushButton *m_desktopColorButton = nullptr;
     QPushButton *m_okButton = nullptr;
+    QLabel *m_pictureLabel = nullptr;
+    QLabel *m_pictureName = nullptr;
+    QPushButton *m_browseButton = nullptr;
+    QPushButton *m_clearButton = nullptr;
+    QLabel *m_styleLabel = nullptr;
+    QComboBox *m_styleCombo = nullptr;
+    QPushButton *m_currentWallpaperButton = nullptr;
     QLabel *m_calendarColorLabel = nullptr;
     ColorSwatch *m_calendarSwatch = nullptr;
     QPushButton *m_calendarColorButton = nullptr;

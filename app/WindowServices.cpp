@@ -4,12 +4,15 @@
 #include "app/Help.h"
 #include "app/OptionsDialog.h"
 #include "app/ToDoDialog.h"
+#include "desktop/DesktopSession.h"
+#include "desktop/WallpaperBackend.h"
 #include "platform/Shell.h"
 #include "platform/StandardError.h"
 #include "settings/OptionsFile.h"
 #include "todo/ToDoStore.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace marvane {
@@ -18,9 +21,17 @@ MainWindowServices windowServices(const Clock &clock, const Screen &screen, cons
 {
     MainWindowServices s = MainWindowServices::forProgram(clock, screen, names, display);
     const QString dir = s.applicationDirectory;
-    s.openOptions = [dir, updateAutostart = s.updateAutostart](QWidget *owner, Options &options,
-                                                               const std::function<void()> &repaint) {
-        OptionsDialog dialog(options, OptionsFile::path(dir), updateAutostart, owner);
+    const OptionsDialog::PictureSources pictures{
+        [](QWidget *parent, const QString &filter) {
+            return QFileDialog::getOpenFileName(parent, QObject::tr("Choose a picture"), QDir::homePath(), filter);
+        },
+        [] {
+            const auto desktop = WallpaperBackend::forSession(DesktopSession::fromEnvironment());
+            return WallpaperBackend::pictureFileIn(desktop->currentPicture());
+        }};
+    s.openOptions = [dir, updateAutostart = s.updateAutostart, pictures](QWidget *owner, Options &options,
+                                                                         const std::function<void()> &repaint) {
+        OptionsDialog dialog(options, OptionsFile::path(dir), updateAutostart, pictures, owner);
         QObject::connect(&dialog, &OptionsDialog::applied, &dialog, repaint);
         dialog.exec();
     };

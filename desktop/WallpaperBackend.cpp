@@ -176,6 +176,19 @@ bool WallpaperBackend::saysWhereMonitorsAre() const
     return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY");
 }
 
+QString WallpaperBackend::pictureFileIn(const QString &setting)
+{
+    QString text = setting.trimmed();
+    // gsettings quotes its strings: the first quoted one, when there is one.
+    if (text.startsWith(u'\'')) {
+        const qsizetype end = text.indexOf(u'\'', 1);
+        text = end > 0 ? text.mid(1, end - 1) : QString();
+    }
+    if (text.startsWith(u"file://"_s))
+        text = QUrl(text).toLocalFile();
+    return QDir::isAbsolutePath(text) ? text : QString();
+}
+
 QString WallpaperBackend::fileUri(const QString &path)
 {
     return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded(QUrl::FullyEncoded));

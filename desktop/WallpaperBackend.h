@@ -53,6 +53,9 @@ public:
 
     // file:// and the path, percent-encoded.
     static QString fileUri(const QString &path);
+    // The picture file a desktop's setting names first (a path, or a file:// address, bare or in
+    // quotes); empty when it names none.
+    static QString pictureFileIn(const QString &setting);
 
 protected:
     enum class Copy { None, Link, Png };

@@ -7,11 +7,14 @@
 #include "tests/support/WidgetDriver.h"
 #include "widgets/TextBox.h"
 #include "app/OptionsDialog.h"
+#include "calendar/BackgroundPicture.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -45,6 +48,8 @@ struct Rig
     Options options = sample();
     QList<bool> autoRuns;
     QString autoRunFailure;
+    QString chosenPicture;  // what the stand-in file dialog answers
+    QString desktopPicture; // what the stand-in desktop says it shows
 
     QString file() const { return OptionsFile::path(dir.path()); }
     QString exe() const { return dir.filePath(QStringLiteral("pendrel")); }
@@ -57,7 +62,9 @@ struct Rig
                 return Failure(AutostartEntry::path(), autoRunFailure);
             return LogonRun::update(on, exe());
         };
-        auto dialog = std::make_unique<OptionsDialog>(options, file(), updateAutostart);
+        OptionsDialog::PictureSources pictures{[this](QWidget *, const QString &) { return chosenPicture; },
+                                               [this] { return desktopPicture; }};
+        auto dialog = std::make_unique<OptionsDialog>(options, file(), updateAutostart, pictures);
         [&] { QVERIFY(test::showActive(dialog.get())); }();
         return dialog;
     }
@@ -118,7 +125,10 @@ private Q_SLOTS:
     {
         Rig rig;
         auto d = rig.open();
-        const QList<QWidget *> expected{child<QPushButton>(&*d, QStringLiteral("okButton")),    child<QPushButton>(&*d, QStringLiteral("cancelButton")), child<QPushButton>(&*d, QStringLiteral("desktopColorButton")), child<QComboBox>(&*d, QStringLiteral("cornerCombo")),
+        const QList<QWidget *> expected{child<QPushButton>(&*d, QStringLiteral("okButton")),    child<QPushButton>(&*d, QStringLiteral("cancelButton")), child<QPushButton>(&*d, QStringLiteral("desktopColorButton")),
+                                        // Clear is off while there is no picture.
+                                        child<QPushButton>(&*d, QStringLiteral("browseButton")), child<QComboBox>(&*d, QStringLiteral("styleCombo")),
+                                        child<QPushButton>(&*d, QStringLiteral("currentWallpaperButton")), child<QComboBox>(&*d, QStringLiteral("cornerCombo")),
                                         child<TextBox>(&*d, QStringLiteral("offsetXEdit")),        child<TextBox>(&*d, QStringLiteral("offsetYEdit")),         child<QPushButton>(&*d, QStringLiteral("calendarColorButton")),  child<QPushButton>(&*d, QStringLiteral("applyButton")),
                                         child<QPushButton>(&*d, QStringLiteral("toDoTextColorButton")), child<QPushButton>(&*d, QStringLiteral("toDoBackColorButton")),  child<QPushButton>(&*d, QStringLiteral("defaultsButton")),   child<QCheckBox>(&*d, QStringLiteral("showToDoListCheck")),
                                         child<QCheckBox>(&*d, QStringLiteral("startAtLogonCheck")),     child<QPushButton>(&*d, QStringLiteral("okButton"))};
@@ -391,6 +401,48 @@ private Q_SLOTS:
         QVERIFY2(shown.contains(rig.file()), qPrintable(shown));
         QVERIFY(!d->isVisible());
         QCOMPARE(rig.options, Options::defaults());
+    }
+
+    // Browse, Clear and Use current wallpaper set the picture Apply takes; the desktop's copy of
+    // this program's own picture is refused.
+    void pictureControls_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("browse") << QStringLiteral("browseButton") << QStringLiteral("/photos/lake.jpg")
+                                << QStringLiteral("/photos/lake.jpg");
+        QTest::newRow("browse, cancelled") << QStringLiteral("browseButton") << QString() << QStringLiteral("/old.png");
+        QTest::newRow("clear") << QStringLiteral("clearButton") << QString() << QString();
+        QTest::newRow("current wallpaper") << QStringLiteral("currentWallpaperButton")
+                                           << QStringLiteral("/usr/share/backgrounds/hills.png")
+                                           << QStringLiteral("/usr/share/backgrounds/hills.png");
+        QTest::newRow("current wallpaper is ours") << QStringLiteral("currentWallpaperButton")
+                                                   << QStringLiteral("<dir>/.temp-wallpaper-1765100000000.bmp")
+                                                   << QStringLiteral("/old.png");
+    }
+    void pictureControls()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, answer);
+        QFETCH(QString, stored);
+        Rig rig;
+        rig.options.backgroundPicture = QStringLiteral("/old.png");
+        rig.chosenPicture = answer;
+        rig.desktopPicture = QString(answer).replace(QStringLiteral("<dir>"), rig.dir.path());
+        auto d = rig.open();
+        QString told;
+        if (answer.startsWith(u"<dir>"))
+            test::answerNextMessageBox(&told);
+        child<QPushButton>(&*d, button)->click();
+        child<QComboBox>(&*d, QStringLiteral("styleCombo"))->setCurrentIndex(BackgroundPicture::Tile);
+        child<QPushButton>(&*d, QStringLiteral("applyButton"))->click();
+        QCOMPARE(rig.options.backgroundPicture, stored);
+        QCOMPARE(rig.options.backgroundStyle, int(BackgroundPicture::Tile));
+        QCOMPARE(child<QLabel>(&*d, QStringLiteral("pictureName"))->text(),
+                 stored.isEmpty() ? QStringLiteral("(none)") : QFileInfo(stored).fileName());
+        if (answer.startsWith(u"<dir>"))
+            QVERIFY2(told.contains(QStringLiteral("Marvane's own picture")), qPrintable(told));
     }
 };
 

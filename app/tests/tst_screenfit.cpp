@@ -131,7 +131,8 @@ private Q_SLOTS:
         const ToDoStore store(ToDoStore::fileIn(m_dir.path()), m_clock);
         std::vector<std::unique_ptr<QWidget>> dialogs;
         dialogs.push_back(std::make_unique<OptionsDialog>(options, m_dir.filePath(QStringLiteral("o.ini")),
-                                                          [](bool) { return Result<>(); }, owner.get()));
+                                                          [](bool) { return Result<>(); },
+                                                          OptionsDialog::PictureSources{}, owner.get()));
         dialogs.push_back(std::make_unique<ToDoDialog>(store, m_clock, owner.get()));
         dialogs.push_back(std::make_unique<AboutDialog>([](const QUrl &) { return true; }, owner.get()));
         for (const auto &dialog : dialogs) {
