@@ -136,9 +136,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("leave");
         QTest::addColumn<int>("answer");
-        for (const char *leave : {"month", "today", "close"})
+        for (const QString &leave : {QStringLiteral("month"), QStringLiteral("today"), QStringLiteral("close")})
             for (const auto answer : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
-                QTest::addRow("%s, %d", leave, int(answer)) << QString::fromLatin1(leave) << int(answer);
+                QTest::newRow(qPrintable(leave + QStringLiteral(", %1").arg(int(answer)))) << leave << int(answer);
         QTest::newRow("month, unchanged") << QStringLiteral("month") << int(QMessageBox::NoButton);
     }
     void leavingChangedItemsAsks()
