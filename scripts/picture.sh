@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Paints the README's picture with the program itself: a copy of pendrel in a scratch folder, a
-# few to-do items for today, one silent run on a private 1280 x 720 X server, then PNG.
+# photo-like background, a few to-do items for today, one silent run on a private 1280 x 720 X
+# server, then PNG.
 set -euo pipefail
 bin=${1:?usage: picture.sh BUILD_BIN_DIR OUT.png [WINDOW.png]}
 out=${2:?usage: picture.sh BUILD_BIN_DIR OUT.png [WINDOW.png]}
@@ -15,6 +16,13 @@ cleanup() {
 trap cleanup EXIT
 
 cp "$bin/pendrel" "$work/"
+# A photo-like background under the calendar: ImageMagick's plasma noise, blurred into a landscape.
+if ! command -v convert >/dev/null; then
+  sudo=(); [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends imagemagick >/dev/null
+fi
+convert -seed 7 -size 2560x1440 plasma:fractal -blur 0x6 -modulate 100,70 -quality 90 "$work/photo.jpg"
+printf '[general]\nBackgroundPicture=photo.jpg\n' >"$work/options.ini"
 cat >"$work/todolist.ini" <<INI
 [$(date +%Y-%-m-%-d)]
 TODO1=Pay the electricity bill
