@@ -143,6 +143,24 @@ private Q_SLOTS:
         QTest::newRow("word") << QStringLiteral("nine") << 0;
         QTest::newRow("huge") << QString(5000, u'9') << 0;
     }
+    // A picture that cannot be read leaves the desktop colour and one line; the calendar is whole,
+    // so the wallpaper is set and the run succeeds.
+    void unreadableBackgroundIsToldOnce()
+    {
+        Rig rig;
+        rig.writeOptions("[general]\nBackgroundPicture=moved away.jpg\n");
+        SilentRun run(rig.services());
+        run.start();
+        tick(run);
+        tick(run);
+        QCOMPARE(rig.exits, QList<int>{0});
+        QCOMPARE(rig.installed.size(), 1);
+        QCOMPARE(rig.reports.size(), 1);
+        QVERIFY2(rig.reports.first().contains(QStringLiteral("moved away.jpg")) &&
+                     rig.reports.first().contains(QStringLiteral("no such file")),
+                 qPrintable(rig.reports.first()));
+    }
+
     void startArgument()
     {
         QFETCH(QString, text);
