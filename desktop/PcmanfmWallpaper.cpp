@@ -91,6 +91,23 @@ Result<> restartOnStoredMode(const RunningProgram &desktop, const QString &file,
 
 } // namespace
 
+QString PcmanfmWallpaper::currentPicture() const
+{
+    if (m_qt)
+        return QSettings(settingsFile(profileOf(desktopInstance())), QSettings::IniFormat)
+            .value(u"Desktop/Wallpaper"_s)
+            .toString();
+    // LXDE's pcmanfm keeps it per desktop as "wallpaper=" in a section named "*".
+    const QString file = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                             .filePath(u"pcmanfm/LXDE/desktop-items-0.conf"_s);
+    QFile in(file);
+    if (in.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : in.readAll().split('\n'))
+            if (line.trimmed().startsWith("wallpaper="))
+                return QString::fromUtf8(line.trimmed().mid(10));
+    return {};
+}
+
 bool PcmanfmWallpaper::spansMonitors() const
 {
     return m_qt && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");

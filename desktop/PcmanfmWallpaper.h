@@ -14,6 +14,7 @@ public:
     PcmanfmWallpaper(const DesktopSession &session, bool qt) : WallpaperBackend(session), m_qt(qt) {}
 
     bool spansMonitors() const override;
+    QString currentPicture() const override;
 
 protected:
     Result<> show(const QString &file) override;

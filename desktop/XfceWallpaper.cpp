@@ -36,6 +36,15 @@ Result<> XfceWallpaper::prepare()
     return {};
 }
 
+QString XfceWallpaper::currentPicture() const
+{
+    // The first monitor's picture: the one the user looks at first.
+    for (const QString &line : query({u"-l"_s}).value_or({}).split(u'\n', Qt::SkipEmptyParts))
+        if (line.trimmed().endsWith(u"/last-image"_s))
+            return query({u"-p"_s, line.trimmed()}).value_or({}).trimmed();
+    return {};
+}
+
 Result<> XfceWallpaper::show(const QString &file)
 {
     const QStringList folders = m_folders.isEmpty() ? QStringList{u"/backdrop/screen0/monitor0/workspace0/"_s} : m_folders;

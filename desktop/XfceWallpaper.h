@@ -14,6 +14,7 @@ public:
     using WallpaperBackend::WallpaperBackend;
 
     bool spansMonitors() const override { return m_spans; }
+    QString currentPicture() const override;
 
 protected:
     Result<> prepare() override;

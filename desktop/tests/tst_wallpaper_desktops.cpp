@@ -169,6 +169,8 @@ private Q_SLOTS:
         const QString newer = QUrl(seen[1].mid(1, seen[1].size() - 2)).toLocalFile();
         QVERIFY(!QFile::exists(older));
         QVERIFY(QFile::exists(newer));
+        QCOMPARE(WallpaperBackend::pictureFileIn(WallpaperBackend::forSession(session(Kind::Gnome))->currentPicture()),
+                 newer);
         qunsetenv("GSETTINGS_BACKEND");
     }
 
@@ -220,6 +222,8 @@ private Q_SLOTS:
             QCOMPARE(query({QStringLiteral("-p"), f + QStringLiteral("image-style")}),
                      QString::number(firstStyle == 6 ? 6 : 5));
         }
+        QCOMPARE(WallpaperBackend::pictureFileIn(WallpaperBackend::forSession(session(Kind::Xfce))->currentPicture()),
+                 query({QStringLiteral("-p"), folders[0] + QStringLiteral("last-image")}));
     }
 
     void plasmaThroughItsShellsScriptingInterface_data()
