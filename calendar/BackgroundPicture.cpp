@@ -89,20 +89,8 @@ Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize stored = reader.size();
     const Placement place = placementOf(style, turned ? stored.transposed() : stored, screen);
-    const QSize wanted = turned ? place.size.transposed() : place.size;
-    if (reader.format() == "jpeg") {
-        // A JPEG decodes fast only at a half, a quarter or an eighth of its size; the rest of the
-        // way is scaled below, which is quicker than asking the reader for the exact size.
-        QSize decoded = stored;
-        while (decoded.width() / 2 >= wanted.width() && decoded.height() / 2 >= wanted.height() &&
-               decoded.width() * 8 / 2 >= stored.width())
-            decoded /= 2;
-        if (decoded != stored)
-            reader.setScaledSize(decoded);
-    } else if (wanted != stored) {
-        // SVG is drawn at the size it is shown; other formats are read whole.
-        reader.setScaledSize(wanted);
-    }
+    if (place.size != (turned ? stored.transposed() : stored))
+        reader.setScaledSize(turned ? place.size.transposed() : place.size);
     QImage image = reader.read();
     if (image.isNull())
         return Failure(file, u"cannot read %1: %2"_s.arg(file, reader.errorString()));
