@@ -79,17 +79,24 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("style");
         QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QByteArray>("format");
         const char *names[] = {"fill", "fit", "centre", "stretch", "tile"};
         for (int style = 0; style <= 4; ++style) {
-            QTest::addRow("%s, wide", names[style]) << style << QSize(600, 100);
-            QTest::addRow("%s, tall", names[style]) << style << QSize(100, 400);
+            QTest::addRow("%s, wide", names[style]) << style << QSize(600, 100) << QByteArray("PNG");
+            QTest::addRow("%s, tall", names[style]) << style << QSize(100, 400) << QByteArray("PNG");
         }
+        // Decoded in eighths of its size, then scaled the rest of the way.
+        QTest::newRow("fill, large JPEG") << 0 << QSize(1200, 1000) << QByteArray("JPEG");
+        QTest::newRow("fit, large JPEG") << 1 << QSize(1200, 1000) << QByteArray("JPEG");
     }
     void styles()
     {
         QFETCH(int, style);
         QFETCH(QSize, picture);
-        const Result<BackgroundPicture> read = BackgroundPicture::read(save(gradient(picture), "g.png"), style, kScreen);
+        QFETCH(QByteArray, format);
+        const QString file = m_dir.filePath(QStringLiteral("g.") + QString::fromLatin1(format).toLower());
+        QVERIFY(gradient(picture).save(file, format.constData(), 95));
+        const Result<BackgroundPicture> read = BackgroundPicture::read(file, style, kScreen);
         QVERIFY2(read, qPrintable(read ? QString() : read.error().message()));
         Canvas canvas;
         canvas.reset(kScreen, kDesktop);
