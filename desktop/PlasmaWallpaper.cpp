@@ -4,6 +4,9 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 
 namespace marvane {
 
@@ -36,6 +39,17 @@ Result<> PlasmaWallpaper::show(const QString &file)
         return Failure(u"plasmashell"_s, u"Plasma did not say whether it set the wallpaper"_s);
     if (desktops == 0)
         return Failure(u"plasmashell"_s, u"Plasma has no desktop to show the wallpaper on"_s);
+    return {};
+}
+
+QString PlasmaWallpaper::currentPicture() const
+{
+    QFile in(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                 .filePath(QStringLiteral("plasma-org.kde.plasma.desktop-appletsrc")));
+    if (in.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : in.readAll().split('\n'))
+            if (line.startsWith("Image="))
+                return QString::fromUtf8(line.mid(6).trimmed());
     return {};
 }
 

@@ -11,6 +11,9 @@ class PlasmaWallpaper final : public WallpaperBackend
 public:
     using WallpaperBackend::WallpaperBackend;
 
+    // The first desktop's picture, as plasmashell keeps it in its applets' settings.
+    QString currentPicture() const override;
+
 protected:
     Result<> show(const QString &file) override;
 };
