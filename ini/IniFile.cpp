@@ -165,7 +165,16 @@ Result<bool> putInPlace(const std::string &temp, const std::string &target, cons
             return fileFailure(target, withReason("cannot replace " + target, errno));
         return true;
     }
-    if (!read.exists || stillAsRead(temp, read)) {
+    if (!read.exists) {
+        ::unlink(temp.c_str());
+        return true;
+    }
+    // Another file renamed in just now is put back at once, before anyone reads ours in its place;
+    // only then are the bytes compared, for an edit made in place.
+    struct stat displaced {};
+    const bool same = ::lstat(temp.c_str(), &displaced) == 0 && displaced.st_dev == read.device &&
+                      displaced.st_ino == read.inode;
+    if (same && stillAsRead(temp, read)) {
         ::unlink(temp.c_str());
         return true;
     }

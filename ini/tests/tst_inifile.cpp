@@ -198,6 +198,9 @@ private Q_SLOTS:
                 const bool ok = out && std::fwrite(text.data(), 1, text.size(), out) == text.size();
                 if (!out || std::fclose(out) != 0 || !ok || std::rename(temp.c_str(), path.c_str()) != 0)
                     ::_exit(1);
+                // As a person or a script edits: not again within the instant a save takes to
+                // notice a file renamed under it and put it back.
+                ::usleep(2000);
             }
             ::_exit(0);
         }
