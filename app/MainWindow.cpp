@@ -239,8 +239,10 @@ Result<> MainWindow::repaint()
     const QString monthText = m_monthCombo->currentText();
     const int year = yearText.isEmpty() ? today.year() : yearText.toInt();
     const int month = monthText.isEmpty() ? today.month() : monthText.toInt();
+    // The screen is asked once more only when there is a picture to read for it.
     const Result<const BackgroundPicture *> background =
-        m_background.picture(m_options, m_services.screen.pixelSize());
+        m_options.backgroundPicture.isEmpty() ? Result<const BackgroundPicture *>(nullptr)
+                                              : m_background.picture(m_options, m_services.screen.pixelSize());
     m_backgroundProblem = background ? QString() : background.error().message();
     const Result<> painted =
         paintPicture(m_canvas, m_options, m_services, background.value_or(nullptr), m_store, year, month);

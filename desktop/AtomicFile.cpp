@@ -58,6 +58,14 @@ Result<std::unique_ptr<StagedFile>> StagedFile::write(const QString &path, const
     return staged;
 }
 
+Result<std::unique_ptr<StagedFile>> StagedFile::writeIfChanged(const QString &path, const QByteArray &bytes)
+{
+    QFile old(path);
+    if (QFileInfo(path).isFile() && old.open(QIODevice::ReadOnly) && old.readAll() == bytes)
+        return std::unique_ptr<StagedFile>();
+    return write(path, [&bytes](QIODevice &out) { return writeAll(out, bytes); }, true);
+}
+
 Result<> StagedFile::commit()
 {
     const QByteArray from = QFile::encodeName(m_temp.fileName());

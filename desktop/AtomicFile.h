@@ -23,6 +23,8 @@ class StagedFile
 {
 public:
     static Result<std::unique_ptr<StagedFile>> write(const QString &path, const FileWriter &writer, bool sync);
+    // `bytes`, synced, unless the file holds them already: then nothing is written and null comes back.
+    static Result<std::unique_ptr<StagedFile>> writeIfChanged(const QString &path, const QByteArray &bytes);
     Result<> commit();
 
 private:

@@ -6,22 +6,11 @@
 #include "platform/StandardError.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace marvane {
 
-namespace {
-
 using namespace Qt::StringLiterals;
-
-QByteArray contentsOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
 
 Result<> LogonRun::update(bool enabled, const QString &executable)
 {
@@ -42,14 +31,10 @@ Result<> LogonRun::update(bool enabled, const QString &executable)
 
     const QByteArray text = AutostartEntry::contents(enabled, executable).toUtf8();
     const bool first = enabled && !QFileInfo::exists(entry);
-    std::unique_ptr<StagedFile> staged;
-    if (!QFileInfo(entry).isFile() || contentsOf(entry) != text) {
-        Result<std::unique_ptr<StagedFile>> written =
-            StagedFile::write(entry, [&text](QIODevice &out) { return writeAll(out, text); }, true);
-        if (!written)
-            return written.error();
-        staged = std::move(*written);
-    }
+    Result<std::unique_ptr<StagedFile>> written = StagedFile::writeIfChanged(entry, text);
+    if (!written)
+        return written.error();
+    const std::unique_ptr<StagedFile> staged = std::move(*written);
     if (enabled) {
         if (const Result<> e = RefreshTimer::update(true, executable); !e)
             return e;

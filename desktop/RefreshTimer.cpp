@@ -47,20 +47,6 @@ private:
     bool m_answers = false;
 };
 
-QByteArray contentsOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// The file written in full beside `path` when it does not hold `text` already; null when it does.
-Result<std::unique_ptr<StagedFile>> staged(const QString &path, const QByteArray &text)
-{
-    if (QFileInfo(path).isFile() && contentsOf(path) == text)
-        return std::unique_ptr<StagedFile>();
-    return StagedFile::write(path, [&text](QIODevice &out) { return writeAll(out, text); }, true);
-}
-
 bool exists(const QString &path)
 {
     // A dangling link exists too.
@@ -179,10 +165,10 @@ Result<> RefreshTimer::update(bool enabled, const QString &executable)
     if (!QDir().mkpath(links))
         return Failure(links, u"cannot create the folder %1"_s.arg(links));
     // Both units are written before either is put in place, so that a full disk refuses both.
-    const Result<std::unique_ptr<StagedFile>> service = staged(servicePath(), serviceText(executable).toUtf8());
+    const Result<std::unique_ptr<StagedFile>> service = StagedFile::writeIfChanged(servicePath(), serviceText(executable).toUtf8());
     if (!service)
         return service.error();
-    const Result<std::unique_ptr<StagedFile>> timer = staged(timerPath(), timerText().toUtf8());
+    const Result<std::unique_ptr<StagedFile>> timer = StagedFile::writeIfChanged(timerPath(), timerText().toUtf8());
     if (!timer)
         return timer.error();
     bool changed = false;
