@@ -208,7 +208,8 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 void MainWindow::showCalendarBox()
 {
-    const QRect box = calendarBox(m_options, m_canvas.size()).intersected(QRect(QPoint(0, 0), m_canvas.size()));
+    const QRect box =
+        calendarBox(m_options, m_canvas.size(), m_calendarScale).intersected(QRect(QPoint(0, 0), m_canvas.size()));
     if (box.isEmpty() || (m_scrolledByHand && box == m_shownBox))
         return;
     m_shownBox = box;
@@ -244,8 +245,10 @@ Result<> MainWindow::repaint()
         m_options.backgroundPicture.isEmpty() ? Result<const BackgroundPicture *>(nullptr)
                                               : m_background.picture(m_options, m_services.screen.pixelSize());
     m_backgroundProblem = background ? QString() : background.error().message();
-    const Result<> painted =
-        paintPicture(m_canvas, m_options, m_services, background.value_or(nullptr), m_store, year, month);
+    const double displayScale = m_services.screen.scale();
+    m_calendarScale = LengthScale::of(m_options, displayScale);
+    const Result<> painted = paintPicture(m_canvas, m_options, m_services,
+                                          PictureRequest{year, month, displayScale, background.value_or(nullptr)}, m_store);
     // What was painted shows either way; only a whole picture counts as a refresh.
     m_canvasView->canvasChanged();
     if (painted) {

@@ -3,6 +3,7 @@
 #include "app/BackgroundLoader.h"
 #include "app/MainWindowServices.h"
 #include "calendar/Canvas.h"
+#include "calendar/LengthScale.h"
 #include "settings/Options.h"
 #include "todo/ToDoStore.h"
 
@@ -89,6 +90,7 @@ private:
     QWidget *m_controls = nullptr;
     QScrollArea *m_pictureArea = nullptr;
     QRect m_shownBox;
+    LengthScale m_calendarScale; // the one the canvas was painted at
     bool m_scrolledByHand = false;
     CanvasView *m_canvasView = nullptr;
 };

@@ -72,6 +72,9 @@ OptionsDialog::OptionsDialog(Options &options, QString optionsFile, UpdateAutost
     controls::widenToEntries(m_cornerCombo);
     m_styleCombo->addItems(styleNames());
     controls::widenToEntries(m_styleCombo);
+    for (const int percent : sizeChoices())
+        m_sizeCombo->addItem(percent ? u"%1 %"_s.arg(percent) : u"Automatic"_s, percent);
+    controls::widenToEntries(m_sizeCombo);
     showControls(m_options);
 }
 
@@ -85,6 +88,22 @@ const QStringList &OptionsDialog::cornerNames()
 QStringList OptionsDialog::styleNames()
 {
     return {u"Fill"_s, u"Fit"_s, u"Centre"_s, u"Stretch"_s, u"Tile"_s};
+}
+
+QList<int> OptionsDialog::sizeChoices()
+{
+    return {0, 100, 125, 150, 175, 200, 250, 300};
+}
+
+void OptionsDialog::showSize(int percent)
+{
+    // A size stored by hand that the list lacks is offered too, in its place, so OK keeps it.
+    int at = 0;
+    while (at < m_sizeCombo->count() && m_sizeCombo->itemData(at).toInt() < percent && percent != 0)
+        ++at;
+    if (at == m_sizeCombo->count() || m_sizeCombo->itemData(at).toInt() != percent)
+        m_sizeCombo->insertItem(at, u"%1 %"_s.arg(percent), percent);
+    m_sizeCombo->setCurrentIndex(at);
 }
 
 void OptionsDialog::buildPictureControls()
@@ -123,6 +142,8 @@ void OptionsDialog::buildControls()
     m_defaultsButton = button(c, u"defaultsButton"_s, u"&Default"_s, {0, 0, 81, 25});
     m_offsetYLabel = label(c, u"offsetYLabel"_s, u"Position Offset Y"_s, {});
     m_offsetYEdit = offsetBox(c, u"offsetYEdit"_s, {0, 0, 97, 19});
+    m_sizeLabel = label(c, u"sizeLabel"_s, u"Size:"_s, {});
+    m_sizeCombo = controls::list(c, u"sizeCombo"_s, {0, 0, 97, 21});
     m_showToDoListCheck = controls::checkBox(c, u"showToDoListCheck"_s, u"&Show To Do List"_s, {});
     m_toDoBackColorLabel = label(c, u"toDoBackColorLabel"_s, u"To Do List Back Color"_s, {});
     m_toDoBackSwatch = swatch(c, u"toDoBackSwatch"_s, {0, 0, 71, 20});
@@ -137,7 +158,7 @@ void OptionsDialog::buildControls()
     // The labels in between take no focus.
     controls::setTabOrder({m_okButton, m_cancelButton, m_desktopColorButton, m_browseButton, m_clearButton,
                            m_styleCombo, m_currentWallpaperButton, m_cornerCombo, m_offsetXEdit,
-                           m_offsetYEdit, m_calendarColorButton, m_applyButton, m_toDoTextColorButton,
+                           m_offsetYEdit, m_sizeCombo, m_calendarColorButton, m_applyButton, m_toDoTextColorButton,
                            m_toDoBackColorButton, m_defaultsButton, m_showToDoListCheck, m_startAtLogonCheck});
     m_okButton->setFocus();
 
@@ -189,15 +210,16 @@ void OptionsDialog::layOut()
     row(4, m_cornerLabel, m_cornerCombo, nullptr, nullptr);
     row(5, m_offsetXLabel, m_offsetXEdit, nullptr, nullptr);
     row(6, m_offsetYLabel, m_offsetYEdit, nullptr, nullptr);
-    grid->addWidget(m_showToDoListCheck, 7, 0, 1, 3, Qt::AlignLeft | Qt::AlignVCenter);
-    row(8, m_toDoBackColorLabel, m_toDoBackSwatch, m_toDoBackColorButton, nullptr);
-    row(9, m_toDoTextColorLabel, m_toDoTextSwatch, m_toDoTextColorButton, nullptr);
-    grid->addWidget(m_startAtLogonCheck, 10, 0, 1, 5, Qt::AlignLeft | Qt::AlignVCenter);
+    row(7, m_sizeLabel, m_sizeCombo, nullptr, nullptr);
+    grid->addWidget(m_showToDoListCheck, 8, 0, 1, 3, Qt::AlignLeft | Qt::AlignVCenter);
+    row(9, m_toDoBackColorLabel, m_toDoBackSwatch, m_toDoBackColorButton, nullptr);
+    row(10, m_toDoTextColorLabel, m_toDoTextSwatch, m_toDoTextColorButton, nullptr);
+    grid->addWidget(m_startAtLogonCheck, 11, 0, 1, 5, Qt::AlignLeft | Qt::AlignVCenter);
     // Room between the groups, as the form had it.
-    for (const int r : {3, 4, 7, 8, 10})
+    for (const int r : {3, 4, 8, 9, 11})
         grid->setRowMinimumHeight(r, 28);
     grid->setColumnMinimumWidth(3, 15);
-    grid->setRowStretch(11, 1);
+    grid->setRowStretch(12, 1);
 }
 
 void OptionsDialog::showControls(const Options &values)
@@ -215,6 +237,7 @@ void OptionsDialog::showControls(const Options &values)
     m_startAtLogonCheck->setChecked(values.startAtLogon);
     showPicture(values.backgroundPicture);
     m_styleCombo->setCurrentIndex(std::clamp(values.backgroundStyle, 0, int(styleNames().size()) - 1));
+    showSize(values.calendarScale);
 }
 
 void OptionsDialog::showPicture(const QString &path)
@@ -287,6 +310,7 @@ void OptionsDialog::takeControls()
     o.startAtLogon = m_startAtLogonCheck->checkState() == Qt::Checked;
     o.backgroundPicture = m_picturePath;
     o.backgroundStyle = m_styleCombo->currentIndex();
+    o.calendarScale = m_sizeCombo->currentData().toInt();
 }
 
 void OptionsDialog::apply()

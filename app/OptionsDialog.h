@@ -39,6 +39,8 @@ public:
     static const QStringList &cornerNames();
     // The style chooser's entries, in the order of the stored numbers.
     static QStringList styleNames();
+    // The sizes the size chooser offers, in percent; 0 is Automatic.
+    static QList<int> sizeChoices();
 
 public Q_SLOTS:
     void restoreDefaults();
@@ -56,6 +58,7 @@ private:
     void buildControls();
     void buildPictureControls();
     void showPicture(const QString &path);
+    void showSize(int percent);
     void layOut();
     void pickColor(ColorSwatch *swatch);
     void takeControls();
@@ -84,6 +87,8 @@ private:
     QPushButton *m_cancelButton = nullptr;
     QLabel *m_cornerLabel = nullptr;
     QComboBox *m_cornerCombo = nullptr;
+    QLabel *m_sizeLabel = nullptr;
+    QComboBox *m_sizeCombo = nullptr;
     QPushButton *m_applyButton = nullptr;
     QLabel *m_offsetXLabel = nullptr;
     TextBox *m_offsetXEdit = nullptr;

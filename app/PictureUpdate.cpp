@@ -7,20 +7,27 @@ namespace marvane {
 
 using namespace Qt::StringLiterals;
 
-Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
-                      const BackgroundPicture *background, const ToDoStore &store, int year, int month)
+namespace {
+
+RenderContext contextOf(const MainWindowServices &services, const PictureRequest &request)
 {
-    return WallpaperPainter::paint(canvas, options,
-                                   RenderContext{services.clock, services.screen, services.names, background},
-                                   store, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
+    return RenderContext{services.clock, services.screen, services.names, request.background, request.displayScale};
+}
+
+} // namespace
+
+Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
+                      const PictureRequest &request, const ToDoStore &store)
+{
+    return WallpaperPainter::paint(canvas, options, contextOf(services, request), store,
+                                   static_cast<std::int16_t>(request.year), static_cast<std::int16_t>(request.month));
 }
 
 Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
-                      const BackgroundPicture *background, const ToDoStore::Items &items, int year, int month)
+                      const PictureRequest &request, const ToDoStore::Items &items)
 {
-    return WallpaperPainter::paint(canvas, options,
-                                   RenderContext{services.clock, services.screen, services.names, background},
-                                   items, static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
+    return WallpaperPainter::paint(canvas, options, contextOf(services, request), items,
+                                   static_cast<std::int16_t>(request.year), static_cast<std::int16_t>(request.month));
 }
 
 Result<> installPicture(Canvas &canvas, const Options &options, const MainWindowServices &services)

@@ -10,13 +10,22 @@
 
 namespace marvane {
 
+// What a picture shows besides the settings and today's items.
+struct PictureRequest
+{
+    int year = 0;
+    int month = 0;
+    double displayScale = 1.0;                    // as the screen said, asked once for the picture
+    const BackgroundPicture *background = nullptr; // the user's picture, where there is one
+};
+
 // Paints the month and today's items over the background picture, when there is one; a failure
 // when the picture could not be painted whole.
 Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
-                      const BackgroundPicture *background, const ToDoStore &store, int year, int month);
+                      const PictureRequest &request, const ToDoStore &store);
 // The same with today's items read before.
 Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowServices &services,
-                      const BackgroundPicture *background, const ToDoStore::Items &items, int year, int month);
+                      const PictureRequest &request, const ToDoStore::Items &items);
 
 // Sets the painted picture as the wallpaper.
 Result<> installPicture(Canvas &canvas, const Options &options, const MainWindowServices &services);

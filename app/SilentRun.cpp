@@ -39,6 +39,7 @@ SilentRun::PictureInputs SilentRun::readInputs() const
     PictureInputs inputs;
     inputs.today = m_services.clock.today();
     inputs.screen = m_services.screen.pixelSize();
+    inputs.scale = m_services.screen.scale();
     // Read only when the panel shows them, as painting does.
     if (m_options.showToDoList)
         inputs.items = m_store.todayItems();
@@ -55,8 +56,8 @@ Result<> SilentRun::paint(const PictureInputs &inputs)
         m_toldBackground = background.error().message();
         m_services.report(nullptr, true, m_toldBackground + u"; painting the desktop colour instead"_s);
     }
-    const Result<> painted = paintPicture(m_canvas, m_options, m_services, background.value_or(nullptr), inputs.items,
-                                          year, inputs.today.month());
+    const PictureRequest request{year, inputs.today.month(), inputs.scale, background.value_or(nullptr)};
+    const Result<> painted = paintPicture(m_canvas, m_options, m_services, request, inputs.items);
     m_painted.reset();
     if (painted) {
         m_painted = inputs;
@@ -98,7 +99,7 @@ void SilentRun::advance()
 
 void SilentRun::paintAndInstall()
 {
-    // The date, the screen and today's items are asked afresh; only when one of them changed
+    // The date, the screen, its scale and today's items are asked afresh; only when one of them changed
     // since the first paint would the picture come out different.
     const PictureInputs inputs = readInputs();
     Result<> painted;

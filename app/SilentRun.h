@@ -36,6 +36,7 @@ private:
     {
         QDate today;
         QSize screen;
+        double scale = 1.0;
         ToDoStore::Items items;
         bool operator==(const PictureInputs &) const = default;
     };

@@ -34,13 +34,13 @@ int32_t gridExtent(int32_t from, int32_t span)
 }
 
 // The box's top-left corner in 64-bit arithmetic, so that any offsets give an answer.
-std::pair<int64_t, int64_t> boxCorner(const Options &options, QSize screen)
+std::pair<int64_t, int64_t> boxCorner(const Options &options, QSize screen, LengthScale scale)
 {
     const int32_t pos = calendarCorner(options);
     const bool right = pos == 1 || pos == 2;
     const bool bottom = pos == 2 || pos == 3;
-    return {(right ? int64_t{screen.width()} - kBoxWidth : 0) + options.offsetX,
-            (bottom ? int64_t{screen.height()} - kBoxHeight : 0) + options.offsetY};
+    return {(right ? int64_t{screen.width()} - scale.length(kBoxWidth) : 0) + scale.length(options.offsetX),
+            (bottom ? int64_t{screen.height()} - scale.length(kBoxHeight) : 0) + scale.length(options.offsetY)};
 }
 
 } // namespace
@@ -50,11 +50,12 @@ int calendarCorner(const Options &options)
     return options.calendarCorner >= 0 && options.calendarCorner <= 3 ? options.calendarCorner : 1;
 }
 
-QRect calendarBox(const Options &options, QSize screen)
+QRect calendarBox(const Options &options, QSize screen, LengthScale scale)
 {
-    const auto [left, top] = boxCorner(options, screen);
+    const auto [left, top] = boxCorner(options, screen, scale);
     const auto clamp = [](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -(1 << 30), 1 << 30)); };
-    return QRect(clamp(left), clamp(top), kBoxWidth, kBoxHeight);
+    return QRect(clamp(left), clamp(top), static_cast<int>(scale.length(kBoxWidth)),
+                 static_cast<int>(scale.length(kBoxHeight)));
 }
 
 QString monthTitle(const QString &abbreviation)
@@ -66,65 +67,65 @@ QString monthTitle(const QString &abbreviation)
 
 namespace {
 
-struct Box
+// The box on the canvas: lengths of the layout at 100 %, from the box's top-left corner, turned
+// into canvas pixels at the scale.
+struct Place
 {
     int32_t left = 0;
     int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
+    LengthScale scale;
+
+    int32_t x(int32_t units) const { return left + static_cast<int32_t>(scale.length(units)); }
+    int32_t y(int32_t units) const { return top + static_cast<int32_t>(scale.length(units)); }
+    double x(double units) const { return left + scale.exact(units); }
+    double y(double units) const { return top + scale.exact(units); }
 };
 
-// The month's grid: eight lines each way, the first row the weekday header.
+// The month's grid at 100 %, from the box's corner: eight lines each way, the first row the
+// weekday header.
 struct Grid
 {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-    int32_t colWidth = 0;
-    int32_t rowHeight = 0;
+    int32_t left = 20;
+    int32_t top = 70;
+    int32_t right = gridExtent(left, kBoxWidth - 20 - left);
+    int32_t bottom = gridExtent(top, kBoxHeight - 20 - top);
+    int32_t colWidth = static_cast<int32_t>(std::nearbyint((right - left) / 7.0));
+    int32_t rowHeight = static_cast<int32_t>(std::nearbyint((bottom - top) / 7.0));
 };
 
 // Offsets that push the box beyond 32-bit coordinates leave it unpainted. Everything else on the
 // calendar lies inside the box, so once the box fits, every coordinate does.
-Result<Box> paintBox(Canvas &canvas, const Options &options, const Palette &palette, QSize screen)
+Result<Place> paintBox(Canvas &canvas, const Options &options, const Palette &palette, QSize screen,
+                       LengthScale scale)
 {
-    const auto [left, top] = boxCorner(options, screen);
+    const auto [left, top] = boxCorner(options, screen, scale);
     using Limits = std::numeric_limits<int32_t>;
-    if (std::min(left, top) < Limits::min() || std::max(left + kBoxWidth, top + kBoxHeight) > Limits::max())
+    if (std::min(left, top) < Limits::min() ||
+        std::max(left + scale.length(kBoxWidth), top + scale.length(kBoxHeight)) > Limits::max())
         return Failure({}, u"integer overflow: box position"_s);
-    const Box b{static_cast<int32_t>(left), static_cast<int32_t>(top), static_cast<int32_t>(left + kBoxWidth),
-                static_cast<int32_t>(top + kBoxHeight)};
-    canvas.fillBox(b.left, b.top, b.right, b.bottom, palette.calendar);
-    return b;
+    const Place place{static_cast<int32_t>(left), static_cast<int32_t>(top), scale};
+    canvas.fillBox(place.left, place.top, place.x(kBoxWidth), place.y(kBoxHeight), palette.calendar);
+    return place;
 }
 
-Grid paintGrid(Canvas &canvas, const Box &b)
+void paintGrid(Canvas &canvas, const Place &place, const Grid &g)
 {
-    Grid g;
-    g.left = b.left + 20;
-    g.top = b.top + 70;
-    g.right = gridExtent(g.left, b.right - 20 - g.left);
-    g.bottom = gridExtent(g.top, b.bottom - 20 - g.top);
-    g.colWidth = static_cast<int32_t>(std::nearbyint((g.right - g.left) / 7.0));
-    g.rowHeight = static_cast<int32_t>(std::nearbyint((g.bottom - g.top) / 7.0));
-
-    canvas.setForeColor(kBlack);
+    // Each line as thick as the scale makes it, from its place at 100 % on.
+    const int32_t width = place.scale.lineWidth();
     for (int32_t k = 0; k <= 7; ++k) {
-        const int32_t y = g.top + k * g.rowHeight;
-        canvas.drawLine(g.left, y, g.right, y);
-        const int32_t x = g.left + k * g.colWidth;
-        canvas.drawLine(x, g.top, x, g.bottom);
+        const int32_t y = place.y(g.top + k * g.rowHeight);
+        canvas.fillBox(place.x(g.left), y, place.x(g.right - 1) + width, y + width, kBlack);
+        const int32_t x = place.x(g.left + k * g.colWidth);
+        canvas.fillBox(x, place.y(g.top), x + width, place.y(g.bottom - 1) + width, kBlack);
     }
-    return g;
 }
 
-void paintTitles(Canvas &canvas, const Palette &palette, const RenderContext &context, const Grid &g, int16_t year,
-                 int16_t month, QDate today)
+void paintTitles(Canvas &canvas, const Palette &palette, const RenderContext &context, const Place &place,
+                 const Grid &g, int16_t year, int16_t month, QDate today)
 {
     // Every text is placed by plotting a point in the colour already under it.
     canvas.setForeColor(palette.calendar);
-    canvas.plot(g.left, g.top - 50);
+    canvas.plot(place.x(g.left), place.y(g.top - 50));
     canvas.setForeColor(kGreen);
     canvas.setFontName(u"arial"_s);
     canvas.setFontBold(true);
@@ -133,7 +134,7 @@ void paintTitles(Canvas &canvas, const Palette &palette, const RenderContext &co
     canvas.printNumber(year);
 
     canvas.setForeColor(palette.calendar);
-    canvas.plot(g.left + (g.right - g.left) / 2.0 - 32.0, g.top - 40.0);
+    canvas.plot(place.x(g.left + (g.right - g.left) / 2.0 - 32.0), place.y(g.top - 40.0));
     canvas.setForeColor(kRed);
     canvas.setFontItalic(false);
     canvas.setFontName(u"verdana"_s);
@@ -146,33 +147,37 @@ void paintTitles(Canvas &canvas, const Palette &palette, const RenderContext &co
     canvas.setFontSize(9);
     canvas.setFontBold(false);
     canvas.setForeColor(palette.calendar);
-    canvas.plot(g.right - 100, g.top - 15);
+    canvas.plot(place.x(g.right - 100), place.y(g.top - 15));
     canvas.setForeColor(kDarkBlue);
     // Always today's date, whichever month is shown.
     canvas.printText(u"Today: %1-%2-%3"_s.arg(today.month()).arg(today.day()).arg(today.year()));
 }
 
-void paintHeader(Canvas &canvas, const Palette &palette, const RenderContext &context, const Grid &g)
+void paintHeader(Canvas &canvas, const Palette &palette, const RenderContext &context, const Place &place,
+                 const Grid &g)
 {
+    const int32_t width = place.scale.lineWidth();
     for (int32_t i = 1; i <= 7; ++i) {
-        const int32_t x1 = g.left + (i - 1) * g.colWidth + 1;
-        const int32_t y1 = g.top + 1;
-        canvas.fillBox(x1, y1, g.left + i * g.colWidth - 1, g.top + g.rowHeight - 1, palette.buttonFace);
+        // Inside the lines, leaving a gap of one unit before the next ones.
+        const int32_t cell = g.left + (i - 1) * g.colWidth;
+        canvas.fillBox(place.x(cell) + width, place.y(g.top) + width, place.x(cell + g.colWidth - 1),
+                       place.y(g.top + g.rowHeight - 1), palette.buttonFace);
         canvas.setForeColor(palette.buttonFace);
-        canvas.plot(x1 + 8, y1 + 5);
+        canvas.plot(place.x(cell + 9), place.y(g.top + 6));
         canvas.setForeColor(i == 1 || i == 7 ? kRed : kBlue);
         canvas.printText(context.names.weekday(i));
     }
 }
 
-void paintDays(Canvas &canvas, const Palette &palette, const Grid &g, int16_t year, int16_t month, int16_t days,
-               QDate today)
+void paintDays(Canvas &canvas, const Palette &palette, const Place &place, const Grid &g, int16_t year,
+               int16_t month, QDate today)
 {
     canvas.setFontName(u"FixedSys"_s);
     canvas.setFontSize(16);
     canvas.setFontBold(false);
     const bool currentMonth = today.year() == year && today.month() == month;
     const int todayDay = today.day();
+    const int16_t days = daysInMonth(year, month);
 
     for (int32_t d = 1; d <= days; ++d) {
         const DayCell cell = cellOf(year, month, static_cast<int16_t>(d));
@@ -183,11 +188,12 @@ void paintDays(Canvas &canvas, const Palette &palette, const Grid &g, int16_t ye
         if (isToday) {
             canvas.setFillColor(kRed);
             canvas.setFillSolid(true);
-            canvas.drawDisc(cellX + g.colWidth / 2.0, cellY + g.rowHeight / 2.0, g.rowHeight / 2.0 - 2.0, kRed);
+            canvas.drawDisc(place.x(cellX + g.colWidth / 2.0), place.y(cellY + g.rowHeight / 2.0),
+                            place.scale.exact(g.rowHeight / 2.0 - 2.0), kRed);
         }
         // The placing point must not show: a one-digit number starts on today's disc.
         canvas.setForeColor(isToday && d < 10 ? kRed : palette.calendar);
-        canvas.plot(cellX + (d < 10 ? 18 : 10), cellY + 5);
+        canvas.plot(place.x(cellX + (d < 10 ? 18 : 10)), place.y(cellY + 5));
         if (isToday)
             canvas.setForeColor(kWhite);
         else if (cell.column == 1 || cell.column == 7)
@@ -209,14 +215,17 @@ Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &pa
         context.background->paint(canvas);
     if (!QDate(year, month, 1).isValid())
         return Failure({}, u"not a month: %1-%2"_s.arg(year).arg(month));
-    const Result<Box> box = paintBox(canvas, options, palette, screen);
-    if (!box)
-        return box.error();
-    const Grid grid = paintGrid(canvas, *box);
+    const LengthScale scale = LengthScale::of(options, context.displayScale);
+    canvas.setFontScale(scale.factor());
+    const Result<Place> place = paintBox(canvas, options, palette, screen, scale);
+    if (!place)
+        return place.error();
+    const Grid grid;
+    paintGrid(canvas, *place, grid);
     const QDate today = context.clock.today();
-    paintTitles(canvas, palette, context, grid, year, month, today);
-    paintHeader(canvas, palette, context, grid);
-    paintDays(canvas, palette, grid, year, month, daysInMonth(year, month), today);
+    paintTitles(canvas, palette, context, *place, grid, year, month, today);
+    paintHeader(canvas, palette, context, *place, grid);
+    paintDays(canvas, palette, *place, grid, year, month, today);
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/Canvas.h"
+#include "calendar/LengthScale.h"
 #include "calendar/Palette.h"
 #include "settings/Options.h"
 #include "calendar/RenderContext.h"
@@ -14,7 +15,7 @@
 namespace marvane {
 
 // Repaints the whole canvas: screen-sized, filled with the desktop colour, with the month's box in
-// the chosen corner. Fails for a month that does not exist and when the offsets push the box
+// the chosen corner, at the scale of LengthScale::of the options and the display. Fails for a month that does not exist and when the offsets push the box
 // beyond 32-bit coordinates; the canvas is then all desktop colour.
 Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
                        std::int16_t year, std::int16_t month);
@@ -23,9 +24,9 @@ Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &pa
 // dialog cannot offer (a hand-edited file) is taken as the default corner.
 int calendarCorner(const Options &options);
 
-// Where paintCalendar puts the month's box on a picture of `screen` size, in 64-bit arithmetic
-// so that offsets too large to paint still give an answer (outside the picture).
-QRect calendarBox(const Options &options, QSize screen);
+// Where paintCalendar puts the month's box on a picture of `screen` size at `scale`, in 64-bit
+// arithmetic so that offsets too large to paint still give an answer (outside the picture).
+QRect calendarBox(const Options &options, QSize screen, LengthScale scale);
 
 // A two-character month name gets two spaces between its characters.
 QString monthTitle(const QString &abbreviation);

@@ -95,59 +95,6 @@ void Canvas::fillSpan(std::int64_t x1, std::int64_t x2, std::int64_t y, QRgb rgb
     std::fill(line + l, line + r, rgb);
 }
 
-void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2)
-{
-    drawLine(x1, y1, x2, y2, m_foreColor);
-}
-
-void Canvas::drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb rgb)
-{
-    if (y1 == y2) {
-        // The end point is left out whichever way the line runs.
-        if (x1 <= x2)
-            fillSpan(x1, x2, y1, rgb);
-        else
-            fillSpan(x2 + 1, x1 + 1, y1, rgb);
-        return;
-    }
-    if (x1 == x2) {
-        if (x1 < 0 || x1 >= m_image.width())
-            return;
-        const std::int64_t step = y1 < y2 ? 1 : -1;
-        const std::int64_t top = step > 0 ? y1 : y2 + 1;
-        const std::int64_t bottom = step > 0 ? y2 : y1 + 1;
-        for (std::int64_t y = std::max<std::int64_t>(top, 0); y < std::min<std::int64_t>(bottom, m_image.height());
-             ++y)
-            fillSpan(x1, x1 + 1, y, rgb);
-        return;
-    }
-    // A sloped line: one pixel per step of the major axis, the end point left out, only the steps
-    // that can land on the canvas visited.
-    const std::int64_t dx = x2 - x1;
-    const std::int64_t dy = y2 - y1;
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const std::int64_t steps = xMajor ? std::llabs(dx) : std::llabs(dy);
-    const std::int64_t majorStart = xMajor ? x1 : y1;
-    const std::int64_t majorDir = (xMajor ? dx : dy) > 0 ? 1 : -1;
-    const std::int64_t majorLimit = xMajor ? m_image.width() : m_image.height();
-    std::int64_t first = 0;
-    std::int64_t last = steps - 1;
-    // Steps i put the major coordinate at majorStart + i * majorDir; keep those within [0, limit).
-    const std::int64_t a = majorDir > 0 ? -majorStart : majorStart - (majorLimit - 1);
-    const std::int64_t b = majorDir > 0 ? majorLimit - 1 - majorStart : majorStart;
-    first = std::max(first, a);
-    last = std::min(last, b);
-    for (std::int64_t i = first; i <= last; ++i) {
-        const std::int64_t major = majorStart + i * majorDir;
-        const double t = static_cast<double>(i) / static_cast<double>(steps);
-        const std::int64_t minor = toPixel((xMajor ? y1 : x1) + t * static_cast<double>(xMajor ? dy : dx));
-        if (xMajor)
-            fillSpan(major, major + 1, minor, rgb);
-        else
-            fillSpan(minor, minor + 1, major, rgb);
-    }
-}
-
 void Canvas::fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb rgb)
 {
     const std::int64_t left = std::min(x1, x2);

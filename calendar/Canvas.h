@@ -16,8 +16,7 @@ class QPainter;
 namespace marvane {
 
 // The off-screen picture the wallpaper is painted on, with a drawing state (colours, fill style,
-// font, text position). Raster rules follow the classic GDI ones: lines leave out their end
-// point, filled boxes leave out their right and bottom edges.
+// font and its scale, text position). Filled boxes leave out their right and bottom edges.
 class Canvas
 {
 public:
@@ -38,12 +37,12 @@ public:
     void setFontBold(bool on) { m_font.bold = on; }
     void setFontItalic(bool on) { m_font.italic = on; }
     void setFontUnderline(bool on) { m_font.underline = on; }
+    // Text from now on at `scale` times its size.
+    void setFontScale(double scale) { m_font.scale = scale; }
     const FontSpec &font() const { return m_font; }
 
     QPoint textPosition() const { return m_textPos; }
 
-    void drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
-    void drawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
     void fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
     void plot(double x, double y);
     void drawDisc(double x, double y, double radius, QRgb color);

@@ -9,13 +9,15 @@ namespace marvane {
 class BackgroundPicture;
 
 // What the painters ask of the system: today's date, the screen's size and the locale's names;
-// and the user's picture under the calendar, read before, where there is one.
+// the user's picture under the calendar, read before, where there is one; and the display's scale,
+// which the calendar follows unless the user chose its size.
 struct RenderContext
 {
     const Clock &clock;
     const Screen &screen;
     const LocaleNames &names;
     const BackgroundPicture *background = nullptr;
+    double displayScale = 1.0;
 };
 
 } // namespace marvane

@@ -18,7 +18,8 @@ Result<> WallpaperPainter::paint(Canvas &canvas, const Options &options, const R
     const Palette palette = Palette::of(options);
     if (const Result<> painted = paintCalendar(canvas, options, palette, context, year, month); !painted)
         return painted;
-    paintToDoPanel(canvas, options, palette, [&](std::int16_t n) { return items[static_cast<std::size_t>(n - 1)]; });
+    paintToDoPanel(canvas, options, palette, LengthScale::of(options, context.displayScale),
+                   [&](std::int16_t n) { return items[static_cast<std::size_t>(n - 1)]; });
     return {};
 }
 

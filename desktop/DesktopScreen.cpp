@@ -1,6 +1,7 @@
 #include "desktop/DesktopScreen.h"
 
 #include "desktop/MonitorLayout.h"
+#include "desktop/WallpaperBackend.h"
 #include "platform/StandardError.h"
 
 namespace marvane {
@@ -17,6 +18,11 @@ QSize DesktopScreen::pixelSize() const
                        .arg(size.height()));
     }
     return size;
+}
+
+double DesktopScreen::scale() const
+{
+    return WallpaperBackend::forSession(m_session)->displayScale();
 }
 
 } // namespace marvane

@@ -1,5 +1,6 @@
 #include "desktop/GsettingsWallpaper.h"
 
+#include "desktop/DisplayScale.h"
 #include "desktop/Quoting.h"
 #include "desktop/ToolRun.h"
 
@@ -9,17 +10,20 @@ using namespace Qt::StringLiterals;
 
 GsettingsWallpaper::Keys GsettingsWallpaper::gnome()
 {
-    return {u"org.gnome.desktop.background"_s, {u"picture-uri"_s, u"picture-uri-dark"_s}};
+    return {u"org.gnome.desktop.background"_s, {u"picture-uri"_s, u"picture-uri-dark"_s}, true,
+            u"org.gnome.desktop.interface"_s, u"scaling-factor"_s};
 }
 
 GsettingsWallpaper::Keys GsettingsWallpaper::cinnamon()
 {
-    return {u"org.cinnamon.desktop.background"_s, {u"picture-uri"_s}};
+    return {u"org.cinnamon.desktop.background"_s, {u"picture-uri"_s}, true, u"org.cinnamon.desktop.interface"_s,
+            u"scaling-factor"_s};
 }
 
 GsettingsWallpaper::Keys GsettingsWallpaper::mate()
 {
-    return {u"org.mate.background"_s, {u"picture-filename"_s}, false};
+    return {u"org.mate.background"_s, {u"picture-filename"_s}, false, u"org.mate.interface"_s,
+            u"window-scaling-factor"_s};
 }
 
 GsettingsWallpaper::GsettingsWallpaper(const DesktopSession &session, Keys keys, bool mutter)
@@ -53,6 +57,17 @@ Result<> GsettingsWallpaper::show(const QString &file)
 std::optional<MonitorLayout> GsettingsWallpaper::monitorLayout() const
 {
     return m_mutter ? MonitorLayout::fromMutter() : WallpaperBackend::monitorLayout();
+}
+
+std::optional<double> GsettingsWallpaper::desktopScale() const
+{
+    // Under Wayland Mutter's logical monitor has the scale, fractional ones too.
+    if (m_mutter) {
+        const std::optional<MonitorLayout> layout = MonitorLayout::fromMutter();
+        return layout ? layout->primaryScale : std::nullopt;
+    }
+    const Result<QString> value = runTool(u"gsettings"_s, {u"get"_s, m_keys.scaleSchema, m_keys.scaleKey});
+    return value ? displayscale::fromToolOutput(*value) : std::nullopt;
 }
 
 bool GsettingsWallpaper::saysWhereMonitorsAre() const

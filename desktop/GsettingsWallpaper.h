@@ -16,6 +16,9 @@ public:
         QString schema;
         QStringList pictureKeys;
         bool takesUri = true; // else a plain path
+        // Where it keeps its scale: a whole number, 0 for "as the monitor suggests".
+        QString scaleSchema;
+        QString scaleKey;
     };
     static Keys gnome();
     static Keys cinnamon();
@@ -29,6 +32,7 @@ public:
     bool saysWhereMonitorsAre() const override;
 
 protected:
+    std::optional<double> desktopScale() const override;
     Result<> show(const QString &file) override;
 
 private:

@@ -19,6 +19,11 @@ public:
     bool saysWhereMonitorsAre() const override { return m_sway; }
 
 protected:
+    std::optional<double> desktopScale() const override
+    {
+        const std::optional<MonitorLayout> layout = monitorLayout();
+        return layout ? layout->primaryScale : std::nullopt;
+    }
     Copy copy() const override { return Copy::Png; }
     Result<> show(const QString &file) override;
 

@@ -120,8 +120,10 @@ std::optional<MonitorLayout> MonitorLayout::fromSwayOutputs(const QByteArray &js
         if (r.isEmpty())
             continue;
         layout.monitors << r;
-        if (output.value(u"focused"_s).toBool() || !found)
+        if (output.value(u"focused"_s).toBool() || !found) {
             layout.primary = r;
+            layout.primaryScale = scale;
+        }
         found = found || output.value(u"focused"_s).toBool();
     }
     if (layout.monitors.isEmpty())
@@ -170,8 +172,10 @@ std::optional<MonitorLayout> MonitorLayout::fromMutter()
         const bool turned = transform % 2 == 1;
         const QRect r(x, y, turned ? mode.height : mode.width, turned ? mode.width : mode.height);
         layout.monitors << r;
-        if (primary)
+        if (primary) {
             layout.primary = r;
+            layout.primaryScale = scale;
+        }
     }
     logical.endArray();
     if (layout.primary.isEmpty())

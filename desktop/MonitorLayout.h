@@ -18,6 +18,8 @@ struct MonitorLayout
 {
     QRect primary;
     QList<QRect> monitors;
+    // The primary monitor's scale, where the compositor says it (Mutter, sway).
+    std::optional<double> primaryScale;
 
     QRect bounds() const;
 
@@ -32,9 +34,9 @@ struct MonitorLayout
     // first, else the whole screen. Nothing when DISPLAY cannot be opened.
     // Through `shared` when it is open, else through a connection of its own.
     static std::optional<MonitorLayout> fromX11(const X11Connection *shared = nullptr);
-    // sway's answer to get_outputs: the focused output, its rectangle times its scale.
+    // sway's answer to get_outputs: the focused output, its rectangle times its scale, and that scale.
     static std::optional<MonitorLayout> fromSwayOutputs(const QByteArray &json);
-    // Mutter's DisplayConfig on the session bus: the primary logical monitor's current mode.
+    // Mutter's DisplayConfig on the session bus: the primary logical monitor's current mode and scale.
     static std::optional<MonitorLayout> fromMutter();
 };
 

@@ -2,6 +2,7 @@
 
 #include "desktop/AtomicFile.h"
 #include "desktop/BmpWriter.h"
+#include "desktop/DisplayScale.h"
 #include "desktop/GsettingsWallpaper.h"
 #include "desktop/LayerShellWallpaper.h"
 #include "desktop/PcmanfmWallpaper.h"
@@ -13,8 +14,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
+#include <QScreen>
 #include <QUrl>
 
 #include <unistd.h>
@@ -88,6 +91,11 @@ void removeOldCopies(const QString &bitmap, const QString &fresh, const std::fun
     for (const QString &entry : old)
         if (!named.contains(entry))
             QFile::remove(info.dir().filePath(entry));
+}
+
+bool isX11Session()
+{
+    return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY");
 }
 
 // A session whose desktop is none of those known: nothing can be set, and that is said.
@@ -171,9 +179,23 @@ std::optional<MonitorLayout> WallpaperBackend::monitorLayout() const
     return std::nullopt;
 }
 
+double WallpaperBackend::displayScale() const
+{
+    if (const std::optional<double> own = desktopScale())
+        return *own;
+    const bool x11 = isX11Session();
+    if (const std::optional<double> dpi = x11 ? displayscale::fromX11(m_session.x11) : std::nullopt)
+        return *dpi;
+    if (const std::optional<double> asked = displayscale::fromEnvironment())
+        return *asked;
+    // A silent run on X11 has no screens from Qt; the window's must not paint otherwise.
+    const QScreen *primary = x11 ? nullptr : QGuiApplication::primaryScreen();
+    return primary ? primary->devicePixelRatio() : 1.0;
+}
+
 bool WallpaperBackend::saysWhereMonitorsAre() const
 {
-    return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY");
+    return isX11Session();
 }
 
 QString WallpaperBackend::pictureFileIn(const QString &setting)

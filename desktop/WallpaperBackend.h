@@ -50,6 +50,9 @@ public:
     // screens are taken, and when `saysWhereMonitorsAre()`, that is told.
     virtual std::optional<MonitorLayout> monitorLayout() const;
     virtual bool saysWhereMonitorsAre() const;
+    // The primary monitor's scale as the desktop has it: its own setting, else on X11 the server's
+    // Xft.dpi, else QT_SCALE_FACTOR or GDK_SCALE, else on Wayland Qt's pixel ratio; else 1.
+    double displayScale() const;
 
     // file:// and the path, percent-encoded.
     static QString fileUri(const QString &path);
@@ -62,6 +65,8 @@ protected:
     // The file the desktop is pointed at: the bitmap itself, a fresh link to it, or a fresh PNG
     // for setters that may lack a BMP reader.
     virtual Copy copy() const { return Copy::Link; }
+    // The desktop's own scale setting, where it keeps one that says more than "not scaled".
+    virtual std::optional<double> desktopScale() const { return std::nullopt; }
     // Asked before the file is chosen: whether the desktop can be reached.
     virtual Result<> prepare() { return {}; }
     // Points the desktop at `file`.

@@ -1,5 +1,6 @@
 #include "desktop/XfceWallpaper.h"
 
+#include "desktop/DisplayScale.h"
 #include "desktop/ToolRun.h"
 
 #include <QRegularExpression>
@@ -59,6 +60,15 @@ Result<> XfceWallpaper::show(const QString &file)
             return done.error();
     }
     return {};
+}
+
+std::optional<double> XfceWallpaper::desktopScale() const
+{
+    // Window scaling is 1 or 2; at 1 a larger Xft.dpi may still say the user scales the desktop.
+    const Result<QString> value =
+        runTool(u"xfconf-query"_s, {u"-c"_s, u"xsettings"_s, u"-p"_s, u"/Gdk/WindowScalingFactor"_s});
+    const std::optional<double> factor = value ? displayscale::fromToolOutput(*value) : std::nullopt;
+    return factor && *factor > 1 ? factor : std::nullopt;
 }
 
 } // namespace marvane

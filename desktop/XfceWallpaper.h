@@ -17,6 +17,7 @@ public:
     QString currentPicture() const override;
 
 protected:
+    std::optional<double> desktopScale() const override;
     Result<> prepare() override;
     Result<> show(const QString &file) override;
 

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QHash>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -30,8 +31,13 @@ struct Loaded
     QString verdana = u"DejaVu Sans"_s;
     QString fixed = u"Terminus"_s;
     bool sansBold = false;
+    // The fixed-pitch face by height in pixels: a Terminus bitmap, empty where there is none.
+    QHash<int, QString> fixedBitmaps;
+    QString fixedScalable;
     QStringList problems;
 };
+
+constexpr int kFixedHeight = 16;
 
 // The family of the font file `path` when fontconfig's own font set has it as the only face of
 // that family, weight, slant and width: Qt has it from there already and can pick no other, and
@@ -116,6 +122,19 @@ QString addGzipFont(const QString &path, const QString &fallback, QStringList &p
     return families.first();
 }
 
+QString terminusFile(int pixels)
+{
+    return u"/usr/share/fonts/X11/misc/ter-u%1b_unicode.pcf.gz"_s.arg(pixels);
+}
+
+int fixedAdvance(const QString &family, int pixels)
+{
+    QFont probe(family);
+    probe.setPixelSize(pixels);
+    probe.setStyleStrategy(QFont::NoAntialias);
+    return QFontMetrics(probe).horizontalAdvance(QLatin1Char('8'));
+}
+
 Loaded load()
 {
     Loaded l;
@@ -125,13 +144,9 @@ Loaded load()
     l.sans = addFont(liberation + u"LiberationSans-Regular.ttf"_s, l.sans, l.problems);
     addFont(liberation + u"LiberationSans-BoldItalic.ttf"_s, l.sans, l.problems);
     l.verdana = addFont(u"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"_s, l.verdana, l.problems);
-    l.fixed = addGzipFont(u"/usr/share/fonts/X11/misc/ter-u16b_unicode.pcf.gz"_s, l.fixed, l.problems);
-
-    QFont probe(l.fixed);
-    probe.setPixelSize(16);
-    probe.setStyleStrategy(QFont::NoAntialias);
-    const int advance = QFontMetrics(probe).horizontalAdvance(QLatin1Char('8'));
-    if (advance != 8) {
+    l.fixed = addGzipFont(terminusFile(kFixedHeight), l.fixed, l.problems);
+    const int advance = fixedAdvance(l.fixed, kFixedHeight);
+    if (advance != kFixedHeight / 2) {
         l.problems << u"fixed-pitch face %1 is %2 px wide, not 8; falling back to a monospace face"_s
                           .arg(l.fixed)
                           .arg(advance);
@@ -149,6 +164,38 @@ Loaded &loaded()
 int pixelsFor(double points)
 {
     return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
+}
+
+// The fixed-pitch face, cells half as wide as high, 16 pixels high at 1 whatever size is asked
+// for: Terminus's bitmap of that height where there is one, else a scalable face narrowed to the
+// same cells. Whether it is the bitmap.
+bool fixedFace(Loaded &l, QFont &f, double scale)
+{
+    const int pixels = std::max(1, static_cast<int>(std::lround(kFixedHeight * scale)));
+    if (pixels == kFixedHeight || l.fixedBitmaps.contains(pixels) || QFile::exists(terminusFile(pixels))) {
+        if (pixels != kFixedHeight && !l.fixedBitmaps.contains(pixels)) {
+            QStringList ignored;
+            const QString family = addGzipFont(terminusFile(pixels), QString(), ignored);
+            l.fixedBitmaps.insert(pixels, !family.isEmpty() && fixedAdvance(family, pixels) == pixels / 2 ? family
+                                                                                                : QString());
+        }
+        const QString family = pixels == kFixedHeight ? l.fixed : l.fixedBitmaps.value(pixels);
+        if (!family.isEmpty()) {
+            f.setFamily(family);
+            f.setPixelSize(pixels);
+            f.setStyleStrategy(QFont::NoAntialias);
+            return true;
+        }
+    }
+    if (l.fixedScalable.isEmpty())
+        l.fixedScalable = addFont(u"/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf"_s,
+                                  QFontDatabase::systemFont(QFontDatabase::FixedFont).family(), l.problems);
+    f.setFamily(l.fixedScalable);
+    f.setPixelSize(pixels);
+    const double advance = QFontMetricsF(f).horizontalAdvance(QLatin1Char('8'));
+    if (advance > 0)
+        f.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * pixels / 2.0 / advance)), 1, 4000));
+    return false;
 }
 
 } // namespace
@@ -170,14 +217,10 @@ QFont Fonts::font(const FontSpec &face)
         addFont(u"/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf"_s, l.sans, l.problems);
     }
     QFont f;
-    if (key == u"fixedsys"_s) {
-        // A one-size bitmap face: 8 x 16 cells whatever size is asked for.
-        f.setFamily(l.fixed);
-        f.setPixelSize(16);
-        f.setStyleStrategy(QFont::NoAntialias);
-    } else {
+    const bool bitmap = key == u"fixedsys"_s && fixedFace(l, f, face.scale);
+    if (key != u"fixedsys"_s) {
         f.setFamily(key == u"verdana"_s ? l.verdana : l.sans);
-        f.setPixelSize(pixelsFor(face.points));
+        f.setPixelSize(pixelsFor(face.points * face.scale));
     }
     f.setBold(face.bold);
     f.setItalic(face.italic);
@@ -185,7 +228,7 @@ QFont Fonts::font(const FontSpec &face)
     // Hinting and grey-level edges are fixed here, not left to the desktop's settings (which Qt reads
     // only on some platforms), so that every run paints the same pixels.
     f.setHintingPreference(QFont::PreferVerticalHinting);
-    if (key != u"fixedsys"_s)
+    if (!bitmap)
         f.setStyleStrategy(QFont::NoSubpixelAntialias);
     f.setKerning(false);
     return f;

@@ -4,12 +4,14 @@
 
 namespace marvane {
 
-// The primary screen's size in device pixels, asked afresh at every call.
+// The primary screen's size in device pixels and its scale as the desktop has it (2 for a screen
+// at 200 %), asked afresh at every call.
 class Screen
 {
 public:
     virtual ~Screen() = default;
     virtual QSize pixelSize() const = 0;
+    virtual double scale() const { return 1.0; }
 };
 
 } // namespace marvane

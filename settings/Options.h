@@ -25,6 +25,10 @@ struct Options
     // empty for the desktop colour alone. How it covers the screen: see BackgroundPicture::Style.
     QString backgroundPicture;
     std::int32_t backgroundStyle = 0;
+    // The calendar's size in percent: 0 follows the display's scale, else kMinScale to kMaxScale.
+    std::int32_t calendarScale = 0;
+    static constexpr std::int32_t kMinScale = 50;
+    static constexpr std::int32_t kMaxScale = 400;
 
     static Options defaults()
     {

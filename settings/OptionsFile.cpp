@@ -122,11 +122,11 @@ QStringList OptionsFile::load(Options &options, const QString &file)
             options.*(b.field) = v;
         }
     }
-    loadBackground(options, text, complain);
+    loadAdditions(options, text, complain);
     return problems;
 }
 
-void OptionsFile::loadBackground(Options &options, const std::string &text,
+void OptionsFile::loadAdditions(Options &options, const std::string &text,
                                  const std::function<void(const char *, const QString &)> &complain)
 {
     options.backgroundPicture = ini::lookupString(text, kSection, u"BackgroundPicture"_s, QString());
@@ -137,6 +137,12 @@ void OptionsFile::loadBackground(Options &options, const std::string &text,
         v = 0;
     }
     options.backgroundStyle = v;
+    const QString scale = ini::lookupString(text, kSection, u"CalendarScale"_s, u"0"_s);
+    if (!parseInt32(scale, &v) || (v != 0 && (v < Options::kMinScale || v > Options::kMaxScale))) {
+        complain("CalendarScale", scale);
+        v = 0;
+    }
+    options.calendarScale = v;
 }
 
 Result<> OptionsFile::save(const Options &options, const QString &file)
@@ -154,6 +160,8 @@ Result<> OptionsFile::save(const Options &options, const QString &file)
     entries.append({kSection, u"BackgroundPicture"_s, options.backgroundPicture});
     entries.append({kSection, u"BackgroundStyle"_s,
                     options.backgroundStyle ? QString::number(options.backgroundStyle) : QString()});
+    entries.append({kSection, u"CalendarScale"_s,
+                    options.calendarScale ? QString::number(options.calendarScale) : QString()});
     return ini::writeStrings(entries, file);
 }
 

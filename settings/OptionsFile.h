@@ -11,7 +11,8 @@
 
 namespace marvane {
 
-// options.ini: the nine settings in the section [general], then the background picture's two.
+// options.ini: the nine settings in the section [general], then the background picture's two
+// and the calendar's size.
 class OptionsFile
 {
 public:
@@ -35,7 +36,8 @@ public:
     static bool parseBool(const QString &text, bool *value);
 
 private:
-    static void loadBackground(Options &options, const std::string &text,
+    // The keys after the nine.
+    static void loadAdditions(Options &options, const std::string &text,
                                const std::function<void(const char *, const QString &)> &complain);
 };
 

@@ -256,7 +256,7 @@ private Q_SLOTS:
                          area->viewport()->size());
         };
         const auto box = [&rig] {
-            return calendarBox(rig.window->options(), QSize(1920, 1080)).intersected(QRect(0, 0, 1920, 1080));
+            return calendarBox(rig.window->options(), QSize(1920, 1080), LengthScale()).intersected(QRect(0, 0, 1920, 1080));
         };
         QVERIFY2(visible().contains(box()), qPrintable(QStringLiteral("%1,%2").arg(visible().x()).arg(visible().y())));
 

@@ -129,7 +129,7 @@ private Q_SLOTS:
                                         // Clear is off while there is no picture.
                                         child<QPushButton>(&*d, QStringLiteral("browseButton")), child<QComboBox>(&*d, QStringLiteral("styleCombo")),
                                         child<QPushButton>(&*d, QStringLiteral("currentWallpaperButton")), child<QComboBox>(&*d, QStringLiteral("cornerCombo")),
-                                        child<TextBox>(&*d, QStringLiteral("offsetXEdit")),        child<TextBox>(&*d, QStringLiteral("offsetYEdit")),         child<QPushButton>(&*d, QStringLiteral("calendarColorButton")),  child<QPushButton>(&*d, QStringLiteral("applyButton")),
+                                        child<TextBox>(&*d, QStringLiteral("offsetXEdit")),        child<TextBox>(&*d, QStringLiteral("offsetYEdit")), child<QComboBox>(&*d, QStringLiteral("sizeCombo")), child<QPushButton>(&*d, QStringLiteral("calendarColorButton")),  child<QPushButton>(&*d, QStringLiteral("applyButton")),
                                         child<QPushButton>(&*d, QStringLiteral("toDoTextColorButton")), child<QPushButton>(&*d, QStringLiteral("toDoBackColorButton")),  child<QPushButton>(&*d, QStringLiteral("defaultsButton")),   child<QCheckBox>(&*d, QStringLiteral("showToDoListCheck")),
                                         child<QCheckBox>(&*d, QStringLiteral("startAtLogonCheck")),     child<QPushButton>(&*d, QStringLiteral("okButton"))};
         QCOMPARE(test::tabChain(expected.size()), expected);
@@ -157,6 +157,36 @@ private Q_SLOTS:
         QCOMPARE(rig.options.calendarCorner, stored);
         child<QPushButton>(&*d, QStringLiteral("applyButton"))->click();
         QCOMPARE(rig.options.calendarCorner, shown);
+    }
+
+    // The stored size is shown, one the list lacks as well; OK stores the one chosen.
+    void sizeChooser_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("pick"); // an entry to choose, or -1
+        QTest::addColumn<int>("kept");
+        QTest::newRow("automatic") << 0 << QStringLiteral("Automatic") << -1 << 0;
+        QTest::newRow("150 %") << 150 << QStringLiteral("150 %") << -1 << 150;
+        QTest::newRow("by hand, kept") << 130 << QStringLiteral("130 %") << -1 << 130;
+        QTest::newRow("200 % chosen") << 0 << QStringLiteral("Automatic") << 5 << 200;
+        QTest::newRow("automatic chosen") << 300 << QStringLiteral("300 %") << 0 << 0;
+    }
+    void sizeChooser()
+    {
+        QFETCH(int, stored);
+        QFETCH(QString, shown);
+        QFETCH(int, pick);
+        QFETCH(int, kept);
+        Rig rig;
+        rig.options.calendarScale = stored;
+        auto d = rig.open();
+        auto *size = child<QComboBox>(&*d, QStringLiteral("sizeCombo"));
+        QCOMPARE(size->currentText(), shown);
+        if (pick >= 0)
+            size->setCurrentIndex(pick);
+        child<QPushButton>(&*d, QStringLiteral("okButton"))->click();
+        QCOMPARE(rig.stored().calendarScale, kept);
     }
 
     void okWithoutChangesStoresEveryKey()

@@ -109,7 +109,7 @@ private Q_SLOTS:
         QVERIFY(window->rect().contains(QRect(area->mapTo(window.get(), QPoint(0, 0)), area->size())));
         const QRect visible(QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value()),
                             area->viewport()->size());
-        QRect box = calendarBox(window->options(), QSize(1920, 1080)).intersected(QRect(0, 0, 1920, 1080));
+        QRect box = calendarBox(window->options(), QSize(1920, 1080), LengthScale()).intersected(QRect(0, 0, 1920, 1080));
         // A view smaller than the box shows its top-left part.
         box.setSize(box.size().boundedTo(visible.size()));
         QVERIFY(visible.contains(box));

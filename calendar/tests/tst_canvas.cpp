@@ -28,32 +28,6 @@ class TestCanvas : public QObject
 private Q_SLOTS:
     void initTestCase() { QVERIFY(Fonts::ensureLoaded().has_value()); }
 
-    void lineLeavesOutEndPoint_data()
-    {
-        QTest::addColumn<QPoint>("from");
-        QTest::addColumn<QPoint>("to");
-        QTest::addColumn<QRect>("painted");
-        QTest::newRow("right") << QPoint(10, 5) << QPoint(20, 5) << QRect(10, 5, 10, 1);
-        QTest::newRow("left") << QPoint(20, 5) << QPoint(10, 5) << QRect(11, 5, 10, 1);
-        QTest::newRow("down") << QPoint(3, 10) << QPoint(3, 30) << QRect(3, 10, 1, 20);
-        QTest::newRow("up") << QPoint(3, 30) << QPoint(3, 10) << QRect(3, 11, 1, 20);
-        QTest::newRow("diagonal") << QPoint(0, 0) << QPoint(6, 6) << QRect(0, 0, 6, 6);
-        QTest::newRow("reversed diagonal") << QPoint(6, 6) << QPoint(0, 0) << QRect(1, 1, 6, 6);
-        QTest::newRow("clipped at the left edge") << QPoint(-50, 7) << QPoint(5, 7) << QRect(0, 7, 5, 1);
-    }
-    void lineLeavesOutEndPoint()
-    {
-        QFETCH(QPoint, from);
-        QFETCH(QPoint, to);
-        QFETCH(QRect, painted);
-        Canvas canvas;
-        freshCanvas(canvas);
-        canvas.drawLine(from.x(), from.y(), to.x(), to.y(), kRed);
-        const QImage &img = canvas.image();
-        QCOMPARE(inkBounds(img, img.rect(), kWhite), painted);
-        QCOMPARE(test::countColor(img, img.rect(), qRgb(255, 0, 0)), std::max(painted.width(), painted.height()));
-    }
-
     void fillBoxLeavesOutRightAndBottom_data()
     {
         QTest::addColumn<QRect>("corners"); // x1, y1, x2, y2 packed as QRect(QPoint, QPoint)
@@ -178,8 +152,6 @@ private Q_SLOTS:
         canvas.fillBox(small, small, big, big, kRed);
         QCOMPARE(inkBounds(canvas.image(), canvas.image().rect(), qRgb(255, 0, 0)), QRect());
         freshCanvas(canvas);
-        canvas.drawLine(small, 3, big, 7, kRed);
-        canvas.drawLine(big, big, big - 3, small, kRed);
         canvas.setFillSolid(true);
         canvas.drawDisc(big, big, 1e9, kRed);
         canvas.drawDisc(10, 10, -9.5, kRed);

@@ -29,10 +29,12 @@ struct Scene
 
     const QImage &paint(bool panel = true)
     {
-        if (!paintCalendar(canvas, options, Palette::of(options), RenderContext{clock, screen, names}, 2005, 5))
+        const RenderContext context{clock, screen, names, nullptr, screen.scale()};
+        if (!paintCalendar(canvas, options, Palette::of(options), context, 2005, 5))
             qFatal("the calendar could not be painted");
         if (panel)
-            paintToDoPanel(canvas, options, Palette::of(options), [this](std::int16_t n) {
+            paintToDoPanel(canvas, options, Palette::of(options), LengthScale::of(options, screen.scale()),
+                           [this](std::int16_t n) {
                 return n >= 1 && n <= 12 ? items.at(n - 1) : QString();
             });
         return canvas.image();
@@ -130,11 +132,11 @@ private Q_SLOTS:
         s.options.toDoBackColor = 0x00FFFF00;
         const QImage &img = s.paint();
         const QRect expected(panel, QSize(400, 300));
-        QCOMPARE(toDoPanelBox(s.options, screen), expected);
+        QCOMPARE(toDoPanelBox(s.options, screen, LengthScale()), expected);
         const QRgb back = qRgb(0, 255, 255);
         QCOMPARE(img.pixel(expected.topLeft()), back);
         QCOMPARE(img.pixel(expected.bottomRight()), back);
-        QCOMPARE(countColor(img, calendarBox(s.options, screen).intersected(img.rect()), back), 0);
+        QCOMPARE(countColor(img, calendarBox(s.options, screen, LengthScale()).intersected(img.rect()), back), 0);
     }
 
     void offLeavesTheCalendarAlone()

@@ -152,34 +152,37 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QRect>("primary");
         QTest::addColumn<QRect>("bounds");
+        QTest::addColumn<double>("scale");
         QTest::newRow("one output, scale 1")
             << "[" + output("HDMI-A-1", true, true, 0, 0, 1920, 1080, 1) + "]" << QRect(0, 0, 1920, 1080)
-            << QRect(0, 0, 1920, 1080);
+            << QRect(0, 0, 1920, 1080) << 1.0;
         // At 200 % sway reports 1280 x 800 logical: the picture is painted at the real 2560 x 1600.
         QTest::newRow("one output, scale 2")
             << "[" + output("eDP-1", true, true, 0, 0, 1280, 800, 2) + "]" << QRect(0, 0, 2560, 1600)
-            << QRect(0, 0, 2560, 1600);
+            << QRect(0, 0, 2560, 1600) << 2.0;
         QTest::newRow("fractional scale rounds")
             << "[" + output("eDP-1", true, true, 0, 0, 1366, 768, 1.25) + "]" << QRect(0, 0, 1708, 960)
-            << QRect(0, 0, 1708, 960);
+            << QRect(0, 0, 1708, 960) << 1.25;
         QTest::newRow("the focused one of two, not the first")
             << "[" + output("DP-1", true, false, 0, 0, 1280, 1024, 1) + "," +
                    output("DP-2", true, true, 1280, 0, 1920, 1080, 1) + "]"
-            << QRect(1280, 0, 1920, 1080) << QRect(0, 0, 3200, 1080);
+            << QRect(1280, 0, 1920, 1080) << QRect(0, 0, 3200, 1080) << 1.0;
         QTest::newRow("an inactive output is no monitor")
             << "[" + output("DP-1", false, false, 0, 0, 1280, 1024, 1) + "," +
                    output("DP-2", true, true, 0, 0, 1920, 1080, 1) + "]"
-            << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 1080);
+            << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 1080) << 1.0;
     }
     void swayOutputs()
     {
         QFETCH(QByteArray, json);
         QFETCH(QRect, primary);
         QFETCH(QRect, bounds);
+        QFETCH(double, scale);
         const std::optional<MonitorLayout> layout = MonitorLayout::fromSwayOutputs(json);
         QVERIFY(layout);
         QCOMPARE(layout->primary, primary);
         QCOMPARE(layout->bounds(), bounds);
+        QCOMPARE(layout->primaryScale, std::optional<double>(scale));
     }
 
     void initTestCase()
@@ -237,6 +240,7 @@ private Q_SLOTS:
         QVERIFY(layout);
         QCOMPARE(layout->primary, primary);
         QCOMPARE(layout->monitors.size(), 2);
+        QCOMPARE(layout->primaryScale, std::optional<double>(2.0));
     }
 
     void swayGarbageIsNoLayout()

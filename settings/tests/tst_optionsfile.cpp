@@ -156,6 +156,39 @@ private Q_SLOTS:
         QCOMPARE(o.startAtLogon, true);
     }
 
+    void calendarScaleKey_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("follows the display") << QByteArray("0") << 0;
+        QTest::newRow("smallest") << QByteArray("50") << 50;
+        QTest::newRow("largest") << QByteArray("400") << 400;
+        QTest::newRow("below") << QByteArray("49") << -1;
+        QTest::newRow("above") << QByteArray("401") << -1;
+        QTest::newRow("fraction") << QByteArray("1.5") << -1;
+    }
+    void calendarScaleKey()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, loaded);
+        writeFile(file(), "[general]\nCalendarScale=" + text + "\n");
+        Options o;
+        const QStringList problems = OptionsFile::load(o, file());
+        QCOMPARE(problems.size(), loaded < 0 ? 1 : 0);
+        QCOMPARE(o.calendarScale, std::max(loaded, 0));
+        // Written after every other key; at the default, not at all.
+        o = Options::defaults();
+        o.calendarScale = 150;
+        o.backgroundStyle = 2;
+        QFile::remove(file());
+        MARVANE_VERIFY_WRITE(OptionsFile::save(o, file()));
+        QVERIFY(readFile(file()).endsWith("BackgroundStyle=2\nCalendarScale=150\n"));
+        o.calendarScale = 0;
+        o.backgroundStyle = 0;
+        MARVANE_VERIFY_WRITE(OptionsFile::save(o, file()));
+        QCOMPARE(readFile(file()), kDefaultsText);
+    }
+
     void saveWritesNineKeysInOrder()
     {
         MARVANE_VERIFY_WRITE(OptionsFile::save(Options::defaults(), file()));
