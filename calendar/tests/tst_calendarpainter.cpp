@@ -1,4 +1,5 @@
 #include "calendar/CalendarPainter.h"
+#include "calendar/ToDoPanelPainter.h"
 #include "tests/support/CanvasProbe.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/FixedScreen.h"
@@ -34,7 +35,8 @@ struct Scene
 
     const QImage &paint(int year, int month)
     {
-        painted = paintCalendar(canvas, options, Palette::of(options), RenderContext{clock, screen, names},
+        painted = paintCalendar(canvas, options, Palette::of(options),
+                                RenderContext{clock, screen, names, nullptr, screen.scale()},
                                 static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
         return canvas.image();
     }
@@ -97,6 +99,79 @@ private Q_SLOTS:
             QCOMPARE(img.pixel(left + 48, 101), kFace);
             QCOMPARE(img.pixel(left + 49, 101), kWhite);
             QCOMPARE(img.pixel(left, 102), kWhite);
+        }
+    }
+
+    // At scale s every place of the layout at 100 % is s times as far from the box's corner, lines
+    // are s times as thick, and the fixed-pitch digits are a bitmap face of that height: only
+    // their colour and the box's. At 100 % the picture is the one it always was.
+    void scaledLayout_data()
+    {
+        QTest::addColumn<double>("display");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<bool>("bitmap");
+        for (const double d : {1.0, 1.25, 1.5, 2.0, 3.0})
+            QTest::addRow("%g", d) << d << 0 << d << (d < 3);
+        QTest::newRow("100 % on a 200 % display") << 2.0 << 100 << 1.0 << true;
+        QTest::newRow("150 % on a 100 % display") << 1.0 << 150 << 1.5 << true;
+    }
+    void scaledLayout()
+    {
+        QFETCH(double, display);
+        QFETCH(int, chosen);
+        QFETCH(double, scale);
+        QFETCH(bool, bitmap);
+        Scene s;
+        s.screen.setSize(QSize(3840, 2160));
+        s.screen.setScale(display);
+        s.options.calendarScale = chosen;
+        const QImage img = s.paint(2005, 5);
+        paintToDoPanel(s.canvas, s.options, Palette::of(s.options), LengthScale::of(s.options, display),
+                       [](std::int16_t) { return QString(); });
+        const QImage withPanel = s.canvas.image();
+        const auto at = [scale](double units) { return static_cast<int>(std::lround(units * scale)); };
+        const int line = std::max(1, at(1));
+        const QRect box(3840 - at(400) + at(-10), at(10), at(400), at(250));
+        QCOMPARE(inkBounds(img, img.rect(), kDesktop), box);
+        for (int k = 0; k <= 7; ++k) {
+            const int y = box.top() + at(70 + 23 * k);
+            const int x = box.left() + at(20 + 51 * k);
+            QCOMPARE(countColor(img, QRect(box.left() + at(20), y, at(357) + line, line), kBlack), (at(357) + line) * line);
+            QCOMPARE(img.pixel(box.left() + at(40), y + line), k == 0 ? kFace : kWhite);
+            QCOMPARE(countColor(img, QRect(x, box.top() + at(70), line, at(161) + line), kBlack), (at(161) + line) * line);
+            QCOMPARE(img.pixel(x - 1, box.top() + at(130)), kWhite);
+        }
+        // Today's disc: 9.5 units round the middle of 17 May's cell.
+        const double cx = box.left() + 147.5 * scale, cy = box.top() + 150.5 * scale, r = 9.5 * scale;
+        QCOMPARE(img.pixel(int(cx - r + 1), int(cy)), kRed);
+        QCOMPARE(img.pixel(int(cx - r - 1), int(cy)), kWhite);
+        // The panel: near the right edge, 300 units down, its first rule 31 units into it.
+        const QRect panel(3840 - at(410), at(300), at(400), at(300));
+        QCOMPARE(inkBounds(withPanel, panel.adjusted(-2, -2, 2, 2), kDesktop), panel);
+        const QRgb grey = SystemColors::entry(17) | 0xFF000000;
+        QCOMPARE(countColor(withPanel, QRect(panel.left() + at(10), panel.top() + at(31), at(380), line), grey),
+                 at(380) * line);
+        QCOMPARE(withPanel.pixel(panel.left() + at(10), panel.top() + at(31) + line), kWhite);
+        // 11 May, a weekday: navy digits on white, and in the bitmap face nothing in between.
+        const QRect cell(box.left() + at(20 + 3 * 51) + line, box.top() + at(70 + 2 * 23) + line, at(50) - line,
+                         at(22) - line);
+        const int ink = countColor(img, cell, kNavy);
+        QVERIFY(ink > 20 * scale * scale);
+        if (bitmap)
+            QCOMPARE(ink + countColor(img, cell, kWhite), cell.width() * cell.height());
+        if (scale == 1.0) {
+            Scene plain;
+            plain.screen.setSize(QSize(3840, 2160));
+            QVERIFY(img == plain.paint(2005, 5));
+        }
+        if (scale == 2.0) {
+            // Drawn at the height, not an enlarged picture of the digits at 100 %.
+            Scene plain;
+            plain.screen.setSize(QSize(3840, 2160));
+            const QRect small(3840 - 400 - 10 + 20 + 3 * 51 + 1, 10 + 70 + 2 * 23 + 1, 50, 22);
+            const QImage enlarged = plain.paint(2005, 5).copy(small).scaled(small.size() * 2);
+            QVERIFY(img.copy(QRect(cell.topLeft(), small.size() * 2)) != enlarged);
         }
     }
 

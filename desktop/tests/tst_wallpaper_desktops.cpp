@@ -6,6 +6,7 @@
 #include "desktop/RunningProgram.h"
 #include "desktop/WallpaperBackend.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/XvfbServer.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -139,6 +140,57 @@ private Q_SLOTS:
         const QString error = marvane::test::reasonOf(install(bitmap(), image(), s));
         QVERIFY(error.startsWith(QStringLiteral("no supported desktop found")));
         QVERIFY(error.contains(QStringLiteral("Photon")));
+    }
+
+    // The scale as the desktop has it, from a private X server's resources and a desktop setting
+    // on a private bus: the desktop's own setting first, then Xft.dpi, then GDK_SCALE.
+    void displayScale_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("resources");
+        QTest::addColumn<int>("gnomeFactor");
+        QTest::addColumn<QByteArray>("gdkScale");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("nothing said") << int(Kind::X11) << QByteArray() << 0 << QByteArray() << 1.0;
+        QTest::newRow("Xft.dpi 144") << int(Kind::X11) << QByteArray("Xft.dpi:\t144\n") << 0 << QByteArray() << 1.5;
+        QTest::newRow("a measured 101 dpi") << int(Kind::X11) << QByteArray("Xft.antialias: 1\nXft.dpi: 101\n") << 0
+                                            << QByteArray() << 1.0;
+        QTest::newRow("GDK_SCALE") << int(Kind::X11) << QByteArray() << 0 << QByteArray("2") << 2.0;
+        QTest::newRow("Xft.dpi before GDK_SCALE") << int(Kind::X11) << QByteArray("Xft.dpi: 120\n") << 0
+                                                  << QByteArray("2") << 1.25;
+        QTest::newRow("GNOME's factor before Xft.dpi") << int(Kind::Gnome) << QByteArray("Xft.dpi: 96\n") << 2
+                                                       << QByteArray() << 2.0;
+        QTest::newRow("GNOME automatic, Xft.dpi") << int(Kind::Gnome) << QByteArray("Xft.dpi: 168\n") << 0
+                                                  << QByteArray() << 1.75;
+    }
+    void displayScale()
+    {
+        QFETCH(int, kind);
+        QFETCH(QByteArray, resources);
+        QFETCH(int, gnomeFactor);
+        QFETCH(QByteArray, gdkScale);
+        QFETCH(double, scale);
+        marvane::test::XvfbServer x;
+        QVERIFY2(x.isRunning(), qPrintable(x.error()));
+        x.exportDisplay();
+        if (!resources.isEmpty()) {
+            QProcess xrdb;
+            xrdb.start(QStandardPaths::findExecutable(QStringLiteral("xrdb")), {QStringLiteral("-merge")});
+            xrdb.write(resources);
+            xrdb.closeWriteChannel();
+            QVERIFY(xrdb.waitForFinished(15000) && xrdb.exitCode() == 0);
+        }
+        marvane::test::DbusSession bus;
+        QVERIFY2(bus.isRunning(), qPrintable(bus.error()));
+        qputenv("GSETTINGS_BACKEND", "dconf");
+        runTool(QStringLiteral("gsettings"), {QStringLiteral("set"), QStringLiteral("org.gnome.desktop.interface"),
+                                             QStringLiteral("scaling-factor"), QString::number(gnomeFactor)});
+        qputenv("GDK_SCALE", gdkScale);
+        const auto restore = qScopeGuard([] {
+            qunsetenv("GDK_SCALE");
+            qunsetenv("GSETTINGS_BACKEND");
+        });
+        QCOMPARE(WallpaperBackend::forSession(session(Kind(kind)))->displayScale(), scale);
     }
 
     void gnomeThroughRealGsettings()
