@@ -208,8 +208,8 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 void MainWindow::showCalendarBox()
 {
-    const QRect box =
-        calendarBox(m_options, m_canvas.size(), m_calendarScale).intersected(QRect(QPoint(0, 0), m_canvas.size()));
+    const QRect box = m_canvasView->viewRect(
+        calendarBox(m_options, m_canvas.size(), m_calendarScale).intersected(QRect(QPoint(0, 0), m_canvas.size())));
     if (box.isEmpty() || (m_scrolledByHand && box == m_shownBox))
         return;
     m_shownBox = box;

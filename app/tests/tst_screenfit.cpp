@@ -11,6 +11,7 @@
 #include "tests/support/IsolatedEnvironment.h"
 #include "tests/support/WidgetDriver.h"
 #include "tests/support/XvfbServer.h"
+#include "widgets/CanvasView.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -109,7 +110,11 @@ private Q_SLOTS:
         QVERIFY(window->rect().contains(QRect(area->mapTo(window.get(), QPoint(0, 0)), area->size())));
         const QRect visible(QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value()),
                             area->viewport()->size());
-        QRect box = calendarBox(window->options(), QSize(1920, 1080), LengthScale()).intersected(QRect(0, 0, 1920, 1080));
+        // The picture is shown 1:1 in device pixels: on a scaled screen the view is smaller.
+        auto *canvas = child<CanvasView>(window.get(), QStringLiteral("canvasView"));
+        QCOMPARE(canvas->size(), (QSizeF(1920, 1080) / window->devicePixelRatioF()).toSize());
+        QRect box = canvas->viewRect(
+            calendarBox(window->options(), QSize(1920, 1080), LengthScale()).intersected(QRect(0, 0, 1920, 1080)));
         // A view smaller than the box shows its top-left part.
         box.setSize(box.size().boundedTo(visible.size()));
         QVERIFY(visible.contains(box));
