@@ -44,6 +44,7 @@ private Q_SLOTS:
         QTest::newRow("midnight meanwhile") << QDate(2026, 12, 31) << QStringLiteral("date") << false << 0;
         QTest::newRow("item written meanwhile") << QDate(2026, 12, 7) << QStringLiteral("item") << false << 0;
         QTest::newRow("screen changed meanwhile") << QDate(2026, 12, 7) << QStringLiteral("screen") << false << 0;
+        QTest::newRow("scale changed meanwhile") << QDate(2026, 12, 7) << QStringLiteral("scale") << false << 0;
     }
     void ticks()
     {
@@ -68,6 +69,8 @@ private Q_SLOTS:
         }
         if (change == QStringLiteral("screen"))
             rig.screen.setSize(QSize(1280, 1024));
+        if (change == QStringLiteral("scale"))
+            rig.screen.setScale(1.5);
         auto *timer = child<QTimer>(&run, QStringLiteral("silentRunTimer"));
         QCOMPARE(timer->interval(), 200);
         tick(run);
@@ -83,6 +86,7 @@ private Q_SLOTS:
         Rig shown;
         shown.clock.setToday(rig.clock.today());
         shown.screen.setSize(rig.screen.pixelSize());
+        shown.screen.setScale(rig.screen.scale());
         if (todo.exists())
             QVERIFY(QFile::copy(todo.fileName(), shown.dir.filePath(QStringLiteral("todolist.ini"))));
         shown.writeOptions(options);
