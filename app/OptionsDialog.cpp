@@ -75,6 +75,10 @@ OptionsDialog::OptionsDialog(Options &options, QString optionsFile, UpdateAutost
     for (const int percent : sizeChoices())
         m_sizeCombo->addItem(percent ? u"%1 %"_s.arg(percent) : u"Automatic"_s, percent);
     controls::widenToEntries(m_sizeCombo);
+    m_weekStartCombo->addItems({u"Sunday"_s, u"Monday"_s, u"As the language"_s});
+    controls::widenToEntries(m_weekStartCombo);
+    m_dateFormatCombo->addItems({u"Month-Day-Year"_s, u"As the language"_s});
+    controls::widenToEntries(m_dateFormatCombo);
     showControls(m_options);
 }
 
@@ -144,6 +148,10 @@ void OptionsDialog::buildControls()
     m_offsetYEdit = offsetBox(c, u"offsetYEdit"_s, {0, 0, 97, 19});
     m_sizeLabel = label(c, u"sizeLabel"_s, u"Size:"_s, {});
     m_sizeCombo = controls::list(c, u"sizeCombo"_s, {0, 0, 97, 21});
+    m_weekStartLabel = label(c, u"weekStartLabel"_s, u"Week starts on:"_s, {});
+    m_weekStartCombo = controls::list(c, u"weekStartCombo"_s, {0, 0, 97, 21});
+    m_dateFormatLabel = label(c, u"dateFormatLabel"_s, u"Date:"_s, {});
+    m_dateFormatCombo = controls::list(c, u"dateFormatCombo"_s, {0, 0, 97, 21});
     m_showToDoListCheck = controls::checkBox(c, u"showToDoListCheck"_s, u"&Show To Do List"_s, {});
     m_toDoBackColorLabel = label(c, u"toDoBackColorLabel"_s, u"To Do List Back Color"_s, {});
     m_toDoBackSwatch = swatch(c, u"toDoBackSwatch"_s, {0, 0, 71, 20});
@@ -158,7 +166,8 @@ void OptionsDialog::buildControls()
     // The labels in between take no focus.
     controls::setTabOrder({m_okButton, m_cancelButton, m_desktopColorButton, m_browseButton, m_clearButton,
                            m_styleCombo, m_currentWallpaperButton, m_cornerCombo, m_offsetXEdit,
-                           m_offsetYEdit, m_sizeCombo, m_calendarColorButton, m_applyButton, m_toDoTextColorButton,
+                           m_offsetYEdit, m_sizeCombo, m_weekStartCombo, m_dateFormatCombo,
+                           m_calendarColorButton, m_applyButton, m_toDoTextColorButton,
                            m_toDoBackColorButton, m_defaultsButton, m_showToDoListCheck, m_startAtLogonCheck});
     m_okButton->setFocus();
 
@@ -211,15 +220,17 @@ void OptionsDialog::layOut()
     row(5, m_offsetXLabel, m_offsetXEdit, nullptr, nullptr);
     row(6, m_offsetYLabel, m_offsetYEdit, nullptr, nullptr);
     row(7, m_sizeLabel, m_sizeCombo, nullptr, nullptr);
-    grid->addWidget(m_showToDoListCheck, 8, 0, 1, 3, Qt::AlignLeft | Qt::AlignVCenter);
-    row(9, m_toDoBackColorLabel, m_toDoBackSwatch, m_toDoBackColorButton, nullptr);
-    row(10, m_toDoTextColorLabel, m_toDoTextSwatch, m_toDoTextColorButton, nullptr);
-    grid->addWidget(m_startAtLogonCheck, 11, 0, 1, 5, Qt::AlignLeft | Qt::AlignVCenter);
+    row(8, m_weekStartLabel, m_weekStartCombo, nullptr, nullptr);
+    row(9, m_dateFormatLabel, m_dateFormatCombo, nullptr, nullptr);
+    grid->addWidget(m_showToDoListCheck, 10, 0, 1, 3, Qt::AlignLeft | Qt::AlignVCenter);
+    row(11, m_toDoBackColorLabel, m_toDoBackSwatch, m_toDoBackColorButton, nullptr);
+    row(12, m_toDoTextColorLabel, m_toDoTextSwatch, m_toDoTextColorButton, nullptr);
+    grid->addWidget(m_startAtLogonCheck, 13, 0, 1, 5, Qt::AlignLeft | Qt::AlignVCenter);
     // Room between the groups, as the form had it.
-    for (const int r : {3, 4, 8, 9, 11})
+    for (const int r : {3, 4, 10, 11, 13})
         grid->setRowMinimumHeight(r, 28);
     grid->setColumnMinimumWidth(3, 15);
-    grid->setRowStretch(12, 1);
+    grid->setRowStretch(14, 1);
 }
 
 void OptionsDialog::showControls(const Options &values)
@@ -238,6 +249,8 @@ void OptionsDialog::showControls(const Options &values)
     showPicture(values.backgroundPicture);
     m_styleCombo->setCurrentIndex(std::clamp(values.backgroundStyle, 0, int(styleNames().size()) - 1));
     showSize(values.calendarScale);
+    m_weekStartCombo->setCurrentIndex(std::clamp(values.weekStart, 0, m_weekStartCombo->count() - 1));
+    m_dateFormatCombo->setCurrentIndex(std::clamp(values.dateFormat, 0, m_dateFormatCombo->count() - 1));
 }
 
 void OptionsDialog::showPicture(const QString &path)
@@ -311,6 +324,8 @@ void OptionsDialog::takeControls()
     o.backgroundPicture = m_picturePath;
     o.backgroundStyle = m_styleCombo->currentIndex();
     o.calendarScale = m_sizeCombo->currentData().toInt();
+    o.weekStart = m_weekStartCombo->currentIndex();
+    o.dateFormat = m_dateFormatCombo->currentIndex();
 }
 
 void OptionsDialog::apply()

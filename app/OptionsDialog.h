@@ -89,6 +89,10 @@ private:
     QComboBox *m_cornerCombo = nullptr;
     QLabel *m_sizeLabel = nullptr;
     QComboBox *m_sizeCombo = nullptr;
+    QLabel *m_weekStartLabel = nullptr;
+    QComboBox *m_weekStartCombo = nullptr;
+    QLabel *m_dateFormatLabel = nullptr;
+    QComboBox *m_dateFormatCombo = nullptr;
     QPushButton *m_applyButton = nullptr;
     QLabel *m_offsetXLabel = nullptr;
     TextBox *m_offsetXEdit = nullptr;

@@ -3,6 +3,8 @@
 #include "calendar/BackgroundPicture.h"
 #include "calendar/DateMath.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -56,6 +58,14 @@ QRect calendarBox(const Options &options, QSize screen, LengthScale scale)
     const auto clamp = [](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -(1 << 30), 1 << 30)); };
     return QRect(clamp(left), clamp(top), static_cast<int>(scale.length(kBoxWidth)),
                  static_cast<int>(scale.length(kBoxHeight)));
+}
+
+QString dateLine(const Options &options, const LocaleNames &names, QDate today)
+{
+    const QString date = options.dateFormat == 1
+                             ? names.shortDate(today)
+                             : u"%1-%2-%3"_s.arg(today.month()).arg(today.day()).arg(today.year());
+    return QCoreApplication::translate("CalendarPainter", "Today: %1").arg(date);
 }
 
 QString monthTitle(const QString &abbreviation)
@@ -120,8 +130,8 @@ void paintGrid(Canvas &canvas, const Place &place, const Grid &g)
     }
 }
 
-void paintTitles(Canvas &canvas, const Palette &palette, const RenderContext &context, const Place &place,
-                 const Grid &g, int16_t year, int16_t month, QDate today)
+void paintTitles(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
+                 const Place &place, const Grid &g, int16_t year, int16_t month, QDate today)
 {
     // Every text is placed by plotting a point in the colour already under it.
     canvas.setForeColor(palette.calendar);
@@ -150,11 +160,16 @@ void paintTitles(Canvas &canvas, const Palette &palette, const RenderContext &co
     canvas.plot(place.x(g.right - 100), place.y(g.top - 15));
     canvas.setForeColor(kDarkBlue);
     // Always today's date, whichever month is shown.
-    canvas.printText(u"Today: %1-%2-%3"_s.arg(today.month()).arg(today.day()).arg(today.year()));
+    canvas.printText(dateLine(options, context.names, today));
+}
+
+bool isWeekend(int weekday)
+{
+    return weekday == 1 || weekday == 7;
 }
 
 void paintHeader(Canvas &canvas, const Palette &palette, const RenderContext &context, const Place &place,
-                 const Grid &g)
+                 const Grid &g, int firstWeekday)
 {
     const int32_t width = place.scale.lineWidth();
     for (int32_t i = 1; i <= 7; ++i) {
@@ -164,13 +179,14 @@ void paintHeader(Canvas &canvas, const Palette &palette, const RenderContext &co
                        place.y(g.top + g.rowHeight - 1), palette.buttonFace);
         canvas.setForeColor(palette.buttonFace);
         canvas.plot(place.x(cell + 9), place.y(g.top + 6));
-        canvas.setForeColor(i == 1 || i == 7 ? kRed : kBlue);
-        canvas.printText(context.names.weekday(i));
+        const int weekday = weekdayInColumn(i, firstWeekday);
+        canvas.setForeColor(isWeekend(weekday) ? kRed : kBlue);
+        canvas.printText(context.names.weekday(weekday));
     }
 }
 
 void paintDays(Canvas &canvas, const Palette &palette, const Place &place, const Grid &g, int16_t year,
-               int16_t month, QDate today)
+               int16_t month, QDate today, int firstWeekday)
 {
     canvas.setFontName(u"FixedSys"_s);
     canvas.setFontSize(16);
@@ -180,7 +196,7 @@ void paintDays(Canvas &canvas, const Palette &palette, const Place &place, const
     const int16_t days = daysInMonth(year, month);
 
     for (int32_t d = 1; d <= days; ++d) {
-        const DayCell cell = cellOf(year, month, static_cast<int16_t>(d));
+        const DayCell cell = cellOf(year, month, static_cast<int16_t>(d), firstWeekday);
         const int32_t cellX = g.left + (cell.column - 1) * g.colWidth;
         const int32_t cellY = g.top + cell.row * g.rowHeight;
         // The disc marks today only in today's own month.
@@ -196,7 +212,7 @@ void paintDays(Canvas &canvas, const Palette &palette, const Place &place, const
         canvas.plot(place.x(cellX + (d < 10 ? 18 : 10)), place.y(cellY + 5));
         if (isToday)
             canvas.setForeColor(kWhite);
-        else if (cell.column == 1 || cell.column == 7)
+        else if (isWeekend(weekdayInColumn(cell.column, firstWeekday)))
             canvas.setForeColor(kRed);
         else
             canvas.setForeColor(kNavy);
@@ -223,9 +239,11 @@ Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &pa
     const Grid grid;
     paintGrid(canvas, *place, grid);
     const QDate today = context.clock.today();
-    paintTitles(canvas, palette, context, *place, grid, year, month, today);
-    paintHeader(canvas, palette, context, *place, grid);
-    paintDays(canvas, palette, *place, grid, year, month, today);
+    // Sunday, Monday, or the locale's first day of the week.
+    const int firstWeekday = options.weekStart == 1 ? 2 : options.weekStart == 2 ? context.names.firstWeekday() : 1;
+    paintTitles(canvas, options, palette, context, *place, grid, year, month, today);
+    paintHeader(canvas, palette, context, *place, grid, firstWeekday);
+    paintDays(canvas, palette, *place, grid, year, month, today, firstWeekday);
     return {};
 }
 

@@ -28,6 +28,9 @@ int calendarCorner(const Options &options);
 // arithmetic so that offsets too large to paint still give an answer (outside the picture).
 QRect calendarBox(const Options &options, QSize screen, LengthScale scale);
 
+// The line above the grid: "Today: " and the date, as M-D-YYYY or in the locale's short form.
+QString dateLine(const Options &options, const LocaleNames &names, QDate today);
+
 // A two-character month name gets two spaces between its characters.
 QString monthTitle(const QString &abbreviation);
 

@@ -4,7 +4,8 @@
 
 namespace marvane {
 
-// Where a date sits in its month's grid: week row 1..6 (weeks start on Sunday), weekday 1 = Sunday.
+// Where a date sits in its month's grid: week row 1..6 and column 1..7, both counted from the
+// week's first day (Sunday unless the user chose another).
 struct DayCell
 {
     std::int16_t row = 0;

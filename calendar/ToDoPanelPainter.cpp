@@ -2,6 +2,8 @@
 
 #include "calendar/CalendarPainter.h"
 
+#include <QCoreApplication>
+
 namespace marvane {
 
 QRect toDoPanelBox(const Options &options, QSize screen, LengthScale scale)
@@ -41,7 +43,7 @@ void paintToDoPanel(Canvas &canvas, const Options &options, const Palette &palet
         canvas.plot(x(i == 0 ? 10 : i <= 9 ? 28 : 20), y(16 + 21 * i));
         canvas.setForeColor(palette.toDoText);
         if (i == 0)
-            canvas.printText(QStringLiteral("To Do List:"));
+            canvas.printText(QCoreApplication::translate("ToDoPanelPainter", "To Do List:"));
         else
             canvas.printText(QString::number(i) + QStringLiteral(". ") + todayItem(i));
     }

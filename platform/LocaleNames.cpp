@@ -14,4 +14,14 @@ QString LocaleNames::weekday(int weekday) const
     return m_locale.standaloneDayName(qtDay, QLocale::ShortFormat);
 }
 
+int LocaleNames::firstWeekday() const
+{
+    return static_cast<int>(m_locale.firstDayOfWeek()) % 7 + 1;
+}
+
+QString LocaleNames::shortDate(QDate date) const
+{
+    return m_locale.toString(date, QLocale::ShortFormat);
+}
+
 } // namespace marvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
@@ -15,6 +16,10 @@ public:
     QString month(int month) const;
     // weekday 1 = Sunday .. 7 = Saturday, whatever the locale's first day of the week
     QString weekday(int weekday) const;
+    // The locale's first day of the week, 1 = Sunday .. 7 = Saturday.
+    int firstWeekday() const;
+    // The locale's short form of a date.
+    QString shortDate(QDate date) const;
 
 private:
     QLocale m_locale;

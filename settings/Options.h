@@ -29,6 +29,10 @@ struct Options
     std::int32_t calendarScale = 0;
     static constexpr std::int32_t kMinScale = 50;
     static constexpr std::int32_t kMaxScale = 400;
+    // The week's first column: 0 Sunday, 1 Monday, 2 as the locale has it.
+    std::int32_t weekStart = 0;
+    // The date line: 0 "Today: M-D-YYYY", 1 the locale's short date.
+    std::int32_t dateFormat = 0;
 
     static Options defaults()
     {

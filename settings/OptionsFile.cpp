@@ -143,6 +143,18 @@ void OptionsFile::loadAdditions(Options &options, const std::string &text,
         v = 0;
     }
     options.calendarScale = v;
+    // Each as its number, or the default with a warning.
+    const auto choice = [&](const char *key, std::int32_t last) {
+        const QString value = ini::lookupString(text, kSection, QLatin1StringView(key), u"0"_s);
+        std::int32_t n = 0;
+        if (!parseInt32(value, &n) || n < 0 || n > last) {
+            complain(key, value);
+            n = 0;
+        }
+        return n;
+    };
+    options.weekStart = choice("WeekStart", 2);
+    options.dateFormat = choice("DateFormat", 1);
 }
 
 Result<> OptionsFile::save(const Options &options, const QString &file)
@@ -160,8 +172,10 @@ Result<> OptionsFile::save(const Options &options, const QString &file)
     entries.append({kSection, u"BackgroundPicture"_s, options.backgroundPicture});
     entries.append({kSection, u"BackgroundStyle"_s,
                     options.backgroundStyle ? QString::number(options.backgroundStyle) : QString()});
-    entries.append({kSection, u"CalendarScale"_s,
-                    options.calendarScale ? QString::number(options.calendarScale) : QString()});
+    for (const auto &[key, value] : {std::pair{"CalendarScale", options.calendarScale},
+                                     std::pair{"WeekStart", options.weekStart},
+                                     std::pair{"DateFormat", options.dateFormat}})
+        entries.append({kSection, QLatin1StringView(key), value ? QString::number(value) : QString()});
     return ini::writeStrings(entries, file);
 }
 

@@ -129,7 +129,7 @@ private Q_SLOTS:
                                         // Clear is off while there is no picture.
                                         child<QPushButton>(&*d, QStringLiteral("browseButton")), child<QComboBox>(&*d, QStringLiteral("styleCombo")),
                                         child<QPushButton>(&*d, QStringLiteral("currentWallpaperButton")), child<QComboBox>(&*d, QStringLiteral("cornerCombo")),
-                                        child<TextBox>(&*d, QStringLiteral("offsetXEdit")),        child<TextBox>(&*d, QStringLiteral("offsetYEdit")), child<QComboBox>(&*d, QStringLiteral("sizeCombo")), child<QPushButton>(&*d, QStringLiteral("calendarColorButton")),  child<QPushButton>(&*d, QStringLiteral("applyButton")),
+                                        child<TextBox>(&*d, QStringLiteral("offsetXEdit")),        child<TextBox>(&*d, QStringLiteral("offsetYEdit")), child<QComboBox>(&*d, QStringLiteral("sizeCombo")), child<QComboBox>(&*d, QStringLiteral("weekStartCombo")), child<QComboBox>(&*d, QStringLiteral("dateFormatCombo")), child<QPushButton>(&*d, QStringLiteral("calendarColorButton")),  child<QPushButton>(&*d, QStringLiteral("applyButton")),
                                         child<QPushButton>(&*d, QStringLiteral("toDoTextColorButton")), child<QPushButton>(&*d, QStringLiteral("toDoBackColorButton")),  child<QPushButton>(&*d, QStringLiteral("defaultsButton")),   child<QCheckBox>(&*d, QStringLiteral("showToDoListCheck")),
                                         child<QCheckBox>(&*d, QStringLiteral("startAtLogonCheck")),     child<QPushButton>(&*d, QStringLiteral("okButton"))};
         QCOMPARE(test::tabChain(expected.size()), expected);

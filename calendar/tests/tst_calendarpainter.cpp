@@ -422,6 +422,67 @@ private Q_SLOTS:
         QCOMPARE(monthTitle(names.month(month)), title);
         QCOMPARE(names.weekday(1), sunday);
     }
+
+    void dateLines_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("line");
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QTest::newRow("Month-Day-Year, in German too") << german << 0 << QStringLiteral("Today: 12-7-2026");
+        QTest::newRow("American") << QLocale(QLocale::English, QLocale::UnitedStates) << 1
+                                  << QStringLiteral("Today: 12/7/26");
+        QTest::newRow("German") << german << 1 << QStringLiteral("Today: 07.12.26");
+        QTest::newRow("Polish") << QLocale(QLocale::Polish, QLocale::Poland) << 1 << QStringLiteral("Today: 7.12.2026");
+        QTest::newRow("Brazilian") << QLocale(QLocale::Portuguese, QLocale::Brazil) << 1
+                                   << QStringLiteral("Today: 07/12/2026");
+    }
+    void dateLines()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, format);
+        QFETCH(QString, line);
+        Options options = Options::defaults();
+        options.dateFormat = format;
+        QCOMPARE(dateLine(options, LocaleNames(locale), QDate(2026, 12, 7)), line);
+    }
+
+    // The header and the day columns follow the week's first day; Saturday and Sunday stay red
+    // wherever they stand.
+    void weekStarts_data()
+    {
+        QTest::addColumn<int>("weekStart");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("sundayColumn");
+        const QLocale american(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("Sunday") << 0 << american << 1;
+        QTest::newRow("Monday") << 1 << american << 7;
+        QTest::newRow("as the American locale") << 2 << american << 1;
+        QTest::newRow("as the German locale") << 2 << QLocale(QLocale::German, QLocale::Germany) << 7;
+        QTest::newRow("as the Maldivian locale, Friday") << 2 << QLocale(QLocale::Divehi, QLocale::Maldives) << 3;
+    }
+    void weekStarts()
+    {
+        QFETCH(int, weekStart);
+        QFETCH(QLocale, locale);
+        QFETCH(int, sundayColumn);
+        Scene s;
+        s.names = LocaleNames(QLocale(QLocale::English, QLocale::UnitedStates));
+        const LocaleNames local(locale);
+        s.options.weekStart = weekStart;
+        // May 2005 starts on a Sunday: its 1st is in the Sunday column of row 1.
+        RenderContext context{s.clock, s.screen, local};
+        QVERIFY(paintCalendar(s.canvas, s.options, Palette::of(s.options), context, 2005, 5));
+        const QImage &img = s.canvas.image();
+        for (int column = 1; column <= 7; ++column) {
+            const bool weekend = column == sundayColumn || column % 7 + 1 == sundayColumn;
+            QCOMPARE(countHue(img, cellInside(0, column), 0) > 0, weekend);
+            QCOMPARE(countHue(img, cellInside(0, column), 2) > 0, !weekend);
+            QCOMPARE(countColor(img, cellInside(2, column), kRed) > 0, weekend);
+            // Nothing before the 1st in its row.
+            QCOMPARE(inkBounds(img, cellInside(1, column), kWhite).isEmpty(), column < sundayColumn);
+        }
+    }
 };
 
 MARVANE_TEST_MAIN(TestCalendarPainter)

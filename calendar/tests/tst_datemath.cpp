@@ -68,23 +68,27 @@ private Q_SLOTS:
     }
 
     // Walks 1900..2100 day by day from a known weekday (1 January 1900 was a Monday) and checks every
-    // month length against the leap-year rule and every cell against the running weekday.
+    // month length against the leap-year rule and every cell, in weeks starting on each weekday,
+    // against the running weekday: every month of every start fits its six rows.
     void everyDateFrom1900To2100()
     {
-        int weekday = 2; // Monday, counted from Sunday = 1
-        for (int year = 1900; year <= 2100; ++year) {
-            const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-            const int lengths[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-            for (int month = 1; month <= 12; ++month) {
-                const auto y = static_cast<std::int16_t>(year);
-                const auto m = static_cast<std::int16_t>(month);
-                QCOMPARE(marvane::daysInMonth(y, m), lengths[month - 1]);
-                const int firstWeekday = weekday;
-                for (int day = 1; day <= lengths[month - 1]; ++day) {
-                    const DayCell cell = cellOf(y, m, static_cast<std::int16_t>(day));
-                    if (cell.column != weekday || cell.row != (firstWeekday - 1 + day - 1) / 7 + 1)
-                        QFAIL(qPrintable(QStringLiteral("%1-%2-%3").arg(year).arg(month).arg(day)));
-                    weekday = weekday % 7 + 1;
+        for (int first = 1; first <= 7; ++first) {
+            int weekday = 2; // Monday, counted from Sunday = 1
+            for (int year = 1900; year <= 2100; ++year) {
+                const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+                const int lengths[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+                for (int month = 1; month <= 12; ++month) {
+                    const auto y = static_cast<std::int16_t>(year);
+                    const auto m = static_cast<std::int16_t>(month);
+                    QCOMPARE(marvane::daysInMonth(y, m), lengths[month - 1]);
+                    const int firstColumn = (weekday - first + 7) % 7 + 1;
+                    for (int day = 1; day <= lengths[month - 1]; ++day) {
+                        const DayCell cell = cellOf(y, m, static_cast<std::int16_t>(day), first);
+                        const int row = (firstColumn - 1 + day - 1) / 7 + 1;
+                        if (weekdayInColumn(cell.column, first) != weekday || cell.row != row || row > 6)
+                            QFAIL(qPrintable(QStringLiteral("%1-%2-%3 from %4").arg(year).arg(month).arg(day).arg(first)));
+                        weekday = weekday % 7 + 1;
+                    }
                 }
             }
         }

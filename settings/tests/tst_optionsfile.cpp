@@ -156,35 +156,42 @@ private Q_SLOTS:
         QCOMPARE(o.startAtLogon, true);
     }
 
-    void calendarScaleKey_data()
+    // The keys after the nine: their ranges, and written after them only when not at the default.
+    void keysAfterTheNine_data()
     {
-        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("line");
         QTest::addColumn<int>("loaded");
-        QTest::newRow("follows the display") << QByteArray("0") << 0;
-        QTest::newRow("smallest") << QByteArray("50") << 50;
-        QTest::newRow("largest") << QByteArray("400") << 400;
-        QTest::newRow("below") << QByteArray("49") << -1;
-        QTest::newRow("above") << QByteArray("401") << -1;
-        QTest::newRow("fraction") << QByteArray("1.5") << -1;
+        QTest::newRow("scale follows the display") << QByteArray("CalendarScale=0") << 0;
+        QTest::newRow("smallest scale") << QByteArray("CalendarScale=50") << 50;
+        QTest::newRow("largest scale") << QByteArray("CalendarScale=400") << 400;
+        QTest::newRow("scale below") << QByteArray("CalendarScale=49") << -1;
+        QTest::newRow("scale above") << QByteArray("CalendarScale=401") << -1;
+        QTest::newRow("scale fraction") << QByteArray("CalendarScale=1.5") << -1;
+        QTest::newRow("week as the locale") << QByteArray("WeekStart=2") << 2;
+        QTest::newRow("week beyond") << QByteArray("WeekStart=3") << -1;
+        QTest::newRow("date as the locale") << QByteArray("DateFormat=1") << 1;
+        QTest::newRow("date negative") << QByteArray("DateFormat=-1") << -1;
     }
-    void calendarScaleKey()
+    void keysAfterTheNine()
     {
-        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, line);
         QFETCH(int, loaded);
-        writeFile(file(), "[general]\nCalendarScale=" + text + "\n");
+        writeFile(file(), "[general]\n" + line + "\n");
         Options o;
         const QStringList problems = OptionsFile::load(o, file());
         QCOMPARE(problems.size(), loaded < 0 ? 1 : 0);
-        QCOMPARE(o.calendarScale, std::max(loaded, 0));
-        // Written after every other key; at the default, not at all.
+        const int value = line.startsWith("Calendar") ? o.calendarScale : line.startsWith("Week") ? o.weekStart
+                                                                                                 : o.dateFormat;
+        QCOMPARE(value, std::max(loaded, 0));
         o = Options::defaults();
-        o.calendarScale = 150;
         o.backgroundStyle = 2;
+        o.calendarScale = 150;
+        o.weekStart = 1;
+        o.dateFormat = 1;
         QFile::remove(file());
         MARVANE_VERIFY_WRITE(OptionsFile::save(o, file()));
-        QVERIFY(readFile(file()).endsWith("BackgroundStyle=2\nCalendarScale=150\n"));
-        o.calendarScale = 0;
-        o.backgroundStyle = 0;
+        QVERIFY(readFile(file()).endsWith("BackgroundStyle=2\nCalendarScale=150\nWeekStart=1\nDateFormat=1\n"));
+        o = Options::defaults();
         MARVANE_VERIFY_WRITE(OptionsFile::save(o, file()));
         QCOMPARE(readFile(file()), kDefaultsText);
     }
