@@ -1,9 +1,9 @@
 # Entry points: `make run`, `make test`, `make test-desktops`, `make bench`, `make fuzz`,
-# `make install`, `make uninstall`, `make picture`.
+# `make install`, `make uninstall`, `make picture`, `make translations`.
 PRESET ?= dev
 BIN := build/$(PRESET)/bin/pendrel
 
-.PHONY: deps build program release release-program run test test-desktops bench fuzz asan install uninstall picture clean
+.PHONY: deps build program release release-program run test test-desktops bench fuzz asan install uninstall picture translations clean
 
 deps:
 	@scripts/install-deps.sh
@@ -55,6 +55,12 @@ picture: release-program
 fuzz:
 	@MARVANE_FUZZ=1 scripts/install-deps.sh
 	@scripts/fuzz.sh
+
+# Brings translations/*.ts up to date with the texts in the sources (new ones unfinished, gone ones
+# dropped); edit them with Qt Linguist.
+translations: deps
+	@for ts in translations/marvane_*.ts; do \
+	  /usr/lib/qt6/bin/lupdate -silent -no-obsolete -locations none -I . app calendar widgets -ts "$$ts"; done
 
 clean:
 	rm -rf build

@@ -37,24 +37,24 @@ const QString &AboutDialog::supportAddress()
 }
 
 AboutDialog::AboutDialog(UrlOpener open, QWidget *parent)
-    : FormDialog(u"aboutDialog"_s, u"About Marvane"_s, parent), m_open(std::move(open))
+    : FormDialog(u"aboutDialog"_s, tr("About Marvane"), parent), m_open(std::move(open))
 {
     using controls::label;
 
-    m_okButton = controls::button(content(), u"okButton"_s, u"OK"_s, {0, 0, 81, 25});
+    m_okButton = controls::button(content(), u"okButton"_s, tr("OK"), {0, 0, 81, 25});
     m_nameLabel = label(content(), u"nameLabel"_s, u"Marvane 1.0"_s, {});
     m_nameLabel->setFont(verdana(9.75, true, false));
     m_nameLabel->adjustSize();
     m_descriptionLabel = new QLabel(
-        u"This free software adds a calendar to your screen's desktop. And you may also arrange and "
-        "include your to-do-list."_s,
+        tr("This free software adds a calendar to your screen's desktop. And you may also arrange and "
+           "include your to-do-list."),
         content());
     m_descriptionLabel->setObjectName(u"descriptionLabel"_s);
     m_descriptionLabel->setMinimumWidth(201);
     m_descriptionLabel->setWordWrap(true);
     m_descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_webSiteCaption = label(content(), u"webSiteCaption"_s, u"Website:"_s, {});
-    m_supportCaption = label(content(), u"supportCaption"_s, u"Support:"_s, {});
+    m_webSiteCaption = label(content(), u"webSiteCaption"_s, tr("Website:"), {});
+    m_supportCaption = label(content(), u"supportCaption"_s, tr("Support:"), {});
     m_supportAddressLabel = new QLabel(supportAddress(), content());
     m_supportAddressLabel->setObjectName(u"supportAddressLabel"_s);
 
@@ -114,7 +114,9 @@ bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
 void AboutDialog::openWebSite()
 {
     if (!m_open(QUrl(webSite())))
-        Help::reportOpenFailure(this, webSite(), QStringLiteral("no web browser is installed, or it did not start"));
+        Help::reportOpenFailure(this, Message::plain(webSite()),
+                                Message::of("AboutDialog", QT_TRANSLATE_NOOP("AboutDialog", "no web browser is "
+                                                                                            "installed, or it did not start")));
 }
 
 } // namespace marvane

@@ -20,11 +20,11 @@ QString page(const QString &currentDirectory, const QString &applicationDirector
     return {};
 }
 
-void reportOpenFailure(QWidget *owner, const QString &what, const QString &reason)
+void reportOpenFailure(QWidget *owner, const Message &what, const Message &reason)
 {
-    const QString message = QStringLiteral("Could not open %1: %2.").arg(what, reason);
-    printError(message);
-    QMessageBox::warning(owner, QStringLiteral("Marvane"), message);
+    const Message message = Message::of("Help", QT_TRANSLATE_NOOP("Help", "Could not open %1: %2.")).arg(what, reason);
+    printError(message.english);
+    QMessageBox::warning(owner, QStringLiteral("Marvane"), message.shown);
 }
 
 void open(QWidget *owner, const QString &currentDirectory, const QString &applicationDirectory,
@@ -32,12 +32,15 @@ void open(QWidget *owner, const QString &currentDirectory, const QString &applic
 {
     const QString path = page(currentDirectory, applicationDirectory);
     if (path.isEmpty()) {
-        reportOpenFailure(owner, QStringLiteral("the help page help.htm"),
-                          QStringLiteral("it is neither in %1 nor in %2").arg(currentDirectory, applicationDirectory));
+        reportOpenFailure(owner, Message::of("Help", QT_TRANSLATE_NOOP("Help", "the help page help.htm")),
+                          Message::of("Help", QT_TRANSLATE_NOOP("Help", "it is neither in %1 nor in %2"))
+                              .arg(Message::plain(currentDirectory), Message::plain(applicationDirectory)));
         return;
     }
     if (!opener(QUrl::fromLocalFile(path)))
-        reportOpenFailure(owner, path, QStringLiteral("no program for web pages is installed, or it did not start"));
+        reportOpenFailure(owner, Message::plain(path),
+                          Message::of("Help", QT_TRANSLATE_NOOP("Help", "no program for web pages is installed, or it "
+                                                                        "did not start")));
 }
 
 } // namespace marvane::Help

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Message.h"
 #include "platform/Shell.h"
 
 #include <QString>
@@ -17,6 +18,6 @@ void open(QWidget *owner, const QString &currentDirectory, const QString &applic
           const UrlOpener &opener);
 
 // Tells the user that `what` could not be opened, and why.
-void reportOpenFailure(QWidget *owner, const QString &what, const QString &reason);
+void reportOpenFailure(QWidget *owner, const Message &what, const Message &reason);
 
 } // namespace marvane::Help

@@ -116,16 +116,16 @@ QWidget *MainWindow::buildButtonRow()
     m_controls->setObjectName(u"controls"_s);
     m_controls->setAutoFillBackground(false);
     QWidget *c = m_controls;
-    m_refreshButton = button(c, u"refreshButton"_s, u"&Refresh"_s, {0, 0, 81, 25});
-    m_setDesktopButton = button(c, u"setDesktopButton"_s, u"Set &Desktop"_s, {0, 0, 81, 25});
-    m_yearLabel = label(c, u"yearLabel"_s, u"Year:"_s, {});
+    m_refreshButton = button(c, u"refreshButton"_s, tr("&Refresh"), {0, 0, 81, 25});
+    m_setDesktopButton = button(c, u"setDesktopButton"_s, tr("Set &Desktop"), {0, 0, 81, 25});
+    m_yearLabel = label(c, u"yearLabel"_s, tr("Year:"), {});
     m_yearCombo = chooser(c, u"yearCombo"_s, {0, 0, 57, 21});
-    m_monthLabel = label(c, u"monthLabel"_s, u"Month:"_s, {});
+    m_monthLabel = label(c, u"monthLabel"_s, tr("Month:"), {});
     m_monthCombo = chooser(c, u"monthCombo"_s, {0, 0, 57, 21});
-    m_optionsButton = button(c, u"optionsButton"_s, u"&Options..."_s, {0, 0, 81, 25});
-    m_toDoListButton = button(c, u"toDoListButton"_s, u"&To Do List..."_s, {0, 0, 81, 25});
-    m_aboutButton = button(c, u"aboutButton"_s, u"&About..."_s, {0, 0, 81, 25});
-    m_helpButton = button(c, u"helpButton"_s, u"&Help"_s, {0, 0, 81, 25});
+    m_optionsButton = button(c, u"optionsButton"_s, tr("&Options..."), {0, 0, 81, 25});
+    m_toDoListButton = button(c, u"toDoListButton"_s, tr("&To Do List..."), {0, 0, 81, 25});
+    m_aboutButton = button(c, u"aboutButton"_s, tr("&About..."), {0, 0, 81, 25});
+    m_helpButton = button(c, u"helpButton"_s, tr("&Help"), {0, 0, 81, 25});
 
     auto *row = new QHBoxLayout(c);
     row->setSizeConstraint(QLayout::SetFixedSize);
@@ -176,7 +176,8 @@ void MainWindow::start()
     if (const Result<> e = m_services.updateAutostart(m_options.startAtLogon); !e.has_value())
         printError(e.error().message());
     m_monthCombo->setCurrentIndex(today.month() - 1);
-    fitToScreen(this, kDesignedSize);
+    // Wide enough for the row of controls, whose captions are longer in some languages.
+    fitToScreen(this, kDesignedSize.expandedTo(QSize(m_controls->sizeHint().width(), 0)));
     show();
 }
 
@@ -228,7 +229,7 @@ void MainWindow::showCalendarBox()
     scroll(m_pictureArea->verticalScrollBar(), box.top(), box.height(), view.height());
 }
 
-void MainWindow::fail(const QString &message)
+void MainWindow::fail(const Message &message)
 {
     m_services.report(this, false, message);
 }
@@ -262,13 +263,14 @@ void MainWindow::tellBackgroundProblem()
 {
     // The calendar is whole over the desktop colour; the user who chose the picture is told why.
     if (!m_backgroundProblem.isEmpty())
-        fail(m_backgroundProblem + u"; the desktop colour is shown instead"_s);
+        fail(Message::of("MainWindow", QT_TRANSLATE_NOOP("MainWindow", "%1; the desktop colour is shown instead"))
+                 .arg(m_backgroundProblem));
 }
 
 void MainWindow::refresh()
 {
     if (const Result<> painted = repaint(); !painted)
-        fail(painted.error().reason());
+        fail(Message::plain(painted.error().reason()));
 }
 
 void MainWindow::setDesktop()
@@ -280,7 +282,7 @@ void MainWindow::setDesktop()
     }
     tellBackgroundProblem();
     if (const Result<> installed = installPicture(m_canvas, m_options, m_services); !installed)
-        fail(installed.error().reason());
+        fail(Message::plain(installed.error().reason()));
 }
 
 void MainWindow::showOptions()

@@ -65,7 +65,7 @@ private:
     // Scrolls the picture the least that shows the calendar's box, unless the user scrolled by
     // hand and the box has not moved since.
     void showCalendarBox();
-    void fail(const QString &message);
+    void fail(const Message &message);
     // Shows why the background picture could not be read, if it could not.
     void tellBackgroundProblem();
 

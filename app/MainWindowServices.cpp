@@ -41,7 +41,7 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Scre
         .openToDo = {},
         .openAbout = {},
         .openHelp = {},
-        .report = [](QWidget *, bool, const QString &message) { printError(message); },
+        .report = [](QWidget *, bool, const Message &message) { printError(message.english); },
         // Only a finished silent run exits from here: everything it wrote is on disk and the
         // wallpaper is set, so the teardown of windows and connections is skipped.
         .exit =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Message.h"
 #include "platform/Clock.h"
 #include "platform/LocaleNames.h"
 #include "settings/Options.h"
@@ -36,8 +37,9 @@ struct MainWindowServices
     std::function<void(QWidget *owner)> openToDo;
     std::function<void(QWidget *owner)> openAbout;
     std::function<void(QWidget *owner)> openHelp;
-    // Tells the user of a failure: a message box in a window, standard error when silent.
-    std::function<void(QWidget *owner, bool silent, const QString &message)> report;
+    // Tells the user of a failure: standard error in English, and a message box in the user's
+    // language unless silent.
+    std::function<void(QWidget *owner, bool silent, const Message &message)> report;
     std::function<void(int exitCode)> exit;
 
     // The real ones for the running program, without the dialogs (see windowServices()): failures

@@ -64,7 +64,7 @@ StoredColor toStoredColor(const QColor &color)
 
 OptionsDialog::OptionsDialog(Options &options, QString optionsFile, UpdateAutostart updateAutostart,
                              PictureSources pictures, QWidget *parent)
-    : FormDialog(u"optionsDialog"_s, u"Options"_s, parent), m_options(options),
+    : FormDialog(u"optionsDialog"_s, tr("Options"), parent), m_options(options),
       m_file(std::move(optionsFile)), m_updateAutostart(std::move(updateAutostart)), m_pictures(std::move(pictures))
 {
     buildControls();
@@ -73,25 +73,23 @@ OptionsDialog::OptionsDialog(Options &options, QString optionsFile, UpdateAutost
     m_styleCombo->addItems(styleNames());
     controls::widenToEntries(m_styleCombo);
     for (const int percent : sizeChoices())
-        m_sizeCombo->addItem(percent ? u"%1 %"_s.arg(percent) : u"Automatic"_s, percent);
+        m_sizeCombo->addItem(percent ? tr("%1 %").arg(percent) : tr("Automatic"), percent);
     controls::widenToEntries(m_sizeCombo);
-    m_weekStartCombo->addItems({u"Sunday"_s, u"Monday"_s, u"As the language"_s});
+    m_weekStartCombo->addItems({tr("Sunday"), tr("Monday"), tr("As the language")});
     controls::widenToEntries(m_weekStartCombo);
-    m_dateFormatCombo->addItems({u"Month-Day-Year"_s, u"As the language"_s});
+    m_dateFormatCombo->addItems({tr("Month-Day-Year"), tr("As the language")});
     controls::widenToEntries(m_dateFormatCombo);
     showControls(m_options);
 }
 
-const QStringList &OptionsDialog::cornerNames()
+QStringList OptionsDialog::cornerNames()
 {
-    static const QStringList names{u"0 - Left,Top"_s, u"1 - Right,Top"_s, u"2 - Right,Bottom"_s,
-                                   u"3 - Left,Bottom"_s};
-    return names;
+    return {tr("0 - Left,Top"), tr("1 - Right,Top"), tr("2 - Right,Bottom"), tr("3 - Left,Bottom")};
 }
 
 QStringList OptionsDialog::styleNames()
 {
-    return {u"Fill"_s, u"Fit"_s, u"Centre"_s, u"Stretch"_s, u"Tile"_s};
+    return {tr("Fill"), tr("Fit"), tr("Centre"), tr("Stretch"), tr("Tile")};
 }
 
 QList<int> OptionsDialog::sizeChoices()
@@ -106,21 +104,21 @@ void OptionsDialog::showSize(int percent)
     while (at < m_sizeCombo->count() && m_sizeCombo->itemData(at).toInt() < percent && percent != 0)
         ++at;
     if (at == m_sizeCombo->count() || m_sizeCombo->itemData(at).toInt() != percent)
-        m_sizeCombo->insertItem(at, u"%1 %"_s.arg(percent), percent);
+        m_sizeCombo->insertItem(at, tr("%1 %").arg(percent), percent);
     m_sizeCombo->setCurrentIndex(at);
 }
 
 void OptionsDialog::buildPictureControls()
 {
     QWidget *c = content();
-    m_pictureLabel = label(c, u"pictureLabel"_s, u"Picture:"_s, {});
+    m_pictureLabel = label(c, u"pictureLabel"_s, tr("Picture:"), {});
     m_pictureName = label(c, u"pictureName"_s, QString(), {});
     m_pictureName->setMinimumWidth(97);
-    m_browseButton = button(c, u"browseButton"_s, u"&Browse..."_s, {0, 0, 81, 25});
-    m_clearButton = button(c, u"clearButton"_s, u"C&lear"_s, {0, 0, 81, 25});
-    m_styleLabel = label(c, u"styleLabel"_s, u"Style:"_s, {});
+    m_browseButton = button(c, u"browseButton"_s, tr("&Browse..."), {0, 0, 81, 25});
+    m_clearButton = button(c, u"clearButton"_s, tr("C&lear"), {0, 0, 81, 25});
+    m_styleLabel = label(c, u"styleLabel"_s, tr("Style:"), {});
     m_styleCombo = controls::list(c, u"styleCombo"_s, {0, 0, 97, 21});
-    m_currentWallpaperButton = button(c, u"currentWallpaperButton"_s, u"Use c&urrent wallpaper"_s, {0, 0, 81, 25});
+    m_currentWallpaperButton = button(c, u"currentWallpaperButton"_s, tr("Use c&urrent wallpaper"), {0, 0, 81, 25});
     connect(m_browseButton, &QPushButton::clicked, this, &OptionsDialog::browsePicture);
     connect(m_clearButton, &QPushButton::clicked, this, &OptionsDialog::clearPicture);
     connect(m_currentWallpaperButton, &QPushButton::clicked, this, &OptionsDialog::useCurrentWallpaper);
@@ -129,38 +127,38 @@ void OptionsDialog::buildPictureControls()
 void OptionsDialog::buildControls()
 {
     QWidget *c = content();
-    m_desktopColorLabel = label(c, u"desktopColorLabel"_s, u"Desktop Color"_s, {});
+    m_desktopColorLabel = label(c, u"desktopColorLabel"_s, tr("Desktop Color"), {});
     m_desktopSwatch = swatch(c, u"desktopSwatch"_s, {0, 0, 71, 20});
     m_desktopColorButton = colorButton(c, u"desktopColorButton"_s, {0, 0, 25, 20});
-    m_okButton = button(c, u"okButton"_s, u"&OK"_s, {0, 0, 81, 25});
+    m_okButton = button(c, u"okButton"_s, tr("&OK"), {0, 0, 81, 25});
     buildPictureControls();
-    m_calendarColorLabel = label(c, u"calendarColorLabel"_s, u"Calendar Back Color"_s, {});
+    m_calendarColorLabel = label(c, u"calendarColorLabel"_s, tr("Calendar Back Color"), {});
     m_calendarSwatch = swatch(c, u"calendarSwatch"_s, {0, 0, 71, 20});
     m_calendarColorButton = colorButton(c, u"calendarColorButton"_s, {0, 0, 25, 20});
-    m_cancelButton = button(c, u"cancelButton"_s, u"&Cancel"_s, {0, 0, 81, 25});
-    m_cornerLabel = label(c, u"cornerLabel"_s, u"Calendar Position"_s, {});
+    m_cancelButton = button(c, u"cancelButton"_s, tr("&Cancel"), {0, 0, 81, 25});
+    m_cornerLabel = label(c, u"cornerLabel"_s, tr("Calendar Position"), {});
     m_cornerCombo = controls::list(c, u"cornerCombo"_s, {0, 0, 97, 21});
-    m_applyButton = button(c, u"applyButton"_s, u"&Apply"_s, {0, 0, 81, 25});
-    m_offsetXLabel = label(c, u"offsetXLabel"_s, u"Position Offset X"_s, {});
+    m_applyButton = button(c, u"applyButton"_s, tr("&Apply"), {0, 0, 81, 25});
+    m_offsetXLabel = label(c, u"offsetXLabel"_s, tr("Position Offset X"), {});
     m_offsetXEdit = offsetBox(c, u"offsetXEdit"_s, {0, 0, 97, 19});
-    m_defaultsButton = button(c, u"defaultsButton"_s, u"&Default"_s, {0, 0, 81, 25});
-    m_offsetYLabel = label(c, u"offsetYLabel"_s, u"Position Offset Y"_s, {});
+    m_defaultsButton = button(c, u"defaultsButton"_s, tr("&Default"), {0, 0, 81, 25});
+    m_offsetYLabel = label(c, u"offsetYLabel"_s, tr("Position Offset Y"), {});
     m_offsetYEdit = offsetBox(c, u"offsetYEdit"_s, {0, 0, 97, 19});
-    m_sizeLabel = label(c, u"sizeLabel"_s, u"Size:"_s, {});
+    m_sizeLabel = label(c, u"sizeLabel"_s, tr("Size:"), {});
     m_sizeCombo = controls::list(c, u"sizeCombo"_s, {0, 0, 97, 21});
-    m_weekStartLabel = label(c, u"weekStartLabel"_s, u"Week starts on:"_s, {});
+    m_weekStartLabel = label(c, u"weekStartLabel"_s, tr("Week starts on:"), {});
     m_weekStartCombo = controls::list(c, u"weekStartCombo"_s, {0, 0, 97, 21});
-    m_dateFormatLabel = label(c, u"dateFormatLabel"_s, u"Date:"_s, {});
+    m_dateFormatLabel = label(c, u"dateFormatLabel"_s, tr("Date:"), {});
     m_dateFormatCombo = controls::list(c, u"dateFormatCombo"_s, {0, 0, 97, 21});
-    m_showToDoListCheck = controls::checkBox(c, u"showToDoListCheck"_s, u"&Show To Do List"_s, {});
-    m_toDoBackColorLabel = label(c, u"toDoBackColorLabel"_s, u"To Do List Back Color"_s, {});
+    m_showToDoListCheck = controls::checkBox(c, u"showToDoListCheck"_s, tr("&Show To Do List"), {});
+    m_toDoBackColorLabel = label(c, u"toDoBackColorLabel"_s, tr("To Do List Back Color"), {});
     m_toDoBackSwatch = swatch(c, u"toDoBackSwatch"_s, {0, 0, 71, 20});
     m_toDoBackColorButton = colorButton(c, u"toDoBackColorButton"_s, {0, 0, 25, 20});
-    m_toDoTextColorLabel = label(c, u"toDoTextColorLabel"_s, u"To Do List Text Color"_s, {});
+    m_toDoTextColorLabel = label(c, u"toDoTextColorLabel"_s, tr("To Do List Text Color"), {});
     m_toDoTextSwatch = swatch(c, u"toDoTextSwatch"_s, {0, 0, 71, 20});
     m_toDoTextColorButton = colorButton(c, u"toDoTextColorButton"_s, {0, 0, 25, 20});
     m_startAtLogonCheck =
-        controls::checkBox(c, u"startAtLogonCheck"_s, u"Refresh desktop when computer starts."_s, {});
+        controls::checkBox(c, u"startAtLogonCheck"_s, tr("Refresh desktop when computer starts."), {});
     layOut();
 
     // The labels in between take no focus.
@@ -257,7 +255,7 @@ void OptionsDialog::showPicture(const QString &path)
 {
     m_picturePath = path;
     // The name alone fits the line; the whole path is a hover away.
-    m_pictureName->setText(path.isEmpty() ? u"(none)"_s : QFileInfo(path).fileName());
+    m_pictureName->setText(path.isEmpty() ? tr("(none)") : QFileInfo(path).fileName());
     m_pictureName->setToolTip(path);
     m_clearButton->setEnabled(!path.isEmpty());
 }
@@ -284,10 +282,10 @@ void OptionsDialog::useCurrentWallpaper()
     const bool ours = info.absolutePath() == dir &&
                       (info.fileName() == u"temp.bmp"_s || info.fileName().startsWith(u".temp-wallpaper-"_s));
     if (current.isEmpty())
-        QMessageBox::information(this, u"Marvane"_s, u"The desktop does not say which picture it shows."_s);
+        QMessageBox::information(this, u"Marvane"_s, tr("The desktop does not say which picture it shows."));
     else if (ours)
         QMessageBox::information(this, u"Marvane"_s,
-                                 u"The desktop shows Marvane's own picture; choose yours with Browse..."_s);
+                                 tr("The desktop shows Marvane's own picture; choose yours with Browse..."));
     else
         showPicture(current);
 }
@@ -346,7 +344,7 @@ void OptionsDialog::storeAndClose()
         failures << e.error().message();
     if (!failures.isEmpty())
         QMessageBox::warning(this, u"Marvane"_s,
-                             u"The settings were not all stored.\n\n"_s + failures.join(u'\n'));
+                             tr("The settings were not all stored.\n\n") + failures.join(u'\n'));
     accept();
 }
 

@@ -36,7 +36,7 @@ public:
                   PictureSources pictures = {}, QWidget *parent = nullptr);
 
     // The corner chooser's entries, in the order of the stored numbers.
-    static const QStringList &cornerNames();
+    static QStringList cornerNames();
     // The style chooser's entries, in the order of the stored numbers.
     static QStringList styleNames();
     // The sizes the size chooser offers, in percent; 0 is Automatic.

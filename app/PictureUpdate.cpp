@@ -39,9 +39,11 @@ Result<> installPicture(Canvas &canvas, const Options &options, const MainWindow
     return {};
 }
 
-QString notInstalledMessage(const QString &reason)
+Message notInstalledMessage(const QString &reason)
 {
-    return u"The wallpaper was not changed: the picture could not be painted (%1)."_s.arg(reason);
+    return Message::of("PictureUpdate", QT_TRANSLATE_NOOP("PictureUpdate", "The wallpaper was not changed: the "
+                                                                          "picture could not be painted (%1)."))
+        .arg(reason);
 }
 
 } // namespace marvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainWindowServices.h"
+#include "app/Message.h"
 #include "calendar/BackgroundPicture.h"
 #include "calendar/Canvas.h"
 #include "settings/Options.h"
@@ -31,6 +32,6 @@ Result<> paintPicture(Canvas &canvas, const Options &options, const MainWindowSe
 Result<> installPicture(Canvas &canvas, const Options &options, const MainWindowServices &services);
 
 // Why a picture that could not be painted whole did not become the wallpaper.
-QString notInstalledMessage(const QString &reason);
+Message notInstalledMessage(const QString &reason);
 
 } // namespace marvane

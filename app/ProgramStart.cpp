@@ -11,6 +11,8 @@
 #include "platform/SystemClock.h"
 
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace marvane {
 
@@ -56,8 +58,24 @@ std::optional<QString> commandLineAnswer(const QStringList &arguments)
         .arg(dir, AutostartEntry::path(), RefreshTimer::timerPath(), RefreshTimer::servicePath());
 }
 
+void installTranslations(bool window)
+{
+    using namespace Qt::StringLiterals;
+    const auto install = [](const QString &name, const QString &folder) {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(QLocale(), name, u"_"_s, folder))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    };
+    install(u"marvane"_s, u":/i18n"_s);
+    if (window)
+        install(u"qtbase"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
 int runSilently(bool display, const X11Connection *x11)
 {
+    installTranslations(false);
     const SystemClock clock;
     // The size of the primary monitor as the desktop has it, in device pixels.
     const DesktopScreen screen(DesktopSession::fromEnvironment(x11));

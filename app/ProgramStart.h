@@ -11,6 +11,9 @@ class X11Connection;
 
 // What every start does once Qt's application object exists: the program's names for Qt.
 void describeApplication();
+// The program's words in the user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), where it has
+// them, and for a window Qt's own dialogs' too. Nothing under English or C.
+void installTranslations(bool window);
 // The text `pendrel --help` or `pendrel --version` prints, for exactly those command lines;
 // nothing for every other one.
 std::optional<QString> commandLineAnswer(const QStringList &arguments);

@@ -54,7 +54,7 @@ Result<> SilentRun::paint(const PictureInputs &inputs)
     const Result<const BackgroundPicture *> background = m_background.picture(m_options, inputs.screen);
     if (!background && background.error().message() != m_toldBackground) {
         m_toldBackground = background.error().message();
-        m_services.report(nullptr, true, m_toldBackground + u"; painting the desktop colour instead"_s);
+        m_services.report(nullptr, true, Message::plain(m_toldBackground + u"; painting the desktop colour instead"_s));
     }
     const PictureRequest request{year, inputs.today.month(), inputs.scale, background.value_or(nullptr)};
     const Result<> painted = paintPicture(m_canvas, m_options, m_services, request, inputs.items);
@@ -106,7 +106,7 @@ void SilentRun::paintAndInstall()
     if (!m_painted || !(*m_painted == inputs))
         painted = paint(inputs);
     if (!painted) {
-        fail(notInstalledMessage(painted.error().reason()));
+        fail(notInstalledMessage(painted.error().reason()).english);
         return;
     }
     markPhase("paint");
@@ -118,7 +118,7 @@ void SilentRun::paintAndInstall()
 void SilentRun::fail(const QString &message)
 {
     m_exitCode = 1;
-    m_services.report(nullptr, true, message);
+    m_services.report(nullptr, true, Message::plain(message));
 }
 
 } // namespace marvane

@@ -17,7 +17,7 @@ namespace marvane {
 using namespace Qt::StringLiterals;
 
 ToDoDialog::ToDoDialog(const ToDoStore &store, const Clock &clock, QWidget *parent)
-    : FormDialog(u"toDoDialog"_s, u"Set To Do List"_s, parent), m_store(store), m_clock(clock)
+    : FormDialog(u"toDoDialog"_s, tr("Set To Do List"), parent), m_store(store), m_clock(clock)
 {
     buildControls();
     controls::fillNumbers(m_yearCombo, controls::kFirstYear, controls::kLastYear);
@@ -33,23 +33,23 @@ void ToDoDialog::buildControls()
     using controls::list;
 
     QWidget *c = content();
-    m_yearLabel = label(c, u"yearLabel"_s, u"Year:"_s, {});
+    m_yearLabel = label(c, u"yearLabel"_s, tr("Year:"), {});
     m_yearCombo = list(c, u"yearCombo"_s, {0, 0, 65, 21});
-    m_monthLabel = label(c, u"monthLabel"_s, u"Month:"_s, {});
+    m_monthLabel = label(c, u"monthLabel"_s, tr("Month:"), {});
     m_monthCombo = list(c, u"monthCombo"_s, {0, 0, 65, 21});
-    m_dayLabel = label(c, u"dayLabel"_s, u"Day:"_s, {});
+    m_dayLabel = label(c, u"dayLabel"_s, tr("Day:"), {});
     m_dayCombo = list(c, u"dayCombo"_s, {0, 0, 65, 21});
-    m_todayButton = button(c, u"todayButton"_s, u"&Today"_s, {0, 0, 73, 21});
+    m_todayButton = button(c, u"todayButton"_s, tr("&Today"), {0, 0, 73, 21});
     for (int i = 0; i < kItems; ++i) {
-        m_itemLabels[i] = label(c, u"itemLabels[%1]"_s.arg(i), u"TODO %1"_s.arg(i + 1), {});
+        m_itemLabels[i] = label(c, u"itemLabels[%1]"_s.arg(i), tr("TODO %1").arg(i + 1), {});
         auto *box = new TextBox(c);
         box->setObjectName(u"itemEdits[%1]"_s.arg(i));
         box->setMinimumSize(345, 19);
         box->setTypingLimit(kTypingLimit);
         m_itemEdits[i] = box;
     }
-    m_saveButton = button(c, u"saveButton"_s, u"&Save"_s, {0, 0, 89, 25});
-    m_closeButton = button(c, u"closeButton"_s, u"&Close"_s, {0, 0, 89, 25});
+    m_saveButton = button(c, u"saveButton"_s, tr("&Save"), {0, 0, 89, 25});
+    m_closeButton = button(c, u"closeButton"_s, tr("&Close"), {0, 0, 89, 25});
     layOut();
 
     QList<QWidget *> order{m_closeButton, m_yearCombo, m_monthCombo, m_dayCombo, m_todayButton};
@@ -151,7 +151,7 @@ bool ToDoDialog::mayLeaveDate()
     // The date as the wallpaper's date line writes it.
     const QString date = m_monthCombo->currentText() + u'-' + m_dayCombo->currentText() + u'-' + m_yearCombo->currentText();
     const auto answer = QMessageBox::question(this, u"Marvane"_s,
-                                              u"Save the changes to the to-do list of %1?"_s.arg(date),
+                                              tr("Save the changes to the to-do list of %1?").arg(date),
                                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                               QMessageBox::Save);
     if (answer == QMessageBox::Save)
@@ -171,7 +171,7 @@ bool ToDoDialog::storeItems()
         items[static_cast<std::size_t>(n - 1)] = m_itemEdits[n - 1]->text();
     // The boxes keep the typed text either way, so nothing is lost by telling.
     if (const Result<> e = m_store.setItems(dateKey(), items); !e.has_value()) {
-        QMessageBox::warning(this, u"Marvane"_s, u"The to-do items were not saved.\n\n"_s + e.error().message());
+        QMessageBox::warning(this, u"Marvane"_s, tr("The to-do items were not saved.\n\n") + e.error().message());
         return false;
     }
     return true;

@@ -45,10 +45,10 @@ MainWindowServices windowServices(const Clock &clock, const Screen &screen, cons
         box.exec();
     };
     s.openHelp = [dir](QWidget *owner) { Help::open(owner, QDir::currentPath(), dir, Shell::open); };
-    s.report = [](QWidget *owner, bool silent, const QString &message) {
-        printError(message);
+    s.report = [](QWidget *owner, bool silent, const Message &message) {
+        printError(message.english);
         if (!silent)
-            QMessageBox::warning(owner, QStringLiteral("Marvane"), message);
+            QMessageBox::warning(owner, QStringLiteral("Marvane"), message.shown);
     };
     return s;
 }

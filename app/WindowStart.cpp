@@ -19,6 +19,7 @@ int runWindow(int &argc, char **argv, bool display)
 {
     QApplication app(argc, argv);
     describeApplication();
+    installTranslations(true);
     if (const Result<> fonts = Fonts::ensureLoaded(); !fonts)
         printError(fonts.error().message());
     QGuiApplication::setWindowIcon(AppIcon::icon());

@@ -39,7 +39,7 @@ struct RecordedServices
         s.openToDo = [this](QWidget *) { opened << QStringLiteral("todo"); };
         s.openAbout = [this](QWidget *) { opened << QStringLiteral("about"); };
         s.openHelp = [this](QWidget *) { opened << QStringLiteral("help"); };
-        s.report = [this](QWidget *, bool, const QString &m) { reports << m; };
+        s.report = [this](QWidget *, bool, const Message &m) { reports << m.english; };
         s.exit = [this](int code) { exits << code; };
         return s;
     }

@@ -4,6 +4,7 @@
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
 #include "app/OptionsDialog.h"
+#include "app/ProgramStart.h"
 #include "app/ToDoDialog.h"
 #include "calendar/CalendarPainter.h"
 #include "tests/support/FixedClock.h"
@@ -54,6 +55,10 @@ void checkFits(QWidget *window)
                  qPrintable(box->objectName()));
     for (const QComboBox *list : window->findChildren<QComboBox *>())
         QVERIFY2(list->sizeHint().width() <= list->width(), qPrintable(list->objectName()));
+    for (const QPushButton *button : window->findChildren<QPushButton *>()) {
+        const int caption = button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&'));
+        QVERIFY2(caption + 4 <= button->width(), qPrintable(button->objectName()));
+    }
 }
 
 // Label and field share a middle line, to the pixel.
@@ -92,6 +97,9 @@ class TestScreenFit : public QObject
     }
 
 private Q_SLOTS:
+    // The language the test runs under (LC_ALL), as the program takes it.
+    void initTestCase() { installTranslations(true); }
+
     void mainWindowFitsAndShowsTheCalendar_data()
     {
         QTest::addColumn<int>("corner");
