@@ -3,6 +3,7 @@
 #include "platform/AppPaths.h"
 #include "platform/StandardError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -10,13 +11,19 @@ namespace marvane::Help {
 
 QString page(const QString &currentDirectory, const QString &applicationDirectory)
 {
+    // The page in the user's language, as its translation names it, else the English one.
+    QStringList names{QStringLiteral("help.htm")};
+    const QString translated = QCoreApplication::translate("Help", "help.htm");
+    if (translated != names.first() && !translated.contains(u'/') && translated.endsWith(u".htm"))
+        names.prepend(translated);
     // Started from a launcher or at log-on the current directory is elsewhere, so the program's
     // own copy is the fallback.
-    for (const QString &dir : {currentDirectory, applicationDirectory}) {
-        const QString path = AppPaths::join(dir, QStringLiteral("help.htm"));
-        if (!dir.isEmpty() && QFileInfo(path).isFile())
-            return QFileInfo(path).absoluteFilePath();
-    }
+    for (const QString &name : names)
+        for (const QString &dir : {currentDirectory, applicationDirectory}) {
+            const QString path = AppPaths::join(dir, name);
+            if (!dir.isEmpty() && QFileInfo(path).isFile())
+                return QFileInfo(path).absoluteFilePath();
+        }
     return {};
 }
 

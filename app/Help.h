@@ -9,7 +9,8 @@ class QWidget;
 
 namespace marvane::Help {
 
-// "help.htm" in the current directory, else beside the program; empty when neither has it.
+// The help page in the user's language (its translation of "help.htm" names it), else "help.htm";
+// in the current directory, else beside the program; empty when neither has it.
 QString page(const QString &currentDirectory, const QString &applicationDirectory);
 
 // Opens the page with the user's program for web pages. A missing page, or no program to show

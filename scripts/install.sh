@@ -10,7 +10,7 @@ mkdir -p "$prefix" "$apps"
 install -m 755 "$bin/pendrel" "$prefix/pendrel"
 # The window module of earlier versions is no longer used.
 rm -f "$prefix/pendrel-window.so"
-install -m 644 "$bin/help.htm" "$prefix/help.htm"
+for page in "$bin"/help.htm "$bin"/help_*.htm; do install -m 644 "$page" "$prefix/"; done
 "$bin/marvane-assets" icon "$prefix/marvane.png"
 
 # Desktop Entry quoting: the path in double quotes, with ", `, $ and \ escaped.
@@ -21,6 +21,12 @@ cat >"$entry.tmp" <<DESKTOP
 Type=Application
 Name=Marvane
 Comment=Paints this month's calendar and today's to-do items onto the desktop wallpaper
+Comment[de]=Malt den Kalender des Monats und die heutigen Aufgaben auf das Hintergrundbild
+Comment[fr]=Dessine le calendrier du mois et les tâches du jour sur le fond d'écran
+Comment[es]=Dibuja el calendario del mes y las tareas de hoy en el fondo de escritorio
+Comment[it]=Disegna il calendario del mese e le attività di oggi sullo sfondo del desktop
+Comment[pt_BR]=Desenha o calendário do mês e as tarefas de hoje no papel de parede
+Comment[pl]=Rysuje kalendarz miesiąca i dzisiejsze zadania na tapecie pulpitu
 Exec="$exec_path"
 Icon=$prefix/marvane.png
 Terminal=false

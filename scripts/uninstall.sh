@@ -16,7 +16,7 @@ rm -f "$apps/marvane.desktop" "$autostart" "$units/timers.target.wants/marvane-r
 [ $timer = 1 ] && { systemctl --user daemon-reload 2>/dev/null || true; }
 command -v update-desktop-database >/dev/null && [ -d "$apps" ] && update-desktop-database -q "$apps" 2>/dev/null || true
 if [ -d "$prefix" ]; then
-  rm -f "$prefix/pendrel" "$prefix/pendrel-window.so" "$prefix/help.htm" "$prefix/marvane.png" "$prefix/temp.bmp" \
+  rm -f "$prefix/pendrel" "$prefix/pendrel-window.so" "$prefix/help.htm" "$prefix"/help_*.htm "$prefix/marvane.png" "$prefix/temp.bmp" \
         "$prefix"/.temp-wallpaper-*.bmp "$prefix"/.temp.bmp.* "$prefix"/.*.lock
   if [ "${PURGE:-0}" = 1 ]; then
     rm -f "$prefix/options.ini" "$prefix/todolist.ini"

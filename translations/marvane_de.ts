@@ -33,6 +33,10 @@
         <source>no program for web pages is installed, or it did not start</source>
         <translation>kein Programm für Webseiten ist installiert, oder es ist nicht gestartet</translation>
     </message>
+    <message>
+        <source>help.htm</source>
+        <translation>help_de.htm</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

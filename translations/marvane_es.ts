@@ -33,6 +33,10 @@
         <source>no program for web pages is installed, or it did not start</source>
         <translation>no hay ningún programa para páginas web instalado, o no se ha iniciado</translation>
     </message>
+    <message>
+        <source>help.htm</source>
+        <translation>help_es.htm</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

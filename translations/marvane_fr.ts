@@ -33,6 +33,10 @@
         <source>no program for web pages is installed, or it did not start</source>
         <translation>aucun programme pour les pages web n'est installé, ou il n'a pas démarré</translation>
     </message>
+    <message>
+        <source>help.htm</source>
+        <translation>help_fr.htm</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

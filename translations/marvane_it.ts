@@ -33,6 +33,10 @@
         <source>no program for web pages is installed, or it did not start</source>
         <translation>nessun programma per le pagine web è installato, oppure non si è avviato</translation>
     </message>
+    <message>
+        <source>help.htm</source>
+        <translation>help_it.htm</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

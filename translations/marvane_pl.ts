@@ -33,6 +33,10 @@
         <source>no program for web pages is installed, or it did not start</source>
         <translation>nie zainstalowano programu do stron WWW albo nie uruchomił się</translation>
     </message>
+    <message>
+        <source>help.htm</source>
+        <translation>help_pl.htm</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -33,6 +33,10 @@
         <source>no program for web pages is installed, or it did not start</source>
         <translation>nenhum programa para páginas da web está instalado, ou ele não foi iniciado</translation>
     </message>
+    <message>
+        <source>help.htm</source>
+        <translation>help_pt_BR.htm</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

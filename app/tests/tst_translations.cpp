@@ -1,4 +1,5 @@
 #include "app/AboutDialog.h"
+#include "app/Help.h"
 #include "app/MainWindow.h"
 #include "app/OptionsDialog.h"
 #include "app/ToDoDialog.h"
@@ -123,6 +124,32 @@ private Q_SLOTS:
         QCOMPARE(updated.size(), entries.size());
         for (const Entry &e : updated)
             QVERIFY2(e.finished, qPrintable(QStringLiteral("not in %1: %2").arg(tsFile(language), e.source)));
+    }
+
+    // Help opens the page in the user's language, as whole as the English one: the same
+    // sections, entries and examples.
+    void helpPageInEachLanguage_data() { complete_data(); }
+    void helpPageInEachLanguage()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/marvane_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+        const QString pages = QStringLiteral(PROJECT_DIR "/app");
+        const QString page = Help::page(pages, QString());
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(page, QStringLiteral("%1/help_%2.htm").arg(pages, language));
+        const auto read = [](const QString &path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+        const QString english = read(pages + QStringLiteral("/help.htm"));
+        const QString translated = read(page);
+        QVERIFY(translated.contains(QStringLiteral("<html lang=\"%1\">").arg(language).replace(u'_', u'-')));
+        for (const QString &tag : {QStringLiteral("<h2>"), QStringLiteral("<h3>"), QStringLiteral("<dt>"),
+                                  QStringLiteral("<pre>"), QStringLiteral("<tr>"), QStringLiteral("<code>")})
+            QVERIFY2(translated.count(tag) == english.count(tag), qPrintable(tag));
+        QCOMPARE(Help::page(pages, QString()), pages + QStringLiteral("/help.htm"));
     }
 
     // No two controls of a window answer the same Alt key, in English and in every language.
