@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QImageReader>
 
 #include <algorithm>
@@ -104,7 +105,7 @@ QString BackgroundPicture::fileFilter()
     QStringList patterns;
     for (const QByteArray &suffix : QImageReader::supportedImageFormats())
         patterns << u"*."_s + QString::fromLatin1(suffix);
-    return u"Pictures (%1)"_s.arg(patterns.join(u' '));
+    return QCoreApplication::translate("BackgroundPicture", "Pictures (%1)").arg(patterns.join(u' '));
 }
 
 void BackgroundPicture::paint(Canvas &canvas) const

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>BackgroundPicture</name>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+</context>
+<context>
     <name>CalendarPainter</name>
     <message>
         <source>Today: %1</source>
