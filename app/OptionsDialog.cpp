@@ -69,16 +69,13 @@ OptionsDialog::OptionsDialog(Options &options, QString optionsFile, UpdateAutost
 {
     buildControls();
     m_cornerCombo->addItems(cornerNames());
-    controls::widenToEntries(m_cornerCombo);
     m_styleCombo->addItems(styleNames());
-    controls::widenToEntries(m_styleCombo);
     for (const int percent : sizeChoices())
         m_sizeCombo->addItem(percent ? tr("%1 %").arg(percent) : tr("Automatic"), percent);
-    controls::widenToEntries(m_sizeCombo);
     m_weekStartCombo->addItems({tr("Sunday"), tr("Monday"), tr("As the language")});
-    controls::widenToEntries(m_weekStartCombo);
     m_dateFormatCombo->addItems({tr("Month-Day-Year"), tr("As the language")});
-    controls::widenToEntries(m_dateFormatCombo);
+    for (QComboBox *list : {m_cornerCombo, m_styleCombo, m_sizeCombo, m_weekStartCombo, m_dateFormatCombo})
+        controls::widenToEntries(list);
     showControls(m_options);
 }
 
