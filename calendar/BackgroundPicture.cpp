@@ -49,6 +49,20 @@ bool jpegIsWhole(const QString &file)
 }
 
 // Why the picture must not be read, judged from its header; empty when it may.
+// The size to ask the reader for a picture shown at `shown`. A JPEG is decoded at a half, a quarter
+// or an eighth where that is still at least the size shown, and the rest of the way it is scaled
+// as it is painted: a smooth scaling of the whole picture first would cost about 100 ms more at
+// 3840x2160. Any other picture is read at the size shown.
+QSize decodedSize(const QImageReader &reader, QSize stored, QSize shown)
+{
+    if (reader.format() != "jpeg")
+        return shown;
+    int eighths = 8;
+    while (eighths > 1 && (stored.width() / eighths < shown.width() || stored.height() / eighths < shown.height()))
+        eighths /= 2;
+    return QSize(stored.width() / eighths, stored.height() / eighths);
+}
+
 QString refusal(QImageReader &reader, const QString &file)
 {
     const QSize size = reader.size();
@@ -90,14 +104,18 @@ Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize stored = reader.size();
     const Placement place = placementOf(style, turned ? stored.transposed() : stored, screen);
-    if (place.size != (turned ? stored.transposed() : stored))
-        reader.setScaledSize(turned ? place.size.transposed() : place.size);
+    const QSize decoded = decodedSize(reader, stored, turned ? place.size.transposed() : place.size);
+    if (decoded != stored)
+        reader.setScaledSize(decoded);
     QImage image = reader.read();
     if (image.isNull())
         return Failure(file, u"cannot read %1: %2"_s.arg(file, reader.errorString()));
-    if (image.size() != place.size)
+    // Tiles repeat the picture as it is; a picture shrunk by more than half is scaled smoothly here.
+    const bool paintScaled = style != Tile && image.width() < 2 * place.size.width() &&
+                             image.height() < 2 * place.size.height();
+    if (image.size() != place.size && !paintScaled)
         image = image.scaled(place.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return BackgroundPicture(std::move(image), place.position, style == Tile);
+    return BackgroundPicture(std::move(image), QRect(place.position, place.size), style == Tile);
 }
 
 QString BackgroundPicture::fileFilter()
@@ -113,7 +131,7 @@ void BackgroundPicture::paint(Canvas &canvas) const
     if (m_tiled)
         canvas.tileImage(m_image);
     else
-        canvas.drawImage(m_position, m_image);
+        canvas.drawImage(m_shown, m_image);
 }
 
 } // namespace marvane

@@ -4,6 +4,7 @@
 #include "platform/Result.h"
 
 #include <QImage>
+#include <QRect>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -32,17 +33,14 @@ public:
     // Paints it over the canvas, which holds the desktop colour.
     void paint(Canvas &canvas) const;
 
-    const QImage &image() const { return m_image; }
-    QPoint position() const { return m_position; }
-
 private:
-    BackgroundPicture(QImage image, QPoint position, bool tiled)
-        : m_image(std::move(image)), m_position(position), m_tiled(tiled)
+    BackgroundPicture(QImage image, QRect shown, bool tiled)
+        : m_image(std::move(image)), m_shown(shown), m_tiled(tiled)
     {
     }
 
-    QImage m_image;
-    QPoint m_position;
+    QImage m_image; // as read: the size shown, or a JPEG at most twice that, scaled as it is painted
+    QRect m_shown;
     bool m_tiled = false;
 };
 

@@ -66,9 +66,16 @@ void Canvas::endPainting()
     }
 }
 
-void Canvas::drawImage(QPoint at, const QImage &image)
+void Canvas::drawImage(const QRect &target, const QImage &image)
 {
-    painter().drawImage(at, image);
+    QPainter &p = painter();
+    if (target.size() == image.size()) {
+        p.drawImage(target.topLeft(), image);
+        return;
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.drawImage(target, image);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 void Canvas::tileImage(const QImage &image)

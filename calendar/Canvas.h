@@ -48,9 +48,9 @@ public:
     void drawDisc(double x, double y, double radius, QRgb color);
     void printText(const QString &text);
     void printNumber(std::int32_t n);
-    // A picture with its top-left corner at `at`, blended over what is there; or repeated from the
-    // origin over the whole canvas.
-    void drawImage(QPoint at, const QImage &image);
+    // A picture scaled (bilinearly, when it is not the size already) into `target`, blended over what
+    // is there; or repeated from the origin over the whole canvas.
+    void drawImage(const QRect &target, const QImage &image);
     void tileImage(const QImage &image);
 
     QSize size() const { return m_image.size(); }

@@ -179,7 +179,15 @@ private Q_SLOTS:
         const Result<BackgroundPicture> read =
             BackgroundPicture::read(write(jpeg, "turned.png"), BackgroundPicture::Fit, kScreen);
         QVERIFY(read);
-        QCOMPARE(read->image().size(), QSize(300, 75));
+        Canvas canvas;
+        canvas.reset(kScreen, kDesktop);
+        read->paint(canvas);
+        // 400 x 100 upright, fitted: 300 x 75 in the middle, the stored rows (green) now across.
+        const QImage &shown = canvas.image();
+        QCOMPARE(shown.pixel(0, 61), kDesktop);
+        QVERIFY(shown.pixel(0, 62) != kDesktop && shown.pixel(299, 136) != kDesktop);
+        QCOMPARE(shown.pixel(150, 137), kDesktop);
+        QVERIFY(std::abs(qGreen(shown.pixel(290, 100)) - qGreen(shown.pixel(10, 100))) > 150);
     }
 };
 
