@@ -80,25 +80,23 @@ bool OptionsFile::parseBool(const QString &text, bool *value)
     return true;
 }
 
-QStringList OptionsFile::load(Options &options, const QString &file)
+QList<Failure> OptionsFile::load(Options &options, const QString &file)
 {
     const Options defaults = Options::defaults();
-    QStringList problems;
+    QList<Failure> problems;
     Result<std::string> read = ini::readFile(file);
     // NULs are no text in any encoding read: a binary file, or UTF-16 without its mark.
     if (read && read->find('\0') != std::string::npos)
         read = Failure(file, u"%1 is not a text file"_s.arg(file));
     const std::string text = read.value_or({});
-    if (!read) {
-        const QString line = read.error().message() + u"; using the standard settings"_s;
-        printError(line);
-        problems.append(line);
-    }
+    const auto tell = [&problems](const Failure &problem) {
+        printError(problem.message());
+        problems.append(problem);
+    };
+    if (!read)
+        tell(Failure(read.error().subject(), read.error().reason() + u"; using the standard settings"_s));
     const auto complain = [&](const char *key, const QString &value) {
-        const QString line = u"%1: [general] %2=\"%3\" is not valid; using the default"_s.arg(
-            file, QLatin1StringView(key), value);
-        printError(line);
-        problems.append(line);
+        tell(Failure(file, u"[general] %1=\"%2\" is not valid; using the default"_s.arg(QLatin1StringView(key), value)));
     };
     for (const Field &f : kFields) {
         if (const auto *i = std::get_if<IntField>(&f)) {

@@ -21,8 +21,8 @@ public:
 
     // Fills every field from the file; a missing file, section or key gives that field's default. A
     // key whose text does not convert also gets its default, and one line naming the file, the key
-    // and the text goes to standard error; those lines are returned too. Never writes.
-    static QStringList load(Options &options, const QString &file);
+    // and the text goes to standard error; each is returned too. Never writes.
+    static QList<Failure> load(Options &options, const QString &file);
 
     // Writes the nine keys in their order, all in one replacement of the file; touches nothing else
     // in it.

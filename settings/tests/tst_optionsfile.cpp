@@ -43,7 +43,7 @@ private Q_SLOTS:
     void missingFileGivesDefaultsAndCreatesNothing()
     {
         Options o;
-        const QStringList problems = OptionsFile::load(o, file());
+        const QList<Failure> problems = OptionsFile::load(o, file());
         QCOMPARE(o, Options::defaults());
         QVERIFY(problems.isEmpty());
         QVERIFY(!QFile::exists(file()));
@@ -97,12 +97,12 @@ private Q_SLOTS:
         QFETCH(bool, text);
         writeFile(file(), bytes);
         Options o;
-        const QStringList problems = OptionsFile::load(o, file());
+        const QList<Failure> problems = OptionsFile::load(o, file());
         QCOMPARE(o.calendarCorner, text ? 3 : 1);
         QCOMPARE(o.offsetX, text ? -25 : -10);
         QCOMPARE(problems.size(), text ? 0 : 1);
         if (!text) {
-            QVERIFY2(problems.first().contains(file()), qPrintable(problems.first()));
+            QVERIFY2(problems.first().message().contains(file()), qPrintable(problems.first().message()));
             QCOMPARE(readFile(file()), bytes);
             return;
         }
@@ -140,7 +140,7 @@ private Q_SLOTS:
         QFETCH(bool, valid);
         writeFile(file(), "[general]\nCalendarPos=2\n" + line + "\nOffsetY=33\n");
         Options o;
-        const QStringList problems = OptionsFile::load(o, file());
+        const QList<Failure> problems = OptionsFile::load(o, file());
         // The keys around the bad one still load.
         QCOMPARE(o.calendarCorner, 2);
         QCOMPARE(o.offsetY, 33);
@@ -151,7 +151,8 @@ private Q_SLOTS:
         }
         QCOMPARE(problems.size(), 1);
         const QString key = QString::fromLatin1(line.left(line.indexOf('=')));
-        QVERIFY2(problems.first().contains(file()) && problems.first().contains(key), qPrintable(problems.first()));
+        QVERIFY2(problems.first().message().contains(file()) && problems.first().message().contains(key),
+                 qPrintable(problems.first().message()));
         QCOMPARE(o.offsetX, -10);
         QCOMPARE(o.startAtLogon, true);
     }
@@ -178,7 +179,7 @@ private Q_SLOTS:
         QFETCH(int, loaded);
         writeFile(file(), "[general]\n" + line + "\n");
         Options o;
-        const QStringList problems = OptionsFile::load(o, file());
+        const QList<Failure> problems = OptionsFile::load(o, file());
         QCOMPARE(problems.size(), loaded < 0 ? 1 : 0);
         const int value = line.startsWith("Calendar") ? o.calendarScale : line.startsWith("Week") ? o.weekStart
                                                                                                  : o.dateFormat;
