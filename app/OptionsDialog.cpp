@@ -308,8 +308,8 @@ void OptionsDialog::takeControls()
     Options &o = m_options;
     o.calendarCorner = m_cornerCombo->currentIndex();
     // A text that is no number (empty, a lone minus, letters) leaves its offset as it was.
-    OptionsFile::parseInt32(m_offsetXEdit->text().trimmed(), &o.offsetX);
-    OptionsFile::parseInt32(m_offsetYEdit->text().trimmed(), &o.offsetY);
+    o.offsetX = OptionsFile::parseInt32(m_offsetXEdit->text().trimmed()).value_or(o.offsetX);
+    o.offsetY = OptionsFile::parseInt32(m_offsetYEdit->text().trimmed()).value_or(o.offsetY);
     o.desktopColor = m_desktopSwatch->color();
     o.calendarColor = m_calendarSwatch->color();
     o.toDoBackColor = m_toDoBackSwatch->color();

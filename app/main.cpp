@@ -26,12 +26,12 @@ bool chooseDisplay(X11Connection &x11Display)
     const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (wayland && platform.isEmpty()) {
-        const QString problem = waylandDisplayProblem();
-        if (problem.isEmpty())
+        const Result<> usable = checkWaylandDisplay();
+        if (usable)
             return true;
         // Without Qt's Wayland platform, XWayland (where there is one) shows the window.
         if (!x11 || qtHasWayland()) {
-            printError(problem + QStringLiteral("; painting headless"));
+            printError(usable.error().message() + QStringLiteral("; painting headless"));
             qputenv("QT_QPA_PLATFORM", "offscreen");
             return false;
         }
@@ -52,8 +52,8 @@ int main(int argc, char *argv[])
 {
     markPhase("main");
     // Nothing is read or written before the program knows its own folder.
-    if (const QString problem = AppPaths::problem(); !problem.isEmpty()) {
-        printError(problem);
+    if (const Result<> located = AppPaths::checkLocation(); !located) {
+        printError(located.error().message());
         return 2;
     }
     QStringList given;

@@ -48,7 +48,6 @@ bool jpegIsWhole(const QString &file)
     return in.read(4096).contains("\xFF\xD9");
 }
 
-// Why the picture must not be read, judged from its header; empty when it may.
 // The size to ask the reader for a picture shown at `shown`. A JPEG is decoded at a half, a quarter
 // or an eighth where that is still at least the size shown, and the rest of the way it is scaled
 // as it is painted: a smooth scaling of the whole picture first would cost about 100 ms more at
@@ -63,20 +62,21 @@ QSize decodedSize(const QImageReader &reader, QSize stored, QSize shown)
     return QSize(stored.width() / eighths, stored.height() / eighths);
 }
 
-QString refusal(QImageReader &reader, const QString &file)
+// Whether the picture may be read, judged from its header.
+Result<> checkHeader(QImageReader &reader, const QString &file)
 {
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
-        return u"cannot read %1: the picture is damaged or cut short"_s.arg(file);
+        return Failure(file, u"cannot read %1: the picture is damaged or cut short"_s.arg(file));
     if (size.width() > BackgroundPicture::kMaxSide || size.height() > BackgroundPicture::kMaxSide)
-        return u"cannot use %1: it is %2 x %3 pixels, more than %4 a side"_s.arg(file)
-            .arg(size.width())
-            .arg(size.height())
-            .arg(BackgroundPicture::kMaxSide);
+        return Failure(file, u"cannot use %1: it is %2 x %3 pixels, more than %4 a side"_s.arg(file)
+                                 .arg(size.width())
+                                 .arg(size.height())
+                                 .arg(BackgroundPicture::kMaxSide));
     if (qint64(size.width()) * size.height() * 4 > BackgroundPicture::kMaxBytes)
-        return u"cannot use %1: it would take more than 256 MB once read"_s.arg(file);
+        return Failure(file, u"cannot use %1: it would take more than 256 MB once read"_s.arg(file));
     if (reader.format() == "jpeg" && !jpegIsWhole(file))
-        return u"cannot read %1: the picture is cut short"_s.arg(file);
+        return Failure(file, u"cannot read %1: the picture is cut short"_s.arg(file));
     return {};
 }
 
@@ -97,8 +97,8 @@ Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style
     reader.setAllocationLimit(int(kMaxBytes >> 20));
     if (!reader.canRead())
         return Failure(file, u"cannot read %1: it is not a picture in a format Marvane reads"_s.arg(file));
-    if (const QString refused = refusal(reader, file); !refused.isEmpty())
-        return Failure(file, refused);
+    if (const Result<> readable = checkHeader(reader, file); !readable)
+        return readable.error();
     // The turn its EXIF data asks for comes after the scaling, so the scaling is asked of the
     // picture as stored.
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;

@@ -8,9 +8,10 @@ namespace marvane {
 
 QSize DesktopScreen::pixelSize() const
 {
-    bool fellBack = false;
-    const QSize size = MonitorLayout::ofSession(m_session, &fellBack).primary.size();
-    if (fellBack && !m_toldFallback) {
+    const auto desktop = WallpaperBackend::forSession(m_session);
+    const std::optional<MonitorLayout> asked = desktop->monitorLayout();
+    const QSize size = (asked ? *asked : MonitorLayout::fromQtScreens()).primary.size();
+    if (!asked && desktop->saysWhereMonitorsAre() && !m_toldFallback) {
         m_toldFallback = true;
         printError(QStringLiteral("%1 did not say where the primary monitor is; painting at %2 x %3")
                        .arg(m_session.detected)

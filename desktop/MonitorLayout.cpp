@@ -183,16 +183,9 @@ std::optional<MonitorLayout> MonitorLayout::fromMutter()
     return layout;
 }
 
-MonitorLayout MonitorLayout::ofSession(const DesktopSession &session, bool *fellBack)
-{
-    return ofDesktop(*WallpaperBackend::forSession(session), fellBack);
-}
-
-MonitorLayout MonitorLayout::ofDesktop(const WallpaperBackend &desktop, bool *fellBack)
+MonitorLayout MonitorLayout::ofDesktop(const WallpaperBackend &desktop)
 {
     const std::optional<MonitorLayout> asked = desktop.monitorLayout();
-    if (fellBack)
-        *fellBack = desktop.saysWhereMonitorsAre() && !asked;
     return asked ? *asked : fromQtScreens();
 }
 

@@ -23,11 +23,8 @@ struct MonitorLayout
 
     QRect bounds() const;
 
-    // Asks the session's compositor where it can (GNOME on Wayland, sway, any X server), else Qt's screens;
-    // `fellBack` tells that the compositor did not answer and Qt's size was taken instead.
-    static MonitorLayout ofSession(const DesktopSession &session, bool *fellBack = nullptr);
-    // The same for the session's wallpaper backend, already made.
-    static MonitorLayout ofDesktop(const WallpaperBackend &desktop, bool *fellBack = nullptr);
+    // Asks the session's desktop where it can (GNOME on Wayland, sway, any X server), else Qt's screens.
+    static MonitorLayout ofDesktop(const WallpaperBackend &desktop);
     // Qt's screens at their native size: right on X11, logical on Wayland.
     static MonitorLayout fromQtScreens();
     // The X server's own RandR monitors, whatever platform Qt runs on: the primary one, else the

@@ -16,30 +16,32 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// Whether a compositor listens on `path`; empty when one does, else why not.
-QString connectProblem(const QString &path)
+// Whether a compositor listens on `path`.
+Result<> connectTo(const QString &path)
 {
     const QByteArray native = QFile::encodeName(path);
     sockaddr_un address {};
     if (native.size() >= qsizetype(sizeof(address.sun_path)))
-        return u"its socket's path is too long"_s;
+        return Failure(path, u"its socket's path is too long"_s);
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, native.constData(), size_t(native.size()));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return Failure(path, QString::fromLocal8Bit(std::strerror(errno)));
     int result = 0;
     do
         result = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address));
     while (result != 0 && errno == EINTR);
-    const QString reason = result == 0 ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+    const int error = errno;
     ::close(fd);
-    return reason;
+    if (result != 0)
+        return Failure(path, QString::fromLocal8Bit(std::strerror(error)));
+    return {};
 }
 
 } // namespace
 
-QString waylandDisplayProblem()
+Result<> checkWaylandDisplay()
 {
     // A socket handed down already connected needs no looking up.
     if (!qEnvironmentVariableIsEmpty("WAYLAND_SOCKET"))
@@ -49,14 +51,14 @@ QString waylandDisplayProblem()
     if (!QDir::isAbsolutePath(name)) {
         const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
         if (runtime.isEmpty())
-            return u"cannot connect to the Wayland display \"%1\": XDG_RUNTIME_DIR is not set"_s.arg(name);
+            return Failure(name, u"cannot connect to the Wayland display \"%1\": XDG_RUNTIME_DIR is not set"_s.arg(name));
         path = QDir(runtime).filePath(name);
     }
-    if (const QString reason = connectProblem(path); !reason.isEmpty())
-        return u"cannot connect to the Wayland display \"%1\": %2"_s.arg(name, reason);
+    if (const Result<> connected = connectTo(path); !connected)
+        return Failure(name, u"cannot connect to the Wayland display \"%1\": %2"_s.arg(name, connected.error().reason()));
     if (!qtHasWayland())
-        return u"the Wayland display \"%1\" needs Qt's Wayland platform (Debian's qt6-wayland), which is not installed"_s
-            .arg(name);
+        return Failure(name, u"the Wayland display \"%1\" needs Qt's Wayland platform (Debian's qt6-wayland), which is not installed"_s
+            .arg(name));
     return {};
 }
 

@@ -147,8 +147,8 @@ void putThroughSocket(Display *display, Visual *visual, int depth, Drawable targ
     XDestroyImage(ximage);
 }
 
-// Puts the picture into a new pixmap of the root's size and depth; 0 with `error` set if it cannot.
-Pixmap uploadPicture(Display *display, const QImage &picture, QPoint offset, QRgb background, QString *error)
+// Puts the picture into a new pixmap of the root's size and depth.
+Result<Pixmap> uploadPicture(Display *display, const QImage &picture, QPoint offset, QRgb background)
 {
     const int screen = DefaultScreen(display);
     const Window root = RootWindow(display, screen);
@@ -157,8 +157,7 @@ Pixmap uploadPicture(Display *display, const QImage &picture, QPoint offset, QRg
     const int depth = DefaultDepth(display, screen);
     Visual *visual = DefaultVisual(display, screen);
     if (visual->c_class != TrueColor || (depth != 24 && depth != 32 && depth != 16)) {
-        *error = QStringLiteral("the X display's default visual (depth %1) is not supported").arg(depth);
-        return 0;
+        return Failure({}, QStringLiteral("the X display's default visual (depth %1) is not supported").arg(depth));
     }
     const Pixmap pixmap = XCreatePixmap(display, root, static_cast<unsigned>(width),
                                         static_cast<unsigned>(height), static_cast<unsigned>(depth));
@@ -242,13 +241,12 @@ Result<> X11RootWallpaper::setRoot(const QImage &picture, const std::function<Re
     }
     const auto previousHandler = XSetErrorHandler(countError);
     g_errors = 0;
-    QString error;
-    const Pixmap pixmap = uploadPicture(display, picture, offset, background, &error);
+    const Result<Pixmap> pixmap = uploadPicture(display, picture, offset, background);
     bool shown = false;
     // A connection of our own takes an unshown pixmap with it; a held one must be told.
     const auto finish = [&] {
         if (held && pixmap && !shown) {
-            XFreePixmap(display, pixmap);
+            XFreePixmap(display, *pixmap);
             XSync(display, False);
         }
         XSetErrorHandler(previousHandler);
@@ -262,15 +260,17 @@ Result<> X11RootWallpaper::setRoot(const QImage &picture, const std::function<Re
             return e;
         }
     }
-    if (pixmap && error.isEmpty()) {
-        showPixmap(display, pixmap, held ? shared : nullptr);
-        shown = true;
-        XSync(display, False);
-        if (g_errors)
-            error = QStringLiteral("the X server refused the wallpaper (%1 errors)").arg(g_errors);
+    if (!pixmap) {
+        finish();
+        return pixmap.error();
     }
+    showPixmap(display, *pixmap, held ? shared : nullptr);
+    shown = true;
+    XSync(display, False);
     finish();
-    return error.isEmpty() ? Result<>() : Failure({}, error);
+    if (g_errors)
+        return Failure({}, QStringLiteral("the X server refused the wallpaper (%1 errors)").arg(g_errors));
+    return {};
 }
 
 } // namespace marvane

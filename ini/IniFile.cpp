@@ -97,21 +97,17 @@ void removeStaleTemporaries(const std::string &dir, const std::string &base)
     ::closedir(folder);
 }
 
-// Read-only by its permissions, also for root, who could write it anyway: the user made it so.
-bool readOnly(const std::string &path, int *err)
+// Refused when read-only by its permissions, also for root, who could write it anyway: the user
+// made it so. `target` is the file the failure names.
+Result<> checkWritable(const std::string &path, const std::string &target)
 {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        return false;
-    if (::access(path.c_str(), W_OK) != 0) {
-        *err = errno;
-        return true;
-    }
-    if ((st.st_mode & 0222) == 0) {
-        *err = EACCES;
-        return true;
-    }
-    return false;
+        return {};
+    const int err = ::access(path.c_str(), W_OK) != 0 ? errno : (st.st_mode & 0222) == 0 ? EACCES : 0;
+    if (err)
+        return fileFailure(target, withReason("cannot write " + target, err));
+    return {};
 }
 
 // Writes `text` to a new temporary file beside the target, synced, with the old file's mode.
@@ -228,19 +224,18 @@ std::optional<std::string> IniFile::read(const std::string &path, std::string_vi
 Result<> IniFile::write(const std::string &path, const std::vector<IniEdit> &edits)
 {
     for (const IniEdit &edit : edits) {
-        std::string bad = IniText::invalidSection(edit.section);
-        if (bad.empty() && edit.key)
-            bad = IniText::invalidKey(*edit.key);
-        if (!bad.empty())
-            return Failure(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(bad));
+        const std::string_view key = edit.key ? std::string_view(*edit.key) : std::string_view();
+        if (const Result<> named = IniText::checkName(edit.section, edit.key ? &key : nullptr); !named)
+            return Failure(QString::fromLocal8Bit(path.c_str()), named.error().reason());
     }
     const std::string target = resolveLinks(path);
     const std::string dir = directoryOf(target);
     const std::string base = baseNameOf(target);
 
-    int err = 0;
-    if (readOnly(dir, &err) || readOnly(target, &err))
-        return fileFailure(target, withReason("cannot write " + target, err));
+    for (const std::string &place : {dir, target}) {
+        if (const Result<> writable = checkWritable(place, target); !writable)
+            return writable;
+    }
 
     // Read-modify-write is one step for every process that takes this lock.
     const Result<int> locked = lockWriters(target, dir);

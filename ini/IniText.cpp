@@ -320,23 +320,21 @@ std::string IniText::edit(std::string_view text, std::string_view section, const
     return out;
 }
 
-std::string IniText::invalidSection(std::string_view section)
+Result<> IniText::checkName(std::string_view section, const std::string_view *key)
 {
+    const auto refuse = [](const char *why) { return Failure({}, QString::fromLatin1(why)); };
     if (section.find_first_of("\r\n]") != std::string_view::npos || section.find('\0') != std::string_view::npos)
-        return "a section name cannot hold a line break, NUL or ']'";
+        return refuse("a section name cannot hold a line break, NUL or ']'");
     if (trim(section) != section)
-        return "a section name cannot begin or end with a blank";
-    return {};
-}
-
-std::string IniText::invalidKey(std::string_view key)
-{
-    if (key.find_first_of("\r\n=") != std::string_view::npos || key.find('\0') != std::string_view::npos)
-        return "a key name cannot hold a line break, NUL or '='";
-    if (trim(key) != key || key.empty())
-        return "a key name cannot be empty or begin or end with a blank";
-    if (key.front() == ';' || key.front() == '[')
-        return "a key name cannot begin with ';' or '['";
+        return refuse("a section name cannot begin or end with a blank");
+    if (!key)
+        return {};
+    if (key->find_first_of("\r\n=") != std::string_view::npos || key->find('\0') != std::string_view::npos)
+        return refuse("a key name cannot hold a line break, NUL or '='");
+    if (trim(*key) != *key || key->empty())
+        return refuse("a key name cannot be empty or begin or end with a blank");
+    if (key->front() == ';' || key->front() == '[')
+        return refuse("a key name cannot begin with ';' or '['");
     return {};
 }
 

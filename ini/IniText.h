@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,9 +30,8 @@ public:
     static std::string edit(std::string_view text, std::string_view section, const std::string_view *key,
                             const std::string_view *value);
 
-    // Why a name cannot be stored, or empty when it can.
-    static std::string invalidSection(std::string_view section);
-    static std::string invalidKey(std::string_view key);
+    // Whether a section name, and a key name where one is given, can be stored and read back.
+    static Result<> checkName(std::string_view section, const std::string_view *key = nullptr);
 };
 
 } // namespace marvane

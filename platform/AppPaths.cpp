@@ -13,21 +13,15 @@ namespace marvane {
 
 namespace {
 
-struct Location
-{
-    QString path;
-    QString problem;
-};
-
-Location locate()
+Result<QString> locate()
 {
     // Grown until the whole link fits; the kernel itself refuses paths beyond a page.
     std::string buffer(4096, '\0');
     for (;;) {
         const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
         if (n < 0)
-            return {{}, QStringLiteral("cannot find the program's own path: %1")
-                            .arg(QString::fromLocal8Bit(std::strerror(errno)))};
+            return Failure({}, QStringLiteral("cannot find the program's own path: %1")
+                                                                  .arg(QString::fromLocal8Bit(std::strerror(errno))));
         if (static_cast<std::size_t>(n) < buffer.size()) {
             buffer.resize(static_cast<std::size_t>(n));
             break;
@@ -38,15 +32,15 @@ Location locate()
     const QString path = QFile::decodeName(bytes);
     // A name that does not survive the round trip would be written to a different file.
     if (path.isEmpty() || path.front() != u'/' || QFile::encodeName(path) != bytes)
-        return {{}, QStringLiteral("the program's folder \"%1\" has a name that is not valid UTF-8; move the "
-                                   "program to a folder with a plain name")
-                        .arg(QString::fromLatin1(bytes.toPercentEncoding("/ "))) };
-    return {path, {}};
+        return Failure({}, QStringLiteral("the program's folder \"%1\" has a name that is not valid UTF-8; move the "
+                                          "program to a folder with a plain name")
+                               .arg(QString::fromLatin1(bytes.toPercentEncoding("/ "))));
+    return path;
 }
 
-const Location &location()
+const Result<QString> &location()
 {
-    static const Location l = locate();
+    static const Result<QString> l = locate();
     return l;
 }
 
@@ -54,18 +48,19 @@ const Location &location()
 
 QString AppPaths::executablePath()
 {
-    return location().path;
+    return location().value_or({});
 }
 
 QString AppPaths::applicationDirectory()
 {
-    const QString &path = location().path;
-    return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+    return location() ? QFileInfo(*location()).absolutePath() : QString();
 }
 
-QString AppPaths::problem()
+Result<> AppPaths::checkLocation()
 {
-    return location().problem;
+    if (const Result<QString> &l = location(); !l)
+        return l.error();
+    return {};
 }
 
 QString AppPaths::configHome()

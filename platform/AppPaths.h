@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QString>
 
 namespace marvane {
@@ -11,9 +13,9 @@ public:
     // The executable's real path, from the bytes of /proc/self/exe, worked out once.
     static QString executablePath();
     static QString applicationDirectory();
-    // Why the executable's folder cannot be used (a name that is not valid UTF-8, a path the
-    // kernel will not give); empty when it can. Nothing may then be read or written "beside" it.
-    static QString problem();
+    // Whether the executable's folder can be used: not when its name is not valid UTF-8 or the
+    // kernel will not give the path. Nothing may then be read or written "beside" it.
+    static Result<> checkLocation();
 
     // $XDG_CONFIG_HOME when it is an absolute path, else ~/.config: where log-on entries and user
     // units live.

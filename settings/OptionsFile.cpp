@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <limits>
 #include <variant>
 
@@ -50,34 +51,27 @@ QString OptionsFile::path(const QString &applicationDirectory)
     return AppPaths::join(applicationDirectory, u"options.ini"_s);
 }
 
-bool OptionsFile::parseInt32(const QString &text, std::int32_t *value)
+std::optional<std::int32_t> OptionsFile::parseInt32(const QString &text)
 {
     static const QRegularExpression form(u"^-?[0-9]+$"_s);
     if (!form.match(text).hasMatch())
-        return false;
+        return std::nullopt;
     bool ok = false;
     const qlonglong v = text.size() > 20 ? 0 : text.toLongLong(&ok);
     if (!ok || v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
-        return false;
-    *value = static_cast<std::int32_t>(v);
-    return true;
+        return std::nullopt;
+    return static_cast<std::int32_t>(v);
 }
 
-bool OptionsFile::parseBool(const QString &text, bool *value)
+std::optional<bool> OptionsFile::parseBool(const QString &text)
 {
-    if (text.compare(u"True"_s, Qt::CaseInsensitive) == 0 || text.compare(u"False"_s, Qt::CaseInsensitive) == 0) {
-        *value = text.size() == 4;
-        return true;
-    }
+    if (text.compare(u"True"_s, Qt::CaseInsensitive) == 0 || text.compare(u"False"_s, Qt::CaseInsensitive) == 0)
+        return text.size() == 4;
     // A plain decimal number: zero is False, anything else True.
     static const QRegularExpression number(u"^[-+]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)$"_s);
     if (!number.match(text).hasMatch())
-        return false;
-    bool nonZero = false;
-    for (QChar c : text)
-        nonZero = nonZero || (c.isDigit() && c != u'0');
-    *value = nonZero;
-    return true;
+        return std::nullopt;
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() && c != u'0'; });
 }
 
 QList<Failure> OptionsFile::load(Options &options, const QString &file)
@@ -102,22 +96,18 @@ QList<Failure> OptionsFile::load(Options &options, const QString &file)
         if (const auto *i = std::get_if<IntField>(&f)) {
             const QString value =
                 ini::lookupString(text, kSection, QLatin1StringView(i->key), QString::number(defaults.*(i->field)));
-            std::int32_t v = 0;
-            if (!parseInt32(value, &v)) {
+            const std::optional<std::int32_t> v = parseInt32(value);
+            if (!v)
                 complain(i->key, value);
-                v = defaults.*(i->field);
-            }
-            options.*(i->field) = v;
+            options.*(i->field) = v.value_or(defaults.*(i->field));
         } else {
             const auto &b = std::get<BoolField>(f);
             const QString value =
                 ini::lookupString(text, kSection, QLatin1StringView(b.key), boolText(defaults.*(b.field)));
-            bool v = false;
-            if (!parseBool(value, &v)) {
+            const std::optional<bool> v = parseBool(value);
+            if (!v)
                 complain(b.key, value);
-                v = defaults.*(b.field);
-            }
-            options.*(b.field) = v;
+            options.*(b.field) = v.value_or(defaults.*(b.field));
         }
     }
     loadAdditions(options, text, complain);
@@ -128,31 +118,19 @@ void OptionsFile::loadAdditions(Options &options, const std::string &text,
                                  const std::function<void(const char *, const QString &)> &complain)
 {
     options.backgroundPicture = ini::lookupString(text, kSection, u"BackgroundPicture"_s, QString());
-    const QString style = ini::lookupString(text, kSection, u"BackgroundStyle"_s, u"0"_s);
-    std::int32_t v = 0;
-    if (!parseInt32(style, &v) || v < 0 || v > kLastBackgroundStyle) {
-        complain("BackgroundStyle", style);
-        v = 0;
-    }
-    options.backgroundStyle = v;
-    const QString scale = ini::lookupString(text, kSection, u"CalendarScale"_s, u"0"_s);
-    if (!parseInt32(scale, &v) || (v != 0 && (v < Options::kMinScale || v > Options::kMaxScale))) {
-        complain("CalendarScale", scale);
-        v = 0;
-    }
-    options.calendarScale = v;
-    // Each as its number, or the default with a warning.
-    const auto choice = [&](const char *key, std::int32_t last) {
+    // Each as its number, or 0 with a warning.
+    const auto number = [&](const char *key, std::int32_t first, std::int32_t last) -> std::int32_t {
         const QString value = ini::lookupString(text, kSection, QLatin1StringView(key), u"0"_s);
-        std::int32_t n = 0;
-        if (!parseInt32(value, &n) || n < 0 || n > last) {
-            complain(key, value);
-            n = 0;
-        }
-        return n;
+        const std::optional<std::int32_t> n = parseInt32(value);
+        if (n && (*n == 0 || (*n >= first && *n <= last)))
+            return *n;
+        complain(key, value);
+        return 0;
     };
-    options.weekStart = choice("WeekStart", 2);
-    options.dateFormat = choice("DateFormat", 1);
+    options.backgroundStyle = number("BackgroundStyle", 0, kLastBackgroundStyle);
+    options.calendarScale = number("CalendarScale", Options::kMinScale, Options::kMaxScale);
+    options.weekStart = number("WeekStart", 0, 2);
+    options.dateFormat = number("DateFormat", 0, 1);
 }
 
 Result<> OptionsFile::save(const Options &options, const QString &file)

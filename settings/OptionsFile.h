@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace marvane {
@@ -32,8 +33,8 @@ public:
     static constexpr std::int32_t kLastBackgroundStyle = 4;
 
     // The text forms of the file.
-    static bool parseInt32(const QString &text, std::int32_t *value);
-    static bool parseBool(const QString &text, bool *value);
+    static std::optional<std::int32_t> parseInt32(const QString &text);
+    static std::optional<bool> parseBool(const QString &text);
 
 private:
     // The keys after the nine.

@@ -174,13 +174,15 @@ private Q_SLOTS:
 
     void namesThatCannotBeStored()
     {
-        QVERIFY(!IniText::invalidSection("a]b").empty());
-        QVERIFY(!IniText::invalidSection("a\nb").empty());
-        QVERIFY(!IniText::invalidKey("a=b").empty());
-        QVERIFY(!IniText::invalidKey(";k").empty());
-        QVERIFY(!IniText::invalidKey("").empty());
-        QVERIFY(IniText::invalidSection("2020-5-17").empty());
-        QVERIFY(IniText::invalidKey("TODO12").empty());
+        const auto named = [](std::string_view section, std::string_view key) {
+            return IniText::checkName(section, &key).has_value();
+        };
+        QVERIFY(!named("a]b", "k"));
+        QVERIFY(!named("a\nb", "k"));
+        QVERIFY(!named("s", "a=b"));
+        QVERIFY(!named("s", ";k"));
+        QVERIFY(!named("s", ""));
+        QVERIFY(named("2020-5-17", "TODO12"));
     }
 };
 
