@@ -32,14 +32,16 @@ public:
     }
     bool answers() const { return m_answers; }
 
-    QString call(const QString &method, const QVariantList &arguments = {}) const
+    Result<> call(const QString &method, const QVariantList &arguments = {}) const
     {
         QDBusMessage message = QDBusMessage::createMethodCall(u"org.freedesktop.systemd1"_s,
                                                               u"/org/freedesktop/systemd1"_s,
                                                               u"org.freedesktop.systemd1.Manager"_s, method);
         message.setArguments(arguments);
         const QDBusMessage reply = m_bus.call(message, QDBus::Block, 10000);
-        return reply.type() == QDBusMessage::ErrorMessage ? reply.errorMessage() : QString();
+        if (reply.type() == QDBusMessage::ErrorMessage)
+            return Failure(u"systemd"_s, reply.errorMessage());
+        return {};
     }
 
 private:
@@ -89,8 +91,6 @@ QString RefreshTimer::wantsLink()
 
 QString RefreshTimer::execStart(const QString &executable)
 {
-    if (executable.contains(u'\n') || executable.contains(u'\r'))
-        return {};
     bool plain = true;
     for (const QChar c : executable)
         plain = plain && c != u'"' && c != u'\'' && c != u'\\' && c.unicode() >= 0x20 && c.unicode() != 0x7F;
@@ -137,7 +137,7 @@ Result<> RefreshTimer::checkExecutable(const QString &executable)
 {
     if (executable.isEmpty() || !QDir::isAbsolutePath(executable))
         return Failure(servicePath(), u"the program's own path is unknown, so no timer could start it"_s);
-    if (execStart(executable).isEmpty())
+    if (executable.contains(u'\n') || executable.contains(u'\r'))
         return Failure(servicePath(), u"the program's path holds a line break, which systemd cannot start"_s);
     return {};
 }
@@ -150,13 +150,13 @@ Result<> RefreshTimer::update(bool enabled, const QString &executable)
             return {};
         const UserManager manager;
         if (manager.answers())
-            manager.call(u"StopUnit"_s, {kTimer, u"replace"_s});
+            (void)manager.call(u"StopUnit"_s, {kTimer, u"replace"_s});
         // The link first: a timer that is not wanted starts nothing, whatever is left of it.
         for (const QString &path : {wantsLink(), timerPath(), servicePath()})
             if (const Result<> e = remove(path); !e.has_value())
                 return e;
         if (manager.answers())
-            manager.call(u"Reload"_s);
+            (void)manager.call(u"Reload"_s);
         return {};
     }
 
@@ -194,10 +194,10 @@ Result<> RefreshTimer::update(bool enabled, const QString &executable)
         printError(u"no systemd user manager answered; the midnight repaint starts at the next log-in"_s);
         return {};
     }
-    if (const QString e = manager.call(u"Reload"_s); !e.isEmpty())
-        printError(u"the systemd user manager did not reload: %1"_s.arg(e));
-    else if (const QString s = manager.call(u"StartUnit"_s, {kTimer, u"replace"_s}); !s.isEmpty())
-        printError(u"the systemd user manager did not start %1: %2"_s.arg(kTimer, s));
+    if (const Result<> e = manager.call(u"Reload"_s); !e)
+        printError(u"the systemd user manager did not reload: %1"_s.arg(e.error().reason()));
+    else if (const Result<> s = manager.call(u"StartUnit"_s, {kTimer, u"replace"_s}); !s)
+        printError(u"the systemd user manager did not start %1: %2"_s.arg(kTimer, s.error().reason()));
     return {};
 }
 

@@ -23,8 +23,8 @@ public:
     static QString serviceText(const QString &executable);
     static QString timerText();
 
-    // ExecStart's value for the program with the argument 9, in systemd's own quoting; empty for
-    // a path systemd cannot be given (a line break).
+    // ExecStart's value for the program with the argument 9, in systemd's own quoting, for a path
+    // that passed the check.
     static QString execStart(const QString &executable);
 
     // Why a timer could not start a program at `executable`, if it could not.
