@@ -4,10 +4,7 @@
 
 #include <QtEndian>
 
-#include <QSysInfo>
-
 #include <array>
-#include <cstring>
 #include <vector>
 
 namespace marvane {
@@ -25,22 +22,10 @@ void put32(unsigned char *p, quint32 v)
 
 void putRow(const QRgb *in, quint32 width, unsigned char *p)
 {
-    quint32 x = 0;
-    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
-        // A pixel's bytes in memory are already blue, green, red, alpha: store all four and
-        // let the next pixel overwrite the alpha. The row's last pixel goes byte by byte,
-        // so nothing is written past it into the padding or the next row.
-        for (; x + 1 < width; ++x) {
-            std::memcpy(p, &in[x], 4);
-            p += 3;
-        }
-    }
-    for (; x < width; ++x) {
-        const QRgb c = in[x];
-        p[0] = static_cast<unsigned char>(qBlue(c));
-        p[1] = static_cast<unsigned char>(qGreen(c));
-        p[2] = static_cast<unsigned char>(qRed(c));
-        p += 3;
+    for (quint32 x = 0; x < width; ++x, p += 3) {
+        p[0] = static_cast<unsigned char>(qBlue(in[x]));
+        p[1] = static_cast<unsigned char>(qGreen(in[x]));
+        p[2] = static_cast<unsigned char>(qRed(in[x]));
     }
 }
 

@@ -7,9 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
-
-#include <fontconfig/fontconfig.h>
 
 #include <zlib.h>
 
@@ -39,54 +36,8 @@ struct Loaded
 
 constexpr int kFixedHeight = 16;
 
-// The family of the font file `path` when fontconfig's own font set has it as the only face of
-// that family, weight, slant and width: Qt has it from there already and can pick no other, and
-// registering it again would only make fontconfig read the whole file once more.
-std::optional<QString> onlySystemFace(const QString &path)
-{
-    const QByteArray file = QFile::encodeName(path);
-    const auto fileOf = [](FcPattern *face) {
-        FcChar8 *value = nullptr;
-        return FcPatternGetString(face, FC_FILE, 0, &value) == FcResultMatch
-                   ? QByteArray(reinterpret_cast<const char *>(value))
-                   : QByteArray();
-    };
-    FcObjectSet *wanted = FcObjectSetBuild(FC_FILE, FC_FAMILY, FC_WEIGHT, FC_SLANT, FC_WIDTH, nullptr);
-    FcPattern *byFile = FcPatternCreate();
-    FcPatternAddString(byFile, FC_FILE, reinterpret_cast<const FcChar8 *>(file.constData()));
-    FcFontSet *faces = FcFontList(nullptr, byFile, wanted);
-    std::optional<QString> family;
-    FcChar8 *name = nullptr;
-    int weight = 0, slant = 0, width = 0;
-    if (faces && faces->nfont == 1 && FcPatternGetString(faces->fonts[0], FC_FAMILY, 0, &name) == FcResultMatch &&
-        FcPatternGetInteger(faces->fonts[0], FC_WEIGHT, 0, &weight) == FcResultMatch &&
-        FcPatternGetInteger(faces->fonts[0], FC_SLANT, 0, &slant) == FcResultMatch &&
-        FcPatternGetInteger(faces->fonts[0], FC_WIDTH, 0, &width) == FcResultMatch) {
-        FcPattern *alike = FcPatternCreate();
-        FcPatternAddString(alike, FC_FAMILY, name);
-        FcPatternAddInteger(alike, FC_WEIGHT, weight);
-        FcPatternAddInteger(alike, FC_SLANT, slant);
-        FcPatternAddInteger(alike, FC_WIDTH, width);
-        FcFontSet *same = FcFontList(nullptr, alike, wanted);
-        if (same && same->nfont == 1 && fileOf(same->fonts[0]) == file)
-            family = QString::fromUtf8(reinterpret_cast<const char *>(name));
-        if (same)
-            FcFontSetDestroy(same);
-        FcPatternDestroy(alike);
-    }
-    if (faces)
-        FcFontSetDestroy(faces);
-    FcPatternDestroy(byFile);
-    FcObjectSetDestroy(wanted);
-    return family;
-}
-
 QString addFont(const QString &path, const QString &fallback, QStringList &problems)
 {
-    // Qt's font list comes first: it reads fontconfig's, which the check below asks.
-    (void)QFontDatabase::families();
-    if (const std::optional<QString> family = onlySystemFace(path))
-        return *family;
     const int id = QFontDatabase::addApplicationFont(path);
     const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList{};
     if (families.isEmpty()) {
