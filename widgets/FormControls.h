@@ -34,12 +34,6 @@ inline QPushButton *button(QWidget *parent, const QString &name, const QString &
     return b;
 }
 
-// Moves a label up or down so that its text sits on the middle of the field it names.
-inline void centreOn(QLabel *label, const QWidget *field)
-{
-    label->move(label->x(), field->y() + (field->height() - label->height()) / 2);
-}
-
 // A drop-down list the user can only pick from; its list shows at most twelve rows at a time
 // rather than dropping down over the whole screen.
 inline QComboBox *list(QWidget *parent, const QString &name, QRect geometry)
