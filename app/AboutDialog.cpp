@@ -41,8 +41,8 @@ AboutDialog::AboutDialog(UrlOpener open, QWidget *parent)
 {
     using controls::label;
 
-    m_okButton = controls::button(content(), u"okButton"_s, tr("OK"), {0, 0, 81, 25});
-    m_nameLabel = label(content(), u"nameLabel"_s, u"Marvane 1.0"_s, {});
+    m_okButton = controls::button(content(), u"okButton"_s, tr("OK"));
+    m_nameLabel = label(content(), u"nameLabel"_s, u"Marvane 1.0"_s);
     m_nameLabel->setFont(verdana(9.75, true, false));
     m_nameLabel->adjustSize();
     m_descriptionLabel = new QLabel(
@@ -53,8 +53,8 @@ AboutDialog::AboutDialog(UrlOpener open, QWidget *parent)
     m_descriptionLabel->setMinimumWidth(201);
     m_descriptionLabel->setWordWrap(true);
     m_descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_webSiteCaption = label(content(), u"webSiteCaption"_s, tr("Website:"), {});
-    m_supportCaption = label(content(), u"supportCaption"_s, tr("Support:"), {});
+    m_webSiteCaption = label(content(), u"webSiteCaption"_s, tr("Website:"));
+    m_supportCaption = label(content(), u"supportCaption"_s, tr("Support:"));
     m_supportAddressLabel = new QLabel(supportAddress(), content());
     m_supportAddressLabel->setObjectName(u"supportAddressLabel"_s);
 

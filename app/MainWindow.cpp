@@ -34,9 +34,9 @@ constexpr QSize kPictureMargins(34, 32);
 using controls::button;
 using controls::label;
 
-QComboBox *chooser(QWidget *parent, const QString &name, QRect geometry)
+QComboBox *chooser(QWidget *parent, const QString &name)
 {
-    QComboBox *c = controls::list(parent, name, geometry);
+    QComboBox *c = controls::list(parent, name, {57, 21});
     QPalette p = c->palette();
     // Forced light, so its text is forced dark: a dark colour scheme would make it white.
     p.setColor(QPalette::Base, QColor(255, 224, 192));
@@ -116,16 +116,16 @@ QWidget *MainWindow::buildButtonRow()
     m_controls->setObjectName(u"controls"_s);
     m_controls->setAutoFillBackground(false);
     QWidget *c = m_controls;
-    m_refreshButton = button(c, u"refreshButton"_s, tr("&Refresh"), {0, 0, 81, 25});
-    m_setDesktopButton = button(c, u"setDesktopButton"_s, tr("Set &Desktop"), {0, 0, 81, 25});
-    m_yearLabel = label(c, u"yearLabel"_s, tr("Year:"), {});
-    m_yearCombo = chooser(c, u"yearCombo"_s, {0, 0, 57, 21});
-    m_monthLabel = label(c, u"monthLabel"_s, tr("Month:"), {});
-    m_monthCombo = chooser(c, u"monthCombo"_s, {0, 0, 57, 21});
-    m_optionsButton = button(c, u"optionsButton"_s, tr("&Options..."), {0, 0, 81, 25});
-    m_toDoListButton = button(c, u"toDoListButton"_s, tr("&To Do List..."), {0, 0, 81, 25});
-    m_aboutButton = button(c, u"aboutButton"_s, tr("&About..."), {0, 0, 81, 25});
-    m_helpButton = button(c, u"helpButton"_s, tr("&Help"), {0, 0, 81, 25});
+    m_refreshButton = button(c, u"refreshButton"_s, tr("&Refresh"));
+    m_setDesktopButton = button(c, u"setDesktopButton"_s, tr("Set &Desktop"));
+    m_yearLabel = label(c, u"yearLabel"_s, tr("Year:"));
+    m_yearCombo = chooser(c, u"yearCombo"_s);
+    m_monthLabel = label(c, u"monthLabel"_s, tr("Month:"));
+    m_monthCombo = chooser(c, u"monthCombo"_s);
+    m_optionsButton = button(c, u"optionsButton"_s, tr("&Options..."));
+    m_toDoListButton = button(c, u"toDoListButton"_s, tr("&To Do List..."));
+    m_aboutButton = button(c, u"aboutButton"_s, tr("&About..."));
+    m_helpButton = button(c, u"helpButton"_s, tr("&Help"));
 
     auto *row = new QHBoxLayout(c);
     row->setSizeConstraint(QLayout::SetFixedSize);

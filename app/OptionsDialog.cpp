@@ -27,27 +27,26 @@ using namespace Qt::StringLiterals;
 using controls::button;
 using controls::label;
 
-QPushButton *colorButton(QWidget *parent, const QString &name, QRect geometry)
+QPushButton *colorButton(QWidget *parent, const QString &name)
 {
-    QPushButton *b = button(parent, name, u"..."_s, geometry);
-    b->setFixedSize(geometry.size());
+    QPushButton *b = button(parent, name, u"..."_s);
+    b->setFixedSize(25, 20);
     b->setFont(Fonts::font(FontSpec{u"arial"_s, 8.25, true}));
     return b;
 }
 
-ColorSwatch *swatch(QWidget *parent, const QString &name, QRect geometry)
+ColorSwatch *swatch(QWidget *parent, const QString &name)
 {
     auto *s = new ColorSwatch(parent);
     s->setObjectName(name);
-    s->setFixedSize(geometry.size());
+    s->setFixedSize(71, 20);
     return s;
 }
 
-TextBox *offsetBox(QWidget *parent, const QString &name, QRect geometry)
+TextBox *offsetBox(QWidget *parent, const QString &name)
 {
     auto *t = new TextBox(parent);
     t->setObjectName(name);
-    t->setGeometry(geometry);
     t->setTypingLimit(3);
     t->setText(u"0"_s);
     return t;
@@ -74,8 +73,6 @@ OptionsDialog::OptionsDialog(Options &options, QString optionsFile, UpdateAutost
         m_sizeCombo->addItem(percent ? tr("%1 %").arg(percent) : tr("Automatic"), percent);
     m_weekStartCombo->addItems({tr("Sunday"), tr("Monday"), tr("As the language")});
     m_dateFormatCombo->addItems({tr("Month-Day-Year"), tr("As the language")});
-    for (QComboBox *list : {m_cornerCombo, m_styleCombo, m_sizeCombo, m_weekStartCombo, m_dateFormatCombo})
-        controls::widenToEntries(list);
     showControls(m_options);
 }
 
@@ -108,14 +105,14 @@ void OptionsDialog::showSize(int percent)
 void OptionsDialog::buildPictureControls()
 {
     QWidget *c = content();
-    m_pictureLabel = label(c, u"pictureLabel"_s, tr("Picture:"), {});
-    m_pictureName = label(c, u"pictureName"_s, QString(), {});
+    m_pictureLabel = label(c, u"pictureLabel"_s, tr("Picture:"));
+    m_pictureName = label(c, u"pictureName"_s, QString());
     m_pictureName->setMinimumWidth(97);
-    m_browseButton = button(c, u"browseButton"_s, tr("&Browse..."), {0, 0, 81, 25});
-    m_clearButton = button(c, u"clearButton"_s, tr("C&lear"), {0, 0, 81, 25});
-    m_styleLabel = label(c, u"styleLabel"_s, tr("Style:"), {});
-    m_styleCombo = controls::list(c, u"styleCombo"_s, {0, 0, 97, 21});
-    m_currentWallpaperButton = button(c, u"currentWallpaperButton"_s, tr("Use c&urrent wallpaper"), {0, 0, 81, 25});
+    m_browseButton = button(c, u"browseButton"_s, tr("&Browse..."));
+    m_clearButton = button(c, u"clearButton"_s, tr("C&lear"));
+    m_styleLabel = label(c, u"styleLabel"_s, tr("Style:"));
+    m_styleCombo = controls::list(c, u"styleCombo"_s, {97, 21});
+    m_currentWallpaperButton = button(c, u"currentWallpaperButton"_s, tr("Use c&urrent wallpaper"));
     connect(m_browseButton, &QPushButton::clicked, this, &OptionsDialog::browsePicture);
     connect(m_clearButton, &QPushButton::clicked, this, &OptionsDialog::clearPicture);
     connect(m_currentWallpaperButton, &QPushButton::clicked, this, &OptionsDialog::useCurrentWallpaper);
@@ -124,38 +121,38 @@ void OptionsDialog::buildPictureControls()
 void OptionsDialog::buildControls()
 {
     QWidget *c = content();
-    m_desktopColorLabel = label(c, u"desktopColorLabel"_s, tr("Desktop Color"), {});
-    m_desktopSwatch = swatch(c, u"desktopSwatch"_s, {0, 0, 71, 20});
-    m_desktopColorButton = colorButton(c, u"desktopColorButton"_s, {0, 0, 25, 20});
-    m_okButton = button(c, u"okButton"_s, tr("&OK"), {0, 0, 81, 25});
+    m_desktopColorLabel = label(c, u"desktopColorLabel"_s, tr("Desktop Color"));
+    m_desktopSwatch = swatch(c, u"desktopSwatch"_s);
+    m_desktopColorButton = colorButton(c, u"desktopColorButton"_s);
+    m_okButton = button(c, u"okButton"_s, tr("&OK"));
     buildPictureControls();
-    m_calendarColorLabel = label(c, u"calendarColorLabel"_s, tr("Calendar Back Color"), {});
-    m_calendarSwatch = swatch(c, u"calendarSwatch"_s, {0, 0, 71, 20});
-    m_calendarColorButton = colorButton(c, u"calendarColorButton"_s, {0, 0, 25, 20});
-    m_cancelButton = button(c, u"cancelButton"_s, tr("&Cancel"), {0, 0, 81, 25});
-    m_cornerLabel = label(c, u"cornerLabel"_s, tr("Calendar Position"), {});
-    m_cornerCombo = controls::list(c, u"cornerCombo"_s, {0, 0, 97, 21});
-    m_applyButton = button(c, u"applyButton"_s, tr("&Apply"), {0, 0, 81, 25});
-    m_offsetXLabel = label(c, u"offsetXLabel"_s, tr("Position Offset X"), {});
-    m_offsetXEdit = offsetBox(c, u"offsetXEdit"_s, {0, 0, 97, 19});
-    m_defaultsButton = button(c, u"defaultsButton"_s, tr("&Default"), {0, 0, 81, 25});
-    m_offsetYLabel = label(c, u"offsetYLabel"_s, tr("Position Offset Y"), {});
-    m_offsetYEdit = offsetBox(c, u"offsetYEdit"_s, {0, 0, 97, 19});
-    m_sizeLabel = label(c, u"sizeLabel"_s, tr("Size:"), {});
-    m_sizeCombo = controls::list(c, u"sizeCombo"_s, {0, 0, 97, 21});
-    m_weekStartLabel = label(c, u"weekStartLabel"_s, tr("Week starts on:"), {});
-    m_weekStartCombo = controls::list(c, u"weekStartCombo"_s, {0, 0, 97, 21});
-    m_dateFormatLabel = label(c, u"dateFormatLabel"_s, tr("Date:"), {});
-    m_dateFormatCombo = controls::list(c, u"dateFormatCombo"_s, {0, 0, 97, 21});
-    m_showToDoListCheck = controls::checkBox(c, u"showToDoListCheck"_s, tr("&Show To Do List"), {});
-    m_toDoBackColorLabel = label(c, u"toDoBackColorLabel"_s, tr("To Do List Back Color"), {});
-    m_toDoBackSwatch = swatch(c, u"toDoBackSwatch"_s, {0, 0, 71, 20});
-    m_toDoBackColorButton = colorButton(c, u"toDoBackColorButton"_s, {0, 0, 25, 20});
-    m_toDoTextColorLabel = label(c, u"toDoTextColorLabel"_s, tr("To Do List Text Color"), {});
-    m_toDoTextSwatch = swatch(c, u"toDoTextSwatch"_s, {0, 0, 71, 20});
-    m_toDoTextColorButton = colorButton(c, u"toDoTextColorButton"_s, {0, 0, 25, 20});
+    m_calendarColorLabel = label(c, u"calendarColorLabel"_s, tr("Calendar Back Color"));
+    m_calendarSwatch = swatch(c, u"calendarSwatch"_s);
+    m_calendarColorButton = colorButton(c, u"calendarColorButton"_s);
+    m_cancelButton = button(c, u"cancelButton"_s, tr("&Cancel"));
+    m_cornerLabel = label(c, u"cornerLabel"_s, tr("Calendar Position"));
+    m_cornerCombo = controls::list(c, u"cornerCombo"_s, {97, 21});
+    m_applyButton = button(c, u"applyButton"_s, tr("&Apply"));
+    m_offsetXLabel = label(c, u"offsetXLabel"_s, tr("Position Offset X"));
+    m_offsetXEdit = offsetBox(c, u"offsetXEdit"_s);
+    m_defaultsButton = button(c, u"defaultsButton"_s, tr("&Default"));
+    m_offsetYLabel = label(c, u"offsetYLabel"_s, tr("Position Offset Y"));
+    m_offsetYEdit = offsetBox(c, u"offsetYEdit"_s);
+    m_sizeLabel = label(c, u"sizeLabel"_s, tr("Size:"));
+    m_sizeCombo = controls::list(c, u"sizeCombo"_s, {97, 21});
+    m_weekStartLabel = label(c, u"weekStartLabel"_s, tr("Week starts on:"));
+    m_weekStartCombo = controls::list(c, u"weekStartCombo"_s, {97, 21});
+    m_dateFormatLabel = label(c, u"dateFormatLabel"_s, tr("Date:"));
+    m_dateFormatCombo = controls::list(c, u"dateFormatCombo"_s, {97, 21});
+    m_showToDoListCheck = controls::checkBox(c, u"showToDoListCheck"_s, tr("&Show To Do List"));
+    m_toDoBackColorLabel = label(c, u"toDoBackColorLabel"_s, tr("To Do List Back Color"));
+    m_toDoBackSwatch = swatch(c, u"toDoBackSwatch"_s);
+    m_toDoBackColorButton = colorButton(c, u"toDoBackColorButton"_s);
+    m_toDoTextColorLabel = label(c, u"toDoTextColorLabel"_s, tr("To Do List Text Color"));
+    m_toDoTextSwatch = swatch(c, u"toDoTextSwatch"_s);
+    m_toDoTextColorButton = colorButton(c, u"toDoTextColorButton"_s);
     m_startAtLogonCheck =
-        controls::checkBox(c, u"startAtLogonCheck"_s, tr("Refresh desktop when computer starts."), {});
+        controls::checkBox(c, u"startAtLogonCheck"_s, tr("Refresh desktop when computer starts."));
     layOut();
 
     // The labels in between take no focus.

@@ -33,23 +33,23 @@ void ToDoDialog::buildControls()
     using controls::list;
 
     QWidget *c = content();
-    m_yearLabel = label(c, u"yearLabel"_s, tr("Year:"), {});
-    m_yearCombo = list(c, u"yearCombo"_s, {0, 0, 65, 21});
-    m_monthLabel = label(c, u"monthLabel"_s, tr("Month:"), {});
-    m_monthCombo = list(c, u"monthCombo"_s, {0, 0, 65, 21});
-    m_dayLabel = label(c, u"dayLabel"_s, tr("Day:"), {});
-    m_dayCombo = list(c, u"dayCombo"_s, {0, 0, 65, 21});
-    m_todayButton = button(c, u"todayButton"_s, tr("&Today"), {0, 0, 73, 21});
+    m_yearLabel = label(c, u"yearLabel"_s, tr("Year:"));
+    m_yearCombo = list(c, u"yearCombo"_s, {65, 21});
+    m_monthLabel = label(c, u"monthLabel"_s, tr("Month:"));
+    m_monthCombo = list(c, u"monthCombo"_s, {65, 21});
+    m_dayLabel = label(c, u"dayLabel"_s, tr("Day:"));
+    m_dayCombo = list(c, u"dayCombo"_s, {65, 21});
+    m_todayButton = button(c, u"todayButton"_s, tr("&Today"), {73, 21});
     for (int i = 0; i < kItems; ++i) {
-        m_itemLabels[i] = label(c, u"itemLabels[%1]"_s.arg(i), tr("TODO %1").arg(i + 1), {});
+        m_itemLabels[i] = label(c, u"itemLabels[%1]"_s.arg(i), tr("TODO %1").arg(i + 1));
         auto *box = new TextBox(c);
         box->setObjectName(u"itemEdits[%1]"_s.arg(i));
         box->setMinimumSize(345, 19);
         box->setTypingLimit(kTypingLimit);
         m_itemEdits[i] = box;
     }
-    m_saveButton = button(c, u"saveButton"_s, tr("&Save"), {0, 0, 89, 25});
-    m_closeButton = button(c, u"closeButton"_s, tr("&Close"), {0, 0, 89, 25});
+    m_saveButton = button(c, u"saveButton"_s, tr("&Save"), {89, 25});
+    m_closeButton = button(c, u"closeButton"_s, tr("&Close"), {89, 25});
     layOut();
 
     QList<QWidget *> order{m_closeButton, m_yearCombo, m_monthCombo, m_dayCombo, m_todayButton};

@@ -9,39 +9,33 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include <algorithm>
-
 namespace marvane::controls {
 
-// Builders for the named controls the windows are made of. A geometry's size is the control's
-// least size; where a layout places it, its position is the layout's.
+// Builders for the named controls the windows are made of, each at least the size it was
+// designed at; the windows' layouts place them and give them more room where captions need it.
 
-inline QLabel *label(QWidget *parent, const QString &name, const QString &caption, QPoint at)
+inline QLabel *label(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *l = new QLabel(caption, parent);
     l->setObjectName(name);
-    l->move(at);
-    l->adjustSize(); // sized to its caption
     return l;
 }
 
-inline QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
+inline QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QSize least = {81, 25})
 {
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    b->setGeometry(geometry);
-    b->setMinimumSize(geometry.size());
+    b->setMinimumSize(least);
     return b;
 }
 
 // A drop-down list the user can only pick from; its list shows at most twelve rows at a time
 // rather than dropping down over the whole screen.
-inline QComboBox *list(QWidget *parent, const QString &name, QRect geometry)
+inline QComboBox *list(QWidget *parent, const QString &name, QSize least)
 {
     auto *c = new QComboBox(parent);
     c->setObjectName(name);
-    c->setGeometry(geometry);
-    c->setMinimumSize(geometry.size());
+    c->setMinimumSize(least);
     c->setEditable(false);
     c->setMaxVisibleItems(12);
     auto *style = new ShortListStyle;
@@ -50,18 +44,10 @@ inline QComboBox *list(QWidget *parent, const QString &name, QRect geometry)
     return c;
 }
 
-// Widens a list, never narrows it, so its longest entry shows whole in the font and scale in use.
-inline void widenToEntries(QComboBox *list)
-{
-    list->resize(std::max(list->width(), list->sizeHint().width()), list->height());
-}
-
-// A check box at least as large as its caption and box need.
-inline QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption, QRect geometry)
+inline QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *c = new QCheckBox(caption, parent);
     c->setObjectName(name);
-    c->setGeometry(QRect(geometry.topLeft(), geometry.size().expandedTo(c->sizeHint())));
     return c;
 }
 
@@ -73,7 +59,6 @@ inline void fillNumbers(QComboBox *list, int first, int last)
     for (int n = first; n <= last; ++n)
         list->addItem(QString::number(n));
     list->setCurrentIndex(-1);
-    widenToEntries(list);
 }
 
 // Tab visits the controls in this order.
