@@ -245,7 +245,7 @@ Result<> MainWindow::repaint()
     const Result<const BackgroundPicture *> background =
         m_options.backgroundPicture.isEmpty() ? Result<const BackgroundPicture *>(nullptr)
                                               : m_background.picture(m_options, m_services.screen.pixelSize());
-    m_backgroundProblem = background ? QString() : background.error().message();
+    m_backgroundFailure = background ? std::nullopt : std::optional<Failure>(background.error());
     const double displayScale = m_services.screen.scale();
     m_calendarScale = LengthScale::of(m_options, displayScale);
     const Result<> painted = paintPicture(m_canvas, m_options, m_services,
@@ -262,9 +262,9 @@ Result<> MainWindow::repaint()
 void MainWindow::tellBackgroundProblem()
 {
     // The calendar is whole over the desktop colour; the user who chose the picture is told why.
-    if (!m_backgroundProblem.isEmpty())
+    if (m_backgroundFailure)
         fail(Message::of("MainWindow", QT_TRANSLATE_NOOP("MainWindow", "%1; the desktop colour is shown instead"))
-                 .arg(m_backgroundProblem));
+                 .arg(m_backgroundFailure->message()));
 }
 
 void MainWindow::refresh()

@@ -72,7 +72,7 @@ private:
     MainWindowServices m_services;
     Options m_options;
     BackgroundLoader m_background;
-    QString m_backgroundProblem; // why the last paint went without the picture
+    std::optional<Failure> m_backgroundFailure; // why the last paint went without the picture
     Canvas m_canvas;
     ToDoStore m_store;
 
