@@ -263,7 +263,8 @@ void MainWindow::tellBackgroundProblem()
 {
     // The calendar is whole over the desktop colour; the user who chose the picture is told why.
     if (m_backgroundFailure)
-        fail(Message::of("MainWindow", QT_TRANSLATE_NOOP("MainWindow", "%1; the desktop colour is shown instead"))
+        fail(Message::of("MainWindow",
+                         QT_TRANSLATE_NOOP("MainWindow", "%1; the desktop colour is shown instead"))
                  .arg(m_backgroundFailure->message()));
 }
 

@@ -51,14 +51,19 @@ Result<> checkWaylandDisplay()
     if (!QDir::isAbsolutePath(name)) {
         const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
         if (runtime.isEmpty())
-            return Failure(name, u"cannot connect to the Wayland display \"%1\": XDG_RUNTIME_DIR is not set"_s.arg(name));
+            return Failure(
+                name,
+                u"cannot connect to the Wayland display \"%1\": XDG_RUNTIME_DIR is not set"_s.arg(name));
         path = QDir(runtime).filePath(name);
     }
     if (const Result<> connected = connectTo(path); !connected)
-        return Failure(name, u"cannot connect to the Wayland display \"%1\": %2"_s.arg(name, connected.error().reason()));
+        return Failure(name, u"cannot connect to the Wayland display \"%1\": %2"_s.arg(
+                                 name, connected.error().reason()));
     if (!qtHasWayland())
-        return Failure(name, u"the Wayland display \"%1\" needs Qt's Wayland platform (Debian's qt6-wayland), which is not installed"_s
-            .arg(name));
+        return Failure(
+            name,
+            u"the Wayland display \"%1\" needs Qt's Wayland platform (Debian's qt6-wayland), which is not installed"_s
+                .arg(name));
     return {};
 }
 

@@ -157,7 +157,8 @@ Result<Pixmap> uploadPicture(Display *display, const QImage &picture, QPoint off
     const int depth = DefaultDepth(display, screen);
     Visual *visual = DefaultVisual(display, screen);
     if (visual->c_class != TrueColor || (depth != 24 && depth != 32 && depth != 16)) {
-        return Failure({}, QStringLiteral("the X display's default visual (depth %1) is not supported").arg(depth));
+        return Failure(
+            {}, QStringLiteral("the X display's default visual (depth %1) is not supported").arg(depth));
     }
     const Pixmap pixmap = XCreatePixmap(display, root, static_cast<unsigned>(width),
                                         static_cast<unsigned>(height), static_cast<unsigned>(depth));

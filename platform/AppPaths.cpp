@@ -21,7 +21,7 @@ Result<QString> locate()
         const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
         if (n < 0)
             return Failure({}, QStringLiteral("cannot find the program's own path: %1")
-                                                                  .arg(QString::fromLocal8Bit(std::strerror(errno))));
+                                   .arg(QString::fromLocal8Bit(std::strerror(errno))));
         if (static_cast<std::size_t>(n) < buffer.size()) {
             buffer.resize(static_cast<std::size_t>(n));
             break;
@@ -32,9 +32,10 @@ Result<QString> locate()
     const QString path = QFile::decodeName(bytes);
     // A name that does not survive the round trip would be written to a different file.
     if (path.isEmpty() || path.front() != u'/' || QFile::encodeName(path) != bytes)
-        return Failure({}, QStringLiteral("the program's folder \"%1\" has a name that is not valid UTF-8; move the "
-                                          "program to a folder with a plain name")
-                               .arg(QString::fromLatin1(bytes.toPercentEncoding("/ "))));
+        return Failure(
+            {}, QStringLiteral("the program's folder \"%1\" has a name that is not valid UTF-8; move the "
+                               "program to a folder with a plain name")
+                    .arg(QString::fromLatin1(bytes.toPercentEncoding("/ "))));
     return path;
 }
 

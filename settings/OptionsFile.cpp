@@ -65,7 +65,8 @@ std::optional<std::int32_t> OptionsFile::parseInt32(const QString &text)
 
 std::optional<bool> OptionsFile::parseBool(const QString &text)
 {
-    if (text.compare(u"True"_s, Qt::CaseInsensitive) == 0 || text.compare(u"False"_s, Qt::CaseInsensitive) == 0)
+    if (text.compare(u"True"_s, Qt::CaseInsensitive) == 0 ||
+        text.compare(u"False"_s, Qt::CaseInsensitive) == 0)
         return text.size() == 4;
     // A plain decimal number: zero is False, anything else True.
     static const QRegularExpression number(u"^[-+]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)$"_s);

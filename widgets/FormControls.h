@@ -21,7 +21,8 @@ inline QLabel *label(QWidget *parent, const QString &name, const QString &captio
     return l;
 }
 
-inline QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QSize least = {81, 25})
+inline QPushButton *button(QWidget *parent, const QString &name, const QString &caption,
+                           QSize least = {81, 25})
 {
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(name);
