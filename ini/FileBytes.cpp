@@ -27,6 +27,13 @@ Failure fileFailure(const std::string &file, const std::string &why)
     return Failure(QString::fromLocal8Bit(file.c_str()), QString::fromLocal8Bit(why.c_str()));
 }
 
+void FileBytes::assign(std::string_view text)
+{
+    data.reset(new char[text.size()]);
+    std::memcpy(data.get(), text.data(), text.size());
+    size = text.size();
+}
+
 Result<FileBytes> readFileBytes(const std::string &path, std::uint64_t maxBytes)
 {
     // Without blocking: a FIFO in the file's place must not hang the program.

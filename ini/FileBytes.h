@@ -49,6 +49,8 @@ struct FileBytes
     ino_t inode = 0;
 
     std::string_view view() const { return {data.get(), size}; }
+    // Holds `text` instead.
+    void assign(std::string_view text);
 };
 
 // Without blocking (a FIFO in the file's place must not hang the program); refuses anything but a

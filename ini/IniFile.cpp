@@ -203,22 +203,21 @@ Result<int> lockWriters(const std::string &target, const std::string &dir)
 
 } // namespace
 
-Result<std::string> IniFile::readAll(const std::string &path)
+Result<FileBytes> IniFile::readAll(const std::string &path)
 {
-    const Result<FileBytes> bytes = readFileBytes(path, IniFile::kMaxBytes);
-    if (!bytes)
-        return bytes.error();
-    return toUtf8(bytes->view(), encodingOf(bytes->view()));
+    Result<FileBytes> bytes = readFileBytes(path, IniFile::kMaxBytes);
+    // Most files are read as they are; only a UTF-16 one is converted.
+    if (bytes) {
+        if (const TextEncoding encoding = encodingOf(bytes->view()); encoding != TextEncoding::Bytes)
+            bytes->assign(toUtf8(bytes->view(), encoding));
+    }
+    return bytes;
 }
 
 std::optional<std::string> IniFile::read(const std::string &path, std::string_view section, std::string_view key)
 {
-    const Result<FileBytes> bytes = readFileBytes(path, IniFile::kMaxBytes);
-    if (!bytes)
-        return std::nullopt;
-    if (const TextEncoding encoding = encodingOf(bytes->view()); encoding != TextEncoding::Bytes)
-        return IniText::lookup(toUtf8(bytes->view(), encoding), section, key);
-    return IniText::lookup(bytes->view(), section, key);
+    const Result<FileBytes> text = readAll(path);
+    return text ? IniText::lookup(text->view(), section, key) : std::nullopt;
 }
 
 Result<> IniFile::write(const std::string &path, const std::vector<IniEdit> &edits)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ini/FileBytes.h"
 #include "platform/Result.h"
 
 #include <cstdint>
@@ -37,8 +38,8 @@ public:
     // Every edit or none: a name that cannot be stored refuses them all.
     static Result<> write(const std::string &path, const std::vector<IniEdit> &edits);
 
-    // The whole file, empty when there is none; a failure when it exists but cannot be read.
-    static Result<std::string> readAll(const std::string &path);
+    // The whole file as UTF-8, empty when there is none; a failure when it exists but cannot be read.
+    static Result<FileBytes> readAll(const std::string &path);
 };
 
 } // namespace marvane

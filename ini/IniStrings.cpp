@@ -95,9 +95,9 @@ Result<> writeString(const QString &section, const QString &key, const QString &
     return writeStrings({Entry{section, key, value}}, file);
 }
 
-Result<std::string> readFile(const QString &file)
+Result<FileBytes> readFile(const QString &file)
 {
-    Result<std::string> text = IniFile::readAll(QFile::encodeName(file).toStdString());
+    Result<FileBytes> text = IniFile::readAll(QFile::encodeName(file).toStdString());
     // Named by the path the caller gave.
     if (!text)
         return Failure(file, text.error().reason());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ini/FileBytes.h"
 #include "platform/Result.h"
 
 #include <QList>
@@ -29,7 +30,7 @@ QString readString(const QString &section, const QString &key, const QString &de
 
 // A whole file read once, for several lookups that must see the same text; a missing file reads
 // as empty.
-Result<std::string> readFile(const QString &file);
+Result<FileBytes> readFile(const QString &file);
 
 // readString's answers for several keys of one section, from one search of text read before.
 QStringList lookupStrings(std::string_view text, const QString &section, const QStringList &keys);

@@ -48,6 +48,7 @@ public:
     const T &operator*() const { return *m_value; }
     T &operator*() { return *m_value; }
     const T *operator->() const { return &*m_value; }
+    T *operator->() { return &*m_value; }
     T value_or(T fallback) const { return m_value ? *m_value : std::move(fallback); }
     const Failure &error() const { return *m_failure; }
 

@@ -79,11 +79,11 @@ QList<Failure> OptionsFile::load(Options &options, const QString &file)
 {
     const Options defaults = Options::defaults();
     QList<Failure> problems;
-    Result<std::string> read = ini::readFile(file);
+    Result<FileBytes> read = ini::readFile(file);
     // NULs are no text in any encoding read: a binary file, or UTF-16 without its mark.
-    if (read && read->find('\0') != std::string::npos)
+    if (read && read->view().find('\0') != std::string_view::npos)
         read = Failure(file, u"%1 is not a text file"_s.arg(file));
-    const std::string text = read.value_or({});
+    const std::string_view text = read ? read->view() : std::string_view();
     const auto tell = [&problems](const Failure &problem) {
         printError(problem.message());
         problems.append(problem);
@@ -115,7 +115,7 @@ QList<Failure> OptionsFile::load(Options &options, const QString &file)
     return problems;
 }
 
-void OptionsFile::loadAdditions(Options &options, const std::string &text,
+void OptionsFile::loadAdditions(Options &options, std::string_view text,
                                  const std::function<void(const char *, const QString &)> &complain)
 {
     options.backgroundPicture = ini::lookupString(text, kSection, u"BackgroundPicture"_s, QString());

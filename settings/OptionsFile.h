@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace marvane {
 
@@ -38,7 +39,7 @@ public:
 
 private:
     // The keys after the nine.
-    static void loadAdditions(Options &options, const std::string &text,
+    static void loadAdditions(Options &options, std::string_view text,
                                const std::function<void(const char *, const QString &)> &complain);
 };
 

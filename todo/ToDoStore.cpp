@@ -40,7 +40,7 @@ ToDoStore::Items ToDoStore::todayItems() const
 ToDoStore::Items ToDoStore::items(const QString &section) const
 {
     Items items;
-    const Result<std::string> text = ini::readFile(m_file);
+    const Result<FileBytes> text = ini::readFile(m_file);
     if (!text) {
         const QString told = text.error().message();
         if (told != m_toldError)
@@ -54,7 +54,7 @@ ToDoStore::Items ToDoStore::items(const QString &section) const
             k << keyName(static_cast<std::int16_t>(n));
         return k;
     }();
-    const QStringList values = ini::lookupStrings(*text, section, keys);
+    const QStringList values = ini::lookupStrings(text->view(), section, keys);
     std::copy(values.begin(), values.end(), items.begin());
     return items;
 }

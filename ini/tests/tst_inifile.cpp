@@ -34,7 +34,8 @@ std::string nthValue(int i)
 
 std::string slurp(const std::string &path)
 {
-    return IniFile::readAll(path).value_or("<unreadable>");
+    const Result<FileBytes> text = IniFile::readAll(path);
+    return text ? std::string(text->view()) : std::string("<unreadable>");
 }
 
 
