@@ -1,11 +1,8 @@
 #include "app/MainWindow.h"
 
-#include "app/PictureUpdate.h"
-
 #include "calendar/CalendarPainter.h"
 #include "platform/Fonts.h"
 #include "platform/StandardError.h"
-#include "settings/OptionsFile.h"
 #include "widgets/CanvasView.h"
 #include "widgets/FormControls.h"
 #include "widgets/ScreenFit.h"
@@ -51,8 +48,7 @@ QComboBox *chooser(QWidget *parent, const QString &name)
 } // namespace
 
 MainWindow::MainWindow(MainWindowServices services, QWidget *parent)
-    : QWidget(parent), m_services(std::move(services)), m_background(m_services.applicationDirectory),
-      m_store(ToDoStore::fileIn(m_services.applicationDirectory), m_services.clock)
+    : QWidget(parent), m_services(std::move(services)), m_job(m_services)
 {
     buildControls();
 }
@@ -85,7 +81,7 @@ void MainWindow::buildControls()
 
     m_pictureArea = new QScrollArea(this);
     m_pictureArea->setObjectName(u"pictureArea"_s);
-    m_canvasView = new CanvasView(m_canvas);
+    m_canvasView = new CanvasView(m_job.canvas());
     m_canvasView->setObjectName(u"canvasView"_s);
     m_pictureArea->setWidget(m_canvasView);
     m_pictureArea->viewport()->installEventFilter(this);
@@ -155,7 +151,11 @@ QWidget *MainWindow::buildButtonRow()
 
 void MainWindow::connectControls()
 {
-    connect(m_refreshButton, &QPushButton::clicked, this, &MainWindow::refresh);
+    // Refresh asks the screen again too: its size or scale may have changed since.
+    connect(m_refreshButton, &QPushButton::clicked, this, [this] {
+        m_services.screen.refresh();
+        refresh();
+    });
     connect(m_setDesktopButton, &QPushButton::clicked, this, &MainWindow::setDesktop);
     connect(m_optionsButton, &QPushButton::clicked, this, &MainWindow::showOptions);
     connect(m_toDoListButton, &QPushButton::clicked, this, &MainWindow::showToDoList);
@@ -172,8 +172,8 @@ void MainWindow::start()
     controls::fillNumbers(m_monthCombo, 1, 12);
     const QDate today = m_services.clock.today();
     m_yearCombo->setCurrentIndex(controls::yearIndex(today.year()));
-    OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
-    if (const Result<> e = m_services.updateAutostart(m_options.startAtLogon); !e.has_value())
+    m_job.loadOptions();
+    if (const Result<> e = m_services.updateAutostart(m_job.options().startAtLogon); !e.has_value())
         printError(e.error().message());
     m_monthCombo->setCurrentIndex(today.month() - 1);
     // Wide enough for the row of controls, whose captions are longer in some languages.
@@ -209,8 +209,9 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 void MainWindow::showCalendarBox()
 {
+    const QSize canvas = m_job.canvas().size();
     const QRect box = m_canvasView->viewRect(
-        calendarBox(m_options, m_canvas.size(), m_calendarScale).intersected(QRect(QPoint(0, 0), m_canvas.size())));
+        calendarBox(m_job.options(), canvas, m_job.calendarScale()).intersected(QRect(QPoint(0, 0), canvas)));
     if (box.isEmpty() || (m_scrolledByHand && box == m_shownBox))
         return;
     m_shownBox = box;
@@ -241,20 +242,12 @@ Result<> MainWindow::repaint()
     const QString monthText = m_monthCombo->currentText();
     const int year = yearText.isEmpty() ? today.year() : yearText.toInt();
     const int month = monthText.isEmpty() ? today.month() : monthText.toInt();
-    // The screen is asked once more only when there is a picture to read for it.
-    const Result<const BackgroundPicture *> background =
-        m_options.backgroundPicture.isEmpty() ? Result<const BackgroundPicture *>(nullptr)
-                                              : m_background.picture(m_options, m_services.screen.pixelSize());
-    m_backgroundFailure = background ? std::nullopt : std::optional<Failure>(background.error());
-    const double displayScale = m_services.screen.scale();
-    m_calendarScale = LengthScale::of(m_options, displayScale);
-    const Result<> painted = paintPicture(m_canvas, m_options, m_services,
-                                          PictureRequest{year, month, displayScale, background.value_or(nullptr)}, m_store);
+    const Result<> painted = m_job.paint(m_job.inputs(year, month));
     // What was painted shows either way; only a whole picture counts as a refresh.
     m_canvasView->canvasChanged();
     if (painted) {
         showCalendarBox();
-        Q_EMIT refreshed(year, month, m_options);
+        Q_EMIT refreshed(year, month, m_job.options());
     }
     return painted;
 }
@@ -262,10 +255,9 @@ Result<> MainWindow::repaint()
 void MainWindow::tellBackgroundProblem()
 {
     // The calendar is whole over the desktop colour; the user who chose the picture is told why.
-    if (m_backgroundFailure)
-        fail(Message::of("MainWindow",
-                         QT_TRANSLATE_NOOP("MainWindow", "%1; the desktop colour is shown instead"))
-                 .arg(m_backgroundFailure->message()));
+    if (const std::optional<Failure> &failure = m_job.backgroundFailure())
+        fail(Message::of("MainWindow", QT_TRANSLATE_NOOP("MainWindow", "%1; the desktop colour is shown instead"))
+                 .arg(failure->message()));
 }
 
 void MainWindow::refresh()
@@ -276,26 +268,28 @@ void MainWindow::refresh()
 
 void MainWindow::setDesktop()
 {
-    // Painted afresh, and installed only when the whole picture could be painted.
+    // Painted afresh for the screen as it is now, and installed only when the whole picture could
+    // be painted.
+    m_services.screen.refresh();
     if (const Result<> painted = repaint(); !painted) {
-        fail(notInstalledMessage(painted.error().reason()));
+        fail(PictureJob::notInstalledMessage(painted.error().reason()));
         return;
     }
     tellBackgroundProblem();
-    if (const Result<> installed = installPicture(m_canvas, m_options, m_services); !installed)
+    if (const Result<> installed = m_job.install(); !installed)
         fail(Message::plain(installed.error().reason()));
 }
 
 void MainWindow::showOptions()
 {
-    const Options before = m_options;
+    const Options before = m_job.options();
     if (m_services.openOptions)
-        m_services.openOptions(this, m_options, [this] {
+        m_services.openOptions(this, m_job.options(), [this] {
             refresh();
             tellBackgroundProblem();
         });
     refresh();
-    if (m_options != before)
+    if (m_job.options() != before)
         tellBackgroundProblem();
 }
 

@@ -1,16 +1,10 @@
 #pragma once
 
-#include "app/BackgroundLoader.h"
 #include "app/MainWindowServices.h"
-#include "calendar/Canvas.h"
-#include "calendar/LengthScale.h"
-#include "settings/Options.h"
-#include "todo/ToDoStore.h"
+#include "app/PictureJob.h"
 
 #include <QRect>
 #include <QWidget>
-
-#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -34,8 +28,8 @@ public:
     // shows the window.
     void start();
 
-    const Options &options() const { return m_options; }
-    Canvas &canvas() { return m_canvas; }
+    const Options &options() const { return m_job.options(); }
+    Canvas &canvas() { return m_job.canvas(); }
 
 public Q_SLOTS:
     void refresh();
@@ -70,11 +64,7 @@ private:
     void tellBackgroundProblem();
 
     MainWindowServices m_services;
-    Options m_options;
-    BackgroundLoader m_background;
-    std::optional<Failure> m_backgroundFailure; // why the last paint went without the picture
-    Canvas m_canvas;
-    ToDoStore m_store;
+    PictureJob m_job;
 
     QPushButton *m_refreshButton = nullptr;
     QPushButton *m_setDesktopButton = nullptr;
@@ -90,7 +80,6 @@ private:
     QWidget *m_controls = nullptr;
     QScrollArea *m_pictureArea = nullptr;
     QRect m_shownBox;
-    LengthScale m_calendarScale; // the one the canvas was painted at
     bool m_scrolledByHand = false;
     CanvasView *m_canvasView = nullptr;
 };

@@ -1,8 +1,8 @@
 #include "app/MainWindowServices.h"
 
-#include "desktop/DesktopSession.h"
-#include "desktop/LogonRun.h"
-#include "desktop/WallpaperInstaller.h"
+#include "logon/LogonRun.h"
+#include "wallpaper/Desktop.h"
+#include "wallpaper/WallpaperInstaller.h"
 #include "platform/AppPaths.h"
 #include "platform/StandardError.h"
 
@@ -13,23 +13,23 @@
 
 namespace marvane {
 
-MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Screen &screen,
-                                                  const LocaleNames &names, bool display, const X11Connection *x11)
+MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Desktop &desktop,
+                                                  const LocaleNames &names, bool display)
 {
     const QString dir = AppPaths::applicationDirectory();
     const QString exe = AppPaths::executablePath();
     const auto updateAutostart = [exe](bool on) { return LogonRun::update(on, exe); };
     return MainWindowServices{
         .clock = clock,
-        .screen = screen,
+        .screen = desktop,
         .names = names,
         .applicationDirectory = dir,
         .executable = exe,
         .updateAutostart = updateAutostart,
         .installWallpaper =
-            [dir, display, x11](const QImage &picture, QRgb background) -> Result<> {
+            [dir, display, &desktop](const QImage &picture, QRgb background) -> Result<> {
                 if (display)
-                    return WallpaperInstaller::install(picture, dir, DesktopSession::fromEnvironment(x11), background);
+                    return WallpaperInstaller::install(picture, dir, desktop, background);
                 if (const Result<> e = WallpaperInstaller::saveBitmap(picture, dir); !e.has_value())
                     return e;
                 return Failure(WallpaperInstaller::bitmapPath(dir),

@@ -14,10 +14,8 @@
 class QWidget;
 
 namespace marvane {
-class X11Connection;
-}
 
-namespace marvane {
+class Desktop;
 
 // What the main window needs from outside, so that tests can stand in for any of it.
 struct MainWindowServices
@@ -45,8 +43,8 @@ struct MainWindowServices
     // The real ones for the running program, without the dialogs (see windowServices()): failures
     // go to standard error. Without a display the picture is only saved, and that is reported as
     // the failure to set the wallpaper it is.
-    static MainWindowServices forProgram(const Clock &clock, const Screen &screen, const LocaleNames &names,
-                                         bool display, const X11Connection *x11 = nullptr);
+    static MainWindowServices forProgram(const Clock &clock, const Desktop &desktop, const LocaleNames &names,
+                                         bool display);
 };
 
 } // namespace marvane

@@ -2,10 +2,8 @@
 
 #include "app/MainWindowServices.h"
 #include "app/SilentRun.h"
-#include "desktop/AutostartEntry.h"
-#include "desktop/DesktopScreen.h"
-#include "desktop/DesktopSession.h"
-#include "desktop/RefreshTimer.h"
+#include "logon/AutostartEntry.h"
+#include "logon/RefreshTimer.h"
 #include "platform/AppPaths.h"
 #include "platform/LocaleNames.h"
 #include "platform/SystemClock.h"
@@ -73,14 +71,12 @@ void installTranslations(bool window)
         install(u"qtbase"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
-int runSilently(bool display, const X11Connection *x11)
+int runSilently(bool display, const Desktop &desktop)
 {
     installTranslations(false);
     const SystemClock clock;
-    // The size of the primary monitor as the desktop has it, in device pixels.
-    const DesktopScreen screen(DesktopSession::fromEnvironment(x11));
     const LocaleNames names;
-    SilentRun run(MainWindowServices::forProgram(clock, screen, names, display, x11));
+    SilentRun run(MainWindowServices::forProgram(clock, desktop, names, display));
     run.start();
     return QGuiApplication::exec();
 }

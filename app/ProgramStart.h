@@ -7,7 +7,7 @@
 
 namespace marvane {
 
-class X11Connection;
+class Desktop;
 
 // What every start does once Qt's application object exists: the program's names for Qt.
 void describeApplication();
@@ -18,8 +18,7 @@ void installTranslations(bool window);
 // nothing for every other one.
 std::optional<QString> commandLineAnswer(const QStringList &arguments);
 // Paints and sets the wallpaper without a window, then ends the program; the exit code.
-// Without a display the picture is only saved. Questions to an X server go through `x11` when it
-// is given.
-int runSilently(bool display, const X11Connection *x11 = nullptr);
+// Without a display the picture is only saved.
+int runSilently(bool display, const Desktop &desktop);
 
 } // namespace marvane

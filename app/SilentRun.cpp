@@ -1,11 +1,9 @@
 #include "app/SilentRun.h"
 
-#include "app/PictureUpdate.h"
 #include "calendar/DateMath.h"
 #include "platform/Fonts.h"
 #include "platform/PhaseLog.h"
 #include "platform/StandardError.h"
-#include "settings/OptionsFile.h"
 
 #include <QTimer>
 
@@ -14,9 +12,7 @@ namespace marvane {
 using namespace Qt::StringLiterals;
 
 SilentRun::SilentRun(MainWindowServices services, QObject *parent)
-    : QObject(parent), m_services(std::move(services)), m_background(m_services.applicationDirectory),
-      m_store(ToDoStore::fileIn(m_services.applicationDirectory), m_services.clock),
-      m_timer(new QTimer(this))
+    : QObject(parent), m_services(std::move(services)), m_job(m_services), m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("silentRun"));
     m_timer->setObjectName(QStringLiteral("silentRunTimer"));
@@ -27,42 +23,27 @@ SilentRun::SilentRun(MainWindowServices services, QObject *parent)
 
 void SilentRun::start()
 {
-    OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
+    m_job.loadOptions();
     m_step = Step::Settling;
     m_timer->start(200);
     markPhase("timer");
     prepare();
 }
 
-SilentRun::PictureInputs SilentRun::readInputs() const
+PictureJob::Inputs SilentRun::readInputs() const
 {
-    PictureInputs inputs;
-    inputs.today = m_services.clock.today();
-    inputs.screen = m_services.screen.pixelSize();
-    inputs.scale = m_services.screen.scale();
-    // Read only when the panel shows them, as painting does.
-    if (m_options.showToDoList)
-        inputs.items = m_store.todayItems();
-    return inputs;
+    const QDate today = m_services.clock.today();
+    // The month the choosers would show: this one, its year kept inside the years they offer.
+    return m_job.inputs(chooserYear(today.year()), today.month());
 }
 
-Result<> SilentRun::paint(const PictureInputs &inputs)
+Result<> SilentRun::paint(const PictureJob::Inputs &inputs)
 {
-    // The month the choosers would show: this one, its year kept inside the years they offer.
-    const int year = chooserYear(inputs.today.year());
-    // A picture that cannot be read leaves the desktop colour: the calendar itself is whole.
-    const Result<const BackgroundPicture *> background = m_background.picture(m_options, inputs.screen);
-    if (!background && background.error().message() != m_toldBackground) {
-        m_toldBackground = background.error().message();
+    const Result<> painted = m_job.paint(inputs);
+    const std::optional<Failure> &background = m_job.backgroundFailure();
+    if (background && background->message() != m_toldBackground) {
+        m_toldBackground = background->message();
         m_services.report(nullptr, true, Message::plain(m_toldBackground + u"; painting the desktop colour instead"_s));
-    }
-    const PictureRequest request{year, inputs.today.month(), inputs.scale, background.value_or(nullptr)};
-    const Result<> painted = paintPicture(m_canvas, m_options, m_services, request, inputs.items);
-    m_painted.reset();
-    if (painted) {
-        m_painted = inputs;
-        // The size the picture was painted at, should the screen have changed meanwhile.
-        m_painted->screen = m_canvas.size();
     }
     return painted;
 }
@@ -99,18 +80,19 @@ void SilentRun::advance()
 
 void SilentRun::paintAndInstall()
 {
-    // The date, the screen, its scale and today's items are asked afresh; only when one of them changed
-    // since the first paint would the picture come out different.
-    const PictureInputs inputs = readInputs();
+    // The date, the screen, its scale and today's items are asked afresh (a log-on desktop may
+    // have set its scale meanwhile); only when one of them changed is the picture painted again.
+    m_services.screen.refresh();
+    const PictureJob::Inputs inputs = readInputs();
     Result<> painted;
-    if (!m_painted || !(*m_painted == inputs))
+    if (!m_job.holds(inputs))
         painted = paint(inputs);
     if (!painted) {
-        fail(notInstalledMessage(painted.error().reason()).english);
+        fail(PictureJob::notInstalledMessage(painted.error().reason()).english);
         return;
     }
     markPhase("paint");
-    if (const Result<> installed = installPicture(m_canvas, m_options, m_services); !installed)
+    if (const Result<> installed = m_job.install(); !installed)
         fail(installed.error().reason());
     markPhase("wallpaper");
 }

@@ -4,8 +4,7 @@
 #include "app/Help.h"
 #include "app/OptionsDialog.h"
 #include "app/ToDoDialog.h"
-#include "desktop/DesktopSession.h"
-#include "desktop/WallpaperBackend.h"
+#include "wallpaper/WallpaperBackend.h"
 #include "platform/Shell.h"
 #include "platform/StandardError.h"
 #include "settings/OptionsFile.h"
@@ -17,18 +16,16 @@
 
 namespace marvane {
 
-MainWindowServices windowServices(const Clock &clock, const Screen &screen, const LocaleNames &names, bool display)
+MainWindowServices windowServices(MainWindowServices base, const WallpaperBackend *desktop)
 {
-    MainWindowServices s = MainWindowServices::forProgram(clock, screen, names, display);
+    MainWindowServices s = std::move(base);
     const QString dir = s.applicationDirectory;
+    const Clock &clock = s.clock;
     const OptionsDialog::PictureSources pictures{
         [](QWidget *parent, const QString &filter) {
             return QFileDialog::getOpenFileName(parent, QObject::tr("Choose a picture"), QDir::homePath(), filter);
         },
-        [] {
-            const auto desktop = WallpaperBackend::forSession(DesktopSession::fromEnvironment());
-            return WallpaperBackend::pictureFileIn(desktop->currentPicture());
-        }};
+        [desktop] { return desktop ? WallpaperBackend::pictureFileIn(desktop->currentPicture()) : QString(); }};
     s.openOptions = [dir, updateAutostart = s.updateAutostart, pictures](QWidget *owner, Options &options,
                                                                          const std::function<void()> &repaint) {
         OptionsDialog dialog(options, OptionsFile::path(dir), updateAutostart, pictures, owner);

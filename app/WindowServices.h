@@ -4,8 +4,10 @@
 
 namespace marvane {
 
-// The real services for the main window: those of the program, with its dialogs, and failures
-// the user asked about told in a message box as well.
-MainWindowServices windowServices(const Clock &clock, const Screen &screen, const LocaleNames &names, bool display);
+class WallpaperBackend;
+
+// The main window's services: `base` with the program's dialogs, and failures the user asked about
+// told in a message box as well. "Use current wallpaper" asks `desktop`, where there is one.
+MainWindowServices windowServices(MainWindowServices base, const WallpaperBackend *desktop);
 
 } // namespace marvane

@@ -4,18 +4,17 @@
 #include "app/MainWindow.h"
 #include "app/ProgramStart.h"
 #include "app/WindowServices.h"
-#include "desktop/DesktopScreen.h"
-#include "desktop/DesktopSession.h"
 #include "platform/Fonts.h"
 #include "platform/LocaleNames.h"
 #include "platform/StandardError.h"
 #include "platform/SystemClock.h"
+#include "wallpaper/Desktop.h"
 
 #include <QApplication>
 
 namespace marvane {
 
-int runWindow(int &argc, char **argv, bool display)
+int runWindow(int &argc, char **argv, bool display, const Desktop &desktop)
 {
     QApplication app(argc, argv);
     describeApplication();
@@ -24,9 +23,8 @@ int runWindow(int &argc, char **argv, bool display)
         printError(fonts.error().message());
     QGuiApplication::setWindowIcon(AppIcon::icon());
     const SystemClock clock;
-    const DesktopScreen screen(DesktopSession::fromEnvironment());
     const LocaleNames names;
-    MainWindow window(windowServices(clock, screen, names, display));
+    MainWindow window(windowServices(MainWindowServices::forProgram(clock, desktop, names, display), &desktop.backend()));
     window.start();
     return QApplication::exec();
 }

@@ -1,8 +1,8 @@
 #include "app/ProgramStart.h"
 #include "app/StartArgument.h"
 #include "app/WindowStart.h"
-#include "desktop/WaylandDisplay.h"
-#include "desktop/X11Display.h"
+#include "session/WaylandDisplay.h"
+#include "wallpaper/Desktop.h"
 #include "platform/AppPaths.h"
 #include "platform/PhaseLog.h"
 #include "platform/StandardError.h"
@@ -63,8 +63,9 @@ int main(int argc, char *argv[])
         std::fputs(answer->toLocal8Bit().constData(), stdout);
         return 0;
     }
-    X11Connection x11;
-    const bool display = chooseDisplay(x11);
+    // The session, its wallpaper backend and the display connection, once for the whole run.
+    Desktop desktop;
+    const bool display = chooseDisplay(desktop.x11());
     // The one place that decides whether the run shows a window. Without a display there is no
     // one to show a window to: every start is a silent run that saves the picture and says where
     // it went. A silent run shows nothing, so it needs neither the desktop's Qt theme plugin
@@ -80,7 +81,7 @@ int main(int argc, char *argv[])
     for (const QByteArray &name : setForQt)
         qputenv(name.constData(), name == "QT_QPA_PLATFORM" ? "offscreen" : "generic");
     if (!silent)
-        return runWindow(argc, argv, display);
+        return runWindow(argc, argv, display, desktop);
     QGuiApplication app(argc, argv);
     // Read only while the application object was made: programs started later (a desktop's
     // wallpaper tool among them) see the session as it was.
@@ -88,5 +89,5 @@ int main(int argc, char *argv[])
         qunsetenv(name.constData());
     markPhase("application");
     describeApplication();
-    return runSilently(display, &x11);
+    return runSilently(display, desktop);
 }

@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
     std::vector<double> emptyTimes, fullTimes, textTimes;
     const auto time = [&](const ToDoStore &store, std::vector<double> &times) {
         const auto start = std::chrono::steady_clock::now();
-        (void)WallpaperPainter::paint(canvas, options, context, store, 2026, 12);
+        (void)paintWallpaper(canvas, options, context, store.todayItems(), 2026, 12);
         (void)canvas.image();
         times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     };

@@ -20,7 +20,7 @@ QRect toDoPanelBox(const Options &options, QSize screen, LengthScale scale)
 }
 
 void paintToDoPanel(Canvas &canvas, const Options &options, const Palette &palette, LengthScale scale,
-                    const TodayItems &todayItem)
+                    const ToDoStore::Items &items)
 {
     if (!options.showToDoList)
         return;
@@ -45,7 +45,7 @@ void paintToDoPanel(Canvas &canvas, const Options &options, const Palette &palet
         if (i == 0)
             canvas.printText(QCoreApplication::translate("ToDoPanelPainter", "To Do List:"));
         else
-            canvas.printText(QString::number(i) + QStringLiteral(". ") + todayItem(i));
+            canvas.printText(QString::number(i) + QStringLiteral(". ") + items[static_cast<std::size_t>(i - 1)]);
     }
 }
 

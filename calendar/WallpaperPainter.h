@@ -10,16 +10,9 @@
 
 namespace marvane {
 
-// One refresh of the picture: the month's calendar, then today's to-do panel. Touches no desktop.
-// Fails as paintCalendar does, and then paints no panel.
-class WallpaperPainter
-{
-public:
-    static Result<> paint(Canvas &canvas, const Options &options, const RenderContext &context, const ToDoStore &store,
-                        std::int16_t year, std::int16_t month);
-    // The same with today's items read before.
-    static Result<> paint(Canvas &canvas, const Options &options, const RenderContext &context,
+// One refresh of the picture: the month's calendar, then today's to-do panel with `items`.
+// Touches no desktop. Fails as paintCalendar does, and then paints no panel.
+Result<> paintWallpaper(Canvas &canvas, const Options &options, const RenderContext &context,
                         const ToDoStore::Items &items, std::int16_t year, std::int16_t month);
-};
 
 } // namespace marvane

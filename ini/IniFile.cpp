@@ -1,6 +1,6 @@
 #include "ini/IniFile.h"
 
-#include "ini/FileBytes.h"
+#include "files/FileBytes.h"
 #include "ini/IniText.h"
 #include "ini/TextEncoding.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ini/FileBytes.h"
+#include "files/FileBytes.h"
 #include "platform/Result.h"
 
 #include <cstdint>

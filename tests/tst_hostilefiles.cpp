@@ -1,9 +1,9 @@
 // Files that are not what they should be: a FIFO or a device where a settings file belongs, a
 // full disk, the leftovers of a killed save. Nothing hangs, nothing is damaged, every failure is told.
-#include "desktop/AutostartEntry.h"
-#include "desktop/LogonRun.h"
-#include "desktop/RefreshTimer.h"
-#include "desktop/WallpaperInstaller.h"
+#include "logon/AutostartEntry.h"
+#include "logon/LogonRun.h"
+#include "logon/RefreshTimer.h"
+#include "wallpaper/WallpaperInstaller.h"
 #include "settings/OptionsFile.h"
 #include "tests/support/IsolatedEnvironment.h"
 #include "tests/support/ProgramCopy.h"

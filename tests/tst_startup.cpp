@@ -1,7 +1,7 @@
 // The real program started as a user or a log-on starts it, in every kind of environment, and
 // with a picture that cannot be painted: it never aborts or hangs, and it sets no wallpaper from a
 // picture it could not finish.
-#include "desktop/RefreshTimer.h"
+#include "logon/RefreshTimer.h"
 #include "tests/support/DbusSession.h"
 #include "tests/support/IsolatedEnvironment.h"
 #include "tests/support/ProgramCopy.h"

@@ -160,7 +160,7 @@ private Q_SLOTS:
         Rig rig;
         rig.adjust = [&rig](MainWindowServices &s) {
             s.openOptions =
-                windowServices(rig.clock, rig.screen, rig.names, true).openOptions;
+                windowServices(rig.services(), nullptr).openOptions;
         };
         rig.start();
         rig.refreshes.clear();
@@ -185,7 +185,7 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.adjust = [&rig](MainWindowServices &s) {
-            s.openToDo = windowServices(rig.clock, rig.screen, rig.names, true).openToDo;
+            s.openToDo = windowServices(rig.services(), nullptr).openToDo;
         };
         rig.start();
         rig.refreshes.clear();
@@ -244,7 +244,7 @@ private Q_SLOTS:
         rig.screen.setSize(QSize(1920, 1080));
         rig.adjust = [&rig](MainWindowServices &s) {
             s.openOptions =
-                windowServices(rig.clock, rig.screen, rig.names, true).openOptions;
+                windowServices(rig.services(), nullptr).openOptions;
         };
         rig.writeOptions("[general]\nCalendarPos=" + QByteArray::number(corner) + "\n");
         rig.start();

@@ -1,5 +1,5 @@
-#include "desktop/AutostartEntry.h"
-#include "desktop/LogonRun.h"
+#include "logon/AutostartEntry.h"
+#include "logon/LogonRun.h"
 #include "widgets/ColorSwatch.h"
 #include "settings/OptionsFile.h"
 #include "ini/IniStrings.h"

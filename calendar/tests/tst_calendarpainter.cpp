@@ -127,8 +127,7 @@ private Q_SLOTS:
         s.screen.setScale(display);
         s.options.calendarScale = chosen;
         const QImage img = s.paint(2005, 5);
-        paintToDoPanel(s.canvas, s.options, Palette::of(s.options), LengthScale::of(s.options, display),
-                       [](std::int16_t) { return QString(); });
+        paintToDoPanel(s.canvas, s.options, Palette::of(s.options), LengthScale::of(s.options, display), {});
         const QImage withPanel = s.canvas.image();
         const auto at = [scale](double units) { return static_cast<int>(std::lround(units * scale)); };
         const int line = std::max(1, at(1));

@@ -25,7 +25,7 @@ struct Scene
     LocaleNames names{QLocale(QLocale::English, QLocale::UnitedStates)};
     Options options = Options::defaults();
     Canvas canvas;
-    QStringList items = QStringList(12, QString());
+    ToDoStore::Items items;
 
     const QImage &paint(bool panel = true)
     {
@@ -33,10 +33,7 @@ struct Scene
         if (!paintCalendar(canvas, options, Palette::of(options), context, 2005, 5))
             qFatal("the calendar could not be painted");
         if (panel)
-            paintToDoPanel(canvas, options, Palette::of(options), LengthScale::of(options, screen.scale()),
-                           [this](std::int16_t n) {
-                return n >= 1 && n <= 12 ? items.at(n - 1) : QString();
-            });
+            paintToDoPanel(canvas, options, Palette::of(options), LengthScale::of(options, screen.scale()), items);
         return canvas.image();
     }
 };

@@ -23,9 +23,8 @@ class TestWallpaperPainter : public QObject
     QImage firstRow(int month)
     {
         const ToDoStore store(ToDoStore::fileIn(m_dir.path()), m_clock);
-        const Result<> painted = WallpaperPainter::paint(m_canvas, Options::defaults(),
-                                                         RenderContext{m_clock, m_screen, m_names}, store, 2005,
-                                                         static_cast<std::int16_t>(month));
+        const Result<> painted = paintWallpaper(m_canvas, Options::defaults(), RenderContext{m_clock, m_screen, m_names},
+                                                store.todayItems(), 2005, static_cast<std::int16_t>(month));
         if (!painted)
             qWarning("%s", qPrintable(painted.error().message()));
         return m_canvas.image().copy(614, 316 + 21, 400, 14);

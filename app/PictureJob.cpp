@@ -1,0 +1,64 @@
+#include "app/PictureJob.h"
+
+#include "calendar/WallpaperPainter.h"
+#include "platform/SystemColors.h"
+#include "settings/OptionsFile.h"
+
+namespace marvane {
+
+PictureJob::PictureJob(const MainWindowServices &services)
+    : m_services(services), m_background(services.applicationDirectory),
+      m_store(ToDoStore::fileIn(services.applicationDirectory), services.clock)
+{
+}
+
+void PictureJob::loadOptions()
+{
+    OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
+}
+
+PictureJob::Inputs PictureJob::inputs(int year, int month) const
+{
+    Inputs in{year, month, m_services.clock.today(), m_services.screen.pixelSize(), m_services.screen.scale(), {}};
+    // Read only when the panel shows them: one read of the file for all twelve.
+    if (m_options.showToDoList)
+        in.items = m_store.todayItems();
+    return in;
+}
+
+Result<> PictureJob::paint(const Inputs &in)
+{
+    // A picture that cannot be read leaves the desktop colour: the calendar itself is whole.
+    const Result<const BackgroundPicture *> background = m_background.picture(m_options, in.screen);
+    m_backgroundFailure = background ? std::nullopt : std::optional<Failure>(background.error());
+    m_calendarScale = LengthScale::of(m_options, in.scale);
+    const RenderContext context{m_services.clock, m_services.screen, m_services.names, background.value_or(nullptr),
+                                in.scale};
+    const Result<> painted = paintWallpaper(m_canvas, m_options, context, in.items, static_cast<std::int16_t>(in.year),
+                                            static_cast<std::int16_t>(in.month));
+    m_painted.reset();
+    if (painted) {
+        m_painted = in;
+        // The size the picture was painted at, should the screen have changed meanwhile.
+        m_painted->screen = m_canvas.size();
+    }
+    return painted;
+}
+
+Result<> PictureJob::install()
+{
+    const Result<> installed =
+        m_services.installWallpaper(m_canvas.image(), SystemColors::resolve(m_options.desktopColor));
+    if (!installed)
+        return Failure({}, installed.error().message());
+    return {};
+}
+
+Message PictureJob::notInstalledMessage(const QString &reason)
+{
+    return Message::of("PictureUpdate", QT_TRANSLATE_NOOP("PictureUpdate", "The wallpaper was not changed: the "
+                                                                          "picture could not be painted (%1)."))
+        .arg(reason);
+}
+
+} // namespace marvane

@@ -1,0 +1,134 @@
+#include "files/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace marvane {
+
+namespace {
+
+QString systemReason()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+QString temporaryTemplate(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX");
+}
+
+} // namespace
+
+StagedFile::StagedFile(const QString &path, bool sync) : m_path(path), m_sync(sync), m_temp(temporaryTemplate(path))
+{
+}
+
+Result<std::unique_ptr<StagedFile>> StagedFile::write(const QString &path, const FileWriter &writer, bool sync)
+{
+    std::unique_ptr<StagedFile> staged(new StagedFile(path, sync));
+    QTemporaryFile &temp = staged->m_temp;
+    const auto fail = [&path](const QString &reason) {
+        return Failure(path, QStringLiteral("cannot write %1: %2").arg(path, reason));
+    };
+    if (!temp.open())
+        return fail(temp.errorString());
+    if (const Result<> e = writer(temp); !e.has_value())
+        return fail(e.error().reason());
+    // The system's own reason: Qt says "Unknown error" for a full disk.
+    errno = 0;
+    if (!temp.flush())
+        return fail(errno ? systemReason() : temp.errorString());
+    // Readable like any file the user makes, not only by its owner as a temporary file is.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(temp.handle(), 0666 & ~mask);
+    if (sync && ::fdatasync(temp.handle()) != 0)
+        return fail(systemReason());
+    return staged;
+}
+
+Result<std::unique_ptr<StagedFile>> StagedFile::writeIfChanged(const QString &path, const QByteArray &bytes)
+{
+    QFile old(path);
+    if (QFileInfo(path).isFile() && old.open(QIODevice::ReadOnly) && old.readAll() == bytes)
+        return std::unique_ptr<StagedFile>();
+    return write(path, [&bytes](QIODevice &out) { return writeAll(out, bytes); }, true);
+}
+
+Result<> StagedFile::commit()
+{
+    const QByteArray from = QFile::encodeName(m_temp.fileName());
+    const QByteArray to = QFile::encodeName(m_path);
+    // Unsynced files are swapped with the old one, which then goes under the temporary name.
+    // A rename over it would make ext4 allocate and start writing the new file at once (its guard
+    // for programs that skip the sync), which stalls a large file's save for tens of milliseconds.
+    // Only a plain file is swapped (a folder in the way must fail as a rename would); where the
+    // swap is not offered (no old file, a file system without it) the rename is used.
+    struct stat old{};
+    if (!m_sync && ::lstat(to.constData(), &old) == 0 && S_ISREG(old.st_mode) &&
+        ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0)
+        return {}; // the temporary file, now the old one, is removed with `m_temp`
+    if (::rename(from.constData(), to.constData()) != 0)
+        return Failure(m_path, QStringLiteral("cannot replace %1: %2").arg(m_path, systemReason()));
+    m_temp.setAutoRemove(false);
+    return {};
+}
+
+Result<> writeFileAtomically(const QString &path, const FileWriter &writer, bool sync)
+{
+    const Result<std::unique_ptr<StagedFile>> staged = StagedFile::write(path, writer, sync);
+    if (!staged)
+        return staged.error();
+    return (*staged)->commit();
+}
+
+Result<> writeAll(QIODevice &device, QByteArrayView bytes)
+{
+    // A short write is tried again for the rest: that attempt fails with the system's reason.
+    while (!bytes.isEmpty()) {
+        const qint64 n = device.write(bytes.data(), bytes.size());
+        if (n <= 0)
+            return Failure({}, device.errorString());
+        bytes = bytes.sliced(n);
+    }
+    return {};
+}
+
+void removeStaleTemporaries(const QString &path)
+{
+    const QFileInfo info(path);
+    const QDir dir = info.absoluteDir();
+    const QString stem = QStringLiteral(".") + info.fileName() + QStringLiteral(".");
+    // QTemporaryFile's six letters and digits after the name.
+    static const QRegularExpression suffix(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    for (const QString &name : dir.entryList({stem + QStringLiteral("*")}, QDir::Files | QDir::Hidden))
+        if (suffix.match(name.mid(stem.size())).hasMatch())
+            QFile::remove(dir.filePath(name));
+}
+
+FolderLock::FolderLock(const QString &folder)
+    : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+{
+    // A folder that cannot be opened cannot be written either; the save then says why.
+    while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+} // namespace marvane

@@ -1,0 +1,78 @@
+#include "wallpaper/GsettingsWallpaper.h"
+
+#include "session/DisplayScale.h"
+#include "platform/Quoting.h"
+#include "wallpaper/ToolRun.h"
+
+namespace marvane {
+
+using namespace Qt::StringLiterals;
+
+GsettingsWallpaper::Keys GsettingsWallpaper::gnome()
+{
+    return {u"org.gnome.desktop.background"_s, {u"picture-uri"_s, u"picture-uri-dark"_s}, true,
+            u"org.gnome.desktop.interface"_s, u"scaling-factor"_s};
+}
+
+GsettingsWallpaper::Keys GsettingsWallpaper::cinnamon()
+{
+    return {u"org.cinnamon.desktop.background"_s, {u"picture-uri"_s}, true, u"org.cinnamon.desktop.interface"_s,
+            u"scaling-factor"_s};
+}
+
+GsettingsWallpaper::Keys GsettingsWallpaper::mate()
+{
+    return {u"org.mate.background"_s, {u"picture-filename"_s}, false, u"org.mate.interface"_s,
+            u"window-scaling-factor"_s};
+}
+
+GsettingsWallpaper::GsettingsWallpaper(const DesktopSession &session, Keys keys, bool mutter)
+    : WallpaperBackend(session), m_keys(std::move(keys)), m_mutter(mutter)
+{
+}
+
+QString GsettingsWallpaper::currentPicture() const
+{
+    QString all;
+    for (const QString &key : m_keys.pictureKeys)
+        all += runTool(u"gsettings"_s, {u"get"_s, m_keys.schema, key}).value_or({});
+    return all;
+}
+
+Result<> GsettingsWallpaper::show(const QString &file)
+{
+    const auto set = [this](const QString &key, const QString &value) {
+        return runTool(u"gsettings"_s, {u"set"_s, m_keys.schema, key, value});
+    };
+    // "zoom" covers each monitor keeping the picture's proportions: 1:1 on the primary monitor.
+    if (const Result<QString> done = set(u"picture-options"_s, u"'zoom'"_s); !done)
+        return done.error();
+    const QString value = backslashQuoted(m_keys.takesUri ? fileUri(file) : file, u'\'', {});
+    for (const QString &key : std::as_const(m_keys.pictureKeys))
+        if (const Result<QString> done = set(key, value); !done)
+            return done.error();
+    return {};
+}
+
+std::optional<MonitorLayout> GsettingsWallpaper::monitorLayout() const
+{
+    return m_mutter ? MonitorLayout::fromMutter() : WallpaperBackend::monitorLayout();
+}
+
+std::optional<double> GsettingsWallpaper::desktopScale() const
+{
+    // Under Wayland Mutter's logical monitor has the scale, fractional ones too.
+    if (m_mutter) {
+        const std::optional<MonitorLayout> layout = MonitorLayout::fromMutter();
+        return layout ? layout->primaryScale : std::nullopt;
+    }
+    const Result<QString> value = runTool(u"gsettings"_s, {u"get"_s, m_keys.scaleSchema, m_keys.scaleKey});
+    return value ? displayscale::fromToolOutput(*value) : std::nullopt;
+}
+
+bool GsettingsWallpaper::saysWhereMonitorsAre() const
+{
+    return m_mutter || WallpaperBackend::saysWhereMonitorsAre();
+}
+
+} // namespace marvane
