@@ -3,6 +3,7 @@
 #include "bench/BenchTimer.h"
 #include "bench/TodoFixture.h"
 #include "ini/IniStrings.h"
+#include "tests/support/IniReads.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -29,7 +30,7 @@ int main(int argc, char *argv[])
     const auto [reads, plain] = bench::pairedMedianMs(
         [&] {
             for (int n = 1; n <= 12; ++n)
-                (void)ini::readString(lastKey, QStringLiteral("TODO%1").arg(n), QString(), path);
+                (void)marvane::test::readString(lastKey, QStringLiteral("TODO%1").arg(n), QString(), path);
         },
         [&] {
             for (int n = 1; n <= 12; ++n) {

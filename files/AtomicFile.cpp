@@ -28,6 +28,24 @@ QString temporaryTemplate(const QString &path)
     return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX");
 }
 
+// The old file's mode, else one readable like any file the user makes (a temporary file is the
+// owner's alone).
+mode_t modeFor(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+bool holdsStill(const QString &path, const FileContents &read)
+{
+    const Result<FileContents> now = readFile(path, read.bytes.size());
+    return now && *now == read;
+}
+
 } // namespace
 
 StagedFile::StagedFile(const QString &path, bool sync) : m_path(path), m_sync(sync), m_temp(temporaryTemplate(path))
@@ -49,10 +67,8 @@ Result<std::unique_ptr<StagedFile>> StagedFile::write(const QString &path, const
     errno = 0;
     if (!temp.flush())
         return fail(errno ? systemReason() : temp.errorString());
-    // Readable like any file the user makes, not only by its owner as a temporary file is.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(temp.handle(), 0666 & ~mask);
+    if (::fchmod(temp.handle(), modeFor(path)) != 0)
+        return Failure(path, QStringLiteral("cannot keep the mode of %1: %2").arg(path, systemReason()));
     if (sync && ::fdatasync(temp.handle()) != 0)
         return fail(systemReason());
     return staged;
@@ -83,6 +99,42 @@ Result<> StagedFile::commit()
         return Failure(m_path, QStringLiteral("cannot replace %1: %2").arg(m_path, systemReason()));
     m_temp.setAutoRemove(false);
     return {};
+}
+
+Result<bool> StagedFile::commitOver(const FileContents &read)
+{
+    const QByteArray from = QFile::encodeName(m_temp.fileName());
+    const QByteArray to = QFile::encodeName(m_path);
+    if (!holdsStill(m_path, read))
+        return false;
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(),
+                    read.exists ? RENAME_EXCHANGE : RENAME_NOREPLACE) != 0) {
+        if (errno == EEXIST || errno == ENOENT)
+            return false; // made or removed meanwhile
+        // A file system without the exchange: a plain rename, after the check above.
+        if ((errno != EINVAL && errno != ENOSYS) || ::rename(from.constData(), to.constData()) != 0)
+            return Failure(m_path, QStringLiteral("cannot replace %1: %2").arg(m_path, systemReason()));
+        m_temp.setAutoRemove(false);
+        return true;
+    }
+    // Another file renamed in just now is put back at once, before anyone reads ours in its place;
+    // only then are the bytes compared, for an edit made in place. The old file goes with `m_temp`.
+    struct stat displaced {};
+    if (read.exists && !(::lstat(from.constData(), &displaced) == 0 && displaced.st_dev == read.device &&
+                         displaced.st_ino == read.inode && holdsStill(m_temp.fileName(), read))) {
+        ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE);
+        return false;
+    }
+    m_temp.setAutoRemove(read.exists);
+    if (m_sync) {
+        const int dir = ::open(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(),
+                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
+    }
+    return true;
 }
 
 Result<> writeFileAtomically(const QString &path, const FileWriter &writer, bool sync)
@@ -117,15 +169,39 @@ void removeStaleTemporaries(const QString &path)
             QFile::remove(dir.filePath(name));
 }
 
-FolderLock::FolderLock(const QString &folder)
+FileLock::FileLock(const QString &folder)
     : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
 {
-    // A folder that cannot be opened cannot be written either; the save then says why.
     while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
     }
 }
 
-FolderLock::~FolderLock()
+Result<std::unique_ptr<FileLock>> FileLock::onFile(const QString &file)
+{
+    const QByteArray target = QFile::encodeName(file);
+    const QByteArray dir = QFile::encodeName(QFileInfo(file).absolutePath());
+    const auto fail = [&file] { return Failure(file, QStringLiteral("cannot lock %1: %2").arg(file, systemReason())); };
+    for (;;) {
+        int fd = ::open(target.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        const bool absent = fd < 0 && errno == ENOENT;
+        if (absent)
+            fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return fail();
+        std::unique_ptr<FileLock> lock(new FileLock(fd));
+        while (::flock(fd, LOCK_EX) != 0) {
+            if (errno != EINTR)
+                return fail();
+        }
+        struct stat held {}, now {};
+        const bool present = ::stat(target.constData(), &now) == 0;
+        if (absent ? !present
+                   : present && ::fstat(fd, &held) == 0 && held.st_dev == now.st_dev && held.st_ino == now.st_ino)
+            return lock;
+    }
+}
+
+FileLock::~FileLock()
 {
     if (m_fd >= 0)
         ::close(m_fd);

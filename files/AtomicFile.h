@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/FileRead.h"
 #include "platform/Result.h"
 
 #include <QByteArrayView>
@@ -14,11 +15,12 @@ namespace marvane {
 
 using FileWriter = std::function<Result<>(QIODevice &)>;
 
-// A file written in full under a temporary name in its target's folder, not yet in its place: a
-// reader sees the old file until commit(), and the new one after it, never half of one. Several
-// files can be written first and put in place after, so that a full disk refuses them all.
-// `sync` also flushes it to disk; an unsynced file may be empty after a power cut, so only files
-// that are made anew at every run go unsynced. Dropped uncommitted, the temporary file goes.
+// A file written in full under a temporary name in its target's folder (".name.XXXXXX"), with the
+// old file's mode, not yet in its place: a reader sees the old file until it is committed, and the
+// new one after, never half of one. Several files can be written first and put in place after, so
+// that a full disk refuses them all. `sync` also flushes it to disk; an unsynced file may be empty
+// after a power cut, so only files that are made anew at every run go unsynced. Dropped
+// uncommitted, the temporary file goes.
 class StagedFile
 {
 public:
@@ -26,6 +28,10 @@ public:
     // `bytes`, synced, unless the file holds them already: then nothing is written and null comes back.
     static Result<std::unique_ptr<StagedFile>> writeIfChanged(const QString &path, const QByteArray &bytes);
     Result<> commit();
+    // Puts the file in place only while the path still holds what `read` saw: false, and nothing
+    // changed, when it does not. The old file is exchanged rather than renamed over, so that a file
+    // someone renamed into place at that very moment is seen, and put back.
+    Result<bool> commitOver(const FileContents &read);
 
 private:
     StagedFile(const QString &path, bool sync);
@@ -43,20 +49,26 @@ Result<> writeFileAtomically(const QString &path, const FileWriter &writer, bool
 Result<> writeAll(QIODevice &device, QByteArrayView bytes);
 
 // The temporary files of StagedFile that a killed writer left beside `path`. Only to be called
-// where no other writer of that file can be at work: under a FolderLock.
+// where no other writer of that file can be at work: under a FileLock.
 void removeStaleTemporaries(const QString &path);
 
-// An flock on a folder, held while this object lives: serialises this program's writers of the
-// files in it across processes, and leaves no lock file behind.
-class FolderLock
+// An flock, held while this object lives: it serialises writers across processes and leaves no
+// lock file behind.
+class FileLock
 {
 public:
-    explicit FolderLock(const QString &folder);
-    ~FolderLock();
-    FolderLock(const FolderLock &) = delete;
-    FolderLock &operator=(const FolderLock &) = delete;
+    // On a folder, for this program's writers of the files in it. A folder that cannot be opened
+    // cannot be written either; the save then says why.
+    explicit FileLock(const QString &folder);
+    // On the file itself, the lock other programs are told to take, or on its folder while there
+    // is none; taken again when, once held, the path names another file than the one locked.
+    static Result<std::unique_ptr<FileLock>> onFile(const QString &file);
+    ~FileLock();
+    FileLock(const FileLock &) = delete;
+    FileLock &operator=(const FileLock &) = delete;
 
 private:
+    explicit FileLock(int fd) : m_fd(fd) {}
     int m_fd;
 };
 

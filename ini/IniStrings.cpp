@@ -6,19 +6,12 @@
 #include <QFile>
 #include <QStringDecoder>
 
-#include <array>
 
 namespace marvane::ini {
 
 namespace {
 
 constexpr qsizetype kMaxRead = 2047;
-
-// Windows-1252 0x80..0x9F; the rest of the high half is Latin-1.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString removeNulsAndTrimSpaces(QString s)
 {
@@ -63,13 +56,8 @@ QString decodeValue(const std::string &bytes)
     QString text = utf8.decode(view);
     if (!utf8.hasError())
         return text;
-    text.clear();
-    text.reserve(view.size());
-    for (const char c : view) {
-        const auto b = static_cast<unsigned char>(c);
-        text.append(b >= 0x80 && b <= 0x9F ? QChar(kCp1252High[b - 0x80]) : QChar(char16_t{b}));
-    }
-    return text;
+    QStringDecoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
+    return windows1252.decode(view);
 }
 
 Result<> writeStrings(const QList<Entry> &entries, const QString &file)
@@ -83,21 +71,16 @@ Result<> writeStrings(const QList<Entry> &entries, const QString &file)
         if (!entry.key.isEmpty() && !cleaned.isEmpty())
             edit.value = encodeName(cleaned);
     }
-    const Result<> written = IniFile::write(QFile::encodeName(file).toStdString(), edits);
+    const Result<> written = IniFile::write(file, edits);
     // Named by the path the caller gave, not the link target the engine wrote through.
     if (!written)
         return Failure(file, written.error().reason());
     return {};
 }
 
-Result<> writeString(const QString &section, const QString &key, const QString &value, const QString &file)
+Result<FileContents> readFile(const QString &file)
 {
-    return writeStrings({Entry{section, key, value}}, file);
-}
-
-Result<FileBytes> readFile(const QString &file)
-{
-    Result<FileBytes> text = IniFile::readAll(QFile::encodeName(file).toStdString());
+    Result<FileContents> text = IniFile::readAll(file);
     // Named by the path the caller gave.
     if (!text)
         return Failure(file, text.error().reason());
@@ -119,13 +102,6 @@ QStringList lookupStrings(std::string_view text, const QString &section, const Q
 QString lookupString(std::string_view text, const QString &section, const QString &key, const QString &defaultValue)
 {
     const auto found = IniText::lookup(text, encodeName(section), encodeName(key));
-    return removeNulsAndTrimSpaces(firstCharacters(found ? decodeValue(*found) : defaultValue));
-}
-
-QString readString(const QString &section, const QString &key, const QString &defaultValue, const QString &file)
-{
-    const auto found =
-        IniFile::read(QFile::encodeName(file).toStdString(), encodeName(section), encodeName(key));
     return removeNulsAndTrimSpaces(firstCharacters(found ? decodeValue(*found) : defaultValue));
 }
 

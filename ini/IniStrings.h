@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/FileBytes.h"
+#include "files/FileRead.h"
 #include "platform/Result.h"
 
 #include <QList>
@@ -22,20 +22,16 @@ struct Entry
 
 // Stores the entries in one replacement of the file: all of them, or none.
 Result<> writeStrings(const QList<Entry> &entries, const QString &file);
-Result<> writeString(const QString &section, const QString &key, const QString &value, const QString &file);
-
-// Fetches one value, or the default; either comes back with NULs and outer spaces removed and at
-// most 2047 characters long.
-QString readString(const QString &section, const QString &key, const QString &defaultValue, const QString &file);
 
 // A whole file read once, for several lookups that must see the same text; a missing file reads
 // as empty.
-Result<FileBytes> readFile(const QString &file);
+Result<FileContents> readFile(const QString &file);
 
-// readString's answers for several keys of one section, from one search of text read before.
+// lookupString's answers for several keys of one section, from one search of text read before.
 QStringList lookupStrings(std::string_view text, const QString &section, const QStringList &keys);
 
-// readString's answer from text read before.
+// One value of text read before, or the default; either comes back with NULs and outer spaces
+// removed and at most 2047 characters long.
 QString lookupString(std::string_view text, const QString &section, const QString &key, const QString &defaultValue);
 
 // Without its leading and trailing spaces (only spaces: tabs stay, as they are stored).

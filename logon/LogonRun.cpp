@@ -25,7 +25,7 @@ Result<> LogonRun::update(bool enabled, const QString &executable)
     if (!QDir().mkpath(folder))
         return Failure(entry, u"cannot create the folder %1"_s.arg(folder));
     // Two windows of the program may update at once; this is the one writer.
-    const FolderLock lock(folder);
+    const FileLock lock(folder);
     for (const QString &path : {entry, RefreshTimer::servicePath(), RefreshTimer::timerPath()})
         removeStaleTemporaries(path);
 

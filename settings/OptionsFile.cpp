@@ -79,7 +79,7 @@ QList<Failure> OptionsFile::load(Options &options, const QString &file)
 {
     const Options defaults = Options::defaults();
     QList<Failure> problems;
-    Result<FileBytes> read = ini::readFile(file);
+    Result<FileContents> read = ini::readFile(file);
     // NULs are no text in any encoding read: a binary file, or UTF-16 without its mark.
     if (read && read->view().find('\0') != std::string_view::npos)
         read = Failure(file, u"%1 is not a text file"_s.arg(file));

@@ -27,11 +27,6 @@ QString ToDoStore::dateKey(int year, int month, int day)
     return QStringLiteral("%1-%2-%3").arg(year).arg(month).arg(day);
 }
 
-QString ToDoStore::todayItem(std::int16_t n) const
-{
-    return item(dateKey(m_clock.today()), n);
-}
-
 ToDoStore::Items ToDoStore::todayItems() const
 {
     return items(dateKey(m_clock.today()));
@@ -40,7 +35,7 @@ ToDoStore::Items ToDoStore::todayItems() const
 ToDoStore::Items ToDoStore::items(const QString &section) const
 {
     Items items;
-    const Result<FileBytes> text = ini::readFile(m_file);
+    const Result<FileContents> text = ini::readFile(m_file);
     if (!text) {
         const QString told = text.error().message();
         if (told != m_toldError)
@@ -57,16 +52,6 @@ ToDoStore::Items ToDoStore::items(const QString &section) const
     const QStringList values = ini::lookupStrings(text->view(), section, keys);
     std::copy(values.begin(), values.end(), items.begin());
     return items;
-}
-
-QString ToDoStore::item(const QString &dateKey, std::int16_t n) const
-{
-    return ini::readString(dateKey, keyName(n), QString(), m_file);
-}
-
-Result<> ToDoStore::setItem(const QString &dateKey, std::int16_t n, const QString &text) const
-{
-    return ini::writeString(dateKey, keyName(n), ini::trimSpaces(text), m_file);
 }
 
 Result<> ToDoStore::setItems(const QString &dateKey, const Items &items) const

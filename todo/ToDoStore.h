@@ -26,17 +26,13 @@ public:
     static constexpr int kItems = 12;
     using Items = std::array<QString, kItems>;
 
-    // Item n of today's date, from the clock at this call; "" when there is none.
-    QString todayItem(std::int16_t n) const;
     // All of today's items from one read of the file. A file that cannot be read gives no items
     // and, the first time, one line on standard error.
     Items todayItems() const;
-    QString item(const QString &dateKey, std::int16_t n) const;
     // All twelve items of a date from one read of the file, none when it cannot be read.
     Items items(const QString &dateKey) const;
-    // Stores the item without its outer spaces; an empty item deletes its key.
-    Result<> setItem(const QString &dateKey, std::int16_t n, const QString &text) const;
-    // Stores all twelve items of the date as setItem does, in one replacement of the file.
+    // Stores all twelve items of the date, each without its outer spaces (an empty one deletes its
+    // key), in one replacement of the file.
     Result<> setItems(const QString &dateKey, const Items &items) const;
 
     const QString &file() const { return m_file; }

@@ -32,7 +32,7 @@ public:
     }
 
 private:
-    FolderLock m_lock;
+    FileLock m_lock;
 };
 
 Result<> writeBitmap(const QImage &picture, const QString &path)

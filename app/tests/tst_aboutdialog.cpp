@@ -1,5 +1,6 @@
 #include "app/AppIcon.h"
 #include "app/Help.h"
+#include "tests/support/IniReads.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/WidgetDriver.h"
 #include "app/AboutDialog.h"
@@ -219,8 +220,8 @@ private Q_SLOTS:
 
         const FixedClock clock(QDate(2026, 12, 7));
         const ToDoStore store(ToDoStore::fileIn(dir.path()), clock);
-        MARVANE_VERIFY_WRITE(store.setItem(ToDoStore::dateKey(clock.today()), 1, QStringLiteral("Pay the electricity bill")));
-        MARVANE_VERIFY_WRITE(store.setItem(ToDoStore::dateKey(clock.today()), 4, QStringLiteral("Dentist at 3 pm")));
+        MARVANE_VERIFY_WRITE(test::storeItem(store, ToDoStore::dateKey(clock.today()), 1, QStringLiteral("Pay the electricity bill")));
+        MARVANE_VERIFY_WRITE(test::storeItem(store, ToDoStore::dateKey(clock.today()), 4, QStringLiteral("Dentist at 3 pm")));
         QCOMPARE(readAll(store.file()), example(QStringLiteral("[2026-12-7]")));
         // The date line and the desktop colour are as the page says.
         QVERIFY(html.contains(QStringLiteral("Today: 12-7-2026")));

@@ -3,6 +3,7 @@
 #include "widgets/ColorSwatch.h"
 #include "settings/OptionsFile.h"
 #include "ini/IniStrings.h"
+#include "tests/support/IniReads.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/WidgetDriver.h"
 #include "widgets/TextBox.h"
@@ -199,7 +200,7 @@ private Q_SLOTS:
         QCOMPARE(rig.options, sample());
         for (const char *key : {"DesktopColor", "CalendarColor", "ToDoBackColor", "ToDoTextColor",
                                 "CalendarPos", "OffsetX", "OffsetY", "ShowToDoList", "AutoRun"})
-            QVERIFY2(!ini::readString(QStringLiteral("general"), QString::fromLatin1(key), QString(),
+            QVERIFY2(!test::readString(QStringLiteral("general"), QString::fromLatin1(key), QString(),
                                              rig.file())
                           .isEmpty(),
                      key);
@@ -233,7 +234,7 @@ private Q_SLOTS:
         QTest::mouseClick(child<QPushButton>(&*d, QStringLiteral("okButton")), Qt::LeftButton);
         QCOMPARE(rig.options, Options::defaults());
         QCOMPARE(rig.stored(), Options::defaults());
-        QCOMPARE(ini::readString(QStringLiteral("general"), QStringLiteral("DesktopColor"), QString(),
+        QCOMPARE(test::readString(QStringLiteral("general"), QStringLiteral("DesktopColor"), QString(),
                                         rig.file()),
                  QStringLiteral("-2147483647"));
         QCOMPARE(rig.autoRuns, QList<bool>{true});

@@ -1,3 +1,4 @@
+#include "tests/support/IniReads.h"
 #include "tests/support/FixedClock.h"
 #include "ini/IniStrings.h"
 #include "tests/support/TestMain.h"
@@ -61,7 +62,7 @@ struct Rig
     }
     QString stored(const QString &key, int n) const
     {
-        return store.item(key, static_cast<std::int16_t>(n));
+        return test::storedItem(store, key, n);
     }
 };
 

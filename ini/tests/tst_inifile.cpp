@@ -20,7 +20,7 @@ namespace {
 Result<> put(const std::string &path, std::string_view section, std::string_view key,
                         std::string_view value)
 {
-    return IniFile::write(path, {IniEdit{std::string(section), std::string(key), std::string(value)}});
+    return IniFile::write(QString::fromStdString(path), {IniEdit{std::string(section), std::string(key), std::string(value)}});
 }
 
 // The value the killed writer stores in its i-th write.
@@ -34,14 +34,21 @@ std::string nthValue(int i)
 
 std::string slurp(const std::string &path)
 {
-    const Result<FileBytes> text = IniFile::readAll(path);
+    const Result<FileContents> text = IniFile::readAll(QString::fromStdString(path));
     return text ? std::string(text->view()) : std::string("<unreadable>");
+}
+
+std::optional<std::string> readKey(const std::string &path, std::string_view section, std::string_view key)
+{
+    const Result<FileContents> text = IniFile::readAll(QString::fromStdString(path));
+    return text ? IniText::lookup(text->view(), section, key) : std::nullopt;
 }
 
 
 QStringList leftovers(const QString &dir)
 {
-    return QDir(dir).entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden);
+    // Anything hidden beside the file is a temporary file left behind.
+    return QDir(dir).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
 }
 
 } // namespace
@@ -56,15 +63,15 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const std::string path = dir.filePath(QStringLiteral("a.ini")).toStdString();
-        QVERIFY(!IniFile::read(path, "a", "k"));
+        QVERIFY(!readKey(path, "a", "k"));
         QVERIFY(!QFile::exists(QString::fromStdString(path)));
         MARVANE_VERIFY_WRITE(put(path, "a", "k", "1"));
-        QCOMPARE(IniFile::read(path, "a", "k").value(), "1");
+        QCOMPARE(readKey(path, "a", "k").value(), "1");
         QFile f(QString::fromStdString(path));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("[a]\nk=by hand\n");
         f.close();
-        QCOMPARE(IniFile::read(path, "a", "k").value(), "by hand");
+        QCOMPARE(readKey(path, "a", "k").value(), "by hand");
     }
 
     void modeIsKept()

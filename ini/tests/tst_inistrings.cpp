@@ -1,4 +1,5 @@
 #include "ini/IniStrings.h"
+#include "tests/support/IniReads.h"
 #include "tests/support/TestMain.h"
 
 #include <QCoreApplication>
@@ -43,17 +44,17 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QByteArray, stored);
         QFETCH(QString, readBack);
-        MARVANE_VERIFY_WRITE(ini::writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("old"), file()));
-        MARVANE_VERIFY_WRITE(ini::writeString(QStringLiteral("s"), QStringLiteral("k"), value, file()));
+        MARVANE_VERIFY_WRITE(test::writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("old"), file()));
+        MARVANE_VERIFY_WRITE(test::writeString(QStringLiteral("s"), QStringLiteral("k"), value, file()));
         QCOMPARE(contents(), stored.isNull() ? QByteArray("[s]\n") : QByteArray("[s]\nk=") + stored + '\n');
-        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("dflt"), file()), readBack);
+        QCOMPARE(test::readString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("dflt"), file()), readBack);
     }
 
     void emptyKeyDeletesTheSection()
     {
-        MARVANE_VERIFY_WRITE(ini::writeString(QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("1"), file()));
-        MARVANE_VERIFY_WRITE(ini::writeString(QStringLiteral("b"), QStringLiteral("k"), QStringLiteral("2"), file()));
-        MARVANE_VERIFY_WRITE(ini::writeString(QStringLiteral("a"), QString(), QStringLiteral("whatever"), file()));
+        MARVANE_VERIFY_WRITE(test::writeString(QStringLiteral("a"), QStringLiteral("k"), QStringLiteral("1"), file()));
+        MARVANE_VERIFY_WRITE(test::writeString(QStringLiteral("b"), QStringLiteral("k"), QStringLiteral("2"), file()));
+        MARVANE_VERIFY_WRITE(test::writeString(QStringLiteral("a"), QString(), QStringLiteral("whatever"), file()));
         QCOMPARE(contents(), QByteArray("[b]\nk=2\n"));
     }
 
@@ -64,31 +65,31 @@ private Q_SLOTS:
         f.write("[s]\nlong=" + QByteArray(3000, 'x') + "\nnul=" + QByteArray("a\0b", 3) +
                 "\nlatin=caf\xe9 \x80\nemoji=" + QByteArray(2046, 'y') + "\xF0\x9F\x98\x80\n");
         f.close();
-        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("long"), QString(), file()), QString(2047, u'x'));
-        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("nul"), QString(), file()), QStringLiteral("ab"));
+        QCOMPARE(test::readString(QStringLiteral("s"), QStringLiteral("long"), QString(), file()), QString(2047, u'x'));
+        QCOMPARE(test::readString(QStringLiteral("s"), QStringLiteral("nul"), QString(), file()), QStringLiteral("ab"));
         // Not UTF-8: read as Windows-1252.
-        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("latin"), QString(), file()),
+        QCOMPARE(test::readString(QStringLiteral("s"), QStringLiteral("latin"), QString(), file()),
                  QStringLiteral("café €"));
         // A character is never split at the limit.
-        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("emoji"), QString(), file()), QString(2046, u'y'));
-        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("none"), QString(), file()), QString());
-        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("none"), QStringLiteral("  d  "), file()),
+        QCOMPARE(test::readString(QStringLiteral("s"), QStringLiteral("emoji"), QString(), file()), QString(2046, u'y'));
+        QCOMPARE(test::readString(QStringLiteral("s"), QStringLiteral("none"), QString(), file()), QString());
+        QCOMPARE(test::readString(QStringLiteral("s"), QStringLiteral("none"), QStringLiteral("  d  "), file()),
                  QStringLiteral("d"));
-        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("none"), QStringLiteral("   "), file()), QString());
+        QCOMPARE(test::readString(QStringLiteral("s"), QStringLiteral("none"), QStringLiteral("   "), file()), QString());
     }
 
     void unicodeRoundTrips()
     {
         const QString text = QStringLiteral("Zürich ✓ 日本 😀");
-        MARVANE_VERIFY_WRITE(ini::writeString(QStringLiteral("s"), QStringLiteral("k"), text, file()));
-        QCOMPARE(ini::readString(QStringLiteral("s"), QStringLiteral("k"), QString(), file()), text);
+        MARVANE_VERIFY_WRITE(test::writeString(QStringLiteral("s"), QStringLiteral("k"), text, file()));
+        QCOMPARE(test::readString(QStringLiteral("s"), QStringLiteral("k"), QString(), file()), text);
         QVERIFY(contents().contains(text.toUtf8()));
     }
 
     void failureNamesFileAndReason()
     {
         const QString bad = m_dir.filePath(QStringLiteral("missing/t.ini"));
-        const Result<> r = ini::writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"), bad);
+        const Result<> r = test::writeString(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("v"), bad);
         QVERIFY(!r.has_value());
         QCOMPARE(r.error().subject(), bad);
         QVERIFY2(r.error().reason().contains(bad) && r.error().reason().contains(QStringLiteral("No such file")), qPrintable(r.error().reason()));

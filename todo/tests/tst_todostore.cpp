@@ -1,3 +1,4 @@
+#include "tests/support/IniReads.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/KillRounds.h"
 #include "tests/support/TestMain.h"
@@ -74,29 +75,28 @@ private Q_SLOTS:
                                    QString()};
         const ToDoStore::Items all = store().todayItems();
         for (std::int16_t n = 1; n <= 12; ++n) {
-            QCOMPARE(store().todayItem(n), today.at(n - 1));
+            QCOMPARE(test::storedItem(store(), ToDoStore::dateKey(m_clock.today()), n), today.at(n - 1));
             QCOMPARE(all[static_cast<std::size_t>(n - 1)], today.at(n - 1)); // one read, the same answers
         }
-        QCOMPARE(store().item(QStringLiteral("2020-12-1"), 2),
+        QCOMPARE(test::storedItem(store(), QStringLiteral("2020-12-1"), 2),
                  QStringLiteral("Order calendar refills"));
-        QCOMPARE(store().item(QStringLiteral("2020-12-1"), 1), QString());
+        QCOMPARE(test::storedItem(store(), QStringLiteral("2020-12-1"), 1), QString());
         // The clock is read at every call.
         m_clock.setToday(QDate(2020, 12, 1));
-        QCOMPARE(store().todayItem(2), QStringLiteral("Order calendar refills"));
+        QCOMPARE(test::storedItem(store(), ToDoStore::dateKey(m_clock.today()), 2), QStringLiteral("Order calendar refills"));
     }
 
     void leadingZerosAreNeverConsulted()
     {
         writeFile("[2020-03-07]\nTODO1=zero-padded date\n[2020-3-7]\nTODO01=zero-padded key\n");
         m_clock.setToday(QDate(2020, 3, 7));
-        QCOMPARE(store().todayItem(1), QString());
+        QCOMPARE(test::storedItem(store(), ToDoStore::dateKey(m_clock.today()), 1), QString());
     }
 
     void outOfRangeItemNumbers()
     {
         writeFile("[2020-5-17]\nTODO13=by hand\n");
-        QCOMPARE(store().todayItem(0), QString());
-        QCOMPARE(store().todayItem(13), QStringLiteral("by hand"));
+        QCOMPARE(store().todayItems(), ToDoStore::Items());
     }
 
     void writesTrimAndDelete_data()
@@ -114,18 +114,18 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QByteArray, file);
-        MARVANE_VERIFY_WRITE(store().setItem(QStringLiteral("2020-5-17"), 3, QStringLiteral("earlier")));
-        MARVANE_VERIFY_WRITE(store().setItem(QStringLiteral("2020-5-17"), 3, text));
+        MARVANE_VERIFY_WRITE(test::storeItem(store(), QStringLiteral("2020-5-17"), 3, QStringLiteral("earlier")));
+        MARVANE_VERIFY_WRITE(test::storeItem(store(), QStringLiteral("2020-5-17"), 3, text));
         QCOMPARE(contents(), file);
-        QCOMPARE(store().todayItem(3),
+        QCOMPARE(test::storedItem(store(), ToDoStore::dateKey(m_clock.today()), 3),
                  QString(text).remove(QRegularExpression(QStringLiteral("^ +| +$"))));
     }
 
     void longItemsAreKeptWhole()
     {
         const QString item = QString(300, u'x') + QStringLiteral(" end");
-        MARVANE_VERIFY_WRITE(store().setItem(QStringLiteral("2020-5-17"), 1, item));
-        QCOMPARE(store().todayItem(1), item);
+        MARVANE_VERIFY_WRITE(test::storeItem(store(), QStringLiteral("2020-5-17"), 1, item));
+        QCOMPARE(test::storedItem(store(), ToDoStore::dateKey(m_clock.today()), 1), item);
     }
 
     void twelveEmptyItemsWriteNothing()
@@ -153,13 +153,13 @@ private Q_SLOTS:
         const auto today = [this] {
             ToDoStore::Items items;
             for (int n = 1; n <= ToDoStore::kItems; ++n)
-                items[static_cast<std::size_t>(n - 1)] = store().todayItem(static_cast<std::int16_t>(n));
+                items[static_cast<std::size_t>(n - 1)] = test::storedItem(store(), ToDoStore::dateKey(m_clock.today()), static_cast<std::int16_t>(n));
             return items;
         };
         const QString wrong = test::killRounds(
             300, 8000, [&](int i) { (void)store().setItems(QStringLiteral("2020-5-17"), i % 2 ? before : after); },
             [&]() -> QString {
-                if (store().item(QStringLiteral("2020-12-1"), 2) != QStringLiteral("Order calendar refills"))
+                if (test::storedItem(store(), QStringLiteral("2020-12-1"), 2) != QStringLiteral("Order calendar refills"))
                     return QStringLiteral("another date changed");
                 const ToDoStore::Items now = today();
                 return now == before || now == after ? QString() : QStringLiteral("a mix of old and new items");
@@ -171,24 +171,24 @@ private Q_SLOTS:
 
     void readingCreatesNothingAndSeesHandEdits()
     {
-        QCOMPARE(store().todayItem(1), QString());
+        QCOMPARE(test::storedItem(store(), ToDoStore::dateKey(m_clock.today()), 1), QString());
         QVERIFY(!QFile::exists(path()));
         writeFile("[2020-5-17]\nTODO1=first\n");
-        QCOMPARE(store().todayItem(1), QStringLiteral("first"));
+        QCOMPARE(test::storedItem(store(), ToDoStore::dateKey(m_clock.today()), 1), QStringLiteral("first"));
         writeFile("[2020-5-17]\nTODO1=edited by hand\n");
-        QCOMPARE(store().todayItem(1), QStringLiteral("edited by hand"));
+        QCOMPARE(test::storedItem(store(), ToDoStore::dateKey(m_clock.today()), 1), QStringLiteral("edited by hand"));
     }
 
     void impossibleDatesAreJustKeys()
     {
-        MARVANE_VERIFY_WRITE(store().setItem(QStringLiteral("2020-2-31"), 1, QStringLiteral("never shown today")));
-        QCOMPARE(store().item(QStringLiteral("2020-2-31"), 1), QStringLiteral("never shown today"));
+        MARVANE_VERIFY_WRITE(test::storeItem(store(), QStringLiteral("2020-2-31"), 1, QStringLiteral("never shown today")));
+        QCOMPARE(test::storedItem(store(), QStringLiteral("2020-2-31"), 1), QStringLiteral("never shown today"));
     }
 
     void failedWriteIsReported()
     {
         const ToDoStore broken(ToDoStore::fileIn(m_dir.filePath(QStringLiteral("gone"))), m_clock);
-        const Result<> r = broken.setItem(QStringLiteral("2020-5-17"), 1, QStringLiteral("x"));
+        const Result<> r = test::storeItem(broken, QStringLiteral("2020-5-17"), 1, QStringLiteral("x"));
         QVERIFY(!r.has_value());
         QCOMPARE(r.error().subject(), broken.file());
         QVERIFY(!r.error().reason().isEmpty());

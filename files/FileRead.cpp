@@ -1,0 +1,60 @@
+#include "files/FileRead.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace marvane {
+
+QString withReason(const QString &what, int err)
+{
+    return what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(err));
+}
+
+Result<FileContents> readFile(const QString &path, qint64 maxBytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return FileContents();
+        return Failure(path, withReason(QStringLiteral("cannot open ") + path, errno));
+    }
+    const auto fail = [&](const QString &reason) {
+        ::close(fd);
+        return Failure(path, QStringLiteral("cannot read %1: %2").arg(path, reason));
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    // A device, FIFO or socket has no end to read to.
+    if (!S_ISREG(st.st_mode))
+        return fail(QStringLiteral("not a regular file"));
+    FileContents contents{{}, true, st.st_dev, st.st_ino};
+    contents.bytes.resize(std::min<qint64>(st.st_size, maxBytes) + 1);
+    qint64 size = 0;
+    for (;;) {
+        // Checked as it is read: the file may grow meanwhile.
+        if (size > maxBytes)
+            return fail(QStringLiteral("larger than %1 MB").arg(maxBytes >> 20));
+        if (size == contents.bytes.size())
+            contents.bytes.resize(size * 2);
+        const ssize_t n = ::read(fd, contents.bytes.data() + size, static_cast<std::size_t>(contents.bytes.size() - size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return fail(QString::fromLocal8Bit(std::strerror(errno)));
+        if (n == 0)
+            break;
+        size += n;
+    }
+    ::close(fd);
+    contents.bytes.truncate(size);
+    return contents;
+}
+
+} // namespace marvane

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/Result.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <string_view>
+
+namespace marvane {
+
+// A file's bytes and which file they came from. A file that does not exist reads as none.
+struct FileContents
+{
+    QByteArray bytes;
+    bool exists = false;
+    quint64 device = 0;
+    quint64 inode = 0;
+
+    std::string_view view() const { return {bytes.constData(), static_cast<std::size_t>(bytes.size())}; }
+    // The same file (or still none), holding the same bytes.
+    bool operator==(const FileContents &) const = default;
+};
+
+// The whole file, without blocking (a FIFO in its place must not hang the program); anything but
+// a regular file, and anything larger than `maxBytes`, is refused.
+Result<FileContents> readFile(const QString &path, qint64 maxBytes);
+
+// "what: the system's reason for err".
+QString withReason(const QString &what, int err);
+
+} // namespace marvane
