@@ -8,7 +8,7 @@
 
 #include <algorithm>
 #include <limits>
-#include <variant>
+#include <array>
 
 namespace marvane {
 
@@ -18,26 +18,36 @@ using namespace Qt::StringLiterals;
 
 const QString kSection = u"general"_s;
 
-struct IntField
+// One key of [general]: the field it fills, and for the keys after the nine, which are written
+// only when not 0 (so a file with their defaults stays as it always was), the range besides 0.
+struct Key
 {
-    const char *key;
-    std::int32_t Options::*field;
+    const char *name;
+    std::int32_t Options::*number = nullptr;
+    bool Options::*truth = nullptr;
+    QString Options::*text = nullptr;
+    bool added = false;
+    std::int32_t first = 0;
+    std::int32_t last = 0;
 };
-struct BoolField
-{
-    const char *key;
-    bool Options::*field;
-};
-using Field = std::variant<IntField, BoolField>;
 
 // The keys in the order they are read and written.
-const std::array<Field, 9> kFields = {
-    IntField{"DesktopColor", &Options::desktopColor},   IntField{"CalendarColor", &Options::calendarColor},
-    IntField{"CalendarPos", &Options::calendarCorner},     IntField{"OffsetX", &Options::offsetX},
-    IntField{"OffsetY", &Options::offsetY},             BoolField{"ShowToDoList", &Options::showToDoList},
-    BoolField{"AutoRun", &Options::startAtLogon},            IntField{"ToDoBackColor", &Options::toDoBackColor},
-    IntField{"ToDoTextColor", &Options::toDoTextColor},
-};
+const std::array<Key, 14> kKeys = {{
+    {"DesktopColor", &Options::desktopColor},
+    {"CalendarColor", &Options::calendarColor},
+    {"CalendarPos", &Options::calendarCorner},
+    {"OffsetX", &Options::offsetX},
+    {"OffsetY", &Options::offsetY},
+    {"ShowToDoList", nullptr, &Options::showToDoList},
+    {"AutoRun", nullptr, &Options::startAtLogon},
+    {"ToDoBackColor", &Options::toDoBackColor},
+    {"ToDoTextColor", &Options::toDoTextColor},
+    {"BackgroundPicture", nullptr, nullptr, &Options::backgroundPicture, true},
+    {"BackgroundStyle", &Options::backgroundStyle, nullptr, nullptr, true, 0, OptionsFile::kLastBackgroundStyle},
+    {"CalendarScale", &Options::calendarScale, nullptr, nullptr, true, Options::kMinScale, Options::kMaxScale},
+    {"WeekStart", &Options::weekStart, nullptr, nullptr, true, 0, 2},
+    {"DateFormat", &Options::dateFormat, nullptr, nullptr, true, 0, 1},
+}};
 
 QString boolText(bool value)
 {
@@ -90,69 +100,41 @@ QList<Failure> OptionsFile::load(Options &options, const QString &file)
     };
     if (!read)
         tell(Failure(read.error().subject(), read.error().reason() + u"; using the standard settings"_s));
-    const auto complain = [&](const char *key, const QString &value) {
-        tell(Failure(file, u"[general] %1=\"%2\" is not valid; using the default"_s.arg(QLatin1StringView(key), value)));
-    };
-    for (const Field &f : kFields) {
-        if (const auto *i = std::get_if<IntField>(&f)) {
-            const QString value =
-                ini::lookupString(text, kSection, QLatin1StringView(i->key), QString::number(defaults.*(i->field)));
-            const std::optional<std::int32_t> v = parseInt32(value);
-            if (!v)
-                complain(i->key, value);
-            options.*(i->field) = v.value_or(defaults.*(i->field));
-        } else {
-            const auto &b = std::get<BoolField>(f);
-            const QString value =
-                ini::lookupString(text, kSection, QLatin1StringView(b.key), boolText(defaults.*(b.field)));
-            const std::optional<bool> v = parseBool(value);
-            if (!v)
-                complain(b.key, value);
-            options.*(b.field) = v.value_or(defaults.*(b.field));
+    for (const Key &key : kKeys) {
+        const QLatin1StringView name(key.name);
+        if (key.text) {
+            options.*key.text = ini::lookupString(text, kSection, name, QString());
+            continue;
         }
+        const QString fallback = key.truth ? boolText(defaults.*key.truth) : QString::number(defaults.*key.number);
+        const QString value = ini::lookupString(text, kSection, name, fallback);
+        bool valid = true;
+        if (key.truth) {
+            const std::optional<bool> v = parseBool(value);
+            valid = v.has_value();
+            options.*key.truth = v.value_or(defaults.*key.truth);
+        } else {
+            const std::optional<std::int32_t> v = parseInt32(value);
+            valid = v && (!key.added || *v == 0 || (*v >= key.first && *v <= key.last));
+            options.*key.number = valid ? *v : defaults.*key.number;
+        }
+        if (!valid)
+            tell(Failure(file, u"[general] %1=\"%2\" is not valid; using the default"_s.arg(name, value)));
     }
-    loadAdditions(options, text, complain);
     return problems;
-}
-
-void OptionsFile::loadAdditions(Options &options, std::string_view text,
-                                 const std::function<void(const char *, const QString &)> &complain)
-{
-    options.backgroundPicture = ini::lookupString(text, kSection, u"BackgroundPicture"_s, QString());
-    // Each as its number, or 0 with a warning.
-    const auto number = [&](const char *key, std::int32_t first, std::int32_t last) -> std::int32_t {
-        const QString value = ini::lookupString(text, kSection, QLatin1StringView(key), u"0"_s);
-        const std::optional<std::int32_t> n = parseInt32(value);
-        if (n && (*n == 0 || (*n >= first && *n <= last)))
-            return *n;
-        complain(key, value);
-        return 0;
-    };
-    options.backgroundStyle = number("BackgroundStyle", 0, kLastBackgroundStyle);
-    options.calendarScale = number("CalendarScale", Options::kMinScale, Options::kMaxScale);
-    options.weekStart = number("WeekStart", 0, 2);
-    options.dateFormat = number("DateFormat", 0, 1);
 }
 
 Result<> OptionsFile::save(const Options &options, const QString &file)
 {
     QList<ini::Entry> entries;
-    for (const Field &f : kFields) {
-        if (const auto *i = std::get_if<IntField>(&f))
-            entries.append({kSection, QLatin1StringView(i->key), QString::number(options.*(i->field))});
-        else
-            entries.append({kSection, QLatin1StringView(std::get<BoolField>(f).key),
-                            boolText(options.*(std::get<BoolField>(f).field))});
+    for (const Key &key : kKeys) {
+        // An empty value removes the key.
+        const QString value = key.text    ? options.*key.text
+                              : key.truth ? boolText(options.*key.truth)
+                              : key.added && options.*key.number == 0 ? QString()
+                                                                       : QString::number(options.*key.number);
+        entries.append({kSection, QLatin1StringView(key.name), value});
     }
-    // After the nine, and only when they are not the defaults: an empty value removes the key, so
-    // a file with the defaults stays as it always was.
-    entries.append({kSection, u"BackgroundPicture"_s, options.backgroundPicture});
-    entries.append({kSection, u"BackgroundStyle"_s,
-                    options.backgroundStyle ? QString::number(options.backgroundStyle) : QString()});
-    for (const auto &[key, value] : {std::pair{"CalendarScale", options.calendarScale},
-                                     std::pair{"WeekStart", options.weekStart},
-                                     std::pair{"DateFormat", options.dateFormat}})
-        entries.append({kSection, QLatin1StringView(key), value ? QString::number(value) : QString()});
     return ini::writeStrings(entries, file);
 }
 

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,11 +35,6 @@ public:
     // The text forms of the file.
     static std::optional<std::int32_t> parseInt32(const QString &text);
     static std::optional<bool> parseBool(const QString &text);
-
-private:
-    // The keys after the nine.
-    static void loadAdditions(Options &options, std::string_view text,
-                               const std::function<void(const char *, const QString &)> &complain);
 };
 
 } // namespace marvane
