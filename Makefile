@@ -8,7 +8,9 @@ BIN := build/$(PRESET)/bin/pendrel
 deps:
 	@scripts/install-deps.sh
 
+# Everything, with the tools the tests need.
 build: deps
+	@MARVANE_TESTS=1 scripts/install-deps.sh
 	@cmake --preset $(PRESET) >/dev/null
 	@cmake --build --preset $(PRESET)
 
@@ -41,6 +43,7 @@ release-program: deps
 	@cmake --build --preset release --target pendrel marvane-assets
 
 bench: release
+	@MARVANE_TESTS=1 MARVANE_PICTURES=1 scripts/install-deps.sh
 	@scripts/bench.sh build/release
 
 install: release-program
@@ -50,6 +53,7 @@ uninstall:
 	@scripts/uninstall.sh
 
 picture: release-program
+	@MARVANE_TESTS=1 MARVANE_PICTURES=1 scripts/install-deps.sh
 	@scripts/picture.sh build/release/bin docs/wallpaper.png docs/main-window.png
 
 fuzz:

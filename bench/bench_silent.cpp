@@ -299,8 +299,10 @@ int main(int argc, char *argv[])
         return 2;
     const QString yardstick = QStringLiteral(PEER_WALLPAPER);
     const bool haveYardstick = QFile::exists(yardstick) && QFile::exists(QStringLiteral("/usr/bin/convert"));
+    // The CPU and wall goals are ratios to the yardstick: without it they are not met, and that is said.
     if (!haveYardstick)
-        std::printf("yardstick %s or ImageMagick's convert is missing: comparing with it is skipped\n", PEER_WALLPAPER);
+        std::printf("FAILED: yardstick %s or ImageMagick's convert is missing, so the CPU and wall goals cannot be "
+                    "judged\n", PEER_WALLPAPER);
     // MARVANE_BENCH_QUICK=1: full-HD only and fewer runs, for trying a change; the goals need the full run.
     const bool quick = qEnvironmentVariableIntValue("MARVANE_BENCH_QUICK") == 1;
     const int kRuns = quick ? 5 : 9;
@@ -312,5 +314,5 @@ int main(int argc, char *argv[])
         failures += scaledRuns(exe, yardstick, kRuns);
     if (haveYardstick)
         failures += photoRuns(exe, dir, yardstick, sizes, quick ? 3 : 5);
-    return failures == 0 ? 0 : 1;
+    return failures == 0 && haveYardstick ? 0 : 1;
 }

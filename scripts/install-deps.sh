@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Marvane needs to build, run and test, and only the missing ones.
+# Installs the Debian packages Marvane needs, and only the missing ones: those to build and run it
+# always; with MARVANE_TESTS=1 the tests' tools, MARVANE_DESKTOPS=1 the live desktops,
+# MARVANE_PICTURES=1 ImageMagick for the benchmarks' yardstick and the README's pictures,
+# MARVANE_FUZZ=1 the fuzzer.
 set -euo pipefail
 
 packages=(
@@ -8,10 +11,15 @@ packages=(
   libx11-dev libxrandr-dev libwayland-dev zlib1g-dev
   fonts-liberation2 fonts-dejavu-core xfonts-terminus
   qt6-wayland qt6-image-formats-plugins libqt6svg6
-  xvfb xauth x11-utils x11-xserver-utils dbus systemd
-  desktop-file-utils libglib2.0-bin
-  dconf-cli dconf-service dconf-gsettings-backend gsettings-desktop-schemas xfconf libxfconf-0-3
 )
+# The private X servers, buses and settings stores the tests start, never needed to build or run.
+if [ "${MARVANE_TESTS:-0}" = 1 ] || [ "${MARVANE_DESKTOPS:-0}" = 1 ]; then
+  packages+=(
+    xvfb xauth x11-utils x11-xserver-utils dbus systemd
+    desktop-file-utils libglib2.0-bin
+    dconf-cli dconf-service dconf-gsettings-backend gsettings-desktop-schemas xfconf libxfconf-0-3
+  )
+fi
 # The desktops the live tests start for real (make test-desktops), never needed to build or run.
 if [ "${MARVANE_DESKTOPS:-0}" = 1 ]; then
   packages+=(
@@ -22,6 +30,9 @@ if [ "${MARVANE_DESKTOPS:-0}" = 1 ]; then
     gnome-shell gnome-screenshot
     cinnamon cinnamon-session cinnamon-settings-daemon tigervnc-standalone-server
   )
+fi
+if [ "${MARVANE_PICTURES:-0}" = 1 ]; then
+  packages+=(imagemagick)
 fi
 if [ "${MARVANE_FUZZ:-0}" = 1 ]; then
   packages+=(clang libfuzzer-14-dev)

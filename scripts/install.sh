@@ -8,8 +8,6 @@ apps=${XDG_DATA_HOME:-$HOME/.local/share}/applications
 
 mkdir -p "$prefix" "$apps"
 install -m 755 "$bin/pendrel" "$prefix/pendrel"
-# The window module of earlier versions is no longer used.
-rm -f "$prefix/pendrel-window.so"
 for page in "$bin"/help.htm "$bin"/help_*.htm; do install -m 644 "$page" "$prefix/"; done
 "$bin/marvane-assets" icon "$prefix/marvane.png"
 

@@ -17,10 +17,6 @@ trap cleanup EXIT
 
 cp "$bin/pendrel" "$work/"
 # A photo-like background under the calendar: ImageMagick's plasma noise, blurred into a landscape.
-if ! command -v convert >/dev/null; then
-  sudo=(); [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends imagemagick >/dev/null
-fi
 convert -seed 7 -size 2560x1440 plasma:fractal -blur 0x6 -modulate 100,70 -quality 90 "$work/photo.jpg"
 printf '[general]\nBackgroundPicture=photo.jpg\n' >"$work/options.ini"
 cat >"$work/todolist.ini" <<INI

@@ -16,13 +16,22 @@ rm -f "$apps/marvane.desktop" "$autostart" "$units/timers.target.wants/marvane-r
 [ $timer = 1 ] && { systemctl --user daemon-reload 2>/dev/null || true; }
 command -v update-desktop-database >/dev/null && [ -d "$apps" ] && update-desktop-database -q "$apps" 2>/dev/null || true
 if [ -d "$prefix" ]; then
-  rm -f "$prefix/pendrel" "$prefix/pendrel-window.so" "$prefix/help.htm" "$prefix"/help_*.htm "$prefix/marvane.png" "$prefix/temp.bmp" \
-        "$prefix"/.temp-wallpaper-*.bmp "$prefix"/.temp.bmp.* "$prefix"/.*.lock
+  # The program, the pictures it painted with their copies (.bmp and .png) and any temporary file
+  # a killed save left.
+  rm -f "$prefix/pendrel" "$prefix/help.htm" "$prefix"/help_*.htm "$prefix/marvane.png" "$prefix/temp.bmp" \
+        "$prefix"/.temp-wallpaper-*.bmp "$prefix"/.temp-wallpaper-*.png "$prefix"/.temp.bmp.?????? \
+        "$prefix"/.options.ini.?????? "$prefix"/.todolist.ini.??????
   if [ "${PURGE:-0}" = 1 ]; then
     rm -f "$prefix/options.ini" "$prefix/todolist.ini"
   fi
   if ! rmdir "$prefix" 2>/dev/null; then
-    echo "uninstall: kept your settings and to-do items in $prefix:"
+    kept=()
+    for f in options.ini todolist.ini; do [ -e "$prefix/$f" ] && kept+=("$f"); done
+    if [ ${#kept[@]} -gt 0 ]; then
+      echo "uninstall: kept ${kept[*]} in $prefix"
+    else
+      echo "uninstall: kept $prefix, which holds files of your own:"
+    fi
     ls -A "$prefix" | sed 's/^/  /'
     echo "uninstall: delete that folder, or run 'make uninstall PURGE=1', to remove them too"
   fi

@@ -41,7 +41,7 @@ touch "$prefix/temp.bmp" "$prefix/.temp-wallpaper-1765100000000.bmp" "$prefix/.t
 [ ! -e "$XDG_CONFIG_HOME/autostart/Marvane.desktop" ] || fail "log-on entry left behind"
 [ ! -e "$units/marvane-refresh.timer" ] && [ ! -e "$units/marvane-refresh.service" ] &&
   [ ! -L "$units/timers.target.wants/marvane-refresh.timer" ] || fail "midnight timer left behind"
-[ ! -e "$prefix/pendrel" ] && [ ! -e "$prefix/pendrel-window.so" ] || fail "program left behind"
+[ ! -e "$prefix/pendrel" ] || fail "program left behind"
 [ ! -e "$prefix/temp.bmp" ] || fail "temp.bmp left behind"
 [ ! -e "$prefix/.temp-wallpaper-1765100000000.bmp" ] || fail "wallpaper copy left behind"
 grep -q "TODO1=keep me" "$prefix/todolist.ini" || fail "to-do items lost"
