@@ -17,10 +17,10 @@ rm -f "$apps/marvane.desktop" "$autostart" "$units/timers.target.wants/marvane-r
 command -v update-desktop-database >/dev/null && [ -d "$apps" ] && update-desktop-database -q "$apps" 2>/dev/null || true
 if [ -d "$prefix" ]; then
   # The program, the pictures it painted with their copies (.bmp and .png) and any temporary file
-  # a killed save left.
+  # a killed save left (and the lock files of earlier versions).
   rm -f "$prefix/pendrel" "$prefix/help.htm" "$prefix"/help_*.htm "$prefix/marvane.png" "$prefix/temp.bmp" \
         "$prefix"/.temp-wallpaper-*.bmp "$prefix"/.temp-wallpaper-*.png "$prefix"/.temp.bmp.?????? \
-        "$prefix"/.options.ini.?????? "$prefix"/.todolist.ini.??????
+        "$prefix"/.options.ini.?????? "$prefix"/.todolist.ini.?????? "$prefix"/.*.lock
   if [ "${PURGE:-0}" = 1 ]; then
     rm -f "$prefix/options.ini" "$prefix/todolist.ini"
   fi

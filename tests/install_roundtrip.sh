@@ -34,7 +34,8 @@ touch "$units/marvane-refresh.service" "$units/marvane-refresh.timer"
 ln -s "$units/marvane-refresh.timer" "$units/timers.target.wants/marvane-refresh.timer"
 printf '[2026-12-7]\nTODO1=keep me\n' >"$prefix/todolist.ini"
 printf '[general]\nCalendarPos=2\n' >"$prefix/options.ini"
-touch "$prefix/temp.bmp" "$prefix/.temp-wallpaper-1765100000000.bmp" "$prefix/.todolist.ini.lock"
+touch "$prefix/temp.bmp" "$prefix/.temp-wallpaper-1765100000000.bmp" "$prefix/.temp-wallpaper-1765100000001.png" \
+      "$prefix/.todolist.ini.lock"
 
 "$scripts/uninstall.sh" >/dev/null
 [ ! -e "$entry" ] || fail "menu entry left behind"
@@ -43,7 +44,8 @@ touch "$prefix/temp.bmp" "$prefix/.temp-wallpaper-1765100000000.bmp" "$prefix/.t
   [ ! -L "$units/timers.target.wants/marvane-refresh.timer" ] || fail "midnight timer left behind"
 [ ! -e "$prefix/pendrel" ] || fail "program left behind"
 [ ! -e "$prefix/temp.bmp" ] || fail "temp.bmp left behind"
-[ ! -e "$prefix/.temp-wallpaper-1765100000000.bmp" ] || fail "wallpaper copy left behind"
+[ ! -e "$prefix/.temp-wallpaper-1765100000000.bmp" ] && [ ! -e "$prefix/.temp-wallpaper-1765100000001.png" ] ||
+  fail "wallpaper copy left behind"
 grep -q "TODO1=keep me" "$prefix/todolist.ini" || fail "to-do items lost"
 [ -f "$prefix/options.ini" ] || fail "settings lost"
 
