@@ -24,7 +24,7 @@ Result<const BackgroundPicture *> BackgroundLoader::picture(const Options &optio
         m_key = key;
     }
     if (!*m_read)
-        return m_read->error();
+        return std::unexpected(m_read->error());
     return &**m_read;
 }
 

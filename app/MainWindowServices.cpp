@@ -32,7 +32,7 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Desk
                     return WallpaperInstaller::install(picture, dir, desktop, background);
                 if (const Result<> e = WallpaperInstaller::saveBitmap(picture, dir); !e.has_value())
                     return e;
-                return Failure(WallpaperInstaller::bitmapPath(dir),
+                return fail(WallpaperInstaller::bitmapPath(dir),
                                   QStringLiteral("the picture was saved here, but without a display no wallpaper "
                                                  "could be set"));
             },

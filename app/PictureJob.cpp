@@ -50,7 +50,7 @@ Result<> PictureJob::install()
     const Result<> installed =
         m_services.installWallpaper(m_canvas.image(), SystemColors::resolve(m_options.desktopColor));
     if (!installed)
-        return Failure({}, installed.error().message());
+        return fail({}, installed.error().message());
     return {};
 }
 

@@ -67,16 +67,16 @@ Result<> checkHeader(QImageReader &reader, const QString &file)
 {
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
-        return Failure(file, u"cannot read %1: the picture is damaged or cut short"_s.arg(file));
+        return fail(file, u"cannot read %1: the picture is damaged or cut short"_s.arg(file));
     if (size.width() > BackgroundPicture::kMaxSide || size.height() > BackgroundPicture::kMaxSide)
-        return Failure(file, u"cannot use %1: it is %2 x %3 pixels, more than %4 a side"_s.arg(file)
+        return fail(file, u"cannot use %1: it is %2 x %3 pixels, more than %4 a side"_s.arg(file)
                                  .arg(size.width())
                                  .arg(size.height())
                                  .arg(BackgroundPicture::kMaxSide));
     if (qint64(size.width()) * size.height() * 4 > BackgroundPicture::kMaxBytes)
-        return Failure(file, u"cannot use %1: it would take more than 256 MB once read"_s.arg(file));
+        return fail(file, u"cannot use %1: it would take more than 256 MB once read"_s.arg(file));
     if (reader.format() == "jpeg" && !jpegIsWhole(file))
-        return Failure(file, u"cannot read %1: the picture is cut short"_s.arg(file));
+        return fail(file, u"cannot read %1: the picture is cut short"_s.arg(file));
     return {};
 }
 
@@ -86,19 +86,19 @@ Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style
 {
     const QFileInfo info(file);
     if (!info.exists())
-        return Failure(file, u"cannot read %1: there is no such file"_s.arg(file));
+        return fail(file, u"cannot read %1: there is no such file"_s.arg(file));
     // A FIFO or a device has no end to read to.
     if (!info.isFile())
-        return Failure(file, u"cannot read %1: not a regular file"_s.arg(file));
+        return fail(file, u"cannot read %1: not a regular file"_s.arg(file));
     QImageReader reader(file);
     // By what the file holds, whatever its name says.
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     reader.setAllocationLimit(int(kMaxBytes >> 20));
     if (!reader.canRead())
-        return Failure(file, u"cannot read %1: it is not a picture in a format Marvane reads"_s.arg(file));
+        return fail(file, u"cannot read %1: it is not a picture in a format Marvane reads"_s.arg(file));
     if (const Result<> readable = checkHeader(reader, file); !readable)
-        return readable.error();
+        return std::unexpected(readable.error());
     // The turn its EXIF data asks for comes after the scaling, so the scaling is asked of the
     // picture as stored.
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
@@ -109,7 +109,7 @@ Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style
         reader.setScaledSize(decoded);
     QImage image = reader.read();
     if (image.isNull())
-        return Failure(file, u"cannot read %1: %2"_s.arg(file, reader.errorString()));
+        return fail(file, u"cannot read %1: %2"_s.arg(file, reader.errorString()));
     // Tiles repeat the picture as it is; a picture shrunk by more than half is scaled smoothly here.
     const bool paintScaled = style != Tile && image.width() < 2 * place.size.width() &&
                              image.height() < 2 * place.size.height();

@@ -112,7 +112,7 @@ Result<Place> paintBox(Canvas &canvas, const Options &options, const Palette &pa
     using Limits = std::numeric_limits<int32_t>;
     if (std::min(left, top) < Limits::min() ||
         std::max(left + scale.length(kBoxWidth), top + scale.length(kBoxHeight)) > Limits::max())
-        return Failure({}, u"integer overflow: box position"_s);
+        return fail({}, u"integer overflow: box position"_s);
     const Place place{static_cast<int32_t>(left), static_cast<int32_t>(top), scale};
     canvas.fillBox(place.left, place.top, place.x(kBoxWidth), place.y(kBoxHeight), palette.calendar);
     return place;
@@ -230,12 +230,12 @@ Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &pa
     if (context.background)
         context.background->paint(canvas);
     if (!QDate(year, month, 1).isValid())
-        return Failure({}, u"not a month: %1-%2"_s.arg(year).arg(month));
+        return fail({}, u"not a month: %1-%2"_s.arg(year).arg(month));
     const LengthScale scale = LengthScale::of(options, context.displayScale);
     canvas.setFontScale(scale.factor());
     const Result<Place> place = paintBox(canvas, options, palette, screen, scale);
     if (!place)
-        return place.error();
+        return std::unexpected(place.error());
     const Grid grid;
     paintGrid(canvas, *place, grid);
     const QDate today = context.clock.today();

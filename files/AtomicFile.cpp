@@ -56,21 +56,21 @@ Result<std::unique_ptr<StagedFile>> StagedFile::write(const QString &path, const
 {
     std::unique_ptr<StagedFile> staged(new StagedFile(path, sync));
     QTemporaryFile &temp = staged->m_temp;
-    const auto fail = [&path](const QString &reason) {
-        return Failure(path, QStringLiteral("cannot write %1: %2").arg(path, reason));
+    const auto failed = [&path](const QString &reason) {
+        return fail(path, QStringLiteral("cannot write %1: %2").arg(path, reason));
     };
     if (!temp.open())
-        return fail(temp.errorString());
+        return failed(temp.errorString());
     if (const Result<> e = writer(temp); !e.has_value())
-        return fail(e.error().reason());
+        return failed(e.error().reason());
     // The system's own reason: Qt says "Unknown error" for a full disk.
     errno = 0;
     if (!temp.flush())
-        return fail(errno ? systemReason() : temp.errorString());
+        return failed(errno ? systemReason() : temp.errorString());
     if (::fchmod(temp.handle(), modeFor(path)) != 0)
-        return Failure(path, QStringLiteral("cannot keep the mode of %1: %2").arg(path, systemReason()));
+        return fail(path, QStringLiteral("cannot keep the mode of %1: %2").arg(path, systemReason()));
     if (sync && ::fdatasync(temp.handle()) != 0)
-        return fail(systemReason());
+        return failed(systemReason());
     return staged;
 }
 
@@ -96,7 +96,7 @@ Result<> StagedFile::commit()
         ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0)
         return {}; // the temporary file, now the old one, is removed with `m_temp`
     if (::rename(from.constData(), to.constData()) != 0)
-        return Failure(m_path, QStringLiteral("cannot replace %1: %2").arg(m_path, systemReason()));
+        return fail(m_path, QStringLiteral("cannot replace %1: %2").arg(m_path, systemReason()));
     m_temp.setAutoRemove(false);
     return {};
 }
@@ -113,7 +113,7 @@ Result<bool> StagedFile::commitOver(const FileContents &read)
             return false; // made or removed meanwhile
         // A file system without the exchange: a plain rename, after the check above.
         if ((errno != EINVAL && errno != ENOSYS) || ::rename(from.constData(), to.constData()) != 0)
-            return Failure(m_path, QStringLiteral("cannot replace %1: %2").arg(m_path, systemReason()));
+            return fail(m_path, QStringLiteral("cannot replace %1: %2").arg(m_path, systemReason()));
         m_temp.setAutoRemove(false);
         return true;
     }
@@ -141,7 +141,7 @@ Result<> writeFileAtomically(const QString &path, const FileWriter &writer, bool
 {
     const Result<std::unique_ptr<StagedFile>> staged = StagedFile::write(path, writer, sync);
     if (!staged)
-        return staged.error();
+        return std::unexpected(staged.error());
     return (*staged)->commit();
 }
 
@@ -151,7 +151,7 @@ Result<> writeAll(QIODevice &device, QByteArrayView bytes)
     while (!bytes.isEmpty()) {
         const qint64 n = device.write(bytes.data(), bytes.size());
         if (n <= 0)
-            return Failure({}, device.errorString());
+            return fail({}, device.errorString());
         bytes = bytes.sliced(n);
     }
     return {};
@@ -180,18 +180,18 @@ Result<std::unique_ptr<FileLock>> FileLock::onFile(const QString &file)
 {
     const QByteArray target = QFile::encodeName(file);
     const QByteArray dir = QFile::encodeName(QFileInfo(file).absolutePath());
-    const auto fail = [&file] { return Failure(file, QStringLiteral("cannot lock %1: %2").arg(file, systemReason())); };
+    const auto failed = [&file] { return fail(file, QStringLiteral("cannot lock %1: %2").arg(file, systemReason())); };
     for (;;) {
         int fd = ::open(target.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         const bool absent = fd < 0 && errno == ENOENT;
         if (absent)
             fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0)
-            return fail();
+            return failed();
         std::unique_ptr<FileLock> lock(new FileLock(fd));
         while (::flock(fd, LOCK_EX) != 0) {
             if (errno != EINTR)
-                return fail();
+                return failed();
         }
         struct stat held {}, now {};
         const bool present = ::stat(target.constData(), &now) == 0;

@@ -22,32 +22,32 @@ Result<FileContents> readFile(const QString &path, qint64 maxBytes)
     if (fd < 0) {
         if (errno == ENOENT)
             return FileContents();
-        return Failure(path, withReason(QStringLiteral("cannot open ") + path, errno));
+        return fail(path, withReason(QStringLiteral("cannot open ") + path, errno));
     }
-    const auto fail = [&](const QString &reason) {
+    const auto failed = [&](const QString &reason) {
         ::close(fd);
-        return Failure(path, QStringLiteral("cannot read %1: %2").arg(path, reason));
+        return fail(path, QStringLiteral("cannot read %1: %2").arg(path, reason));
     };
     struct stat st {};
     if (::fstat(fd, &st) != 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+        return failed(QString::fromLocal8Bit(std::strerror(errno)));
     // A device, FIFO or socket has no end to read to.
     if (!S_ISREG(st.st_mode))
-        return fail(QStringLiteral("not a regular file"));
+        return failed(QStringLiteral("not a regular file"));
     FileContents contents{{}, true, st.st_dev, st.st_ino};
     contents.bytes.resize(std::min<qint64>(st.st_size, maxBytes) + 1);
     qint64 size = 0;
     for (;;) {
         // Checked as it is read: the file may grow meanwhile.
         if (size > maxBytes)
-            return fail(QStringLiteral("larger than %1 MB").arg(maxBytes >> 20));
+            return failed(QStringLiteral("larger than %1 MB").arg(maxBytes >> 20));
         if (size == contents.bytes.size())
             contents.bytes.resize(size * 2);
         const ssize_t n = ::read(fd, contents.bytes.data() + size, static_cast<std::size_t>(contents.bytes.size() - size));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return fail(QString::fromLocal8Bit(std::strerror(errno)));
+            return failed(QString::fromLocal8Bit(std::strerror(errno)));
         if (n == 0)
             break;
         size += n;

@@ -34,7 +34,7 @@ Result<> checkWritable(const QString &path, const QString &target)
                     : !(info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)) ? EACCES
                                                                                                           : 0;
     if (err)
-        return Failure(target, withReason(QStringLiteral("cannot write ") + target, err));
+        return fail(target, withReason(QStringLiteral("cannot write ") + target, err));
     return {};
 }
 
@@ -69,7 +69,7 @@ Result<> IniFile::write(const QString &path, const std::vector<IniEdit> &edits)
     for (const IniEdit &edit : edits) {
         const std::string_view key = edit.key ? std::string_view(*edit.key) : std::string_view();
         if (const Result<> named = IniText::checkName(edit.section, edit.key ? &key : nullptr); !named)
-            return Failure(path, named.error().reason());
+            return fail(path, named.error().reason());
     }
     const QString target = resolveLinks(path);
     for (const QString &place : {QFileInfo(target).absolutePath(), target}) {
@@ -79,13 +79,13 @@ Result<> IniFile::write(const QString &path, const std::vector<IniEdit> &edits)
     // Read-modify-write is one step for every process that takes this lock.
     const Result<std::unique_ptr<FileLock>> lock = FileLock::onFile(target);
     if (!lock)
-        return lock.error();
+        return std::unexpected(lock.error());
     removeStaleTemporaries(target);
     // Someone else's change between the reading and the replacement is read and edited anew.
     for (int attempt = 0; attempt < 10; ++attempt) {
         const Result<FileContents> old = readFile(target, kMaxBytes);
         if (!old)
-            return Failure(target, old.error().reason());
+            return fail(target, old.error().reason());
         const TextEncoding encoding = encodingOf(old->view());
         const std::string text = toUtf8(old->view(), encoding);
         const std::string updated = editedText(text, edits);
@@ -98,14 +98,14 @@ Result<> IniFile::write(const QString &path, const std::vector<IniEdit> &edits)
         };
         const Result<std::unique_ptr<StagedFile>> staged = StagedFile::write(target, writer, true);
         if (!staged)
-            return staged.error();
+            return std::unexpected(staged.error());
         const Result<bool> put = (*staged)->commitOver(*old);
         if (!put)
-            return put.error();
+            return std::unexpected(put.error());
         if (*put)
             return {};
     }
-    return Failure(target, QStringLiteral("cannot write %1: another program kept changing it").arg(target));
+    return fail(target, QStringLiteral("cannot write %1: another program kept changing it").arg(target));
 }
 
 } // namespace marvane

@@ -74,7 +74,7 @@ Result<> writeStrings(const QList<Entry> &entries, const QString &file)
     const Result<> written = IniFile::write(file, edits);
     // Named by the path the caller gave, not the link target the engine wrote through.
     if (!written)
-        return Failure(file, written.error().reason());
+        return fail(file, written.error().reason());
     return {};
 }
 
@@ -83,7 +83,7 @@ Result<FileContents> readFile(const QString &file)
     Result<FileContents> text = IniFile::readAll(file);
     // Named by the path the caller gave.
     if (!text)
-        return Failure(file, text.error().reason());
+        return fail(file, text.error().reason());
     return text;
 }
 

@@ -322,7 +322,7 @@ std::string IniText::edit(std::string_view text, std::string_view section, const
 
 Result<> IniText::checkName(std::string_view section, const std::string_view *key)
 {
-    const auto refuse = [](const char *why) { return Failure({}, QString::fromLatin1(why)); };
+    const auto refuse = [](const char *why) { return fail({}, QString::fromLatin1(why)); };
     if (section.find_first_of("\r\n]") != std::string_view::npos || section.find('\0') != std::string_view::npos)
         return refuse("a section name cannot hold a line break, NUL or ']'");
     if (trim(section) != section)

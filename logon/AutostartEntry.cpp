@@ -53,13 +53,13 @@ QString AutostartEntry::stringValue(const QString &text)
 Result<> AutostartEntry::checkExecutable(const QString &executable)
 {
     if (executable.isEmpty() || !QDir::isAbsolutePath(executable))
-        return Failure(path(), u"the program's own path is unknown, so log-on could not start it"_s);
+        return fail(path(), u"the program's own path is unknown, so log-on could not start it"_s);
     // GLib will not start a program whose path holds a '%', however it is escaped.
     if (executable.contains(u'%'))
-        return Failure(path(), u"the program's path \"%1\" holds a '%', which log-on cannot start; move it to a "
+        return fail(path(), u"the program's path \"%1\" holds a '%', which log-on cannot start; move it to a "
                                   "folder without one"_s.arg(executable));
     if (executable.contains(u'\n') || executable.contains(u'\r'))
-        return Failure(path(), u"the program's path holds a line break, which log-on cannot start"_s);
+        return fail(path(), u"the program's path holds a line break, which log-on cannot start"_s);
     return {};
 }
 

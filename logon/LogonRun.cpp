@@ -23,7 +23,7 @@ Result<> LogonRun::update(bool enabled, const QString &executable)
     const QString entry = AutostartEntry::path();
     const QString folder = QFileInfo(entry).absolutePath();
     if (!QDir().mkpath(folder))
-        return Failure(entry, u"cannot create the folder %1"_s.arg(folder));
+        return fail(entry, u"cannot create the folder %1"_s.arg(folder));
     // Two windows of the program may update at once; this is the one writer.
     const FileLock lock(folder);
     for (const QString &path : {entry, RefreshTimer::servicePath(), RefreshTimer::timerPath()})
@@ -33,7 +33,7 @@ Result<> LogonRun::update(bool enabled, const QString &executable)
     const bool first = enabled && !QFileInfo::exists(entry);
     Result<std::unique_ptr<StagedFile>> written = StagedFile::writeIfChanged(entry, text);
     if (!written)
-        return written.error();
+        return std::unexpected(written.error());
     const std::unique_ptr<StagedFile> staged = std::move(*written);
     if (enabled) {
         if (const Result<> e = RefreshTimer::update(true, executable); !e)

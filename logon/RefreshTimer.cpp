@@ -40,7 +40,7 @@ public:
         message.setArguments(arguments);
         const QDBusMessage reply = m_bus.call(message, QDBus::Block, 10000);
         if (reply.type() == QDBusMessage::ErrorMessage)
-            return Failure(u"systemd"_s, reply.errorMessage());
+            return fail(u"systemd"_s, reply.errorMessage());
         return {};
     }
 
@@ -61,9 +61,9 @@ Result<> remove(const QString &path)
         return {};
     QFile file(path);
     if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink())
-        return Failure(path, u"cannot remove %1: a folder is in the way"_s.arg(path));
+        return fail(path, u"cannot remove %1: a folder is in the way"_s.arg(path));
     if (!file.remove())
-        return Failure(path, u"cannot remove %1: %2"_s.arg(path, file.errorString()));
+        return fail(path, u"cannot remove %1: %2"_s.arg(path, file.errorString()));
     return {};
 }
 
@@ -136,9 +136,9 @@ QString RefreshTimer::timerText()
 Result<> RefreshTimer::checkExecutable(const QString &executable)
 {
     if (executable.isEmpty() || !QDir::isAbsolutePath(executable))
-        return Failure(servicePath(), u"the program's own path is unknown, so no timer could start it"_s);
+        return fail(servicePath(), u"the program's own path is unknown, so no timer could start it"_s);
     if (executable.contains(u'\n') || executable.contains(u'\r'))
-        return Failure(servicePath(), u"the program's path holds a line break, which systemd cannot start"_s);
+        return fail(servicePath(), u"the program's path holds a line break, which systemd cannot start"_s);
     return {};
 }
 
@@ -163,14 +163,14 @@ Result<> RefreshTimer::update(bool enabled, const QString &executable)
     if (const Result<> e = checkExecutable(executable); !e)
         return e;
     if (!QDir().mkpath(links))
-        return Failure(links, u"cannot create the folder %1"_s.arg(links));
+        return fail(links, u"cannot create the folder %1"_s.arg(links));
     // Both units are written before either is put in place, so that a full disk refuses both.
     const Result<std::unique_ptr<StagedFile>> service = StagedFile::writeIfChanged(servicePath(), serviceText(executable).toUtf8());
     if (!service)
-        return service.error();
+        return std::unexpected(service.error());
     const Result<std::unique_ptr<StagedFile>> timer = StagedFile::writeIfChanged(timerPath(), timerText().toUtf8());
     if (!timer)
-        return timer.error();
+        return std::unexpected(timer.error());
     bool changed = false;
     for (const std::unique_ptr<StagedFile> *unit : {&*service, &*timer}) {
         if (!*unit)
@@ -181,10 +181,10 @@ Result<> RefreshTimer::update(bool enabled, const QString &executable)
     }
     if (QFileInfo(wantsLink()).symLinkTarget() != timerPath()) {
         if (exists(wantsLink()) && !QFileInfo(wantsLink()).isSymLink())
-            return Failure(wantsLink(), u"cannot enable the timer: %1 is in the way"_s.arg(wantsLink()));
+            return fail(wantsLink(), u"cannot enable the timer: %1 is in the way"_s.arg(wantsLink()));
         QFile::remove(wantsLink());
         if (!QFile::link(timerPath(), wantsLink()))
-            return Failure(wantsLink(), u"cannot enable the timer at %1"_s.arg(wantsLink()));
+            return fail(wantsLink(), u"cannot enable the timer at %1"_s.arg(wantsLink()));
         changed = true;
     }
     if (!changed)

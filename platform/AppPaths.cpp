@@ -20,7 +20,7 @@ Result<QString> locate()
     for (;;) {
         const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
         if (n < 0)
-            return Failure({}, QStringLiteral("cannot find the program's own path: %1")
+            return fail({}, QStringLiteral("cannot find the program's own path: %1")
                                    .arg(QString::fromLocal8Bit(std::strerror(errno))));
         if (static_cast<std::size_t>(n) < buffer.size()) {
             buffer.resize(static_cast<std::size_t>(n));
@@ -32,7 +32,7 @@ Result<QString> locate()
     const QString path = QFile::decodeName(bytes);
     // A name that does not survive the round trip would be written to a different file.
     if (path.isEmpty() || path.front() != u'/' || QFile::encodeName(path) != bytes)
-        return Failure(
+        return fail(
             {}, QStringLiteral("the program's folder \"%1\" has a name that is not valid UTF-8; move the "
                                "program to a folder with a plain name")
                     .arg(QString::fromLatin1(bytes.toPercentEncoding("/ "))));
@@ -49,7 +49,7 @@ const Result<QString> &location()
 
 QString AppPaths::executablePath()
 {
-    return location().value_or({});
+    return location().value_or(QString());
 }
 
 QString AppPaths::applicationDirectory()
@@ -60,7 +60,7 @@ QString AppPaths::applicationDirectory()
 Result<> AppPaths::checkLocation()
 {
     if (const Result<QString> &l = location(); !l)
-        return l.error();
+        return std::unexpected(l.error());
     return {};
 }
 

@@ -156,7 +156,7 @@ Result<> Fonts::ensureLoaded()
     const QStringList &problems = loaded().problems;
     if (problems.isEmpty())
         return {};
-    return Failure({}, problems.join(u'\n'));
+    return fail({}, problems.join(u'\n'));
 }
 
 QFont Fonts::font(const FontSpec &face)

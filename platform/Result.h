@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include <optional>
+#include <expected>
 #include <utility>
 
 namespace marvane {
@@ -34,42 +34,13 @@ private:
 };
 
 // What everything that can fail returns: a value, or the failure that kept it from being made.
-// Used as std::expected is: `if (const Result<int> r = parse(); !r) report(r.error());`.
 template <typename T = void>
-class [[nodiscard]] Result
+using Result = std::expected<T, Failure>;
+
+// The failed result of any type: `return fail(file, reason);`.
+inline std::unexpected<Failure> fail(QString subject, QString reason)
 {
-public:
-    Result(T value) : m_value(std::move(value)) {}
-    Result(Failure failure) : m_failure(std::move(failure)) {}
-
-    bool has_value() const { return m_value.has_value(); }
-    explicit operator bool() const { return has_value(); }
-    const T &value() const { return *m_value; }
-    const T &operator*() const { return *m_value; }
-    T &operator*() { return *m_value; }
-    const T *operator->() const { return &*m_value; }
-    T *operator->() { return &*m_value; }
-    T value_or(T fallback) const { return m_value ? *m_value : std::move(fallback); }
-    const Failure &error() const { return *m_failure; }
-
-private:
-    std::optional<T> m_value;
-    std::optional<Failure> m_failure;
-};
-
-template <>
-class [[nodiscard]] Result<void>
-{
-public:
-    Result() = default;
-    Result(Failure failure) : m_failure(std::move(failure)) {}
-
-    bool has_value() const { return !m_failure.has_value(); }
-    explicit operator bool() const { return has_value(); }
-    const Failure &error() const { return *m_failure; }
-
-private:
-    std::optional<Failure> m_failure;
-};
+    return std::unexpected<Failure>(std::in_place, std::move(subject), std::move(reason));
+}
 
 } // namespace marvane

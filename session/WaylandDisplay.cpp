@@ -19,7 +19,7 @@ Result<> checkWaylandDisplay()
         return {};
     const QString name = qEnvironmentVariable("WAYLAND_DISPLAY");
     const auto cannot = [&name](const QString &why) {
-        return Failure(name, u"cannot connect to the Wayland display \"%1\": %2"_s.arg(name, why));
+        return fail(name, u"cannot connect to the Wayland display \"%1\": %2"_s.arg(name, why));
     };
     // Said here: libwayland would print a line of its own.
     if (!QDir::isAbsolutePath(name) && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
@@ -29,7 +29,7 @@ Result<> checkWaylandDisplay()
         return cannot(QString::fromLocal8Bit(std::strerror(errno)));
     wl_display_disconnect(display);
     if (!qtHasWayland())
-        return Failure(
+        return fail(
             name,
             u"the Wayland display \"%1\" needs Qt's Wayland platform (Debian's qt6-wayland), which is not installed"_s
                 .arg(name));

@@ -92,7 +92,7 @@ QList<Failure> OptionsFile::load(Options &options, const QString &file)
     Result<FileContents> read = ini::readFile(file);
     // NULs are no text in any encoding read: a binary file, or UTF-16 without its mark.
     if (read && read->view().find('\0') != std::string_view::npos)
-        read = Failure(file, u"%1 is not a text file"_s.arg(file));
+        read = fail(file, u"%1 is not a text file"_s.arg(file));
     const std::string_view text = read ? read->view() : std::string_view();
     const auto tell = [&problems](const Failure &problem) {
         printError(problem.message());

@@ -18,7 +18,7 @@ public:
     using WallpaperBackend::WallpaperBackend;
     Result<> install(const WallpaperRequest &request) override
     {
-        return Failure(request.bitmap, QStringLiteral("no supported desktop found (%1)").arg(session().detected));
+        return fail(request.bitmap, QStringLiteral("no supported desktop found (%1)").arg(session().detected));
     }
 
 protected:

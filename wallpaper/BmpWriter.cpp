@@ -41,7 +41,7 @@ Result<> writeBmp24(const QImage &source, QIODevice &device)
     const quint32 stride = (width * 3 + 3) & ~3u;
     const quint64 dataSize = quint64(stride) * height;
     if (image.isNull() || dataSize + 54 > 0xFFFFFFFFull)
-        return Failure({}, QStringLiteral("the picture is too large for a bitmap file"));
+        return fail({}, QStringLiteral("the picture is too large for a bitmap file"));
 
     std::array<unsigned char, 54> header{};
     header[0] = 'B';

@@ -35,7 +35,7 @@ QString GsettingsWallpaper::currentPicture() const
 {
     QString all;
     for (const QString &key : m_keys.pictureKeys)
-        all += runTool(u"gsettings"_s, {u"get"_s, m_keys.schema, key}).value_or({});
+        all += runTool(u"gsettings"_s, {u"get"_s, m_keys.schema, key}).value_or(QString());
     return all;
 }
 
@@ -46,11 +46,11 @@ Result<> GsettingsWallpaper::show(const QString &file)
     };
     // "zoom" covers each monitor keeping the picture's proportions: 1:1 on the primary monitor.
     if (const Result<QString> done = set(u"picture-options"_s, u"'zoom'"_s); !done)
-        return done.error();
+        return std::unexpected(done.error());
     const QString value = backslashQuoted(m_keys.takesUri ? fileUri(file) : file, u'\'', {});
     for (const QString &key : std::as_const(m_keys.pictureKeys))
         if (const Result<QString> done = set(key, value); !done)
-            return done.error();
+            return std::unexpected(done.error());
     return {};
 }
 

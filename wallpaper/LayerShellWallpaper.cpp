@@ -36,7 +36,7 @@ bool setThroughHyprpaper(const QString &png)
     if (qEnvironmentVariableIsEmpty("HYPRLAND_INSTANCE_SIGNATURE"))
         return false;
     const auto ask = [](const QStringList &arguments) {
-        return runTool(u"hyprctl"_s, QStringList{u"hyprpaper"_s} + arguments).value_or({}).trimmed() == u"ok"_s;
+        return runTool(u"hyprctl"_s, QStringList{u"hyprpaper"_s} + arguments).value_or(QString()).trimmed() == u"ok"_s;
     };
     if (!ask({u"preload"_s, png}) || !ask({u"wallpaper"_s, u","_s + png}))
         return false;
@@ -69,7 +69,7 @@ Result<> startSwaybg(const QString &png)
 {
     const QString swaybg = QStandardPaths::findExecutable(u"swaybg"_s);
     if (swaybg.isEmpty())
-        return Failure(u"swaybg"_s, u"swaybg is not installed"_s);
+        return fail(u"swaybg"_s, u"swaybg is not installed"_s);
     const QString log = runtimeFile(u"marvane-swaybg.log"_s);
     QProcess process;
     process.setProgram(swaybg);
@@ -79,14 +79,14 @@ Result<> startSwaybg(const QString &png)
     process.setStandardErrorFile(log);
     qint64 pid = 0;
     if (!process.startDetached(&pid))
-        return Failure(u"swaybg"_s, u"swaybg did not start"_s);
+        return fail(u"swaybg"_s, u"swaybg did not start"_s);
     const RunningProgram started{pid, {}};
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < kSettleMs) {
         QThread::msleep(25);
         if (!started.isRunning())
-            return Failure(u"swaybg"_s, u"swaybg ended at once: %1"_s.arg(lastLines(log)));
+            return fail(u"swaybg"_s, u"swaybg ended at once: %1"_s.arg(lastLines(log)));
     }
     const QString pidFile = runtimeFile(u"marvane-swaybg.pid"_s);
     // The new one draws over the old one already, so the desktop never shows bare.
@@ -95,7 +95,7 @@ Result<> startSwaybg(const QString &png)
     const Result<> kept = writeFileAtomically(
         pidFile, [&text](QIODevice &out) { return writeAll(out, text); }, false);
     if (!kept.has_value())
-        return Failure(pidFile, u"swaybg shows the picture, but the next run will not find it: %1"_s.arg(kept.error().message()));
+        return fail(pidFile, u"swaybg shows the picture, but the next run will not find it: %1"_s.arg(kept.error().message()));
     return {};
 }
 
@@ -107,7 +107,7 @@ Result<> LayerShellWallpaper::show(const QString &file)
         const Result<QString> done =
             runTool(u"swaymsg"_s, {u"output"_s, u"*"_s, u"bg"_s, backslashQuoted(file, u'"', {}), u"fill"_s});
         if (!done)
-            return done.error();
+            return std::unexpected(done.error());
         return {};
     }
     if (setThroughHyprpaper(file))

@@ -71,7 +71,7 @@ Result<> store(const QString &file, const QString &path, const QString &mode)
     settings.setValue(u"Desktop/WallpaperMode"_s, mode);
     settings.sync();
     if (settings.status() != QSettings::NoError)
-        return Failure(file, u"cannot write %1"_s.arg(file));
+        return fail(file, u"cannot write %1"_s.arg(file));
     return {};
 }
 
@@ -81,11 +81,11 @@ Result<> restartOnStoredMode(const RunningProgram &desktop, const QString &file,
                              const QString &mode)
 {
     if (!desktop.stop(5000))
-        return Failure(u"pcmanfm-qt"_s, u"pcmanfm-qt did not end to take the new wallpaper mode"_s);
+        return fail(u"pcmanfm-qt"_s, u"pcmanfm-qt did not end to take the new wallpaper mode"_s);
     if (const Result<> stored = store(file, path, mode); !stored.has_value())
         return stored;
     if (!QProcess::startDetached(desktop.arguments.first(), desktop.arguments.mid(1)))
-        return Failure(u"pcmanfm-qt"_s, u"pcmanfm-qt did not start again"_s);
+        return fail(u"pcmanfm-qt"_s, u"pcmanfm-qt did not start again"_s);
     return {};
 }
 
@@ -118,7 +118,7 @@ Result<> PcmanfmWallpaper::show(const QString &file)
     if (!m_qt) {
         if (const Result<QString> done = runTool(u"pcmanfm"_s, {u"--set-wallpaper"_s, file, u"--wallpaper-mode=crop"_s});
             !done)
-            return done.error();
+            return std::unexpected(done.error());
         return {};
     }
     return showThroughPcmanfmQt(file, spansMonitors() ? u"stretch"_s : u"zoom"_s);
@@ -131,7 +131,7 @@ Result<> PcmanfmWallpaper::showThroughPcmanfmQt(const QString &path, const QStri
     const QString before = storedMode(file);
     if (const Result<QString> shown = runTool(u"pcmanfm-qt"_s, {u"--set-wallpaper"_s, path, u"--wallpaper-mode="_s + mode});
         !shown)
-        return shown.error();
+        return std::unexpected(shown.error());
     if (const Result<> stored = store(file, path, mode); !stored.has_value())
         return stored;
     if (desktop.pid && before != mode)

@@ -25,20 +25,20 @@ Result<> PlasmaWallpaper::show(const QString &file)
                            "print(all.length);"_s.arg(backslashQuoted(fileUri(file), u'"', {}));
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return Failure(u"plasmashell"_s, u"no D-Bus session: %1"_s.arg(bus.lastError().message()));
+        return fail(u"plasmashell"_s, u"no D-Bus session: %1"_s.arg(bus.lastError().message()));
     QDBusMessage call = QDBusMessage::createMethodCall(u"org.kde.plasmashell"_s, u"/PlasmaShell"_s,
                                                        u"org.kde.PlasmaShell"_s, u"evaluateScript"_s);
     call << script;
     const QDBusMessage reply = bus.call(call, QDBus::Block, 15000);
     if (reply.type() == QDBusMessage::ErrorMessage)
-        return Failure(u"plasmashell"_s, u"Plasma refused the wallpaper: %1"_s.arg(reply.errorMessage()));
+        return fail(u"plasmashell"_s, u"Plasma refused the wallpaper: %1"_s.arg(reply.errorMessage()));
     // The script prints how many desktops it set; a shell without a desktop sets none.
     bool counted = false;
     const int desktops = reply.arguments().value(0).toString().trimmed().section(u'\n', -1).toInt(&counted);
     if (!counted)
-        return Failure(u"plasmashell"_s, u"Plasma did not say whether it set the wallpaper"_s);
+        return fail(u"plasmashell"_s, u"Plasma did not say whether it set the wallpaper"_s);
     if (desktops == 0)
-        return Failure(u"plasmashell"_s, u"Plasma has no desktop to show the wallpaper on"_s);
+        return fail(u"plasmashell"_s, u"Plasma has no desktop to show the wallpaper on"_s);
     return {};
 }
 

@@ -38,14 +38,14 @@ Result<QString> linkedCopy(const QString &bitmap)
     // A hard link costs nothing; the next bitmap is a new file, so the link keeps this picture.
     if (::link(QFile::encodeName(bitmap).constData(), QFile::encodeName(fresh).constData()) != 0 &&
         !QFile::copy(bitmap, fresh))
-        return Failure(fresh, u"cannot write %1"_s.arg(fresh));
+        return fail(fresh, u"cannot write %1"_s.arg(fresh));
     return fresh;
 }
 
 Result<QString> writtenCopy(const QString &fresh, const std::function<Result<>(QIODevice &)> &writer)
 {
     if (const Result<> written = writeFileAtomically(fresh, writer, false); !written.has_value())
-        return written.error();
+        return std::unexpected(written.error());
     return fresh;
 }
 
@@ -56,7 +56,7 @@ Result<QString> pngCopy(const QString &bitmap, const QImage &picture)
         // zlib's fastest level: the picture is mostly flat colour, which packs well anyway.
         writer.setQuality(80);
         if (!writer.write(picture))
-            return Failure({}, writer.errorString());
+            return fail({}, writer.errorString());
         return {};
     });
 }
@@ -101,7 +101,7 @@ Result<> WallpaperBackend::install(const WallpaperRequest &request)
             return written;
     }
     // A failure is told as the bitmap's: that is the file the user knows.
-    const auto asBitmaps = [&request](const Failure &f) { return Failure(request.bitmap, f.reason()); };
+    const auto asBitmaps = [&request](const Failure &f) { return fail(request.bitmap, f.reason()); };
     if (const Result<> reached = prepare(); !reached.has_value())
         return asBitmaps(reached.error());
     const bool spanning = spansMonitors() && !request.layout.primary.isEmpty() &&

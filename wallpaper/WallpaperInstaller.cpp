@@ -78,7 +78,7 @@ Result<> WallpaperInstaller::install(const QImage &picture, const QString &appli
     if (const Result<> saved = bitmapReady(); !saved.has_value())
         return saved;
     if (!installed.has_value())
-        return Failure(path, QStringLiteral("the wallpaper was not set: %1").arg(installed.error().reason()));
+        return fail(path, QStringLiteral("the wallpaper was not set: %1").arg(installed.error().reason()));
     return {};
 }
 

@@ -99,7 +99,7 @@ Result<Pixmap> uploadPicture(Display *display, const QImage &picture, QPoint off
     const int depth = DefaultDepth(display, screen);
     Visual *visual = DefaultVisual(display, screen);
     if (visual->c_class != TrueColor || (depth != 24 && depth != 32 && depth != 16)) {
-        return Failure(
+        return fail(
             {}, QStringLiteral("the X display's default visual (depth %1) is not supported").arg(depth));
     }
     const Pixmap pixmap = XCreatePixmap(display, root, static_cast<unsigned>(width),
@@ -151,12 +151,12 @@ void showPixmap(Display *display, Pixmap pixmap, const X11Connection &held)
 Result<> X11RootWallpaper::install(const WallpaperRequest &request)
 {
     if (!session().x11)
-        return Failure(request.bitmap, QStringLiteral("no X display connection"));
+        return fail(request.bitmap, QStringLiteral("no X display connection"));
     // Monitor positions are root coordinates already, whether or not one starts at the origin.
     const Result<> e = setRoot(*session().x11, request.picture, request.bitmapReady,
                                request.layout.primary.topLeft(), request.background);
     if (!e.has_value() && e.error().subject().isEmpty())
-        return Failure(request.bitmap, e.error().reason());
+        return fail(request.bitmap, e.error().reason());
     return e;
 }
 
@@ -170,7 +170,7 @@ Result<> X11RootWallpaper::setRoot(const X11Connection &x11, const QImage &pictu
     if (!display) {
         if (const Result<> e = ready(); !e.has_value())
             return e;
-        return Failure({}, QStringLiteral("cannot open the X display \"%1\"").arg(qEnvironmentVariable("DISPLAY")));
+        return fail({}, QStringLiteral("cannot open the X display \"%1\"").arg(qEnvironmentVariable("DISPLAY")));
     }
     const auto previousHandler = XSetErrorHandler(countError);
     g_errors = 0;
@@ -185,9 +185,9 @@ Result<> X11RootWallpaper::setRoot(const X11Connection &x11, const QImage &pictu
     if (!e.has_value())
         return e;
     if (!pixmap)
-        return pixmap.error();
+        return std::unexpected(pixmap.error());
     if (g_errors)
-        return Failure({}, QStringLiteral("the X server refused the wallpaper (%1 errors)").arg(g_errors));
+        return fail({}, QStringLiteral("the X server refused the wallpaper (%1 errors)").arg(g_errors));
     return {};
 }
 

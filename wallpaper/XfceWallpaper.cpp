@@ -26,23 +26,23 @@ Result<> XfceWallpaper::prepare()
 {
     const Result<QString> listing = query({u"-l"_s});
     if (!listing)
-        return listing.error();
+        return std::unexpected(listing.error());
     static const QRegularExpression property(u"^(/backdrop/screen\\d+/monitor[^/]+/workspace\\d+/)last-image$"_s);
     m_folders.clear();
     for (const QString &line : listing->split(u'\n', Qt::SkipEmptyParts))
         if (const auto m = property.match(line.trimmed()); m.hasMatch())
             m_folders << m.captured(1);
     m_spans = !m_folders.isEmpty() &&
-              query({u"-p"_s, m_folders.first() + u"image-style"_s}).value_or({}).trimmed().toInt() == kSpanning;
+              query({u"-p"_s, m_folders.first() + u"image-style"_s}).value_or(QString()).trimmed().toInt() == kSpanning;
     return {};
 }
 
 QString XfceWallpaper::currentPicture() const
 {
     // The first monitor's picture: the one the user looks at first.
-    for (const QString &line : query({u"-l"_s}).value_or({}).split(u'\n', Qt::SkipEmptyParts))
+    for (const QString &line : query({u"-l"_s}).value_or(QString()).split(u'\n', Qt::SkipEmptyParts))
         if (line.trimmed().endsWith(u"/last-image"_s))
-            return query({u"-p"_s, line.trimmed()}).value_or({}).trimmed();
+            return query({u"-p"_s, line.trimmed()}).value_or(QString()).trimmed();
     return {};
 }
 
@@ -55,9 +55,9 @@ Result<> XfceWallpaper::show(const QString &file)
             return query({u"-p"_s, folder + key, u"-n"_s, u"-t"_s, type, u"-s"_s, value});
         };
         if (const Result<QString> done = set(u"last-image"_s, u"string"_s, file); !done)
-            return done.error();
+            return std::unexpected(done.error());
         if (const Result<QString> done = set(u"image-style"_s, u"int"_s, style); !done)
-            return done.error();
+            return std::unexpected(done.error());
     }
     return {};
 }

@@ -34,7 +34,7 @@ struct RecordedServices
         };
         s.installWallpaper = [this](const QImage &picture, QRgb) {
             installed << picture;
-            return installFails ? Failure(QStringLiteral("temp.bmp"), QStringLiteral("disk full")) : Result<>();
+            return installFails ? Result<>(fail(QStringLiteral("temp.bmp"), QStringLiteral("disk full"))) : Result<>();
         };
         s.openToDo = [this](QWidget *) { opened << QStringLiteral("todo"); };
         s.openAbout = [this](QWidget *) { opened << QStringLiteral("about"); };

@@ -60,7 +60,7 @@ struct Rig
         auto updateAutostart = [this](bool on) -> Result<> {
             autoRuns << on;
             if (!autoRunFailure.isEmpty())
-                return Failure(AutostartEntry::path(), autoRunFailure);
+                return fail(AutostartEntry::path(), autoRunFailure);
             return LogonRun::update(on, exe());
         };
         OptionsDialog::PictureSources pictures{[this](QWidget *, const QString &) { return chosenPicture; },

@@ -98,7 +98,7 @@ private Q_SLOTS:
         // Each through a connection of its own, as two runs of the program would.
         const auto setRoot = [](const QImage &picture) {
             X11Connection own;
-            return own.open() ? X11RootWallpaper::setRoot(own, picture) : Failure({}, QStringLiteral("no display"));
+            return own.open() ? X11RootWallpaper::setRoot(own, picture) : fail({}, QStringLiteral("no display"));
         };
         const QImage first = pattern(1);
         MARVANE_VERIFY_WRITE(setRoot(first));
@@ -132,7 +132,7 @@ private Q_SLOTS:
         int calls = 0;
         const Result<> error = X11RootWallpaper::setRoot(shared, pattern(6), [&calls] {
             ++calls;
-            return Failure(QStringLiteral("temp.bmp"), QStringLiteral("disk full"));
+            return fail(QStringLiteral("temp.bmp"), QStringLiteral("disk full"));
         });
         QCOMPARE(test::messageOf(error), QStringLiteral("temp.bmp: disk full"));
         QCOMPARE(calls, 1);
