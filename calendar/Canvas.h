@@ -41,8 +41,6 @@ public:
     void setFontScale(double scale) { m_font.scale = scale; }
     const FontSpec &font() const { return m_font; }
 
-    QPoint textPosition() const { return m_textPos; }
-
     void fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
     void plot(double x, double y);
     void drawDisc(double x, double y, double radius, QRgb color);
