@@ -63,8 +63,7 @@ fuzz:
 # Brings translations/*.ts up to date with the texts in the sources (new ones unfinished, gone ones
 # dropped); edit them with Qt Linguist.
 translations: deps
-	@for ts in translations/marvane_*.ts; do \
-	  /usr/lib/qt6/bin/lupdate -silent -no-obsolete -locations none -I . app calendar widgets -ts "$$ts"; done
+	@cmake --preset dev >/dev/null && cmake --build --preset dev --target update_translations
 
 clean:
 	rm -rf build

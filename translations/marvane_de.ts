@@ -84,7 +84,7 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>This free software adds a calendar to your screen's desktop. And you may also arrange and include your to-do-list.</source>
+        <source>This free software adds a calendar to your screen&apos;s desktop. And you may also arrange and include your to-do-list.</source>
         <translation>Diese freie Software bringt einen Kalender auf den Desktop Ihres Bildschirms. Außerdem können Sie dort Ihre Aufgabenliste führen und anzeigen.</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Automatic</source>
@@ -290,7 +290,7 @@
         <translation>Der Desktop gibt nicht an, welches Bild er zeigt.</translation>
     </message>
     <message>
-        <source>The desktop shows Marvane's own picture; choose yours with Browse...</source>
+        <source>The desktop shows Marvane&apos;s own picture; choose yours with Browse...</source>
         <translation>Der Desktop zeigt das Bild von Marvane selbst; wählen Sie Ihres mit „Durchsuchen...“.</translation>
     </message>
     <message>

@@ -84,7 +84,7 @@
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>This free software adds a calendar to your screen's desktop. And you may also arrange and include your to-do-list.</source>
+        <source>This free software adds a calendar to your screen&apos;s desktop. And you may also arrange and include your to-do-list.</source>
         <translation>Este software libre añade un calendario al escritorio de su pantalla. Además, puede organizar y mostrar en él su lista de tareas.</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Automatic</source>
@@ -290,7 +290,7 @@
         <translation>El escritorio no indica qué imagen muestra.</translation>
     </message>
     <message>
-        <source>The desktop shows Marvane's own picture; choose yours with Browse...</source>
+        <source>The desktop shows Marvane&apos;s own picture; choose yours with Browse...</source>
         <translation>El escritorio muestra la imagen del propio Marvane; elija la suya con Examinar...</translation>
     </message>
     <message>

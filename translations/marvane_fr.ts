@@ -5,7 +5,7 @@
     <name>AboutDialog</name>
     <message>
         <source>no web browser is installed, or it did not start</source>
-        <translation>aucun navigateur web n'est installé, ou il n'a pas démarré</translation>
+        <translation>aucun navigateur web n&apos;est installé, ou il n&apos;a pas démarré</translation>
     </message>
 </context>
 <context>
@@ -19,26 +19,26 @@
     <name>CalendarPainter</name>
     <message>
         <source>Today: %1</source>
-        <translation>Aujourd'hui : %1</translation>
+        <translation>Aujourd&apos;hui&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Could not open %1: %2.</source>
-        <translation>Impossible d'ouvrir %1 : %2.</translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the help page help.htm</source>
-        <translation>la page d'aide help.htm</translation>
+        <translation>la page d&apos;aide help.htm</translation>
     </message>
     <message>
         <source>it is neither in %1 nor in %2</source>
-        <translation>elle n'est ni dans %1 ni dans %2</translation>
+        <translation>elle n&apos;est ni dans %1 ni dans %2</translation>
     </message>
     <message>
         <source>no program for web pages is installed, or it did not start</source>
-        <translation>aucun programme pour les pages web n'est installé, ou il n'a pas démarré</translation>
+        <translation>aucun programme pour les pages web n&apos;est installé, ou il n&apos;a pas démarré</translation>
     </message>
     <message>
         <source>help.htm</source>
@@ -49,14 +49,14 @@
     <name>MainWindow</name>
     <message>
         <source>%1; the desktop colour is shown instead</source>
-        <translation>%1 ; la couleur du bureau est affichée à la place</translation>
+        <translation>%1&#xa0;; la couleur du bureau est affichée à la place</translation>
     </message>
 </context>
 <context>
     <name>PictureUpdate</name>
     <message>
         <source>The wallpaper was not changed: the picture could not be painted (%1).</source>
-        <translation>Le fond d'écran n'a pas été changé : l'image n'a pas pu être dessinée (%1).</translation>
+        <translation>Le fond d&apos;écran n&apos;a pas été changé&#xa0;: l&apos;image n&apos;a pas pu être dessinée (%1).</translation>
     </message>
 </context>
 <context>
@@ -70,7 +70,7 @@
     <name>ToDoPanelPainter</name>
     <message>
         <source>To Do List:</source>
-        <translation>Tâches :</translation>
+        <translation>Tâches&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -84,16 +84,16 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>This free software adds a calendar to your screen's desktop. And you may also arrange and include your to-do-list.</source>
+        <source>This free software adds a calendar to your screen&apos;s desktop. And you may also arrange and include your to-do-list.</source>
         <translation>Ce logiciel libre ajoute un calendrier au bureau de votre écran. Vous pouvez aussi y tenir et afficher votre liste de tâches.</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation>Site web :</translation>
+        <translation>Site web&#xa0;:</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation>Assistance :</translation>
+        <translation>Assistance&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -108,11 +108,11 @@
     </message>
     <message>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>Année&#xa0;:</translation>
     </message>
     <message>
         <source>Month:</source>
-        <translation>Mois :</translation>
+        <translation>Mois&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Automatic</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Picture:</source>
-        <translation>Image :</translation>
+        <translation>Image&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -211,11 +211,11 @@
     </message>
     <message>
         <source>Style:</source>
-        <translation>Disposition :</translation>
+        <translation>Disposition&#xa0;:</translation>
     </message>
     <message>
         <source>Use c&amp;urrent wallpaper</source>
-        <translation>Fond d'écran a&amp;ctuel</translation>
+        <translation>Fond d&apos;écran a&amp;ctuel</translation>
     </message>
     <message>
         <source>Desktop Color</source>
@@ -255,15 +255,15 @@
     </message>
     <message>
         <source>Size:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Week starts on:</source>
-        <translation>La semaine commence le :</translation>
+        <translation>La semaine commence le&#xa0;:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Show To Do List</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Refresh desktop when computer starts.</source>
-        <translation>Actualiser le bureau au démarrage de l'ordinateur.</translation>
+        <translation>Actualiser le bureau au démarrage de l&apos;ordinateur.</translation>
     </message>
     <message>
         <source>(none)</source>
@@ -287,17 +287,17 @@
     </message>
     <message>
         <source>The desktop does not say which picture it shows.</source>
-        <translation>Le bureau n'indique pas quelle image il affiche.</translation>
+        <translation>Le bureau n&apos;indique pas quelle image il affiche.</translation>
     </message>
     <message>
-        <source>The desktop shows Marvane's own picture; choose yours with Browse...</source>
-        <translation>Le bureau affiche l'image de Marvane elle-même ; choisissez la vôtre avec Parcourir...</translation>
+        <source>The desktop shows Marvane&apos;s own picture; choose yours with Browse...</source>
+        <translation>Le bureau affiche l&apos;image de Marvane elle-même&#xa0;; choisissez la vôtre avec Parcourir...</translation>
     </message>
     <message>
         <source>The settings were not all stored.
 
 </source>
-        <translation>Les réglages n'ont pas tous été enregistrés.
+        <translation>Les réglages n&apos;ont pas tous été enregistrés.
 
 </translation>
     </message>
@@ -310,19 +310,19 @@
     </message>
     <message>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>Année&#xa0;:</translation>
     </message>
     <message>
         <source>Month:</source>
-        <translation>Mois :</translation>
+        <translation>Mois&#xa0;:</translation>
     </message>
     <message>
         <source>Day:</source>
-        <translation>Jour :</translation>
+        <translation>Jour&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation>&amp;Aujourd'hui</translation>
+        <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>TODO %1</source>
@@ -338,13 +338,13 @@
     </message>
     <message>
         <source>Save the changes to the to-do list of %1?</source>
-        <translation>Enregistrer les modifications de la liste des tâches du %1 ?</translation>
+        <translation>Enregistrer les modifications de la liste des tâches du %1&#xa0;?</translation>
     </message>
     <message>
         <source>The to-do items were not saved.
 
 </source>
-        <translation>Les tâches n'ont pas été enregistrées.
+        <translation>Les tâches n&apos;ont pas été enregistrées.
 
 </translation>
     </message>

@@ -56,14 +56,14 @@
     <name>PictureUpdate</name>
     <message>
         <source>The wallpaper was not changed: the picture could not be painted (%1).</source>
-        <translation>Lo sfondo non è stato cambiato: non è stato possibile disegnare l'immagine (%1).</translation>
+        <translation>Lo sfondo non è stato cambiato: non è stato possibile disegnare l&apos;immagine (%1).</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Choose a picture</source>
-        <translation>Scegli un'immagine</translation>
+        <translation>Scegli un&apos;immagine</translation>
     </message>
 </context>
 <context>
@@ -84,7 +84,7 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>This free software adds a calendar to your screen's desktop. And you may also arrange and include your to-do-list.</source>
+        <source>This free software adds a calendar to your screen&apos;s desktop. And you may also arrange and include your to-do-list.</source>
         <translation>Questo software libero aggiunge un calendario al desktop del tuo schermo. Puoi anche organizzarvi e mostrarvi il tuo elenco di attività.</translation>
     </message>
     <message>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Refresh desktop when computer starts.</source>
-        <translation>Aggiorna il desktop all'avvio del computer.</translation>
+        <translation>Aggiorna il desktop all&apos;avvio del computer.</translation>
     </message>
     <message>
         <source>(none)</source>
@@ -290,8 +290,8 @@
         <translation>Il desktop non indica quale immagine mostra.</translation>
     </message>
     <message>
-        <source>The desktop shows Marvane's own picture; choose yours with Browse...</source>
-        <translation>Il desktop mostra l'immagine di Marvane stesso; scegli la tua con Sfoglia...</translation>
+        <source>The desktop shows Marvane&apos;s own picture; choose yours with Browse...</source>
+        <translation>Il desktop mostra l&apos;immagine di Marvane stesso; scegli la tua con Sfoglia...</translation>
     </message>
     <message>
         <source>The settings were not all stored.
@@ -338,7 +338,7 @@
     </message>
     <message>
         <source>Save the changes to the to-do list of %1?</source>
-        <translation>Salvare le modifiche all'elenco attività del %1?</translation>
+        <translation>Salvare le modifiche all&apos;elenco attività del %1?</translation>
     </message>
     <message>
         <source>The to-do items were not saved.

@@ -84,7 +84,7 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>This free software adds a calendar to your screen's desktop. And you may also arrange and include your to-do-list.</source>
+        <source>This free software adds a calendar to your screen&apos;s desktop. And you may also arrange and include your to-do-list.</source>
         <translation>Ten wolny program dodaje kalendarz do pulpitu. Możesz też prowadzić na nim i wyświetlać swoją listę zadań.</translation>
     </message>
     <message>
@@ -290,7 +290,7 @@
         <translation>Pulpit nie podaje, jaki obraz wyświetla.</translation>
     </message>
     <message>
-        <source>The desktop shows Marvane's own picture; choose yours with Browse...</source>
+        <source>The desktop shows Marvane&apos;s own picture; choose yours with Browse...</source>
         <translation>Pulpit wyświetla własny obraz programu Marvane; wybierz swój przyciskiem Przeglądaj...</translation>
     </message>
     <message>

@@ -84,7 +84,7 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>This free software adds a calendar to your screen's desktop. And you may also arrange and include your to-do-list.</source>
+        <source>This free software adds a calendar to your screen&apos;s desktop. And you may also arrange and include your to-do-list.</source>
         <translation>Este software livre adiciona um calendário à área de trabalho da sua tela. Você também pode organizar e exibir nela sua lista de tarefas.</translation>
     </message>
     <message>
@@ -290,7 +290,7 @@
         <translation>A área de trabalho não informa qual imagem está mostrando.</translation>
     </message>
     <message>
-        <source>The desktop shows Marvane's own picture; choose yours with Browse...</source>
+        <source>The desktop shows Marvane&apos;s own picture; choose yours with Browse...</source>
         <translation>A área de trabalho mostra a própria imagem do Marvane; escolha a sua com Procurar...</translation>
     </message>
     <message>
