@@ -21,17 +21,33 @@ if(MARVANE_SANITIZE)
     target_link_options(marvane_flags INTERFACE -fsanitize=address,undefined)
 endif()
 
-# marvane_add_test(NAME name SOURCES ... LIBS ... [LABELS ...] [TIMEOUT s])
+# marvane_add_test(NAME name [EACH_FUNCTION] SOURCES ... LIBS ... [LABELS ...] [TIMEOUT s])
 # Each test runs headless; tests that need a real X server or D-Bus start their own.
+# EACH_FUNCTION makes every test function of the first source a CTest entry of its own, so that
+# slow ones run side by side under -j.
 function(marvane_add_test)
-    cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "EACH_FUNCTION" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} marvane_testsupport Qt6::Test marvane_flags)
-    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    set(names ${T_NAME})
+    if(T_EACH_FUNCTION)
+        list(GET T_SOURCES 0 first)
+        file(STRINGS ${first} slots REGEX "^    void [a-zA-Z0-9]+\\(\\)$")
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${first})
+        list(TRANSFORM slots REPLACE "^    void ([a-zA-Z0-9]+)\\(\\)$" "\\1")
+        list(FILTER slots EXCLUDE REGEX "^(initTestCase|cleanupTestCase|init|cleanup)$")
+        set(names)
+        foreach(slot ${slots})
+            add_test(NAME ${T_NAME}.${slot} COMMAND ${T_NAME} ${slot})
+            list(APPEND names ${T_NAME}.${slot})
+        endforeach()
+    else()
+        add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    endif()
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()
-    set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT}
+    set_tests_properties(${names} PROPERTIES TIMEOUT ${T_TIMEOUT}
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8;TZ=UTC"
         LABELS "${T_LABELS}")
 endfunction()
