@@ -83,7 +83,7 @@ private Q_SLOTS:
     {
         SmallDisk disk(64);
         if (!disk.isMounted())
-            QSKIP("cannot mount a small tmpfs here (needs root)");
+            QSKIP("cannot mount a small tmpfs here (needs root or unshare -rm)");
         const QByteArray config = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(disk.path()));
         const QString options = OptionsFile::path(disk.path());
@@ -122,7 +122,7 @@ private Q_SLOTS:
     {
         SmallDisk disk(1024);
         if (!disk.isMounted())
-            QSKIP("cannot mount a small tmpfs here (needs root)");
+            QSKIP("cannot mount a small tmpfs here (needs root or unshare -rm)");
         QImage picture(1920, 1080, QImage::Format_RGB32);
         picture.fill(Qt::red);
         const Result<> bitmap = WallpaperInstaller::saveBitmap(picture, disk.path());

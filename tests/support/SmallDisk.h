@@ -6,7 +6,8 @@
 namespace marvane::test {
 
 // A tmpfs of a few kilobytes mounted on a temporary folder, for writes that meet a full disk.
-// Mounting needs root; where it fails, isMounted() is false and the test skips.
+// Mounting needs root (tests/support/with-mount-rights.sh gives an unprivileged user a namespace
+// of its own); where it fails, isMounted() is false and the test skips.
 class SmallDisk
 {
 public:
