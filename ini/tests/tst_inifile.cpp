@@ -1,10 +1,10 @@
 #include "ini/IniFile.h"
 #include "ini/IniText.h"
+#include "tests/support/KillRounds.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
 #include <QObject>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -136,26 +136,16 @@ private Q_SLOTS:
         const std::string path = dir.filePath(QStringLiteral("a.ini")).toStdString();
         MARVANE_VERIFY_WRITE(put(path, "keep", "sentinel", "intact"));
         MARVANE_VERIFY_WRITE(put(path, "work", "k", "v0"));
-        auto *rng = QRandomGenerator::global();
-        for (int round = 0; round < 150; ++round) {
-            const pid_t child = ::fork();
-            QVERIFY(child >= 0);
-            if (child == 0) {
-                for (int i = 1;; ++i) {
-                    (void)put(path, "work", "k", nthValue(i));
-                }
-            }
-            ::usleep(rng->bounded(200, 20000));
-            ::kill(child, SIGKILL);
-            int status = 0;
-            ::waitpid(child, &status, 0);
-            const std::string text = slurp(path);
-            QCOMPARE(IniText::lookup(text, "keep", "sentinel").value_or(""), "intact");
-            const std::string v = IniText::lookup(text, "work", "k").value_or("");
-            QVERIFY2(v.size() >= 2 && v[0] == 'v', v.c_str());
-            const int n = std::stoi(v.substr(1));
-            QCOMPARE(v, nthValue(n));
-        }
+        const QString wrong = test::killRounds(
+            150, 8000, [&](int i) { (void)put(path, "work", "k", nthValue(i + 1)); },
+            [&]() -> QString {
+                const std::string text = slurp(path);
+                const std::string v = IniText::lookup(text, "work", "k").value_or("");
+                const bool whole = IniText::lookup(text, "keep", "sentinel").value_or("") == "intact" &&
+                                   v.size() >= 2 && v[0] == 'v' && v == nthValue(std::atoi(v.c_str() + 1));
+                return whole ? QString() : QStringLiteral("a torn file");
+            });
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
 
     // Two processes writing different keys at once lose none of them.
