@@ -122,18 +122,11 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), child<QPushButton>(&*d, QStringLiteral("okButton")));
     }
 
-    void tabOrderFollowsTheLayout()
+    void tabReachesEveryControlOnce()
     {
         Rig rig;
         auto d = rig.open();
-        const QList<QWidget *> expected{child<QPushButton>(&*d, QStringLiteral("okButton")),    child<QPushButton>(&*d, QStringLiteral("cancelButton")), child<QPushButton>(&*d, QStringLiteral("desktopColorButton")),
-                                        // Clear is off while there is no picture.
-                                        child<QPushButton>(&*d, QStringLiteral("browseButton")), child<QComboBox>(&*d, QStringLiteral("styleCombo")),
-                                        child<QPushButton>(&*d, QStringLiteral("currentWallpaperButton")), child<QComboBox>(&*d, QStringLiteral("cornerCombo")),
-                                        child<TextBox>(&*d, QStringLiteral("offsetXEdit")),        child<TextBox>(&*d, QStringLiteral("offsetYEdit")), child<QComboBox>(&*d, QStringLiteral("sizeCombo")), child<QComboBox>(&*d, QStringLiteral("weekStartCombo")), child<QComboBox>(&*d, QStringLiteral("dateFormatCombo")), child<QPushButton>(&*d, QStringLiteral("calendarColorButton")),  child<QPushButton>(&*d, QStringLiteral("applyButton")),
-                                        child<QPushButton>(&*d, QStringLiteral("toDoTextColorButton")), child<QPushButton>(&*d, QStringLiteral("toDoBackColorButton")),  child<QPushButton>(&*d, QStringLiteral("defaultsButton")),   child<QCheckBox>(&*d, QStringLiteral("showToDoListCheck")),
-                                        child<QCheckBox>(&*d, QStringLiteral("startAtLogonCheck")),     child<QPushButton>(&*d, QStringLiteral("okButton"))};
-        QCOMPARE(test::tabChain(expected.size()), expected);
+        QCOMPARE(test::tabCycleFaults(&*d), QString());
     }
 
     void unknownCornerShowsTheDefaultOne_data()

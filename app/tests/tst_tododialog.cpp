@@ -101,15 +101,11 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), child<QPushButton>(&*d, QStringLiteral("closeButton")));
     }
 
-    void tabOrderStartsAtClose()
+    void tabReachesEveryControlOnce()
     {
         Rig rig;
         auto d = rig.open();
-        QList<QWidget *> expected{child<QPushButton>(&*d, QStringLiteral("closeButton")), child<QComboBox>(&*d, QStringLiteral("yearCombo")), child<QComboBox>(&*d, QStringLiteral("monthCombo")), child<QComboBox>(&*d, QStringLiteral("dayCombo")), child<QPushButton>(&*d, QStringLiteral("todayButton"))};
-        for (TextBox *box : itemEdits(&*d))
-            expected << box;
-        expected << child<QPushButton>(&*d, QStringLiteral("saveButton")) << child<QPushButton>(&*d, QStringLiteral("closeButton"));
-        QCOMPARE(test::tabChain(expected.size()), expected);
+        QCOMPARE(test::tabCycleFaults(&*d), QString());
     }
 
     void yearFromTheClock_data()

@@ -60,15 +60,25 @@ inline void answerNextQuestion(QString *text, QMessageBox::StandardButton button
     });
 }
 
-// The focused widget and those that Tab reaches after it, `count` in all.
-inline QList<QWidget *> tabChain(qsizetype count)
+// What Tab misses or visits twice in `window`, starting from the focus: every enabled, visible
+// control that takes Tab is reached once before the focus comes back. Empty when all is well.
+inline QString tabCycleFaults(QWidget *window)
 {
-    QList<QWidget *> seen{QApplication::focusWidget()};
-    while (seen.size() < count) {
+    QWidget *const start = QApplication::focusWidget();
+    QList<QWidget *> seen{start};
+    for (int i = 0; i < 200; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == start)
+            break;
+        if (seen.contains(QApplication::focusWidget()))
+            return QStringLiteral("%1 comes twice").arg(QApplication::focusWidget()->objectName());
         seen << QApplication::focusWidget();
     }
-    return seen;
+    for (QWidget *w : window->findChildren<QWidget *>())
+        if (w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() &&
+            !seen.contains(w))
+            return QStringLiteral("%1 is never reached").arg(w->objectName());
+    return {};
 }
 
 } // namespace marvane::test
