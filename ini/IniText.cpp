@@ -191,13 +191,36 @@ SectionSpan findSection(std::string_view text, std::string_view section, std::st
 
 std::optional<std::size_t> IniText::headerLine(std::string_view text, std::string_view section, bool fileStart)
 {
-    LineReader reader(text, fileStart && text.substr(0, kBom.size()) == kBom ? kBom.size() : 0);
-    for (Line line{}; reader.next(line);) {
+    const char *base = text.data();
+    const std::size_t size = text.size();
+    const std::size_t first = fileStart && text.substr(0, kBom.size()) == kBom ? kBom.size() : 0;
+    std::size_t pos = first;
+    // Outside the section only headers matter, and a header is a line whose first non-blank is
+    // '[': jump from one '[' to the next instead of splitting every line.
+    for (;;) {
+        const void *hit = pos < size ? std::memchr(base + pos, '[', size - pos) : nullptr;
+        if (!hit)
+            return std::nullopt;
+        const auto bracket = static_cast<std::size_t>(static_cast<const char *>(hit) - base);
+        pos = bracket + 1;
+        std::size_t back = bracket;
+        while (back > first && isBlank(base[back - 1]))
+            --back;
+        if (back > first && base[back - 1] != '\n' && base[back - 1] != '\r')
+            continue;
+        // Most headers name another date: reject them on their first bytes.
+        std::size_t at = pos;
+        while (at < size && isBlank(base[at]))
+            ++at;
+        if (!section.empty() && !sameName(text.substr(at, std::min(section.size(), size - at)), section))
+            continue;
+        LineReader reader(text, back);
+        Line line{};
+        reader.next(line);
         const auto name = headerName(trim(text.substr(line.begin, line.end - line.begin)));
         if (name && sameName(*name, section))
-            return line.begin;
+            return back;
     }
-    return std::nullopt;
 }
 
 std::optional<std::string_view> IniText::sectionBody(std::string_view text, std::string_view section)
