@@ -1,9 +1,13 @@
 #include "calendar/BackgroundPicture.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "calendar/PictureWhole.h"
+#include "calendar/SafeSvg.h"
+#include "files/FileRead.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImageReader>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -37,16 +41,33 @@ Placement placementOf(int style, QSize picture, QSize screen)
     return {size, QPoint((screen.width() - size.width()) / 2, (screen.height() - size.height()) / 2)};
 }
 
-// A JPEG ends with its end-of-image marker; one without it was cut short, and Qt would show the
-// missing part grey rather than fail.
-bool jpegIsWhole(const QString &file)
+// The image libraries' own lines, kept off standard error while a picture is decoded: a picture
+// that fails is told in one line of the program's, which carries the first of them.
+class DecoderMessages
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly) || in.size() < 4)
-        return false;
-    in.seek(std::max<qint64>(0, in.size() - 4096));
-    return in.read(4096).contains("\xFF\xD9");
-}
+public:
+    DecoderMessages() : m_previous(qInstallMessageHandler(&DecoderMessages::keep)) { s_lines = &m_lines; }
+    ~DecoderMessages()
+    {
+        qInstallMessageHandler(m_previous);
+        s_lines = nullptr;
+    }
+    DecoderMessages(const DecoderMessages &) = delete;
+    DecoderMessages &operator=(const DecoderMessages &) = delete;
+
+    QString first() const { return m_lines.isEmpty() ? QString() : u" ("_s + m_lines.first() + u')'; }
+
+private:
+    static void keep(QtMsgType, const QMessageLogContext &, const QString &line)
+    {
+        if (s_lines && s_lines->size() < 8)
+            s_lines->append(line.simplified());
+    }
+
+    static inline QStringList *s_lines = nullptr;
+    QStringList m_lines;
+    QtMessageHandler m_previous;
+};
 
 // The size to ask the reader for a picture shown at `shown`. A JPEG is decoded at a half, a quarter
 // or an eighth where that is still at least the size shown, and the rest of the way it is scaled
@@ -75,47 +96,90 @@ Result<> checkHeader(QImageReader &reader, const QString &file)
                                  .arg(BackgroundPicture::kMaxSide));
     if (qint64(size.width()) * size.height() * 4 > BackgroundPicture::kMaxBytes)
         return fail(file, u"cannot use %1: it would take more than 256 MB once read"_s.arg(file));
-    if (reader.format() == "jpeg" && !jpegIsWhole(file))
-        return fail(file, u"cannot read %1: the picture is cut short"_s.arg(file));
     return {};
+}
+
+// The file's bytes, an SVG without what would read other files, and the format they hold.
+Result<QByteArray> pictureBytes(const QString &file, QByteArray &format)
+{
+    Result<FileContents> contents = readFile(file, BackgroundPicture::kMaxFileBytes);
+    if (!contents)
+        return std::unexpected(contents.error());
+    if (!contents->exists)
+        return fail(file, u"cannot read %1: there is no such file"_s.arg(file));
+    QBuffer probe(&contents->bytes);
+    probe.open(QIODevice::ReadOnly);
+    format = QImageReader::imageFormat(&probe);
+    if (format != "svg" && format != "svgz")
+        return std::move(contents->bytes);
+    format = "svg";
+    return safeSvg(contents->bytes, file);
+}
+
+// A picture many times the screen (a thin strip filling it): only the part on the screen is made.
+QImage visiblePart(QImageReader &reader, QRect shown, QRect visible)
+{
+    if (reader.format() == "svg") {
+        reader.setScaledSize(shown.size());
+        reader.setScaledClipRect(visible.translated(-shown.topLeft()));
+        return reader.read();
+    }
+    const QImage whole = reader.read();
+    if (whole.isNull())
+        return whole;
+    QImage part(visible.size(), QImage::Format_ARGB32_Premultiplied);
+    part.fill(Qt::transparent);
+    QPainter painter(&part);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(shown.translated(-visible.topLeft())), whole);
+    return part;
 }
 
 } // namespace
 
 Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style, QSize screen)
 {
-    const QFileInfo info(file);
-    if (!info.exists())
-        return fail(file, u"cannot read %1: there is no such file"_s.arg(file));
-    // A FIFO or a device has no end to read to.
-    if (!info.isFile())
-        return fail(file, u"cannot read %1: not a regular file"_s.arg(file));
-    QImageReader reader(file);
-    // By what the file holds, whatever its name says.
-    reader.setDecideFormatFromContent(true);
+    QByteArray format;
+    Result<QByteArray> bytes = pictureBytes(file, format);
+    if (!bytes)
+        return std::unexpected(bytes.error());
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    DecoderMessages messages;
+    QImageReader reader(&buffer, format);
     reader.setAutoTransform(true);
     reader.setAllocationLimit(int(kMaxBytes >> 20));
-    if (!reader.canRead())
+    if (format.isEmpty() || !reader.canRead())
         return fail(file, u"cannot read %1: it is not a picture in a format Marvane reads"_s.arg(file));
     if (const Result<> readable = checkHeader(reader, file); !readable)
         return std::unexpected(readable.error());
+    if (!pictureIsWhole(*bytes, reader.format()))
+        return fail(file, u"cannot read %1: the picture is cut short"_s.arg(file));
     // The turn its EXIF data asks for comes after the scaling, so the scaling is asked of the
     // picture as stored.
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize stored = reader.size();
     const Placement place = placementOf(style, turned ? stored.transposed() : stored, screen);
+    const QRect shown(place.position, place.size);
+    if (style != Tile && (place.size.width() > 2 * screen.width() || place.size.height() > 2 * screen.height())) {
+        const QRect visible = shown & QRect(QPoint(), screen);
+        const QImage part = visiblePart(reader, shown, visible);
+        if (part.isNull())
+            return fail(file, u"cannot read %1: %2%3"_s.arg(file, reader.errorString(), messages.first()));
+        return BackgroundPicture(part, visible, false);
+    }
     const QSize decoded = decodedSize(reader, stored, turned ? place.size.transposed() : place.size);
     if (decoded != stored)
         reader.setScaledSize(decoded);
     QImage image = reader.read();
     if (image.isNull())
-        return fail(file, u"cannot read %1: %2"_s.arg(file, reader.errorString()));
+        return fail(file, u"cannot read %1: %2%3"_s.arg(file, reader.errorString(), messages.first()));
     // Tiles repeat the picture as it is; a picture shrunk by more than half is scaled smoothly here.
     const bool paintScaled = style != Tile && image.width() < 2 * place.size.width() &&
                              image.height() < 2 * place.size.height();
     if (image.size() != place.size && !paintScaled)
         image = image.scaled(place.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return BackgroundPicture(std::move(image), QRect(place.position, place.size), style == Tile);
+    return BackgroundPicture(std::move(image), shown, style == Tile);
 }
 
 QString BackgroundPicture::fileFilter()

@@ -21,10 +21,13 @@ public:
     // No side may be larger, nor the picture take more memory once read.
     static constexpr int kMaxSide = 16384;
     static constexpr qint64 kMaxBytes = qint64(256) << 20;
+    static constexpr qint64 kMaxFileBytes = qint64(128) << 20;
 
     // Reads `file` (PNG, JPEG, WebP, BMP, GIF's first frame, TIFF, SVG; turned as its EXIF data
-    // says) scaled for a screen of `screen` size. Refuses with the reason a file that is missing,
-    // not a regular file, not a picture Qt reads, too large, or cut short.
+    // says) scaled for a screen of `screen` size, from one open of the file; of a picture many
+    // times the screen only the part on it is made, and an SVG reads no other file. Refuses with
+    // the reason a file that is missing, unreadable, not a regular file, not a picture Qt reads,
+    // too large, or cut short.
     static Result<BackgroundPicture> read(const QString &file, int style, QSize screen);
 
     // The file name filter of the formats that can be read, for a file dialog.

@@ -2,6 +2,8 @@
 #include "tests/support/TestMain.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QProcess>
 #include <QFile>
 #include <QObject>
 #include <QTemporaryDir>
@@ -152,6 +154,33 @@ private Q_SLOTS:
         QTest::newRow("wider than 16384") << save(QImage(16385, 1, QImage::Format_RGB32), "wide.png")
                                           << QStringLiteral("more than 16384 a side");
         QTest::newRow("more than 256 MB") << write(bmp, "huge.bmp") << QStringLiteral("more than 256 MB");
+        QByteArray whole;
+        {
+            QBuffer out(&whole);
+            out.open(QIODevice::WriteOnly);
+            gradient(QSize(64, 64)).save(&out, "BMP");
+        }
+        QTest::newRow("BMP cut short") << write(whole.left(whole.size() - 100), "cut.bmp") << QStringLiteral("cut short");
+        const QByteArray gif = QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
+        QTest::newRow("GIF cut short") << write(gif.left(gif.size() - 3), "cut.gif") << QStringLiteral("cut short");
+        // Once unpacked, 40 MB of spaces after the opening tag.
+        QProcess gzip;
+        gzip.start(QStringLiteral("gzip"), {QStringLiteral("-c")});
+        gzip.write("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\">");
+        for (int i = 0; i < 40; ++i)
+            gzip.write(QByteArray(1 << 20, ' '));
+        gzip.closeWriteChannel();
+        gzip.waitForFinished();
+        QTest::newRow("SVGZ bomb") << write(gzip.readAllStandardOutput(), "bomb.svgz") << QStringLiteral("once unpacked");
+        QByteArray uses("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                        "width=\"10\" height=\"10\"><rect id=\"l0\" width=\"1\" height=\"1\"/>");
+        for (int level = 1; level <= 8; ++level) {
+            uses += "<g id=\"l" + QByteArray::number(level) + "\">";
+            for (int i = 0; i < 10; ++i)
+                uses += "<use xlink:href=\"#l" + QByteArray::number(level - 1) + "\"/>";
+            uses += "</g>";
+        }
+        QTest::newRow("SVG drawing 10^8 shapes") << write(uses + "</svg>", "uses.svg") << QStringLiteral("shapes");
     }
     void hostilePictures()
     {
@@ -162,6 +191,68 @@ private Q_SLOTS:
         QCOMPARE(read.error().subject(), file);
         QVERIFY2(read.error().reason().contains(reason) && read.error().reason().contains(file),
                  qPrintable(read.error().reason()));
+    }
+
+    // An SVG draws only what it holds: a picture it names (itself, a FIFO, another file, by a
+    // relative or an absolute name, or through a style sheet) is left out; one inside it is drawn.
+    void svgReadsNoOtherFile_data()
+    {
+        QTest::addColumn<QByteArray>("reference");
+        QTest::addColumn<bool>("drawn");
+        QImage red(8, 8, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        const QByteArray other = QFile::encodeName(save(red, "red.png"));
+        const QString fifo = m_dir.filePath(QStringLiteral("named.fifo"));
+        ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+        QByteArray inside;
+        QBuffer out(&inside);
+        out.open(QIODevice::WriteOnly);
+        red.save(&out, "PNG");
+        QTest::newRow("itself") << QByteArray("self.svg") << false;
+        QTest::newRow("a FIFO") << QFile::encodeName(fifo) << false;
+        QTest::newRow("another picture") << other << false;
+        QTest::newRow("relative") << QByteArray("../") + QFile::encodeName(QDir(m_dir.path()).dirName()) + "/red.png" << false;
+        QTest::newRow("file address") << QByteArray("file://") + other << false;
+        QTest::newRow("inside") << QByteArray("data:image/png;base64,") + inside.toBase64() << true;
+    }
+    void svgReadsNoOtherFile()
+    {
+        QFETCH(QByteArray, reference);
+        QFETCH(bool, drawn);
+        const QString file = write("<?xml-stylesheet href=\"/etc/passwd\"?><svg xmlns=\"http://www.w3.org/2000/svg\" "
+                                   "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"30\" height=\"20\">"
+                                   "<image width=\"30\" height=\"20\" xlink:href=\"" + reference + "\"/></svg>",
+                                   "self.svg");
+        const Result<BackgroundPicture> read = BackgroundPicture::read(file, BackgroundPicture::Stretch, kScreen);
+        QVERIFY2(read, qPrintable(test::messageOf(read)));
+        Canvas canvas;
+        canvas.reset(kScreen, kDesktop);
+        read->paint(canvas);
+        QCOMPARE(canvas.image().pixel(150, 100) == qRgb(255, 0, 0), drawn);
+    }
+
+    // A thin strip at Fill is many times the screen: only the part on the screen is made.
+    void stripFillsTheScreen_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::newRow("1000 x 1") << QSize(1000, 1);
+        QTest::newRow("16384 x 1") << QSize(16384, 1);
+        QTest::newRow("1 x 16384") << QSize(1, 16384);
+    }
+    void stripFillsTheScreen()
+    {
+        QFETCH(QSize, picture);
+        const QSize screen(3840, 2160);
+        QImage strip(picture, QImage::Format_RGB32);
+        strip.fill(Qt::green);
+        const Result<BackgroundPicture> read =
+            BackgroundPicture::read(save(strip, "strip.png"), BackgroundPicture::Fill, screen);
+        QVERIFY2(read, qPrintable(test::messageOf(read)));
+        Canvas canvas;
+        canvas.reset(screen, kDesktop);
+        read->paint(canvas);
+        for (const QPoint at : {QPoint(0, 0), QPoint(1920, 1080), QPoint(3839, 2159)})
+            QCOMPARE(canvas.image().pixel(at), qRgb(0, 255, 0));
     }
 
     // A JPEG whose EXIF data says it was taken turned is shown upright, scaled as shown; its name

@@ -27,7 +27,8 @@ inline QString reasonOf(const Result<> &result)
 {
     return result.has_value() ? QString() : result.error().reason();
 }
-inline QString messageOf(const Result<> &result)
+template <typename T>
+QString messageOf(const Result<T> &result)
 {
     return result.has_value() ? QString() : result.error().message();
 }

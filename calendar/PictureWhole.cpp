@@ -1,0 +1,70 @@
+#include "calendar/PictureWhole.h"
+
+#include <QtEndian>
+
+#include <cstdlib>
+
+namespace marvane {
+
+namespace {
+
+quint32 le32(const QByteArray &b, qsizetype at)
+{
+    return at + 4 <= b.size() ? qFromLittleEndian<quint32>(b.constData() + at) : 0;
+}
+
+quint16 le16(const QByteArray &b, qsizetype at)
+{
+    return at + 2 <= b.size() ? qFromLittleEndian<quint16>(b.constData() + at) : 0;
+}
+
+// An uncompressed or bit-field BMP has all its rows; the compressed kinds end where their codes say.
+bool bmpIsWhole(const QByteArray &b)
+{
+    const quint32 dataAt = le32(b, 10);
+    const auto width = qint64(qint32(le32(b, 18)));
+    const auto height = qint64(qint32(le32(b, 22)));
+    const quint16 bits = le16(b, 28);
+    const quint32 compression = le32(b, 30);
+    if (b.size() < 54)
+        return false;
+    if (compression != 0 && compression != 3)
+        return true;
+    const qint64 stride = ((width * bits + 31) / 32) * 4;
+    return qint64(dataAt) + stride * std::abs(height) <= b.size();
+}
+
+// An icon's directory names where each picture lies: all of them must be in the file.
+bool icoIsWhole(const QByteArray &b)
+{
+    const int count = le16(b, 4);
+    if (count == 0 || 6 + 16 * qint64(count) > b.size())
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const qsizetype entry = 6 + 16 * i;
+        if (qint64(le32(b, entry + 12)) + le32(b, entry + 8) > b.size())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool pictureIsWhole(const QByteArray &bytes, const QByteArray &format)
+{
+    if (format == "jpeg")
+        return bytes.size() >= 4 && bytes.right(4096).contains("\xFF\xD9");
+    if (format == "png")
+        return bytes.right(64).contains("IEND");
+    if (format == "gif")
+        return bytes.endsWith(';') || bytes.endsWith(QByteArray(";\0", 2));
+    if (format == "bmp")
+        return bmpIsWhole(bytes);
+    if (format == "ico" || format == "cur")
+        return icoIsWhole(bytes);
+    if (format == "webp")
+        return qint64(le32(bytes, 4)) + 8 <= bytes.size();
+    return true;
+}
+
+} // namespace marvane

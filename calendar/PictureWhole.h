@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace marvane {
+
+// Whether a picture file of `format` (as QImageReader names it) holds all that its header
+// promises. Qt's readers paint what is missing grey or leave it out rather than fail, so a file
+// cut short is caught here. Formats it does not know are taken as whole.
+bool pictureIsWhole(const QByteArray &bytes, const QByteArray &format);
+
+} // namespace marvane
