@@ -52,7 +52,8 @@ StagedFile::StagedFile(const QString &path, bool sync) : m_path(path), m_sync(sy
 {
 }
 
-Result<std::unique_ptr<StagedFile>> StagedFile::write(const QString &path, const FileWriter &writer, bool sync)
+Result<std::unique_ptr<StagedFile>> StagedFile::write(const QString &path, const FileWriter &writer, bool sync,
+                                                     bool userOnly)
 {
     std::unique_ptr<StagedFile> staged(new StagedFile(path, sync));
     QTemporaryFile &temp = staged->m_temp;
@@ -67,7 +68,7 @@ Result<std::unique_ptr<StagedFile>> StagedFile::write(const QString &path, const
     errno = 0;
     if (!temp.flush())
         return failed(errno ? systemReason() : temp.errorString());
-    if (::fchmod(temp.handle(), modeFor(path)) != 0)
+    if (::fchmod(temp.handle(), userOnly ? 0600 : modeFor(path)) != 0)
         return fail(path, QStringLiteral("cannot keep the mode of %1: %2").arg(path, systemReason()));
     if (sync && ::fdatasync(temp.handle()) != 0)
         return failed(systemReason());
@@ -137,9 +138,9 @@ Result<bool> StagedFile::commitOver(const FileContents &read)
     return true;
 }
 
-Result<> writeFileAtomically(const QString &path, const FileWriter &writer, bool sync)
+Result<> writeFileAtomically(const QString &path, const FileWriter &writer, bool sync, bool userOnly)
 {
-    const Result<std::unique_ptr<StagedFile>> staged = StagedFile::write(path, writer, sync);
+    const Result<std::unique_ptr<StagedFile>> staged = StagedFile::write(path, writer, sync, userOnly);
     if (!staged)
         return std::unexpected(staged.error());
     return (*staged)->commit();

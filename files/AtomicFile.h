@@ -19,12 +19,14 @@ using FileWriter = std::function<Result<>(QIODevice &)>;
 // old file's mode, not yet in its place: a reader sees the old file until it is committed, and the
 // new one after, never half of one. Several files can be written first and put in place after, so
 // that a full disk refuses them all. `sync` also flushes it to disk; an unsynced file may be empty
-// after a power cut, so only files that are made anew at every run go unsynced. Dropped
-// uncommitted, the temporary file goes.
+// after a power cut, so only files that are made anew at every run go unsynced. `userOnly` makes
+// it readable by the user alone whatever the old file's mode (the wallpaper shows their items).
+// Dropped uncommitted, the temporary file goes.
 class StagedFile
 {
 public:
-    static Result<std::unique_ptr<StagedFile>> write(const QString &path, const FileWriter &writer, bool sync);
+    static Result<std::unique_ptr<StagedFile>> write(const QString &path, const FileWriter &writer, bool sync,
+                                                     bool userOnly = false);
     // `bytes`, synced, unless the file holds them already: then nothing is written and null comes back.
     static Result<std::unique_ptr<StagedFile>> writeIfChanged(const QString &path, const QByteArray &bytes);
     Result<> commit();
@@ -43,7 +45,7 @@ private:
 
 // Writes and commits one StagedFile. A failure of the writer, of any write or of the rename
 // leaves the old file.
-Result<> writeFileAtomically(const QString &path, const FileWriter &writer, bool sync);
+Result<> writeFileAtomically(const QString &path, const FileWriter &writer, bool sync, bool userOnly = false);
 
 // Writes all of `bytes`, for a writer of writeFileAtomically.
 Result<> writeAll(QIODevice &device, QByteArrayView bytes);

@@ -93,7 +93,7 @@ Result<> startSwaybg(const QString &png)
     previousSwaybg(pidFile).stop(2000);
     const QByteArray text = QByteArray::number(pid) + '\n';
     const Result<> kept = writeFileAtomically(
-        pidFile, [&text](QIODevice &out) { return writeAll(out, text); }, false);
+        pidFile, [&text](QIODevice &out) { return writeAll(out, text); }, false, true);
     if (!kept.has_value())
         return fail(pidFile, u"swaybg shows the picture, but the next run will not find it: %1"_s.arg(kept.error().message()));
     return {};

@@ -44,7 +44,7 @@ Result<QString> linkedCopy(const QString &bitmap)
 
 Result<QString> writtenCopy(const QString &fresh, const std::function<Result<>(QIODevice &)> &writer)
 {
-    if (const Result<> written = writeFileAtomically(fresh, writer, false); !written.has_value())
+    if (const Result<> written = writeFileAtomically(fresh, writer, false, true); !written.has_value())
         return std::unexpected(written.error());
     return fresh;
 }

@@ -38,7 +38,7 @@ private:
 Result<> writeBitmap(const QImage &picture, const QString &path)
 {
     // Not synced: the file is painted anew at every run, and a sync costs more than all the painting.
-    return writeFileAtomically(path, [&picture](QIODevice &out) { return writeBmp24(picture, out); }, false);
+    return writeFileAtomically(path, [&picture](QIODevice &out) { return writeBmp24(picture, out); }, false, true);
 }
 
 } // namespace

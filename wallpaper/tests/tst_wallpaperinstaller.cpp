@@ -86,6 +86,9 @@ private Q_SLOTS:
     {
         const QString app = m_dir.filePath(QStringLiteral("app dir"));
         QVERIFY(QDir().mkpath(app));
+        QFile old(app + QStringLiteral("/temp.bmp"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.setPermissions(QFileDevice::Permissions(0x6644)));
+        old.close();
         for (QRgb colour : {qRgb(200, 10, 10), qRgb(10, 200, 10)}) {
             const QImage img = picture(colour);
             const Result<> r = WallpaperInstaller::install(img, app, Desktop(sway()));
@@ -111,6 +114,9 @@ private Q_SLOTS:
         QCOMPARE(QImage(shown, "PNG").convertToFormat(QImage::Format_RGB32), picture(qRgb(10, 200, 10)));
         QCOMPARE(QDir(app).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{QFileInfo(shown).fileName(), QStringLiteral("temp.bmp")}));
+        // The pictures show the user's items: theirs alone to read, even over an older 644 file.
+        for (const QString &file : QStringList{shown, app + QStringLiteral("/temp.bmp")})
+            QCOMPARE(QFileInfo(file).permissions() & 0x00FF, QFileDevice::Permissions());
     }
 
     void unwritableBitmapLeavesTheDesktopAlone()
