@@ -16,9 +16,10 @@ QString withReason(const QString &what, int err)
     return what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(err));
 }
 
-Result<FileContents> readFile(const QString &path, qint64 maxBytes)
+Result<FileContents> readFile(const QString &path, qint64 maxBytes, bool followLinks)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | (followLinks ? 0 : O_NOFOLLOW);
+    const int fd = ::open(QFile::encodeName(path).constData(), flags);
     if (fd < 0) {
         if (errno == ENOENT)
             return FileContents();

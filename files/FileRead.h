@@ -23,8 +23,9 @@ struct FileContents
 };
 
 // The whole file, without blocking (a FIFO in its place must not hang the program); anything but
-// a regular file, and anything larger than `maxBytes`, is refused.
-Result<FileContents> readFile(const QString &path, qint64 maxBytes);
+// a regular file, and anything larger than `maxBytes`, is refused; so is a symbolic link unless
+// `followLinks`.
+Result<FileContents> readFile(const QString &path, qint64 maxBytes, bool followLinks = true);
 
 // "what: the system's reason for err".
 QString withReason(const QString &what, int err);

@@ -45,23 +45,21 @@ bool setThroughHyprpaper(const QString &png)
     return true;
 }
 
-// The swaybg this program started last, if it still runs.
+// The swaybg this program started last, if it still runs. The file is trusted only as far as it
+// names that very process (its PID and start time): a PID is reused once its process ends.
 RunningProgram previousSwaybg(const QString &pidFile)
 {
-    QFile f(pidFile);
-    if (!f.open(QIODevice::ReadOnly))
+    const Result<FileContents> text = readFile(pidFile, 64, false);
+    if (!text || !text->exists)
         return {};
-    RunningProgram program = RunningProgram::withPid(f.readAll().trimmed().toLongLong());
-    // A PID is reused once its process ends: only a swaybg showing one of our pictures is ours.
-    const QString line = program.arguments.join(u' ');
-    const bool ours = line.contains(u"swaybg"_s) && line.contains(u"-wallpaper-"_s);
-    return ours ? program : RunningProgram();
+    const RunningProgram program = RunningProgram::withIdentity(text->bytes);
+    return program.name == u"swaybg"_s ? program : RunningProgram();
 }
 
 QString lastLines(const QString &log)
 {
-    QFile f(log);
-    const QString text = f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()).trimmed() : QString();
+    const Result<FileContents> read = readFile(log, 65536, false);
+    const QString text = read ? QString::fromLocal8Bit(read->bytes).trimmed() : QString();
     return text.isEmpty() ? u"no reason given"_s : text.section(u'\n', -3);
 }
 
@@ -71,6 +69,8 @@ Result<> startSwaybg(const QString &png)
     if (swaybg.isEmpty())
         return fail(u"swaybg"_s, u"swaybg is not installed"_s);
     const QString log = runtimeFile(u"marvane-swaybg.log"_s);
+    // Made anew, never written through a link someone left in its place.
+    QFile::remove(log);
     QProcess process;
     process.setProgram(swaybg);
     process.setArguments({u"-o"_s, u"*"_s, u"-i"_s, png, u"-m"_s, u"fill"_s});
@@ -80,7 +80,8 @@ Result<> startSwaybg(const QString &png)
     qint64 pid = 0;
     if (!process.startDetached(&pid))
         return fail(u"swaybg"_s, u"swaybg did not start"_s);
-    const RunningProgram started{pid, {}};
+    RunningProgram started;
+    started.pid = pid;
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < kSettleMs) {
@@ -91,7 +92,7 @@ Result<> startSwaybg(const QString &png)
     const QString pidFile = runtimeFile(u"marvane-swaybg.pid"_s);
     // The new one draws over the old one already, so the desktop never shows bare.
     previousSwaybg(pidFile).stop(2000);
-    const QByteArray text = QByteArray::number(pid) + '\n';
+    const QByteArray text = RunningProgram::withPid(pid).identity() + '\n';
     const Result<> kept = writeFileAtomically(
         pidFile, [&text](QIODevice &out) { return writeAll(out, text); }, false, true);
     if (!kept.has_value())

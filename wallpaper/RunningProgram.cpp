@@ -28,12 +28,19 @@ bool ownedByUs(qint64 pid)
     return ::stat(QFile::encodeName(u"/proc/%1"_s.arg(pid)).constData(), &st) == 0 && st.st_uid == ::getuid();
 }
 
-// A process that ended but was not yet reaped counts as gone.
-bool alive(qint64 pid)
+// The fields of /proc/PID/stat after the program's name, which may hold spaces and brackets.
+QList<QByteArray> statFields(qint64 pid)
 {
     const QByteArray stat = procFile(pid, "stat");
     const qsizetype close = stat.lastIndexOf(')');
-    return close > 0 && stat.size() > close + 2 && stat.at(close + 2) != 'Z';
+    return close > 0 ? stat.mid(close + 2).split(' ') : QList<QByteArray>();
+}
+
+// A process that ended but was not yet reaped counts as gone.
+bool alive(qint64 pid)
+{
+    const QList<QByteArray> fields = statFields(pid);
+    return !fields.isEmpty() && fields.first() != "Z";
 }
 
 RunningProgram read(qint64 pid)
@@ -46,6 +53,10 @@ RunningProgram read(qint64 pid)
         program.arguments << QString::fromLocal8Bit(argument);
     if (raw.endsWith('\0'))
         program.arguments.removeLast();
+    // The start time is field 22, the 20th after the name.
+    const QList<QByteArray> fields = statFields(pid);
+    program.startTime = fields.size() > 19 ? fields[19].toULongLong() : 0;
+    program.name = QString::fromLocal8Bit(procFile(pid, "comm")).trimmed();
     program.pid = pid;
     return program;
 }
@@ -72,9 +83,27 @@ RunningProgram RunningProgram::withPid(qint64 pid)
     return read(pid);
 }
 
+QByteArray RunningProgram::identity() const
+{
+    return QByteArray::number(pid) + ' ' + QByteArray::number(startTime);
+}
+
+RunningProgram RunningProgram::withIdentity(QByteArrayView identity)
+{
+    const QList<QByteArray> parts = identity.toByteArray().simplified().split(' ');
+    if (parts.size() != 2)
+        return {};
+    const RunningProgram program = read(parts[0].toLongLong());
+    const bool same = program.startTime != 0 && program.startTime == parts[1].toULongLong();
+    return same ? program : RunningProgram();
+}
+
 bool RunningProgram::isRunning() const
 {
-    return pid > 0 && alive(pid);
+    if (pid <= 0 || !alive(pid))
+        return false;
+    const QList<QByteArray> fields = statFields(pid);
+    return startTime == 0 || (fields.size() > 19 && fields[19].toULongLong() == startTime);
 }
 
 bool RunningProgram::stop(int waitMs) const

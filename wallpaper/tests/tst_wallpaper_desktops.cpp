@@ -23,6 +23,7 @@
 
 #include <csignal>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace marvane;
 using Kind = DesktopSession::Kind;
@@ -419,7 +420,7 @@ private Q_SLOTS:
         const auto installNow = [this] { return install(bitmap(), image(), session(Kind::LayerShell)); };
         const auto started = [&runtime] {
             QFile f(runtime + QStringLiteral("/marvane-swaybg.pid"));
-            return f.open(QIODevice::ReadOnly) ? f.readAll().trimmed().toLongLong() : 0;
+            return f.open(QIODevice::ReadOnly) ? f.readAll().split(' ').first().toLongLong() : 0;
         };
         QList<qint64> ours;
         const auto stopThem = qScopeGuard([&ours] {
@@ -452,6 +453,61 @@ private Q_SLOTS:
         const qsizetype shown = arguments.indexOf("-i") + 1;
         QVERIFY(shown > 0 && shown < arguments.size());
         QCOMPARE(QImage(QFile::decodeName(arguments[shown]), "PNG").convertToFormat(QImage::Format_RGB32), image());
+    }
+
+    // A PID file that does not name our swaybg (a reused PID, another program, a link to a device
+    // or a FIFO) ends nothing and hangs nothing.
+    void foreignProcessIsNeverEnded_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("PID reused") << QStringLiteral("reused");
+        QTest::newRow("not swaybg") << QStringLiteral("other");
+        QTest::newRow("PID only") << QStringLiteral("bare");
+        QTest::newRow("link to /dev/zero") << QStringLiteral("zero");
+        QTest::newRow("FIFO") << QStringLiteral("fifo");
+    }
+    void foreignProcessIsNeverEnded()
+    {
+        QFETCH(QString, kind);
+        const QString runtime = m_dir.filePath(QStringLiteral("runtime-") + kind);
+        const QString bin = m_dir.filePath(QStringLiteral("bin-swaybg-foreign"));
+        QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(bin));
+        QFile script(bin + QStringLiteral("/swaybg"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nwhile :; do sleep 0.1; done\n");
+        script.close();
+        QVERIFY(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        // Someone else's swaybg (by its name) and a program that is not one.
+        QProcess strangers[2];
+        strangers[0].start(script.fileName(), {QStringLiteral("-i"), QStringLiteral("/elsewhere/.temp-wallpaper-1.png")});
+        strangers[1].start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(strangers[0].waitForStarted() && strangers[1].waitForStarted());
+        const RunningProgram swaybg = RunningProgram::withPid(strangers[0].processId());
+        const RunningProgram other = RunningProgram::withPid(strangers[1].processId());
+        const QString pidFile = runtime + QStringLiteral("/marvane-swaybg.pid");
+        QFile f(pidFile);
+        if (kind == QStringLiteral("zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), pidFile));
+        else if (kind == QStringLiteral("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(pidFile).constData(), 0600), 0);
+        else if (f.open(QIODevice::WriteOnly))
+            f.write(kind == QStringLiteral("bare")    ? QByteArray::number(swaybg.pid)
+                    : kind == QStringLiteral("other") ? other.identity()
+                                                      : QByteArray::number(swaybg.pid) + ' ' + QByteArray::number(swaybg.startTime + 1));
+        f.close();
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        MARVANE_VERIFY_WRITE(install(bitmap(), image(), session(Kind::LayerShell)));
+        qputenv("PATH", path);
+        QVERIFY(swaybg.isRunning() && other.isRunning());
+        QFile started(pidFile);
+        QVERIFY(started.open(QIODevice::ReadOnly));
+        ::kill(pid_t(started.readAll().split(' ').first().toLongLong()), SIGTERM);
+        for (QProcess &stranger : strangers) {
+            stranger.kill();
+            stranger.waitForFinished();
+        }
     }
 
     void quoting()
