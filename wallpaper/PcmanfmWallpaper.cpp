@@ -1,12 +1,13 @@
 #include "wallpaper/PcmanfmWallpaper.h"
 
+#include "ini/IniFile.h"
 #include "wallpaper/RunningProgram.h"
 #include "wallpaper/ToolRun.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -58,35 +59,25 @@ QString settingsFile(const QString &profile)
     return user;
 }
 
-QString storedMode(const QString &file)
+// A value as QSettings, which pcmanfm-qt reads with, takes it back: quoted where a comma would
+// make it a list, a backslash an escape or a blank at either end be dropped.
+std::string settingsValue(const QString &value)
 {
-    return QSettings(file, QSettings::IniFormat).value(u"Desktop/WallpaperMode"_s).toString();
+    const bool plain = !value.contains(QRegularExpression(u"[,;\"\\\\]|^\\s|\\s$"_s));
+    if (plain)
+        return value.toStdString();
+    QString quoted = value;
+    quoted.replace(u'\\', u"\\\\"_s).replace(u'"', u"\\\""_s);
+    return QString(u'"' + quoted + u'"').toStdString();
 }
 
+// Edited line by line where it stands, so the user's comments and pcmanfm-qt's other keys stay. A
+// pcmanfm-qt that runs shows the picture at once (its command line) and keeps the mode it started
+// with; a screen-sized picture looks the same in every mode, and the stored one counts from its next start.
 Result<> store(const QString &file, const QString &path, const QString &mode)
 {
-    // QSettings replaces the file whole, as pcmanfm-qt's own saves do.
-    QSettings settings(file, QSettings::IniFormat);
-    settings.setValue(u"Desktop/Wallpaper"_s, path);
-    settings.setValue(u"Desktop/WallpaperMode"_s, mode);
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        return fail(file, u"cannot write %1"_s.arg(file));
-    return {};
-}
-
-// pcmanfm-qt 1.2 shows a new mode but keeps the one it started with, and writes that back when
-// it quits. An instance that started with another mode is started again, once, on the stored one.
-Result<> restartOnStoredMode(const RunningProgram &desktop, const QString &file, const QString &path,
-                             const QString &mode)
-{
-    if (!desktop.stop(5000))
-        return fail(u"pcmanfm-qt"_s, u"pcmanfm-qt did not end to take the new wallpaper mode"_s);
-    if (const Result<> stored = store(file, path, mode); !stored.has_value())
-        return stored;
-    if (!QProcess::startDetached(desktop.arguments.first(), desktop.arguments.mid(1)))
-        return fail(u"pcmanfm-qt"_s, u"pcmanfm-qt did not start again"_s);
-    return {};
+    return IniFile::write(file, {{"Desktop", "Wallpaper", settingsValue(path)},
+                                 {"Desktop", "WallpaperMode", mode.toStdString()}});
 }
 
 } // namespace
@@ -128,15 +119,10 @@ Result<> PcmanfmWallpaper::showThroughPcmanfmQt(const QString &path, const QStri
 {
     const RunningProgram desktop = desktopInstance();
     const QString file = settingsFile(desktop.pid ? profileOf(desktop) : u"default"_s);
-    const QString before = storedMode(file);
     if (const Result<QString> shown = runTool(u"pcmanfm-qt"_s, {u"--set-wallpaper"_s, path, u"--wallpaper-mode="_s + mode});
         !shown)
         return std::unexpected(shown.error());
-    if (const Result<> stored = store(file, path, mode); !stored.has_value())
-        return stored;
-    if (desktop.pid && before != mode)
-        return restartOnStoredMode(desktop, file, path, mode);
-    return {};
+    return store(file, path, mode);
 }
 
 } // namespace marvane

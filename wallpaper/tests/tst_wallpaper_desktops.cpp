@@ -13,9 +13,11 @@
 #include <QDBusConnection>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QObject>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -453,6 +455,32 @@ private Q_SLOTS:
         const qsizetype shown = arguments.indexOf("-i") + 1;
         QVERIFY(shown > 0 && shown < arguments.size());
         QCOMPARE(QImage(QFile::decodeName(arguments[shown]), "PNG").convertToFormat(QImage::Format_RGB32), image());
+    }
+
+    // pcmanfm-qt's settings are edited where they stand: the user's comments and other keys stay,
+    // and QSettings (which pcmanfm-qt reads them with) gets back the very name.
+    void lxqtSettingsKeepTheirLines()
+    {
+        const QString config = QFile::decodeName(qgetenv("XDG_CONFIG_HOME"));
+        const QString file = config + QStringLiteral("/pcmanfm-qt/default/settings.conf");
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        QFile conf(file);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("; my own note\n[Desktop]\nWallpaperMode=center\nShowHidden=true\n");
+        conf.close();
+        const QString bin = m_dir.filePath(QStringLiteral("bin-lxqt-conf"));
+        QVERIFY(marvane::test::writeStandIn(bin, QStringLiteral("pcmanfm-qt"), bin + QStringLiteral(".log")));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+        MARVANE_VERIFY_WRITE(install(bitmap(), image(), session(Kind::Lxqt)));
+        qputenv("PATH", path);
+        QVERIFY(conf.open(QIODevice::ReadOnly));
+        const QByteArray text = conf.readAll();
+        QVERIFY2(text.startsWith("; my own note\n[Desktop]\n") && text.contains("ShowHidden=true\n"), text.constData());
+        const QSettings read(file, QSettings::IniFormat);
+        const QString shown = read.value(QStringLiteral("Desktop/Wallpaper")).toString();
+        QVERIFY2(shown.startsWith(appDir() + QStringLiteral("/.temp-wallpaper-")), qPrintable(shown));
+        QCOMPARE(read.value(QStringLiteral("Desktop/WallpaperMode")).toString(), QStringLiteral("stretch"));
     }
 
     // A PID file that does not name our swaybg (a reused PID, another program, a link to a device
