@@ -128,6 +128,10 @@ Result<> OptionsFile::save(const Options &options, const QString &file)
 {
     QList<ini::Entry> entries;
     for (const Key &key : kKeys) {
+        // A line of options.ini cannot hold a line break: stored, the name would show another file.
+        if (key.text && (options.*key.text).contains(QRegularExpression(u"[\r\n]"_s)))
+            return fail(file, u"cannot save %1: the name \"%2\" holds a line break, which it cannot store"_s
+                                  .arg(file, QString(options.*key.text).replace(u'\n', u' ').replace(u'\r', u' ')));
         // An empty value removes the key.
         const QString value = key.text    ? options.*key.text
                               : key.truth ? boolText(options.*key.truth)

@@ -245,6 +245,26 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("options.ini")});
     }
 
+    // A picture name with a line break is refused whole, never stored as another name.
+    void nameWithALineBreakIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("LF") << QStringLiteral("/pictures/a\nb.png");
+        QTest::newRow("CR") << QStringLiteral("/pictures/a\rb.png");
+    }
+    void nameWithALineBreakIsRefused()
+    {
+        QFETCH(QString, name);
+        MARVANE_VERIFY_WRITE(OptionsFile::save(Options::defaults(), file()));
+        Options options = Options::defaults();
+        options.backgroundPicture = name;
+        const Result<> r = OptionsFile::save(options, file());
+        QVERIFY(!r && r.error().subject() == file() && r.error().reason().contains(QStringLiteral("line break")));
+        Options now;
+        OptionsFile::load(now, file());
+        QCOMPARE(now, Options::defaults());
+    }
+
     void saveFailureIsReported()
     {
         const QString bad = OptionsFile::path(m_dir.filePath(QStringLiteral("gone")));
