@@ -27,6 +27,19 @@ QString ToDoStore::dateKey(int year, int month, int day)
     return QStringLiteral("%1-%2-%3").arg(year).arg(month).arg(day);
 }
 
+namespace {
+
+// NULs are no text in any encoding read: a binary file, or UTF-16 without its mark.
+Result<FileContents> readText(const QString &file)
+{
+    Result<FileContents> read = ini::readFile(file);
+    if (read && read->view().find('\0') != std::string_view::npos)
+        return fail(file, QStringLiteral("%1 is not a text file").arg(file));
+    return read;
+}
+
+} // namespace
+
 ToDoStore::Items ToDoStore::todayItems() const
 {
     return items(dateKey(m_clock.today()));
@@ -35,7 +48,7 @@ ToDoStore::Items ToDoStore::todayItems() const
 ToDoStore::Items ToDoStore::items(const QString &section) const
 {
     Items items;
-    const Result<FileContents> text = ini::readFile(m_file);
+    const Result<FileContents> text = readText(m_file);
     if (!text) {
         const QString told = text.error().message();
         if (told != m_toldError)
@@ -56,6 +69,9 @@ ToDoStore::Items ToDoStore::items(const QString &section) const
 
 Result<> ToDoStore::setItems(const QString &dateKey, const Items &items) const
 {
+    // Written into, such a file would be damaged for good.
+    if (const Result<FileContents> text = readText(m_file); !text)
+        return std::unexpected(text.error());
     QList<ini::Entry> entries;
     for (int n = 1; n <= kItems; ++n)
         entries.append({dateKey, keyName(static_cast<std::int16_t>(n)), items[static_cast<std::size_t>(n - 1)]});

@@ -185,6 +185,17 @@ private Q_SLOTS:
         QCOMPARE(test::storedItem(store(), QStringLiteral("2020-2-31"), 1), QStringLiteral("never shown today"));
     }
 
+    // UTF-16 without its mark reads as no items: said, and never written into.
+    void utf16WithoutItsMarkIsRefused()
+    {
+        const QString text = QStringLiteral("[2020-5-17]\r\nTODO1=call\r\n");
+        const QByteArray utf16(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        writeFile(utf16);
+        const Result<> r = test::storeItem(store(), QStringLiteral("2020-5-17"), 2, QStringLiteral("x"));
+        QVERIFY2(!r && r.error().reason().contains(QStringLiteral("not a text file")), qPrintable(test::messageOf(r)));
+        QCOMPARE(contents(), utf16);
+    }
+
     void failedWriteIsReported()
     {
         const ToDoStore broken(ToDoStore::fileIn(m_dir.filePath(QStringLiteral("gone"))), m_clock);
