@@ -68,8 +68,8 @@ Result<> IniFile::write(const QString &path, const std::vector<IniEdit> &edits)
 {
     for (const IniEdit &edit : edits) {
         const std::string_view key = edit.key ? std::string_view(*edit.key) : std::string_view();
-        if (const Result<> named = IniText::checkName(edit.section, edit.key ? &key : nullptr); !named)
-            return fail(path, named.error().reason());
+        if (const char *problem = IniText::nameProblem(edit.section, edit.key ? &key : nullptr))
+            return fail(path, QString::fromLatin1(problem));
     }
     const QString target = resolveLinks(path);
     for (const QString &place : {QFileInfo(target).absolutePath(), target}) {

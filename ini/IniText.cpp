@@ -320,22 +320,21 @@ std::string IniText::edit(std::string_view text, std::string_view section, const
     return out;
 }
 
-Result<> IniText::checkName(std::string_view section, const std::string_view *key)
+const char *IniText::nameProblem(std::string_view section, const std::string_view *key)
 {
-    const auto refuse = [](const char *why) { return fail({}, QString::fromLatin1(why)); };
     if (section.find_first_of("\r\n]") != std::string_view::npos || section.find('\0') != std::string_view::npos)
-        return refuse("a section name cannot hold a line break, NUL or ']'");
+        return "a section name cannot hold a line break, NUL or ']'";
     if (trim(section) != section)
-        return refuse("a section name cannot begin or end with a blank");
+        return "a section name cannot begin or end with a blank";
     if (!key)
-        return {};
+        return nullptr;
     if (key->find_first_of("\r\n=") != std::string_view::npos || key->find('\0') != std::string_view::npos)
-        return refuse("a key name cannot hold a line break, NUL or '='");
+        return "a key name cannot hold a line break, NUL or '='";
     if (trim(*key) != *key || key->empty())
-        return refuse("a key name cannot be empty or begin or end with a blank");
+        return "a key name cannot be empty or begin or end with a blank";
     if (key->front() == ';' || key->front() == '[')
-        return refuse("a key name cannot begin with ';' or '['");
-    return {};
+        return "a key name cannot begin with ';' or '['";
+    return nullptr;
 }
 
 } // namespace marvane

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/Result.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,8 +28,9 @@ public:
     static std::string edit(std::string_view text, std::string_view section, const std::string_view *key,
                             const std::string_view *value);
 
-    // Whether a section name, and a key name where one is given, can be stored and read back.
-    static Result<> checkName(std::string_view section, const std::string_view *key = nullptr);
+    // Why a section name, or a key name where one is given, cannot be stored and read back; null
+    // when both can.
+    static const char *nameProblem(std::string_view section, const std::string_view *key = nullptr);
 };
 
 } // namespace marvane

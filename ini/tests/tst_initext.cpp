@@ -175,7 +175,7 @@ private Q_SLOTS:
     void namesThatCannotBeStored()
     {
         const auto named = [](std::string_view section, std::string_view key) {
-            return IniText::checkName(section, &key).has_value();
+            return IniText::nameProblem(section, &key) == nullptr;
         };
         QVERIFY(!named("a]b", "k"));
         QVERIFY(!named("a\nb", "k"));

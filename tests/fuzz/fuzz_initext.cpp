@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view value = b == std::string_view::npos ? "v" : head.substr(b + 1);
 
     (void)marvane::IniText::lookup(text, section, key);
-    if (!marvane::IniText::checkName(section, &key))
+    if (marvane::IniText::nameProblem(section, &key))
         return 0;
     if (value.find_first_of("\r\n") != std::string_view::npos || value.empty())
         return 0;
