@@ -329,13 +329,15 @@ void OptionsDialog::apply()
 void OptionsDialog::storeAndClose()
 {
     takeControls();
-    // Each write runs whatever became of the one before; the dialog closes either way, and the
+    // The settings first: a window start makes the log-on entry agree with them, so a run killed
+    // between the two writes ends with the new choice in both places. Settings that could not be
+    // stored leave the entry as it was, agreeing with them. The dialog closes either way, and the
     // record keeps the user's values for this run.
     QStringList failures;
-    if (const Result<> e = m_updateAutostart(m_options.startAtLogon); !e.has_value())
-        failures << e.error().message();
     if (const Result<> e = OptionsFile::save(m_options, m_file); !e.has_value())
         failures << e.error().message();
+    else if (const Result<> logon = m_updateAutostart(m_options.startAtLogon); !logon.has_value())
+        failures << logon.error().message();
     if (!failures.isEmpty())
         QMessageBox::warning(this, u"Marvane"_s,
                              tr("The settings were not all stored.\n\n") + failures.join(u'\n'));
