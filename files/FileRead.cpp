@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <ctime>
 #include <unistd.h>
 
 namespace marvane {
@@ -35,7 +36,7 @@ Result<FileContents> readFile(const QString &path, qint64 maxBytes, bool followL
     // A device, FIFO or socket has no end to read to.
     if (!S_ISREG(st.st_mode))
         return failed(QStringLiteral("not a regular file"));
-    FileContents contents{{}, true, st.st_dev, st.st_ino};
+    FileContents contents{{}, true, st.st_dev, st.st_ino, qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
     contents.bytes.resize(std::min<qint64>(st.st_size, maxBytes) + 1);
     qint64 size = 0;
     for (;;) {
@@ -56,6 +57,23 @@ Result<FileContents> readFile(const QString &path, qint64 maxBytes, bool followL
     ::close(fd);
     contents.bytes.truncate(size);
     return contents;
+}
+
+Result<FileContents> readRestedFile(const QString &path, qint64 maxBytes)
+{
+    constexpr qint64 kRestNs = 50'000'000;
+    Result<FileContents> read = readFile(path, maxBytes);
+    // What a writer in mid-write leaves: nothing yet, or a last line not yet ended.
+    const auto looksCut = [](const FileContents &f) { return f.bytes.isEmpty() || !f.bytes.endsWith('\n'); };
+    for (int waited = 0; waited < 20 && read && read->exists && looksCut(*read); ++waited) {
+        timespec now {};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        if (qint64(now.tv_sec) * 1000000000 + now.tv_nsec - read->modifiedNs > kRestNs)
+            break;
+        ::usleep(25'000);
+        read = readFile(path, maxBytes);
+    }
+    return read;
 }
 
 } // namespace marvane

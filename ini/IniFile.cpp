@@ -83,7 +83,7 @@ Result<> IniFile::write(const QString &path, const std::vector<IniEdit> &edits)
     removeStaleTemporaries(target);
     // Someone else's change between the reading and the replacement is read and edited anew.
     for (int attempt = 0; attempt < 10; ++attempt) {
-        const Result<FileContents> old = readFile(target, kMaxBytes);
+        const Result<FileContents> old = readRestedFile(target, kMaxBytes);
         if (!old)
             return fail(target, old.error().reason());
         const TextEncoding encoding = encodingOf(old->view());

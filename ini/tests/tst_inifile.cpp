@@ -148,6 +148,34 @@ private Q_SLOTS:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
 
+    // An editor that rewrites the file in place, without the lock (truncate, then write), racing
+    // the saves: what it keeps is never lost to a save that read the file in its gap.
+    void inPlaceEditorKeepsItsSection()
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("a.ini")).toStdString();
+        MARVANE_VERIFY_WRITE(put(path, "keep", "k", "1"));
+        const pid_t editor = ::fork();
+        QVERIFY(editor >= 0);
+        if (editor == 0) {
+            for (int i = 0; i < 200; ++i) {
+                const std::string text = slurp(path) + "; edit\n";
+                FILE *f = std::fopen(path.c_str(), "r+");
+                // An editor takes a moment between emptying the file and writing it.
+                if (f && ::ftruncate(::fileno(f), 0) == 0 && ::usleep(500) == 0)
+                    std::fwrite(text.data(), 1, text.size(), f);
+                if (f)
+                    std::fclose(f);
+            }
+            ::_exit(0);
+        }
+        for (int i = 0; i < 200; ++i)
+            (void)put(path, "work", "k", nthValue(i));
+        int status = 0;
+        ::waitpid(editor, &status, 0);
+        QCOMPARE(IniText::lookup(slurp(path), "keep", "k").value_or(""), "1");
+    }
+
     // Two processes writing different keys at once lose none of them.
     void concurrentWritersLoseNothing()
     {
