@@ -84,7 +84,16 @@ QSize decodedSize(const QImageReader &reader, QSize stored, QSize shown)
 }
 
 // Whether the picture may be read, judged from its header.
-Result<> checkHeader(QImageReader &reader, const QString &file)
+// What a picture may take once decoded beyond the screen itself: a JPEG is decoded scaled down,
+// anything else whole.
+constexpr qint64 kDecodedMargin = qint64(48) << 20;
+
+qint64 bytesOf(QSize size)
+{
+    return qint64(size.width()) * size.height() * 4;
+}
+
+Result<> checkHeader(QImageReader &reader, const QString &file, QSize screen)
 {
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
@@ -94,8 +103,12 @@ Result<> checkHeader(QImageReader &reader, const QString &file)
                                  .arg(size.width())
                                  .arg(size.height())
                                  .arg(BackgroundPicture::kMaxSide));
-    if (qint64(size.width()) * size.height() * 4 > BackgroundPicture::kMaxBytes)
+    if (bytesOf(size) > BackgroundPicture::kMaxBytes)
         return fail(file, u"cannot use %1: it would take more than 256 MB once read"_s.arg(file));
+    if (reader.format() != "jpeg" && bytesOf(size) > bytesOf(screen) + kDecodedMargin)
+        return fail(file, u"cannot use %1: at %2 x %3 pixels it would take %4 MB once read, more than %5 MB "
+                          "on this screen"_s.arg(file).arg(size.width()).arg(size.height())
+                              .arg(bytesOf(size) >> 20).arg((bytesOf(screen) + kDecodedMargin) >> 20));
     return {};
 }
 
@@ -124,6 +137,9 @@ QImage visiblePart(QImageReader &reader, QRect shown, QRect visible)
         reader.setScaledClipRect(visible.translated(-shown.topLeft()));
         return reader.read();
     }
+    // Only a JPEG is decoded smaller; anything else whole, never at the size shown.
+    if (reader.format() == "jpeg")
+        reader.setScaledSize(decodedSize(reader, reader.size(), shown.size()));
     const QImage whole = reader.read();
     if (whole.isNull())
         return whole;
@@ -151,7 +167,7 @@ Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style
     reader.setAllocationLimit(int(kMaxBytes >> 20));
     if (format.isEmpty() || !reader.canRead())
         return fail(file, u"cannot read %1: it is not a picture in a format Marvane reads"_s.arg(file));
-    if (const Result<> readable = checkHeader(reader, file); !readable)
+    if (const Result<> readable = checkHeader(reader, file, screen); !readable)
         return std::unexpected(readable.error());
     if (!pictureIsWhole(*bytes, reader.format()))
         return fail(file, u"cannot read %1: the picture is cut short"_s.arg(file));
@@ -161,7 +177,9 @@ Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style
     const QSize stored = reader.size();
     const Placement place = placementOf(style, turned ? stored.transposed() : stored, screen);
     const QRect shown(place.position, place.size);
-    if (style != Tile && (place.size.width() > 2 * screen.width() || place.size.height() > 2 * screen.height())) {
+    const bool huge = place.size.width() > 2 * screen.width() || place.size.height() > 2 * screen.height() ||
+                      bytesOf(place.size) > bytesOf(screen) + kDecodedMargin;
+    if (style != Tile && huge) {
         const QRect visible = shown & QRect(QPoint(), screen);
         const QImage part = visiblePart(reader, shown, visible);
         if (part.isNull())

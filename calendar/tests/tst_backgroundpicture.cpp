@@ -154,6 +154,9 @@ private Q_SLOTS:
         QTest::newRow("wider than 16384") << save(QImage(16385, 1, QImage::Format_RGB32), "wide.png")
                                           << QStringLiteral("more than 16384 a side");
         QTest::newRow("more than 256 MB") << write(bmp, "huge.bmp") << QStringLiteral("more than 256 MB");
+        QImage bomb(3600, 3600, QImage::Format_RGB32);
+        bomb.fill(Qt::white);
+        QTest::newRow("PNG past the screen's bound") << save(bomb, "bomb.png") << QStringLiteral("on this screen");
         QByteArray whole;
         {
             QBuffer out(&whole);
