@@ -1,0 +1,121 @@
+// The silent run (`pendrel 9`) at 3840x2160 over hostile background pictures, beside the same run
+// over a screen-sized photo: each must still set the wallpaper (exit 0), within 10 s, and take at
+// most 50 MB more memory at its peak than the photo's run.
+#include "tests/support/IsolatedEnvironment.h"
+#include "tests/support/XvfbServer.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+namespace {
+
+struct Run
+{
+    double seconds = 0;
+    double peakMb = 0;
+    int status = -1;
+};
+
+Run runOver(const QString &exe, const QString &picture, const QByteArray &display)
+{
+    QFile options(QFileInfo(exe).absolutePath() + QStringLiteral("/options.ini"));
+    if (!options.open(QIODevice::WriteOnly) ||
+        options.write("[general]\nBackgroundPicture=" + QFile::encodeName(picture) + "\n") < 0)
+        return {};
+    options.close();
+    timespec start{}, end{};
+    ::clock_gettime(CLOCK_MONOTONIC, &start);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::setenv("DISPLAY", display.constData(), 1);
+        ::unsetenv("QT_QPA_PLATFORM");
+        ::freopen("/dev/null", "w", stderr);
+        const QByteArray path = QFile::encodeName(exe);
+        ::execl(path.constData(), path.constData(), "9", static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    ::wait4(child, &status, 0, &usage);
+    ::clock_gettime(CLOCK_MONOTONIC, &end);
+    return {double(end.tv_sec - start.tv_sec) + (end.tv_nsec - start.tv_nsec) / 1e9, usage.ru_maxrss / 1024.0,
+            WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+QString write(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
+{
+    QFile f(dir.filePath(QString::fromLatin1(name)));
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? f.fileName() : QString();
+}
+
+QString strip(const QTemporaryDir &dir, const char *name, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    const QString file = dir.filePath(QString::fromLatin1(name));
+    return image.save(file, "PNG") ? file : QString();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    marvane::test::IsolatedEnvironment isolated;
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString exe = dir.filePath(QStringLiteral("pendrel"));
+    if (!QFile::copy(QStringLiteral(PENDREL_PATH), exe))
+        return 2;
+    const QSize screen(3840, 2160);
+    const QString photoFile = dir.filePath(QStringLiteral("photo.jpg"));
+    {
+        // Freed before the runs, whose peak counts what they were forked with.
+        QImage photo(screen, QImage::Format_RGB32);
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                photo.setPixel(x, y, QRandomGenerator::global()->generate() | 0xFF000000);
+        photo.save(photoFile, "JPEG", 90);
+    }
+    const QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                                       "width=\"100\" height=\"100\"><image width=\"100\" height=\"100\" xlink:href=\"%1\"/></svg>");
+    const QString fifo = dir.filePath(QStringLiteral("named.fifo"));
+    ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    const QString bomb = dir.filePath(QStringLiteral("bomb.svgz"));
+    const std::string makeBomb = "(printf '<svg xmlns=\"http://www.w3.org/2000/svg\">'; head -c 1073741824 /dev/zero | tr '\\0' ' ') | gzip -1 > '" +
+                                 QFile::encodeName(bomb).toStdString() + "'";
+    const QList<std::pair<const char *, QString>> pictures{
+        {"1000x1 PNG at Fill", strip(dir, "thin.png", QSize(1000, 1))},
+        {"16384x1 PNG at Fill", strip(dir, "thinner.png", QSize(16384, 1))},
+        {"the largest PNG allowed (4600x4400)", strip(dir, "large.png", QSize(4600, 4400))},
+        {"SVG naming itself", write(dir, "self.svg", svg.arg(dir.filePath(QStringLiteral("self.svg"))).toUtf8())},
+        {"SVG naming a FIFO", write(dir, "fifo.svg", svg.arg(fifo).toUtf8())},
+        {"SVGZ of 1 GiB of spaces", std::system(makeBomb.c_str()) == 0 ? bomb : QString()},
+    };
+    marvane::test::XvfbServer xvfb(screen, 24);
+    const QByteArray display = xvfb.display().toLocal8Bit();
+    Run base = runOver(exe, photoFile, display);
+    base.peakMb = std::max(base.peakMb, runOver(exe, photoFile, display).peakMb);
+    std::printf("silent run 3840x2160 over a screen-sized JPEG: %.2f s, peak %.1f MB, exit %d\n", base.seconds,
+                base.peakMb, base.status);
+    int failures = base.status != 0;
+    for (const auto &[what, file] : pictures) {
+        const Run r = file.isEmpty() ? Run() : runOver(exe, file, display);
+        const bool ok = r.status == 0 && r.seconds <= 10 && r.peakMb <= base.peakMb + 50;
+        std::printf("  over %s: %.2f s (goal <= 10), peak %.1f MB, %+.1f MB (goal <= +50), exit %d: %s\n", what,
+                    r.seconds, r.peakMb, r.peakMb - base.peakMb, r.status, ok ? "met" : "MISSED");
+        failures += !ok;
+    }
+    return failures == 0 ? 0 : 1;
+}
