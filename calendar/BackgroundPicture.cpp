@@ -170,7 +170,7 @@ Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style
     if (const Result<> readable = checkHeader(reader, file, screen); !readable)
         return std::unexpected(readable.error());
     if (!pictureIsWhole(*bytes, reader.format()))
-        return fail(file, u"cannot read %1: the picture is cut short"_s.arg(file));
+        return fail(file, u"cannot read %1: the picture is cut short or damaged"_s.arg(file));
     // The turn its EXIF data asks for comes after the scaling, so the scaling is asked of the
     // picture as stored.
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;

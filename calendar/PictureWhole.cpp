@@ -48,6 +48,26 @@ bool icoIsWhole(const QByteArray &b)
     return true;
 }
 
+// Qt paints a GIF's first frame onto its logical screen and leaves out what lies beyond it.
+bool gifFrameFits(const QByteArray &b)
+{
+    const int width = le16(b, 6);
+    const int height = le16(b, 8);
+    qsizetype at = 13;
+    if (b.size() > 10 && (b[10] & 0x80))
+        at += 3 * (qsizetype(1) << ((b[10] & 7) + 1));
+    // Extensions before the first image: 0x21, a label, then blocks until an empty one.
+    while (at < b.size() && b[at] == 0x21) {
+        at += 2;
+        while (at < b.size() && b[at] != 0)
+            at += quint8(b[at]) + 1;
+        ++at;
+    }
+    if (at + 10 > b.size() || b[at] != 0x2C)
+        return false;
+    return le16(b, at + 1) + le16(b, at + 5) <= width && le16(b, at + 3) + le16(b, at + 7) <= height;
+}
+
 } // namespace
 
 bool pictureIsWhole(const QByteArray &bytes, const QByteArray &format)
@@ -57,7 +77,7 @@ bool pictureIsWhole(const QByteArray &bytes, const QByteArray &format)
     if (format == "png")
         return bytes.right(64).contains("IEND");
     if (format == "gif")
-        return bytes.endsWith(';') || bytes.endsWith(QByteArray(";\0", 2));
+        return (bytes.endsWith(';') || bytes.endsWith(QByteArray(";\0", 2))) && gifFrameFits(bytes);
     if (format == "bmp")
         return bmpIsWhole(bytes);
     if (format == "ico" || format == "cur")

@@ -166,6 +166,9 @@ private Q_SLOTS:
         QTest::newRow("BMP cut short") << write(whole.left(whole.size() - 100), "cut.bmp") << QStringLiteral("cut short");
         const QByteArray gif = QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
         QTest::newRow("GIF cut short") << write(gif.left(gif.size() - 3), "cut.gif") << QStringLiteral("cut short");
+        QByteArray wideFrame = gif;
+        wideFrame[32] = 4; // the frame 4 pixels wide on a screen of 1
+        QTest::newRow("GIF frame past its screen") << write(wideFrame, "wide.gif") << QStringLiteral("damaged");
         // Once unpacked, 40 MB of spaces after the opening tag.
         QProcess gzip;
         gzip.start(QStringLiteral("gzip"), {QStringLiteral("-c")});
