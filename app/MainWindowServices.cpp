@@ -16,14 +16,14 @@ namespace marvane {
 MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Desktop &desktop,
                                                   const LocaleNames &names, bool display)
 {
-    const QString dir = AppPaths::applicationDirectory();
+    const QString dir = AppPaths::pictureDirectory();
     const QString exe = AppPaths::executablePath();
     const auto updateAutostart = [exe](bool on) { return LogonRun::update(on, exe); };
     return MainWindowServices{
         .clock = clock,
         .screen = desktop,
         .names = names,
-        .applicationDirectory = dir,
+        .settingsDirectory = AppPaths::settingsDirectory(),
         .executable = exe,
         .updateAutostart = updateAutostart,
         .installWallpaper =

@@ -23,7 +23,7 @@ struct MainWindowServices
     const Clock &clock;
     const Screen &screen;
     const LocaleNames &names;
-    QString applicationDirectory;
+    QString settingsDirectory; // options.ini, todolist.ini, and what relative picture names start from
     QString executable;
 
     std::function<Result<>(bool startAtLogon)> updateAutostart;

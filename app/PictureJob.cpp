@@ -7,14 +7,14 @@
 namespace marvane {
 
 PictureJob::PictureJob(const MainWindowServices &services)
-    : m_services(services), m_background(services.applicationDirectory),
-      m_store(ToDoStore::fileIn(services.applicationDirectory), services.clock)
+    : m_services(services), m_background(services.settingsDirectory),
+      m_store(ToDoStore::fileIn(services.settingsDirectory), services.clock)
 {
 }
 
 void PictureJob::loadOptions()
 {
-    OptionsFile::load(m_options, OptionsFile::path(m_services.applicationDirectory));
+    OptionsFile::load(m_options, OptionsFile::path(m_services.settingsDirectory));
 }
 
 PictureJob::Inputs PictureJob::inputs(int year, int month) const

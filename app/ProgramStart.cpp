@@ -33,7 +33,14 @@ std::optional<QString> commandLineAnswer(const QStringList &arguments)
         return QStringLiteral("Marvane %1\n").arg(kVersion);
     if (arguments != QStringList{QStringLiteral("--help")})
         return std::nullopt;
-    const QString dir = AppPaths::applicationDirectory();
+    const QString settings = AppPaths::settingsDirectory();
+    const QString pictures = AppPaths::pictureDirectory();
+    const QString where =
+        settings == pictures
+            ? QStringLiteral("Beside the program, in %1:\n").arg(settings)
+            : QStringLiteral("The program's folder is not the user's own, so the files live in\n"
+                             "  %1 (options.ini, todolist.ini)\n  %2 (temp.bmp):\n")
+                  .arg(settings, pictures);
     return QStringLiteral(
                "Usage: pendrel [9]\n"
                "Paints this month's calendar and today's to-do items onto the desktop wallpaper.\n"
@@ -44,7 +51,7 @@ std::optional<QString> commandLineAnswer(const QStringList &arguments)
                "  --help     show this and exit\n"
                "  --version  show the version and exit\n"
                "\n"
-               "Beside the program, in %1:\n"
+               "%1"
                "  options.ini   the settings\n"
                "  todolist.ini  the to-do items, up to twelve a date\n"
                "  temp.bmp      the picture last painted\n"
@@ -53,7 +60,7 @@ std::optional<QString> commandLineAnswer(const QStringList &arguments)
                "  log-on entry    %2\n"
                "  midnight timer  %3\n"
                "                  %4\n")
-        .arg(dir, AutostartEntry::path(), RefreshTimer::timerPath(), RefreshTimer::servicePath());
+        .arg(where, AutostartEntry::path(), RefreshTimer::timerPath(), RefreshTimer::servicePath());
 }
 
 void installTranslations(bool window)

@@ -5,6 +5,7 @@
 #include "app/OptionsDialog.h"
 #include "app/ToDoDialog.h"
 #include "wallpaper/WallpaperBackend.h"
+#include "platform/AppPaths.h"
 #include "platform/Shell.h"
 #include "platform/StandardError.h"
 #include "settings/OptionsFile.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+
 #include <QMessageBox>
 
 namespace marvane {
@@ -19,7 +21,7 @@ namespace marvane {
 MainWindowServices windowServices(MainWindowServices base, const WallpaperBackend *desktop)
 {
     MainWindowServices s = std::move(base);
-    const QString dir = s.applicationDirectory;
+    const QString dir = s.settingsDirectory;
     const Clock &clock = s.clock;
     const OptionsDialog::PictureSources pictures{
         [](QWidget *parent, const QString &filter) {
@@ -41,7 +43,9 @@ MainWindowServices windowServices(MainWindowServices base, const WallpaperBacken
         AboutDialog box(Shell::open, owner);
         box.exec();
     };
-    s.openHelp = [dir](QWidget *owner) { Help::open(owner, QDir::currentPath(), dir, Shell::open); };
+    s.openHelp = [](QWidget *owner) {
+        Help::open(owner, QDir::currentPath(), AppPaths::applicationDirectory(), Shell::open);
+    };
     s.report = [](QWidget *owner, bool silent, const Message &message) {
         printError(message.english);
         if (!silent)

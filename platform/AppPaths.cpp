@@ -70,6 +70,52 @@ QString AppPaths::configHome()
     return config.isEmpty() || !QDir::isAbsolutePath(config) ? QDir::homePath() + QStringLiteral("/.config") : config;
 }
 
+QString AppPaths::dataHome()
+{
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    return data.isEmpty() || !QDir::isAbsolutePath(data) ? QDir::homePath() + QStringLiteral("/.local/share") : data;
+}
+
+bool AppPaths::keepsFilesBeside(const QString &programDirectory)
+{
+    const QString dir = QDir::cleanPath(programDirectory);
+    for (const QString &system : {QStringLiteral("/usr"), QStringLiteral("/opt")})
+        if (dir == system || dir.startsWith(system + u'/'))
+            return false;
+    if (QFileInfo::exists(join(dir, QStringLiteral("options.ini"))) ||
+        QFileInfo::exists(join(dir, QStringLiteral("todolist.ini"))))
+        return true;
+    const QFileInfo info(dir);
+    return info.ownerId() == ::getuid() && ::access(QFile::encodeName(dir).constData(), W_OK) == 0;
+}
+
+namespace {
+
+// Made on first use, so the first save finds its folder.
+QString madeFolder(const QString &path)
+{
+    QDir().mkpath(path);
+    return path;
+}
+
+} // namespace
+
+QString AppPaths::settingsDirectory()
+{
+    static const QString dir = keepsFilesBeside(applicationDirectory())
+                                   ? applicationDirectory()
+                                   : madeFolder(join(configHome(), QStringLiteral("marvane")));
+    return dir;
+}
+
+QString AppPaths::pictureDirectory()
+{
+    static const QString dir = keepsFilesBeside(applicationDirectory())
+                                   ? applicationDirectory()
+                                   : madeFolder(join(dataHome(), QStringLiteral("marvane")));
+    return dir;
+}
+
 QString AppPaths::join(const QString &directory, const QString &fileName)
 {
     if (directory.endsWith(QLatin1Char('/')))

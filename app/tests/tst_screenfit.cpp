@@ -87,7 +87,7 @@ class TestScreenFit : public QObject
         options.write("[general]\nAutoRun=False\nCalendarPos=" + QByteArray::number(corner) + "\n");
         options.close();
         MainWindowServices s{.clock = m_clock, .screen = m_screen, .names = m_names,
-                             .applicationDirectory = m_dir.path(), .executable = {},
+                             .settingsDirectory = m_dir.path(), .executable = {},
                              .updateAutostart = [](bool) { return Result<>(); }, .installWallpaper = {},
                              .openOptions = {}, .openToDo = {}, .openAbout = {}, .openHelp = {},
                              .report = {}, .exit = {}};

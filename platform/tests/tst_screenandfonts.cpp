@@ -4,6 +4,7 @@
 #include "platform/NativeGeometry.h"
 #include "tests/support/XvfbServer.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QObject>
@@ -68,6 +69,25 @@ private Q_SLOTS:
         QFETCH(QString, dir);
         QFETCH(QString, joined);
         QCOMPARE(AppPaths::join(dir, QStringLiteral("options.ini")), joined);
+    }
+
+    // The files stay beside a program in a folder of the user's own, and go to the XDG folders
+    // from a system folder, even one that holds old files or that root may write.
+    void filesBesideTheProgram_data()
+    {
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("own folder") << QCoreApplication::applicationDirPath() << true;
+        QTest::newRow("/usr/bin") << QStringLiteral("/usr/bin") << false;
+        QTest::newRow("/usr/local/bin") << QStringLiteral("/usr/local/bin") << false;
+        QTest::newRow("/opt/marvane") << QStringLiteral("/opt/marvane") << false;
+        QTest::newRow("/usr/../opt/x") << QStringLiteral("/usr/../opt/x") << false;
+    }
+    void filesBesideTheProgram()
+    {
+        QFETCH(QString, dir);
+        QFETCH(bool, beside);
+        QCOMPARE(AppPaths::keepsFilesBeside(dir), beside);
     }
 };
 
