@@ -1,9 +1,9 @@
 # Entry points: `make run`, `make test`, `make test-desktops`, `make bench`, `make fuzz`,
-# `make install`, `make uninstall`, `make picture`, `make translations`.
+# `make install`, `make uninstall`, `make picture`, `make translations`, `make deb`, `make test-package`.
 PRESET ?= dev
 BIN := build/$(PRESET)/bin/pendrel
 
-.PHONY: deps build program release release-program run test test-desktops bench fuzz asan install uninstall picture translations clean
+.PHONY: deb test-package deps build program release release-program run test test-desktops bench fuzz asan install uninstall picture translations clean
 
 deps:
 	@scripts/install-deps.sh
@@ -64,6 +64,14 @@ fuzz:
 # dropped); edit them with Qt Linguist.
 translations: deps
 	@cmake --preset dev >/dev/null && cmake --build --preset dev --target update_translations
+
+# The Debian package, built by dpkg-buildpackage into build/deb/; make test-package checks it.
+deb: deps
+	@MARVANE_PACKAGE=1 scripts/install-deps.sh
+	@scripts/deb.sh
+
+test-package: deb
+	@tests/package/check.sh build/deb
 
 clean:
 	rm -rf build

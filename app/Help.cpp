@@ -4,6 +4,7 @@
 #include "platform/StandardError.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -17,9 +18,12 @@ QString page(const QString &currentDirectory, const QString &applicationDirector
     if (translated != names.first() && !translated.contains(u'/') && translated.endsWith(u".htm"))
         names.prepend(translated);
     // Started from a launcher or at log-on the current directory is elsewhere, so the program's
-    // own copy is the fallback.
+    // own copy is the fallback: beside it, or where an installed program's data lies.
+    const QString installed = applicationDirectory.isEmpty()
+                                  ? QString()
+                                  : QDir::cleanPath(applicationDirectory + QStringLiteral("/../share/marvane"));
     for (const QString &name : names)
-        for (const QString &dir : {currentDirectory, applicationDirectory}) {
+        for (const QString &dir : {currentDirectory, applicationDirectory, installed}) {
             const QString path = AppPaths::join(dir, name);
             if (!dir.isEmpty() && QFileInfo(path).isFile())
                 return QFileInfo(path).absoluteFilePath();

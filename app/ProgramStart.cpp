@@ -24,7 +24,7 @@ void describeApplication()
 {
     QGuiApplication::setApplicationName(QStringLiteral("Marvane"));
     QGuiApplication::setApplicationVersion(kVersion);
-    QGuiApplication::setDesktopFileName(QStringLiteral("marvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.marvane.Marvane"));
 }
 
 std::optional<QString> commandLineAnswer(const QStringList &arguments)

@@ -2,7 +2,7 @@
 # Installs the Debian packages Marvane needs, and only the missing ones: those to build and run it
 # always; with MARVANE_TESTS=1 the tests' tools, MARVANE_DESKTOPS=1 the live desktops,
 # MARVANE_PICTURES=1 ImageMagick for the benchmarks' yardstick and the README's pictures,
-# MARVANE_FUZZ=1 the fuzzer.
+# MARVANE_FUZZ=1 the fuzzer, MARVANE_PACKAGE=1 Debian's packaging tools and the checks of a package.
 set -euo pipefail
 
 packages=(
@@ -33,6 +33,9 @@ if [ "${MARVANE_DESKTOPS:-0}" = 1 ]; then
 fi
 if [ "${MARVANE_PICTURES:-0}" = 1 ]; then
   packages+=(imagemagick)
+fi
+if [ "${MARVANE_PACKAGE:-0}" = 1 ]; then
+  packages+=(debhelper dpkg-dev lintian appstream desktop-file-utils)
 fi
 if [ "${MARVANE_FUZZ:-0}" = 1 ]; then
   packages+=(clang libfuzzer-14-dev)

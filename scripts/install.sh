@@ -13,7 +13,8 @@ for page in "$bin"/help.htm "$bin"/help_*.htm; do install -m 644 "$page" "$prefi
 
 # Desktop Entry quoting: the path in double quotes, with ", `, $ and \ escaped.
 exec_path=$(printf '%s' "$prefix/pendrel" | sed -e 's/[\\"`$]/\\&/g' -e 's/\\/\\\\/g' -e 's/%/%%/g')
-entry="$apps/marvane.desktop"
+entry="$apps/org.marvane.Marvane.desktop"
+rm -f "$apps/marvane.desktop" # the name of earlier versions
 cat >"$entry.tmp" <<DESKTOP
 [Desktop Entry]
 Type=Application

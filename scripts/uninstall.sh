@@ -11,7 +11,7 @@ units=${XDG_CONFIG_HOME:-$HOME/.config}/systemd/user
 timer=0
 [ -e "$units/marvane-refresh.timer" ] && command -v systemctl >/dev/null && timer=1
 [ $timer = 1 ] && { systemctl --user stop marvane-refresh.timer 2>/dev/null || true; }
-rm -f "$apps/marvane.desktop" "$autostart" "$units/timers.target.wants/marvane-refresh.timer" \
+rm -f "$apps/marvane.desktop" "$apps/org.marvane.Marvane.desktop" "$autostart" "$units/timers.target.wants/marvane-refresh.timer" \
       "$units/marvane-refresh.timer" "$units/marvane-refresh.service"
 [ $timer = 1 ] && { systemctl --user daemon-reload 2>/dev/null || true; }
 command -v update-desktop-database >/dev/null && [ -d "$apps" ] && update-desktop-database -q "$apps" 2>/dev/null || true

@@ -15,7 +15,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 "$scripts/install.sh" "$bin" >/dev/null
 prefix=$home/.local/opt/marvane
-entry=$XDG_DATA_HOME/applications/marvane.desktop
+entry=$XDG_DATA_HOME/applications/org.marvane.Marvane.desktop
 [ -x "$prefix/pendrel" ] || fail "pendrel not installed"
 [ -f "$prefix/help.htm" ] || fail "help.htm not installed"
 head -c 8 "$prefix/marvane.png" | od -An -tx1 | grep -q '89 50 4e 47' || fail "icon is not a PNG"

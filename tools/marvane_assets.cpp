@@ -3,6 +3,8 @@
 #include "app/AppIcon.h"
 
 #include <QGuiApplication>
+
+#include <algorithm>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
@@ -24,8 +26,12 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "marvane-assets: cannot write %s\n", qPrintable(args[6]));
         return 1;
     }
-    if (args.size() == 3 && args[1] == QStringLiteral("icon")) {
-        if (marvane::AppIcon::image().save(args[2], "PNG"))
+    if ((args.size() == 3 || args.size() == 4) && args[1] == QStringLiteral("icon")) {
+        const int side = args.size() == 4 ? args[3].toInt() : 32;
+        QImage icon = marvane::AppIcon::image(std::max(side, 16) / 32.0).scaled(side, side, Qt::IgnoreAspectRatio,
+                                                                                  Qt::SmoothTransformation);
+        icon.setDevicePixelRatio(1);
+        if (side >= 16 && icon.save(args[2], "PNG"))
             return 0;
         std::fprintf(stderr, "marvane-assets: cannot write %s\n", qPrintable(args[2]));
         return 1;
@@ -41,6 +47,6 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "marvane-assets: cannot write %s\n", qPrintable(args[3]));
         return 1;
     }
-    std::fprintf(stderr, "usage: marvane-assets icon OUT.png | png IN.bmp OUT.png | grab X Y W H OUT.png\n");
+    std::fprintf(stderr, "usage: marvane-assets icon OUT.png [SIDE] | png IN.bmp OUT.png | grab X Y W H OUT.png\n");
     return 2;
 }
