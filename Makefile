@@ -19,8 +19,10 @@ program: deps
 	@cmake --preset $(PRESET) >/dev/null
 	@cmake --build --preset $(PRESET) --target pendrel
 
-run: program
-	@scripts/run.sh $(BIN)
+# A user's run: the optimised program installed for this user (as make install does) and started
+# from there, so the log-on entry never points into the clone and make clean touches no user file.
+run: install
+	@scripts/run.sh "$${MARVANE_PREFIX:-$$HOME/.local/opt/marvane}/pendrel"
 
 test: build
 	@ctest --preset $(PRESET) -j2

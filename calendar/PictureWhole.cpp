@@ -1,7 +1,5 @@
 #include "calendar/PictureWhole.h"
 
-#include <QtEndian>
-
 #include <cstdlib>
 
 namespace marvane {
@@ -10,12 +8,17 @@ namespace {
 
 quint32 le32(const QByteArray &b, qsizetype at)
 {
-    return at + 4 <= b.size() ? qFromLittleEndian<quint32>(b.constData() + at) : 0;
+    if (at < 0 || at + 4 > b.size())
+        return 0;
+    quint32 v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = v << 8 | quint8(b.at(at + i));
+    return v;
 }
 
 quint16 le16(const QByteArray &b, qsizetype at)
 {
-    return at + 2 <= b.size() ? qFromLittleEndian<quint16>(b.constData() + at) : 0;
+    return at >= 0 && at + 2 <= b.size() ? quint16(quint8(b.at(at)) | quint8(b.at(at + 1)) << 8) : 0;
 }
 
 // An uncompressed or bit-field BMP has all its rows; the compressed kinds end where their codes say.
