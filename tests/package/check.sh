@@ -46,4 +46,15 @@ set -e
 [ -s "$home/.local/share/marvane/temp.bmp" ] || fail "no temp.bmp in the data folder: $(cat "$work/err")"
 [ -z "$(find "$work/root" -newer "$deb" -type f -name '*.bmp' -o -newer "$deb" -name '*.ini')" ] ||
   fail "a file was written beside the installed program"
+# Installed and removed for real where this runs as root (CI's throw-away machine): apt takes it,
+# and removing it leaves nothing under /usr or /etc.
+if [ "$(id -u)" = 0 ] && [ -n "${CI:-}" ] && ! dpkg -s marvane >/dev/null 2>&1; then
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$(realpath "$deb")" >/dev/null || fail "apt install"
+  [ "$(/usr/bin/pendrel --version)" = "Marvane 1.0" ] || fail "the installed pendrel does not run"
+  installed=$(dpkg -L marvane | grep -E '^/(usr|etc)/' )
+  DEBIAN_FRONTEND=noninteractive apt-get remove -y -q marvane >/dev/null || fail "apt remove"
+  for f in $installed; do
+    [ -d "$f" ] || [ ! -e "$f" ] || fail "$f is left after apt remove"
+  done
+fi
 echo "test-package: passed ($(basename "$deb"))"
