@@ -278,6 +278,20 @@ void MainWindow::setDesktop()
     tellBackgroundProblem();
     if (const Result<> installed = m_job.install(); !installed)
         fail(Message::plain(installed.error().reason()));
+    else
+        m_installed = true;
+}
+
+bool MainWindow::showChanges()
+{
+    // A saved change reaches the desktop at once where it shows this program's picture; else only
+    // the window shows it, as Refresh does. Set Desktop tells a picture's problem itself.
+    const bool ours = m_installed || (m_services.desktopShowsOurPicture && m_services.desktopShowsOurPicture());
+    if (ours)
+        setDesktop();
+    else
+        refresh();
+    return ours;
 }
 
 void MainWindow::showOptions()
@@ -285,18 +299,19 @@ void MainWindow::showOptions()
     const Options before = m_job.options();
     if (m_services.openOptions)
         m_services.openOptions(this, m_job.options(), [this] {
-            refresh();
-            tellBackgroundProblem();
+            if (!showChanges())
+                tellBackgroundProblem();
         });
-    refresh();
-    if (m_job.options() != before)
+    if (m_job.options() == before)
+        refresh();
+    else if (!showChanges())
         tellBackgroundProblem();
 }
 
 void MainWindow::showToDoList()
 {
     if (m_services.openToDo)
-        m_services.openToDo(this);
+        m_services.openToDo(this, [this] { (void)showChanges(); });
     refresh();
 }
 

@@ -34,6 +34,9 @@ public:
 public Q_SLOTS:
     void refresh();
     void setDesktop();
+    // Repaints after a saved change, installing too when the desktop shows this program's picture;
+    // whether it installed.
+    bool showChanges();
     void showOptions();
     void showToDoList();
     void showAbout();
@@ -81,6 +84,7 @@ private:
     QScrollArea *m_pictureArea = nullptr;
     QRect m_shownBox;
     bool m_scrolledByHand = false;
+    bool m_installed = false; // Set Desktop put this window's picture on the desktop
     CanvasView *m_canvasView = nullptr;
 };
 

@@ -7,11 +7,14 @@
 #include "platform/StandardError.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace marvane {
+
+using namespace Qt::StringLiterals;
 
 MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Desktop &desktop,
                                                   const LocaleNames &names, bool display)
@@ -48,6 +51,12 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Desk
             [](int code) {
                 std::fflush(nullptr);
                 std::quick_exit(code);
+            },
+        .desktopShowsOurPicture =
+            [dir, &desktop] {
+                const QFileInfo shown(WallpaperBackend::pictureFileIn(desktop.backend().currentPicture()));
+                return shown.absolutePath() == QFileInfo(dir).absoluteFilePath() &&
+                       (shown.fileName() == u"temp.bmp"_s || shown.fileName().startsWith(u".temp-wallpaper-"_s));
             },
     };
 }

@@ -32,13 +32,16 @@ struct MainWindowServices
     // Modal dialogs; each returns when its dialog has closed. The options dialog may ask for the
     // canvas to be repainted while it is open.
     std::function<void(QWidget *owner, Options &options, const std::function<void()> &repaint)> openOptions;
-    std::function<void(QWidget *owner)> openToDo;
+    // `saved` runs after each Save, while the editor stays open.
+    std::function<void(QWidget *owner, const std::function<void()> &saved)> openToDo;
     std::function<void(QWidget *owner)> openAbout;
     std::function<void(QWidget *owner)> openHelp;
     // Tells the user of a failure: standard error in English, and a message box in the user's
     // language unless silent.
     std::function<void(QWidget *owner, bool silent, const Message &message)> report;
     std::function<void(int exitCode)> exit;
+    // Whether the desktop's own setting names Marvane's picture now; false where it does not say.
+    std::function<bool()> desktopShowsOurPicture;
 
     // The real ones for the running program, without the dialogs (see windowServices()): failures
     // go to standard error. Without a display the picture is only saved, and that is reported as

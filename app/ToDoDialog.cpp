@@ -174,6 +174,7 @@ bool ToDoDialog::storeItems()
         QMessageBox::warning(this, u"Marvane"_s, tr("The to-do items were not saved.\n\n") + e.error().message());
         return false;
     }
+    Q_EMIT saved();
     return true;
 }
 

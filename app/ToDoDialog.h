@@ -31,6 +31,10 @@ public:
     // Year, month and day from the choosers, as the file names the date.
     QString dateKey() const;
 
+Q_SIGNALS:
+    // The items of a date were stored.
+    void saved();
+
 public Q_SLOTS:
     void selectToday();
     void save();

@@ -34,9 +34,10 @@ MainWindowServices windowServices(MainWindowServices base, const WallpaperBacken
         QObject::connect(&dialog, &OptionsDialog::applied, &dialog, repaint);
         dialog.exec();
     };
-    s.openToDo = [dir, &clock](QWidget *owner) {
+    s.openToDo = [dir, &clock](QWidget *owner, const std::function<void()> &saved) {
         const ToDoStore store(ToDoStore::fileIn(dir), clock);
         ToDoDialog dialog(store, clock, owner);
+        QObject::connect(&dialog, &ToDoDialog::saved, &dialog, saved);
         dialog.exec();
     };
     s.openAbout = [](QWidget *owner) {

@@ -27,7 +27,7 @@ struct RecordedServices
     MainWindowServices services()
     {
         MainWindowServices s{clock, screen, names, dir.path(), dir.filePath(QStringLiteral("pendrel")), {}, {}, {},
-                             {},    {},     {},    {},         {}};
+                             {},    {},     {},    {},         {}, {}};
         s.updateAutostart = [this](bool on) {
             autoRuns << on;
             return Result<>();
@@ -36,7 +36,7 @@ struct RecordedServices
             installed << picture;
             return installFails ? Result<>(fail(QStringLiteral("temp.bmp"), QStringLiteral("disk full"))) : Result<>();
         };
-        s.openToDo = [this](QWidget *) { opened << QStringLiteral("todo"); };
+        s.openToDo = [this](QWidget *, const std::function<void()> &) { opened << QStringLiteral("todo"); };
         s.openAbout = [this](QWidget *) { opened << QStringLiteral("about"); };
         s.openHelp = [this](QWidget *) { opened << QStringLiteral("help"); };
         s.report = [this](QWidget *, bool, const Message &m) { reports << m.english; };

@@ -5,6 +5,7 @@
 #include "settings/OptionsFile.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/WidgetDriver.h"
+#include "widgets/TextBox.h"
 #include "app/OptionsDialog.h"
 #include "app/ToDoDialog.h"
 
@@ -201,6 +202,45 @@ private Q_SLOTS:
         QCOMPARE(shownDate, QStringLiteral("2026-12-7"));
         QCOMPARE(rig.refreshes.size(), 1);
         QVERIFY(rig.window->findChild<ToDoDialog *>() == nullptr);
+    }
+
+    // A Save in the to-do editor reaches the desktop at once where it shows this program's
+    // picture (Set Desktop pressed before, or the desktop's setting names it); else the window only.
+    void savedItemsReachTheDesktop_data()
+    {
+        QTest::addColumn<bool>("setDesktopFirst");
+        QTest::addColumn<bool>("desktopShowsOurs");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("after Set Desktop") << true << false << true;
+        QTest::newRow("the desktop shows ours") << false << true << true;
+        QTest::newRow("the desktop shows another") << false << false << false;
+    }
+    void savedItemsReachTheDesktop()
+    {
+        QFETCH(bool, setDesktopFirst);
+        QFETCH(bool, desktopShowsOurs);
+        QFETCH(bool, installed);
+        Rig rig;
+        rig.adjust = [&rig, desktopShowsOurs](MainWindowServices &s) {
+            s.openToDo = windowServices(rig.services(), nullptr).openToDo;
+            s.desktopShowsOurPicture = [desktopShowsOurs] { return desktopShowsOurs; };
+        };
+        rig.start();
+        if (setDesktopFirst)
+            QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("setDesktopButton")), Qt::LeftButton);
+        rig.installed.clear();
+        qsizetype onSave = -1;
+        QTimer::singleShot(0, rig.window.get(), [&] {
+            auto *dialog = rig.window->findChild<ToDoDialog *>();
+            QVERIFY(dialog);
+            child<TextBox>(dialog, QStringLiteral("itemEdits[0]"))->setText(QStringLiteral("Call the plumber"));
+            child<QPushButton>(dialog, QStringLiteral("saveButton"))->click();
+            onSave = rig.installed.size();
+            child<QPushButton>(dialog, QStringLiteral("closeButton"))->click();
+        });
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("toDoListButton")), Qt::LeftButton);
+        QCOMPARE(onSave, installed ? 1 : 0);
+        QCOMPARE(rig.installed.size(), onSave);
     }
 
     void failedInstallIsShown()
