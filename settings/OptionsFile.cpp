@@ -4,6 +4,7 @@
 #include "platform/StandardError.h"
 #include "ini/IniStrings.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -29,6 +30,8 @@ struct Key
     bool added = false;
     std::int32_t first = 0;
     std::int32_t last = 0;
+    // What a missing key means in a language other than US English or C: "as the language".
+    std::int32_t asLanguage = 0;
 };
 
 // The keys in the order they are read and written.
@@ -45,9 +48,19 @@ const std::array<Key, 14> kKeys = {{
     {"BackgroundPicture", nullptr, nullptr, &Options::backgroundPicture, true},
     {"BackgroundStyle", &Options::backgroundStyle, nullptr, nullptr, true, 0, OptionsFile::kLastBackgroundStyle},
     {"CalendarScale", &Options::calendarScale, nullptr, nullptr, true, Options::kMinScale, Options::kMaxScale},
-    {"WeekStart", &Options::weekStart, nullptr, nullptr, true, 0, 2},
-    {"DateFormat", &Options::dateFormat, nullptr, nullptr, true, 0, 1},
+    {"WeekStart", &Options::weekStart, nullptr, nullptr, true, 0, 2, 2},
+    {"DateFormat", &Options::dateFormat, nullptr, nullptr, true, 0, 1, 1},
 }};
+
+// A missing key's value: in US English and C the standard one, so every picture stays as it was;
+// in any other language the dates follow it.
+std::int32_t missingValue(const Key &key, std::int32_t standard)
+{
+    const QLocale locale;
+    const bool plain = locale.language() == QLocale::C ||
+                       (locale.language() == QLocale::English && locale.territory() == QLocale::UnitedStates);
+    return plain || !key.asLanguage ? standard : key.asLanguage;
+}
 
 QString boolText(bool value)
 {
@@ -106,7 +119,8 @@ QList<Failure> OptionsFile::load(Options &options, const QString &file)
             options.*key.text = ini::lookupString(text, kSection, name, QString());
             continue;
         }
-        const QString fallback = key.truth ? boolText(defaults.*key.truth) : QString::number(defaults.*key.number);
+        const QString fallback =
+            key.truth ? boolText(defaults.*key.truth) : QString::number(missingValue(key, defaults.*key.number));
         const QString value = ini::lookupString(text, kSection, name, fallback);
         bool valid = true;
         if (key.truth) {
@@ -135,7 +149,7 @@ Result<> OptionsFile::save(const Options &options, const QString &file)
         // An empty value removes the key.
         const QString value = key.text    ? options.*key.text
                               : key.truth ? boolText(options.*key.truth)
-                              : key.added && options.*key.number == 0 ? QString()
+                              : key.added && options.*key.number == missingValue(key, 0) ? QString()
                                                                        : QString::number(options.*key.number);
         entries.append({kSection, QLatin1StringView(key.name), value});
     }

@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QObject>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <limits>
@@ -243,6 +244,41 @@ private Q_SLOTS:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
         MARVANE_VERIFY_WRITE(OptionsFile::save(after, file()));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("options.ini")});
+    }
+
+    // Unset, the week's start and the date's form follow a language other than US English or C;
+    // a choice that differs from that is written, so Sunday stays Sunday for a German user.
+    void unsetDatesFollowTheLanguage_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("weekStart");
+        QTest::addColumn<int>("dateFormat");
+        QTest::newRow("C") << QLocale::c() << 0 << 0;
+        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << 0 << 0;
+        QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << 2 << 1;
+        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << 2 << 1;
+    }
+    void unsetDatesFollowTheLanguage()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, weekStart);
+        QFETCH(int, dateFormat);
+        const QLocale before;
+        QLocale::setDefault(locale);
+        const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+        writeFile(file(), "[general]\nDesktopColor=0\n");
+        Options read;
+        OptionsFile::load(read, file());
+        QCOMPARE(read.weekStart, weekStart);
+        QCOMPARE(read.dateFormat, dateFormat);
+        MARVANE_VERIFY_WRITE(OptionsFile::save(read, file()));
+        QVERIFY(!readFile(file()).contains("WeekStart") && !readFile(file()).contains("DateFormat"));
+        read.weekStart = 0;
+        MARVANE_VERIFY_WRITE(OptionsFile::save(read, file()));
+        QCOMPARE(readFile(file()).contains("WeekStart=0"), weekStart != 0);
+        Options again;
+        OptionsFile::load(again, file());
+        QCOMPARE(again.weekStart, 0);
     }
 
     // A picture name with a line break is refused whole, never stored as another name.
