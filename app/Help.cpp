@@ -6,7 +6,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QDialog>
 #include <QMessageBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 
 namespace marvane::Help {
 
@@ -48,10 +51,23 @@ void open(QWidget *owner, const QString &currentDirectory, const QString &applic
                               .arg(Message::plain(currentDirectory), Message::plain(applicationDirectory)));
         return;
     }
-    if (!opener(QUrl::fromLocalFile(path)))
-        reportOpenFailure(owner, Message::plain(path),
-                          Message::of("Help", QT_TRANSLATE_NOOP("Help", "no program for web pages is installed, or it "
-                                                                        "did not start")));
+    if (opener(QUrl::fromLocalFile(path)))
+        return;
+    // No program for web pages answered: the page in a window of the program's own, so Help is
+    // never silent.
+    printError(QStringLiteral("no program for web pages opened %1; showing it in Marvane's own window").arg(path));
+    auto *window = new QDialog(owner);
+    window->setObjectName(QStringLiteral("helpWindow"));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    auto *browser = new QTextBrowser(window);
+    browser->setObjectName(QStringLiteral("helpBrowser"));
+    browser->setSource(QUrl::fromLocalFile(path));
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser);
+    window->setWindowTitle(browser->documentTitle().isEmpty() ? QStringLiteral("Marvane") : browser->documentTitle());
+    window->resize(800, 600);
+    window->show();
 }
 
 } // namespace marvane::Help

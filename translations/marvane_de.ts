@@ -37,10 +37,6 @@
         <translation>sie liegt weder in %1 noch in %2</translation>
     </message>
     <message>
-        <source>no program for web pages is installed, or it did not start</source>
-        <translation>kein Programm für Webseiten ist installiert, oder es ist nicht gestartet</translation>
-    </message>
-    <message>
         <source>help.htm</source>
         <translation>help_de.htm</translation>
     </message>

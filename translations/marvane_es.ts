@@ -37,10 +37,6 @@
         <translation>no está ni en %1 ni en %2</translation>
     </message>
     <message>
-        <source>no program for web pages is installed, or it did not start</source>
-        <translation>no hay ningún programa para páginas web instalado, o no se ha iniciado</translation>
-    </message>
-    <message>
         <source>help.htm</source>
         <translation>help_es.htm</translation>
     </message>

@@ -37,10 +37,6 @@
         <translation>elle n&apos;est ni dans %1 ni dans %2</translation>
     </message>
     <message>
-        <source>no program for web pages is installed, or it did not start</source>
-        <translation>aucun programme pour les pages web n&apos;est installé, ou il n&apos;a pas démarré</translation>
-    </message>
-    <message>
         <source>help.htm</source>
         <translation>help_fr.htm</translation>
     </message>

@@ -37,10 +37,6 @@
         <translation>non si trova né in %1 né in %2</translation>
     </message>
     <message>
-        <source>no program for web pages is installed, or it did not start</source>
-        <translation>nessun programma per le pagine web è installato, oppure non si è avviato</translation>
-    </message>
-    <message>
         <source>help.htm</source>
         <translation>help_it.htm</translation>
     </message>

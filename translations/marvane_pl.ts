@@ -37,10 +37,6 @@
         <translation>nie ma jej ani w %1, ani w %2</translation>
     </message>
     <message>
-        <source>no program for web pages is installed, or it did not start</source>
-        <translation>nie zainstalowano programu do stron WWW albo nie uruchomił się</translation>
-    </message>
-    <message>
         <source>help.htm</source>
         <translation>help_pl.htm</translation>
     </message>

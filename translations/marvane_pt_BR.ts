@@ -37,10 +37,6 @@
         <translation>ela não está nem em %1 nem em %2</translation>
     </message>
     <message>
-        <source>no program for web pages is installed, or it did not start</source>
-        <translation>nenhum programa para páginas da web está instalado, ou ele não foi iniciado</translation>
-    </message>
-    <message>
         <source>help.htm</source>
         <translation>help_pt_BR.htm</translation>
     </message>
