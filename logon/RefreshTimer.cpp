@@ -19,6 +19,7 @@ namespace {
 using namespace Qt::StringLiterals;
 
 const QString kTimer = u"marvane-refresh.timer"_s;
+const QString kPath = u"marvane-refresh.path"_s;
 
 // The systemd user manager, asked only when it is already on the session bus: activating one
 // from here would start a second manager.
@@ -89,6 +90,32 @@ QString RefreshTimer::wantsLink()
     return unitDirectory() + u"/timers.target.wants/"_s + kTimer;
 }
 
+QString RefreshTimer::pathUnitPath()
+{
+    return unitDirectory() + u"/"_s + kPath;
+}
+
+QString RefreshTimer::pathWantsLink()
+{
+    return unitDirectory() + u"/paths.target.wants/"_s + kPath;
+}
+
+QString RefreshTimer::pathUnitText(const QString &executable)
+{
+    // systemd takes a path literally but for %; a line break was refused with the executable.
+    const QString folder = AppPaths::settingsDirectoryFor(QFileInfo(executable).absolutePath()).replace(u'%', u"%%"_s);
+    return u"[Unit]\n"
+           "Description=Marvane: repaint the calendar wallpaper when its settings or to-do items change\n"
+           "\n"
+           "[Path]\n"
+           "PathChanged="_s + folder + u"/todolist.ini\n"
+           "PathChanged="_s + folder + u"/options.ini\n"
+           "Unit=marvane-refresh.service\n"
+           "\n"
+           "[Install]\n"
+           "WantedBy=paths.target\n"_s;
+}
+
 QString RefreshTimer::execStart(const QString &executable)
 {
     bool plain = true;
@@ -115,6 +142,8 @@ QString RefreshTimer::serviceText(const QString &executable)
            "\n"
            "[Service]\n"
            "Type=oneshot\n"
+           "# A burst of saves starts one repaint: those that come while it waits join it.\n"
+           "ExecStartPre=/bin/sleep 2\n"
            "ExecStart="_s +
            execStart(executable) + u"\n"_s;
 }
@@ -142,62 +171,108 @@ Result<> RefreshTimer::checkExecutable(const QString &executable)
     return {};
 }
 
-Result<> RefreshTimer::update(bool enabled, const QString &executable)
-{
-    const QString links = QFileInfo(wantsLink()).absolutePath();
-    if (!enabled) {
-        if (!exists(servicePath()) && !exists(timerPath()) && !exists(wantsLink()))
-            return {};
-        const UserManager manager;
-        if (manager.answers())
-            (void)manager.call(u"StopUnit"_s, {kTimer, u"replace"_s});
-        // The link first: a timer that is not wanted starts nothing, whatever is left of it.
-        for (const QString &path : {wantsLink(), timerPath(), servicePath()})
-            if (const Result<> e = remove(path); !e.has_value())
-                return e;
-        if (manager.answers())
-            (void)manager.call(u"Reload"_s);
-        return {};
-    }
+namespace {
 
-    if (const Result<> e = checkExecutable(executable); !e)
-        return e;
-    if (!QDir().mkpath(links))
-        return fail(links, u"cannot create the folder %1"_s.arg(links));
-    // Both units are written before either is put in place, so that a full disk refuses both.
-    const Result<std::unique_ptr<StagedFile>> service = StagedFile::writeIfChanged(servicePath(), serviceText(executable).toUtf8());
-    if (!service)
-        return std::unexpected(service.error());
-    const Result<std::unique_ptr<StagedFile>> timer = StagedFile::writeIfChanged(timerPath(), timerText().toUtf8());
-    if (!timer)
-        return std::unexpected(timer.error());
-    bool changed = false;
-    for (const std::unique_ptr<StagedFile> *unit : {&*service, &*timer}) {
-        if (!*unit)
-            continue;
-        if (const Result<> e = (*unit)->commit(); !e)
+struct UnitLink
+{
+    QString link;
+    QString unit;
+};
+
+QList<UnitLink> unitLinks()
+{
+    return {{RefreshTimer::wantsLink(), RefreshTimer::timerPath()},
+            {RefreshTimer::pathWantsLink(), RefreshTimer::pathUnitPath()}};
+}
+
+Result<> removeAll()
+{
+    const UserManager manager;
+    if (manager.answers())
+        for (const QString &unit : {kTimer, kPath})
+            (void)manager.call(u"StopUnit"_s, {unit, u"replace"_s});
+    // The links first: a unit that is not wanted starts nothing, whatever is left of it.
+    for (const QString &path : {RefreshTimer::wantsLink(), RefreshTimer::pathWantsLink(), RefreshTimer::timerPath(),
+                                RefreshTimer::pathUnitPath(), RefreshTimer::servicePath()})
+        if (const Result<> e = remove(path); !e.has_value())
             return e;
+    if (manager.answers())
+        (void)manager.call(u"Reload"_s);
+    return {};
+}
+
+// Points each link at its unit; whether one changed.
+Result<bool> linkAll()
+{
+    bool changed = false;
+    for (const UnitLink &l : unitLinks()) {
+        if (QFileInfo(l.link).symLinkTarget() == l.unit)
+            continue;
+        if (exists(l.link) && !QFileInfo(l.link).isSymLink())
+            return fail(l.link, u"cannot enable %1: %2 is in the way"_s.arg(QFileInfo(l.unit).fileName(), l.link));
+        if (!QDir().mkpath(QFileInfo(l.link).absolutePath()))
+            return fail(l.link, u"cannot create the folder %1"_s.arg(QFileInfo(l.link).absolutePath()));
+        QFile::remove(l.link);
+        if (!QFile::link(l.unit, l.link))
+            return fail(l.link, u"cannot enable %1 at %2"_s.arg(QFileInfo(l.unit).fileName(), l.link));
         changed = true;
     }
-    if (QFileInfo(wantsLink()).symLinkTarget() != timerPath()) {
-        if (exists(wantsLink()) && !QFileInfo(wantsLink()).isSymLink())
-            return fail(wantsLink(), u"cannot enable the timer: %1 is in the way"_s.arg(wantsLink()));
-        QFile::remove(wantsLink());
-        if (!QFile::link(timerPath(), wantsLink()))
-            return fail(wantsLink(), u"cannot enable the timer at %1"_s.arg(wantsLink()));
-        changed = true;
-    }
-    if (!changed)
-        return {};
+    return changed;
+}
+
+void tellManager()
+{
     const UserManager manager;
     if (!manager.answers()) {
         printError(u"no systemd user manager answered; the midnight repaint starts at the next log-in"_s);
-        return {};
+        return;
     }
-    if (const Result<> e = manager.call(u"Reload"_s); !e)
+    if (const Result<> e = manager.call(u"Reload"_s); !e) {
         printError(u"the systemd user manager did not reload: %1"_s.arg(e.error().reason()));
-    else if (const Result<> s = manager.call(u"StartUnit"_s, {kTimer, u"replace"_s}); !s)
-        printError(u"the systemd user manager did not start %1: %2"_s.arg(kTimer, s.error().reason()));
+        return;
+    }
+    for (const QString &unit : {kTimer, kPath})
+        if (const Result<> s = manager.call(u"StartUnit"_s, {unit, u"replace"_s}); !s)
+            printError(u"the systemd user manager did not start %1: %2"_s.arg(unit, s.error().reason()));
+}
+
+} // namespace
+
+Result<> RefreshTimer::update(bool enabled, const QString &executable)
+{
+    if (!enabled)
+        return exists(servicePath()) || exists(timerPath()) || exists(pathUnitPath()) || exists(wantsLink()) ||
+                       exists(pathWantsLink())
+                   ? removeAll()
+                   : Result<>();
+    if (const Result<> e = checkExecutable(executable); !e)
+        return e;
+    if (!QDir().mkpath(unitDirectory()))
+        return fail(unitDirectory(), u"cannot create the folder %1"_s.arg(unitDirectory()));
+    // Every unit is written before any is put in place, so that a full disk refuses them all.
+    const QList<std::pair<QString, QString>> texts{{servicePath(), serviceText(executable)},
+                                                   {timerPath(), timerText()},
+                                                   {pathUnitPath(), pathUnitText(executable)}};
+    std::vector<std::unique_ptr<StagedFile>> staged;
+    for (const auto &[path, text] : texts) {
+        Result<std::unique_ptr<StagedFile>> unit = StagedFile::writeIfChanged(path, text.toUtf8());
+        if (!unit)
+            return std::unexpected(unit.error());
+        staged.push_back(std::move(*unit));
+    }
+    bool changed = false;
+    for (const std::unique_ptr<StagedFile> &unit : staged) {
+        if (!unit)
+            continue;
+        if (const Result<> e = unit->commit(); !e)
+            return e;
+        changed = true;
+    }
+    const Result<bool> linked = linkAll();
+    if (!linked)
+        return std::unexpected(linked.error());
+    if (changed || *linked)
+        tellManager();
     return {};
 }
 

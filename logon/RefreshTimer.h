@@ -6,10 +6,11 @@
 
 namespace marvane {
 
-// Two per-user systemd units that repaint the wallpaper a few seconds after every midnight, and
-// at resume when midnight passed during suspend: marvane-refresh.service runs the program with
-// the argument 9 and marvane-refresh.timer starts it. Kept beside the log-on entry while the
-// log-on option is on, removed when it is off.
+// Per-user systemd units that repaint the wallpaper a few seconds after every midnight, at resume
+// when midnight passed during suspend, and when the settings or to-do items change:
+// marvane-refresh.service runs the program with the argument 9; marvane-refresh.timer and
+// marvane-refresh.path start it. Kept beside the log-on entry while the log-on option is on,
+// removed when it is off.
 class RefreshTimer
 {
 public:
@@ -19,6 +20,11 @@ public:
     static QString timerPath();
     // The link that enables the timer.
     static QString wantsLink();
+    // marvane-refresh.path, which starts the service when todolist.ini or options.ini of the
+    // program at `executable` changes, and the link that enables it.
+    static QString pathUnitPath();
+    static QString pathWantsLink();
+    static QString pathUnitText(const QString &executable);
 
     static QString serviceText(const QString &executable);
     static QString timerText();

@@ -100,11 +100,14 @@ QString madeFolder(const QString &path)
 
 } // namespace
 
+QString AppPaths::settingsDirectoryFor(const QString &programDirectory)
+{
+    return keepsFilesBeside(programDirectory) ? programDirectory : join(configHome(), QStringLiteral("marvane"));
+}
+
 QString AppPaths::settingsDirectory()
 {
-    static const QString dir = keepsFilesBeside(applicationDirectory())
-                                   ? applicationDirectory()
-                                   : madeFolder(join(configHome(), QStringLiteral("marvane")));
+    static const QString dir = madeFolder(settingsDirectoryFor(applicationDirectory()));
     return dir;
 }
 

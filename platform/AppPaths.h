@@ -29,6 +29,8 @@ public:
     // settings and to-do items live in configHome()/marvane and the pictures in dataHome()/marvane
     // (not a cache: the desktop keeps pointing at them).
     static bool keepsFilesBeside(const QString &programDirectory);
+    // Where a program in `programDirectory` keeps options.ini and todolist.ini, by that rule.
+    static QString settingsDirectoryFor(const QString &programDirectory);
     // options.ini and todolist.ini.
     static QString settingsDirectory();
     // temp.bmp and its copies.

@@ -7,11 +7,13 @@ apps=${XDG_DATA_HOME:-$HOME/.local/share}/applications
 autostart=${XDG_CONFIG_HOME:-$HOME/.config}/autostart/Marvane.desktop
 units=${XDG_CONFIG_HOME:-$HOME/.config}/systemd/user
 
-# The midnight timer: stopped first when a user manager runs, then its units and link go.
+# The midnight timer and the path unit: stopped first when a user manager runs, then their units
+# and links go.
 timer=0
-[ -e "$units/marvane-refresh.timer" ] && command -v systemctl >/dev/null && timer=1
-[ $timer = 1 ] && { systemctl --user stop marvane-refresh.timer 2>/dev/null || true; }
+[ -e "$units/marvane-refresh.timer" ] || [ -e "$units/marvane-refresh.path" ] && command -v systemctl >/dev/null && timer=1
+[ $timer = 1 ] && { systemctl --user stop marvane-refresh.timer marvane-refresh.path 2>/dev/null || true; }
 rm -f "$apps/marvane.desktop" "$apps/org.marvane.Marvane.desktop" "$autostart" "$units/timers.target.wants/marvane-refresh.timer" \
+      "$units/paths.target.wants/marvane-refresh.path" "$units/marvane-refresh.path" \
       "$units/marvane-refresh.timer" "$units/marvane-refresh.service"
 [ $timer = 1 ] && { systemctl --user daemon-reload 2>/dev/null || true; }
 command -v update-desktop-database >/dev/null && [ -d "$apps" ] && update-desktop-database -q "$apps" 2>/dev/null || true

@@ -92,7 +92,7 @@ private Q_SLOTS:
         verify.setProcessChannelMode(QProcess::MergedChannels);
         verify.start(QStringLiteral("systemd-analyze"),
                      {QStringLiteral("verify"), QStringLiteral("--user"), RefreshTimer::servicePath(),
-                      RefreshTimer::timerPath()});
+                      RefreshTimer::timerPath(), RefreshTimer::pathUnitPath()});
         QVERIFY(verify.waitForFinished());
         QVERIFY2(verify.exitCode() == 0, verify.readAll().constData());
 
@@ -109,6 +109,11 @@ private Q_SLOTS:
         QFile recorded(log);
         QVERIFY(recorded.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(recorded.readAll()), exe + QStringLiteral("\n9\n"));
+        // The path unit watches the files of that program, in their folder whatever its name.
+        QFile path(RefreshTimer::pathUnitPath());
+        QVERIFY(path.open(QIODevice::ReadOnly));
+        const QString watched = QFileInfo(exe).absolutePath().replace(u'%', QStringLiteral("%%"));
+        QVERIFY(QString::fromUtf8(path.readAll()).contains(QStringLiteral("PathChanged=") + watched + QStringLiteral("/todolist.ini\n")));
 
         // The unit's condition holds while the program is there, and skips the run once it is gone.
         QFile unit(RefreshTimer::servicePath());
@@ -144,24 +149,26 @@ private Q_SLOTS:
         const QString exe = program(QStringLiteral("plain"));
         const auto files = [] {
             return QList<bool>{QFile::exists(RefreshTimer::servicePath()), QFile::exists(RefreshTimer::timerPath()),
-                               QFileInfo(RefreshTimer::wantsLink()).symLinkTarget() == RefreshTimer::timerPath()};
+                               QFileInfo(RefreshTimer::wantsLink()).symLinkTarget() == RefreshTimer::timerPath(),
+                               QFileInfo(RefreshTimer::pathWantsLink()).symLinkTarget() == RefreshTimer::pathUnitPath()};
         };
 
         MARVANE_VERIFY_WRITE(RefreshTimer::update(false, exe)); // nothing there: no error, no call
         QCOMPARE(manager.calls, QStringList());
         MARVANE_VERIFY_WRITE(RefreshTimer::update(true, exe));
-        QCOMPARE(files(), (QList<bool>{true, true, true}));
-        QCOMPARE(manager.calls, (QStringList{QStringLiteral("Reload"), QStringLiteral("StartUnit marvane-refresh.timer")}));
+        QCOMPARE(files(), (QList<bool>{true, true, true, true}));
+        QCOMPARE(manager.calls, (QStringList{QStringLiteral("Reload"), QStringLiteral("StartUnit marvane-refresh.timer"),
+                                             QStringLiteral("StartUnit marvane-refresh.path")}));
         manager.calls.clear();
         MARVANE_VERIFY_WRITE(RefreshTimer::update(true, exe)); // unchanged: the manager hears nothing
         QCOMPARE(manager.calls, QStringList());
         MARVANE_VERIFY_WRITE(RefreshTimer::update(false, exe));
-        QCOMPARE(files(), (QList<bool>{false, false, false}));
+        QCOMPARE(files(), (QList<bool>{false, false, false, false}));
         QCOMPARE(manager.calls.first(), QStringLiteral("StopUnit marvane-refresh.timer"));
         manager.calls.clear();
         MARVANE_VERIFY_WRITE(RefreshTimer::update(true, exe));
-        QCOMPARE(files(), (QList<bool>{true, true, true}));
-        QCOMPARE(manager.calls.size(), 2);
+        QCOMPARE(files(), (QList<bool>{true, true, true, true}));
+        QCOMPARE(manager.calls.size(), 3);
 
         // With no manager on the bus the units are still kept, and one line says so.
         QVERIFY(connection.unregisterService(QStringLiteral("org.freedesktop.systemd1")));
@@ -174,7 +181,7 @@ private Q_SLOTS:
         ::dup2(saved, 2);
         ::close(saved);
         QVERIFY(e.has_value());
-        QCOMPARE(files(), (QList<bool>{true, true, true}));
+        QCOMPARE(files(), (QList<bool>{true, true, true, true}));
         QFile told(errors.fileName());
         QVERIFY(told.open(QIODevice::ReadOnly));
         QCOMPARE(told.readAll().count('\n'), 1);
