@@ -26,7 +26,7 @@ Result<> LogonRun::update(bool enabled, const QString &executable)
         return fail(entry, u"cannot create the folder %1"_s.arg(folder));
     // Two windows of the program may update at once; this is the one writer.
     const FileLock lock(folder);
-    for (const QString &path : {entry, RefreshTimer::servicePath(), RefreshTimer::timerPath()})
+    for (const QString &path : {entry, RefreshTimer::servicePath(), RefreshTimer::timerPath(), RefreshTimer::pathUnitPath()})
         removeStaleTemporaries(path);
 
     const QByteArray text = AutostartEntry::contents(enabled, executable).toUtf8();
