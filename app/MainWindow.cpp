@@ -3,6 +3,7 @@
 #include "calendar/CalendarPainter.h"
 #include "platform/Fonts.h"
 #include "platform/StandardError.h"
+#include "settings/OptionsFile.h"
 #include "widgets/CanvasView.h"
 #include "widgets/FormControls.h"
 #include "widgets/ScreenFit.h"
@@ -173,6 +174,8 @@ void MainWindow::start()
     const QDate today = m_services.clock.today();
     m_yearCombo->setCurrentIndex(controls::yearIndex(today.year()));
     m_job.loadOptions();
+    if (m_job.options().startAtLogon)
+        adoptUsersWallpaper();
     if (const Result<> e = m_services.updateAutostart(m_job.options().startAtLogon); !e.has_value())
         printError(e.error().message());
     m_monthCombo->setCurrentIndex(today.month() - 1);
@@ -266,10 +269,26 @@ void MainWindow::refresh()
         fail(Message::plain(painted.error().reason()));
 }
 
+void MainWindow::adoptUsersWallpaper()
+{
+    // Before the calendar first replaces the user's own picture, it becomes the one painted under
+    // the calendar, so that their photo stays and Options shows which it is.
+    if (!m_job.options().backgroundPicture.isEmpty() || !m_services.usersWallpaper)
+        return;
+    const std::optional<std::pair<QString, int>> shown = m_services.usersWallpaper();
+    if (!shown)
+        return;
+    m_job.options().backgroundPicture = shown->first;
+    m_job.options().backgroundStyle = shown->second;
+    if (const Result<> saved = OptionsFile::save(m_job.options(), OptionsFile::path(m_services.settingsDirectory)); !saved)
+        fail(Message::plain(saved.error().message()));
+}
+
 void MainWindow::setDesktop()
 {
     // Painted afresh for the screen as it is now, and installed only when the whole picture could
     // be painted.
+    adoptUsersWallpaper();
     m_services.screen.refresh();
     if (const Result<> painted = repaint(); !painted) {
         fail(PictureJob::notInstalledMessage(painted.error().reason()));

@@ -37,6 +37,8 @@ public Q_SLOTS:
     // Repaints after a saved change, installing too when the desktop shows this program's picture;
     // whether it installed.
     bool showChanges();
+    // Takes the desktop's own picture as the one under the calendar while none is chosen.
+    void adoptUsersWallpaper();
     void showOptions();
     void showToDoList();
     void showAbout();

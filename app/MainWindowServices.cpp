@@ -16,6 +16,18 @@ namespace marvane {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// temp.bmp or one of the copies the desktops are shown, in the program's picture folder.
+bool isOwnPicture(const QString &path, const QString &pictureDirectory)
+{
+    const QFileInfo shown(path);
+    return !path.isEmpty() && shown.absolutePath() == QFileInfo(pictureDirectory).absoluteFilePath() &&
+           (shown.fileName() == u"temp.bmp"_s || shown.fileName().startsWith(u".temp-wallpaper-"_s));
+}
+
+} // namespace
+
 MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Desktop &desktop,
                                                   const LocaleNames &names, bool display)
 {
@@ -54,10 +66,14 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Desk
             },
         .desktopShowsOurPicture =
             [dir, &desktop] {
-                const QFileInfo shown(WallpaperBackend::pictureFileIn(desktop.backend().currentPicture()));
-                return shown.absolutePath() == QFileInfo(dir).absoluteFilePath() &&
-                       (shown.fileName() == u"temp.bmp"_s || shown.fileName().startsWith(u".temp-wallpaper-"_s));
+                return isOwnPicture(WallpaperBackend::pictureFileIn(desktop.backend().currentPicture()), dir);
             },
+        .usersWallpaper = [dir, &desktop]() -> std::optional<std::pair<QString, int>> {
+            const QString shown = WallpaperBackend::pictureFileIn(desktop.backend().currentPicture());
+            if (shown.isEmpty() || isOwnPicture(shown, dir) || !QFileInfo(shown).isFile())
+                return std::nullopt;
+            return std::pair{shown, desktop.backend().currentStyle().value_or(0)};
+        },
     };
 }
 

@@ -10,6 +10,8 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 class QWidget;
 
@@ -42,6 +44,9 @@ struct MainWindowServices
     std::function<void(int exitCode)> exit;
     // Whether the desktop's own setting names Marvane's picture now; false where it does not say.
     std::function<bool()> desktopShowsOurPicture;
+    // The user's own picture the desktop shows now, never one of Marvane's, with its style (Fill
+    // where the desktop does not say); nothing where it shows none or does not say.
+    std::function<std::optional<std::pair<QString, int>>()> usersWallpaper;
 
     // The real ones for the running program, without the dialogs (see windowServices()): failures
     // go to standard error. Without a display the picture is only saved, and that is reported as

@@ -39,6 +39,18 @@ QString GsettingsWallpaper::currentPicture() const
     return all;
 }
 
+std::optional<int> GsettingsWallpaper::currentStyle() const
+{
+    // The numbers are BackgroundPicture's: fill, fit, centre, stretch, tile.
+    static const QList<std::pair<QString, int>> styles{{u"'zoom'"_s, 0},     {u"'spanned'"_s, 0},  {u"'scaled'"_s, 1},
+                                                       {u"'centered'"_s, 2}, {u"'stretched'"_s, 3}, {u"'wallpaper'"_s, 4}};
+    const QString shown = runTool(u"gsettings"_s, {u"get"_s, m_keys.schema, u"picture-options"_s}).value_or(QString()).trimmed();
+    for (const auto &[name, style] : styles)
+        if (shown == name)
+            return style;
+    return std::nullopt;
+}
+
 Result<> GsettingsWallpaper::show(const QString &file)
 {
     const auto set = [this](const QString &key, const QString &value) {

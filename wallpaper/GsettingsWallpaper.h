@@ -28,6 +28,7 @@ public:
     GsettingsWallpaper(const DesktopSession &session, Keys keys, bool mutter);
 
     QString currentPicture() const override;
+    std::optional<int> currentStyle() const override;
     std::optional<MonitorLayout> monitorLayout() const override;
     bool saysWhereMonitorsAre() const override;
 

@@ -42,6 +42,9 @@ public:
     // The text of the desktop's own wallpaper setting (it names the picture shown now), empty
     // where it keeps none.
     virtual QString currentPicture() const { return {}; }
+    // How the desktop lays its own picture out, as BackgroundPicture's styles number it; nothing
+    // where it does not say.
+    virtual std::optional<int> currentStyle() const { return std::nullopt; }
     // Whether the desktop draws one picture over all monitors (else one on each, zoomed to cover it).
     virtual bool spansMonitors() const { return false; }
     // Where the monitors are, as the desktop says. Nothing when it did not answer; then Qt's

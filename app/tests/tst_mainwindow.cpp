@@ -243,6 +243,34 @@ private Q_SLOTS:
         QCOMPARE(rig.installed.size(), onSave);
     }
 
+    // With the log-on run on and no picture chosen, the desktop's own picture becomes the one
+    // under the calendar, in its style, and is stored; a chosen picture, or the log-on run off,
+    // leaves everything as it was.
+    void usersWallpaperIsKept_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("none chosen") << QByteArray("[general]\nAutoRun=True\n") << QStringLiteral("/photos/lake.jpg");
+        QTest::newRow("one chosen") << QByteArray("[general]\nAutoRun=True\nBackgroundPicture=/mine.png\n")
+                                    << QStringLiteral("/mine.png");
+        QTest::newRow("log-on run off") << QByteArray("[general]\nAutoRun=False\n") << QString();
+    }
+    void usersWallpaperIsKept()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, picture);
+        Rig rig;
+        rig.writeOptions(stored);
+        rig.adjust = [](MainWindowServices &s) {
+            s.usersWallpaper = [] { return std::optional<std::pair<QString, int>>({QStringLiteral("/photos/lake.jpg"), 2}); };
+        };
+        rig.start();
+        Options now;
+        OptionsFile::load(now, OptionsFile::path(rig.dir.path()));
+        QCOMPARE(now.backgroundPicture, picture);
+        QCOMPARE(now.backgroundStyle, picture == QStringLiteral("/photos/lake.jpg") ? 2 : 0);
+    }
+
     void failedInstallIsShown()
     {
         Rig rig;
