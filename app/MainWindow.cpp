@@ -1,9 +1,10 @@
 #include "app/MainWindow.h"
 
+#include "app/LogonNotice.h"
+
 #include "calendar/CalendarPainter.h"
 #include "platform/Fonts.h"
 #include "platform/StandardError.h"
-#include "settings/OptionsFile.h"
 #include "widgets/CanvasView.h"
 #include "widgets/FormControls.h"
 #include "widgets/ScreenFit.h"
@@ -101,6 +102,10 @@ void MainWindow::buildControls()
     picture->setContentsMargins(0, 0, kPictureMargins.width(), kPictureMargins.height());
     picture->addWidget(m_pictureArea);
     column->addLayout(picture, 1);
+    m_logonNotice = new LogonNotice(this);
+    column->addWidget(m_logonNotice);
+    connect(m_logonNotice, &LogonNotice::kept, this, &MainWindow::rememberNoticeAnswered);
+    connect(m_logonNotice, &LogonNotice::turnedOff, this, &MainWindow::turnOffLogonRun);
 
     controls::setTabOrder({m_pictureArea, m_refreshButton, m_setDesktopButton, m_yearCombo, m_monthCombo,
                            m_optionsButton, m_toDoListButton, m_aboutButton, m_helpButton});
@@ -174,10 +179,7 @@ void MainWindow::start()
     const QDate today = m_services.clock.today();
     m_yearCombo->setCurrentIndex(controls::yearIndex(today.year()));
     m_job.loadOptions();
-    if (m_job.options().startAtLogon)
-        adoptUsersWallpaper();
-    if (const Result<> e = m_services.updateAutostart(m_job.options().startAtLogon); !e.has_value())
-        printError(e.error().message());
+    armLogonRun();
     m_monthCombo->setCurrentIndex(today.month() - 1);
     // Wide enough for the row of controls, whose captions are longer in some languages.
     fitToScreen(this, kDesignedSize.expandedTo(QSize(m_controls->sizeHint().width(), 0)));
@@ -267,21 +269,6 @@ void MainWindow::refresh()
 {
     if (const Result<> painted = repaint(); !painted)
         fail(Message::plain(painted.error().reason()));
-}
-
-void MainWindow::adoptUsersWallpaper()
-{
-    // Before the calendar first replaces the user's own picture, it becomes the one painted under
-    // the calendar, so that their photo stays and Options shows which it is.
-    if (!m_job.options().backgroundPicture.isEmpty() || !m_services.usersWallpaper)
-        return;
-    const std::optional<std::pair<QString, int>> shown = m_services.usersWallpaper();
-    if (!shown)
-        return;
-    m_job.options().backgroundPicture = shown->first;
-    m_job.options().backgroundStyle = shown->second;
-    if (const Result<> saved = OptionsFile::save(m_job.options(), OptionsFile::path(m_services.settingsDirectory)); !saved)
-        fail(Message::plain(saved.error().message()));
 }
 
 void MainWindow::setDesktop()

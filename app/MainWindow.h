@@ -13,6 +13,8 @@ class QScrollArea;
 
 namespace marvane {
 
+class LogonNotice;
+
 class CanvasView;
 
 // The main window: the picture, the month and year choosers and the command buttons.
@@ -39,6 +41,10 @@ public Q_SLOTS:
     bool showChanges();
     // Takes the desktop's own picture as the one under the calendar while none is chosen.
     void adoptUsersWallpaper();
+    // Turns the log-on run on or off as the options say, and offers the notice about it.
+    void armLogonRun();
+    void rememberNoticeAnswered();
+    void turnOffLogonRun();
     void showOptions();
     void showToDoList();
     void showAbout();
@@ -88,6 +94,7 @@ private:
     bool m_scrolledByHand = false;
     bool m_installed = false; // Set Desktop put this window's picture on the desktop
     CanvasView *m_canvasView = nullptr;
+    LogonNotice *m_logonNotice = nullptr;
 };
 
 } // namespace marvane

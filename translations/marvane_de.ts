@@ -93,6 +93,25 @@
     </message>
 </context>
 <context>
+    <name>marvane::LogonNotice</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Behalten</translation>
+    </message>
+    <message>
+        <source>Turn o&amp;ff</source>
+        <translation>Aus&amp;schalten</translation>
+    </message>
+    <message>
+        <source>the desktop colour</source>
+        <translation>die Desktopfarbe</translation>
+    </message>
+    <message>
+        <source>At every log-on and after midnight, Marvane paints the calendar over %1 and makes it your wallpaper.</source>
+        <translation>Bei jeder Anmeldung und nach Mitternacht malt Marvane den Kalender über %1 und macht ihn zu Ihrem Hintergrundbild.</translation>
+    </message>
+</context>
+<context>
     <name>marvane::MainWindow</name>
     <message>
         <source>&amp;Refresh</source>

@@ -93,6 +93,25 @@
     </message>
 </context>
 <context>
+    <name>marvane::LogonNotice</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Mantener</translation>
+    </message>
+    <message>
+        <source>Turn o&amp;ff</source>
+        <translation>Desacti&amp;var</translation>
+    </message>
+    <message>
+        <source>the desktop colour</source>
+        <translation>el color del escritorio</translation>
+    </message>
+    <message>
+        <source>At every log-on and after midnight, Marvane paints the calendar over %1 and makes it your wallpaper.</source>
+        <translation>En cada inicio de sesión y después de medianoche, Marvane dibuja el calendario sobre %1 y lo pone como fondo de escritorio.</translation>
+    </message>
+</context>
+<context>
     <name>marvane::MainWindow</name>
     <message>
         <source>&amp;Refresh</source>

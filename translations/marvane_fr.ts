@@ -93,6 +93,25 @@
     </message>
 </context>
 <context>
+    <name>marvane::LogonNotice</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Garder</translation>
+    </message>
+    <message>
+        <source>Turn o&amp;ff</source>
+        <translation>&amp;Désactiver</translation>
+    </message>
+    <message>
+        <source>the desktop colour</source>
+        <translation>la couleur du bureau</translation>
+    </message>
+    <message>
+        <source>At every log-on and after midnight, Marvane paints the calendar over %1 and makes it your wallpaper.</source>
+        <translation>À chaque ouverture de session et après minuit, Marvane dessine le calendrier sur %1 et en fait votre fond d&apos;écran.</translation>
+    </message>
+</context>
+<context>
     <name>marvane::MainWindow</name>
     <message>
         <source>&amp;Refresh</source>

@@ -93,6 +93,25 @@
     </message>
 </context>
 <context>
+    <name>marvane::LogonNotice</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Mantieni</translation>
+    </message>
+    <message>
+        <source>Turn o&amp;ff</source>
+        <translation>&amp;Disattiva</translation>
+    </message>
+    <message>
+        <source>the desktop colour</source>
+        <translation>il colore del desktop</translation>
+    </message>
+    <message>
+        <source>At every log-on and after midnight, Marvane paints the calendar over %1 and makes it your wallpaper.</source>
+        <translation>A ogni accesso e dopo mezzanotte, Marvane disegna il calendario sopra %1 e lo imposta come sfondo.</translation>
+    </message>
+</context>
+<context>
     <name>marvane::MainWindow</name>
     <message>
         <source>&amp;Refresh</source>

@@ -93,6 +93,25 @@
     </message>
 </context>
 <context>
+    <name>marvane::LogonNotice</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>Za&amp;chowaj</translation>
+    </message>
+    <message>
+        <source>Turn o&amp;ff</source>
+        <translation>&amp;Wyłącz</translation>
+    </message>
+    <message>
+        <source>the desktop colour</source>
+        <translation>koloru pulpitu</translation>
+    </message>
+    <message>
+        <source>At every log-on and after midnight, Marvane paints the calendar over %1 and makes it your wallpaper.</source>
+        <translation>Przy każdym logowaniu i po północy Marvane rysuje kalendarz na tle %1 i ustawia go jako tapetę.</translation>
+    </message>
+</context>
+<context>
     <name>marvane::MainWindow</name>
     <message>
         <source>&amp;Refresh</source>

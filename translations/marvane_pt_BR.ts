@@ -93,6 +93,25 @@
     </message>
 </context>
 <context>
+    <name>marvane::LogonNotice</name>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Manter</translation>
+    </message>
+    <message>
+        <source>Turn o&amp;ff</source>
+        <translation>&amp;Desativar</translation>
+    </message>
+    <message>
+        <source>the desktop colour</source>
+        <translation>a cor da área de trabalho</translation>
+    </message>
+    <message>
+        <source>At every log-on and after midnight, Marvane paints the calendar over %1 and makes it your wallpaper.</source>
+        <translation>A cada início de sessão e depois da meia-noite, o Marvane desenha o calendário sobre %1 e o define como papel de parede.</translation>
+    </message>
+</context>
+<context>
     <name>marvane::MainWindow</name>
     <message>
         <source>&amp;Refresh</source>

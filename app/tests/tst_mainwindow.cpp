@@ -3,6 +3,7 @@
 #include "app/tests/RecordedServices.h"
 #include "calendar/CalendarPainter.h"
 #include "settings/OptionsFile.h"
+#include "settings/ProgramState.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/WidgetDriver.h"
 #include "widgets/TextBox.h"
@@ -39,6 +40,7 @@ struct Rig : marvane::test::RecordedServices
     qsizetype refreshesWhileOpen = 0;
 
     std::function<void(MainWindowServices &)> adjust;
+    bool noticeAnswered = true; // the bar about the log-on run, answered at an earlier start
 
     void start()
     {
@@ -52,6 +54,8 @@ struct Rig : marvane::test::RecordedServices
         };
         if (adjust)
             adjust(s);
+        if (noticeAnswered)
+            (void)ProgramState::setLogonNoticeAnswered(dir.path());
         window = std::make_unique<MainWindow>(std::move(s));
         QObject::connect(window.get(), &MainWindow::refreshed, window.get(), [this](int y, int m, const Options &o) {
             refreshes << Refresh{y, m, o};
@@ -269,6 +273,37 @@ private Q_SLOTS:
         OptionsFile::load(now, OptionsFile::path(rig.dir.path()));
         QCOMPARE(now.backgroundPicture, picture);
         QCOMPARE(now.backgroundStyle, picture == QStringLiteral("/photos/lake.jpg") ? 2 : 0);
+    }
+
+    // The first start says in a bar what the log-on run will do; Keep hides it for good, Turn off
+    // also turns the run off, settings first.
+    void logonNoticeIsAnsweredOnce_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("Keep") << QStringLiteral("keepButton");
+        QTest::newRow("Turn off") << QStringLiteral("turnOffButton");
+    }
+    void logonNoticeIsAnsweredOnce()
+    {
+        QFETCH(QString, answer);
+        Rig rig;
+        rig.noticeAnswered = false;
+        rig.writeOptions("[general]\nBackgroundPicture=/photos/lake.jpg\n");
+        rig.start();
+        rig.window->show();
+        auto *bar = rig.window->findChild<QWidget *>(QStringLiteral("logonNotice"));
+        QVERIFY(bar && bar->isVisible());
+        QVERIFY(child<QLabel>(bar, QStringLiteral("noticeLabel"))->text().contains(QStringLiteral("lake.jpg")));
+        QTest::mouseClick(child<QPushButton>(bar, answer), Qt::LeftButton);
+        QVERIFY(!bar->isVisible());
+        const bool off = answer == QStringLiteral("turnOffButton");
+        Options now;
+        OptionsFile::load(now, OptionsFile::path(rig.dir.path()));
+        QCOMPARE(now.startAtLogon, !off);
+        QCOMPARE(rig.autoRuns.last(), !off);
+        rig.noticeAnswered = false;
+        rig.start();
+        QVERIFY(!rig.window->findChild<QWidget *>(QStringLiteral("logonNotice"))->isVisibleTo(rig.window.get()));
     }
 
     void failedInstallIsShown()
