@@ -86,11 +86,6 @@ QStringList OptionsDialog::styleNames()
     return {tr("Fill"), tr("Fit"), tr("Centre"), tr("Stretch"), tr("Tile")};
 }
 
-QList<int> OptionsDialog::sizeChoices()
-{
-    return {0, 100, 125, 150, 175, 200, 250, 300};
-}
-
 void OptionsDialog::showSize(int percent)
 {
     // A size stored by hand that the list lacks is offered too, in its place, so OK keeps it.
@@ -153,6 +148,7 @@ void OptionsDialog::buildControls()
     m_toDoTextColorButton = colorButton(c, u"toDoTextColorButton"_s);
     m_startAtLogonCheck =
         controls::checkBox(c, u"startAtLogonCheck"_s, tr("Refresh desktop when computer starts."));
+    m_markDaysCheck = controls::checkBox(c, u"markDaysCheck"_s, tr("Mark days with items"));
     layOut();
 
     // The labels in between take no focus.
@@ -160,7 +156,7 @@ void OptionsDialog::buildControls()
                            m_styleCombo, m_currentWallpaperButton, m_cornerCombo, m_offsetXEdit,
                            m_offsetYEdit, m_sizeCombo, m_weekStartCombo, m_dateFormatCombo,
                            m_calendarColorButton, m_applyButton, m_toDoTextColorButton,
-                           m_toDoBackColorButton, m_defaultsButton, m_showToDoListCheck, m_startAtLogonCheck});
+                           m_toDoBackColorButton, m_defaultsButton, m_showToDoListCheck, m_markDaysCheck, m_startAtLogonCheck});
     m_okButton->setFocus();
 
     const auto picks = [this](QPushButton *button, ColorSwatch *swatch) {
@@ -215,6 +211,7 @@ void OptionsDialog::layOut()
     row(8, m_weekStartLabel, m_weekStartCombo, nullptr, nullptr);
     row(9, m_dateFormatLabel, m_dateFormatCombo, nullptr, nullptr);
     grid->addWidget(m_showToDoListCheck, 10, 0, 1, 3, Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(m_markDaysCheck, 10, 3, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
     row(11, m_toDoBackColorLabel, m_toDoBackSwatch, m_toDoBackColorButton, nullptr);
     row(12, m_toDoTextColorLabel, m_toDoTextSwatch, m_toDoTextColorButton, nullptr);
     grid->addWidget(m_startAtLogonCheck, 13, 0, 1, 5, Qt::AlignLeft | Qt::AlignVCenter);
@@ -238,6 +235,7 @@ void OptionsDialog::showControls(const Options &values)
     m_toDoTextSwatch->setColor(values.toDoTextColor);
     m_showToDoListCheck->setChecked(values.showToDoList);
     m_startAtLogonCheck->setChecked(values.startAtLogon);
+    m_markDaysCheck->setChecked(values.markDays == 1);
     showPicture(values.backgroundPicture);
     m_styleCombo->setCurrentIndex(std::clamp(values.backgroundStyle, 0, int(styleNames().size()) - 1));
     showSize(values.calendarScale);
@@ -313,6 +311,7 @@ void OptionsDialog::takeControls()
     o.toDoTextColor = m_toDoTextSwatch->color();
     o.showToDoList = m_showToDoListCheck->checkState() == Qt::Checked;
     o.startAtLogon = m_startAtLogonCheck->checkState() == Qt::Checked;
+    o.markDays = m_markDaysCheck->isChecked() ? 1 : 0;
     o.backgroundPicture = m_picturePath;
     o.backgroundStyle = m_styleCombo->currentIndex();
     o.calendarScale = m_sizeCombo->currentData().toInt();

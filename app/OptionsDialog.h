@@ -40,7 +40,7 @@ public:
     // The style chooser's entries, in the order of the stored numbers.
     static QStringList styleNames();
     // The sizes the size chooser offers, in percent; 0 is Automatic.
-    static QList<int> sizeChoices();
+    static QList<int> sizeChoices() { return {0, 100, 125, 150, 175, 200, 250, 300}; }
 
 public Q_SLOTS:
     void restoreDefaults();
@@ -107,6 +107,7 @@ private:
     ColorSwatch *m_toDoTextSwatch = nullptr;
     QPushButton *m_toDoTextColorButton = nullptr;
     QCheckBox *m_startAtLogonCheck = nullptr;
+    QCheckBox *m_markDaysCheck = nullptr;
 };
 
 } // namespace marvane

@@ -30,6 +30,7 @@ public:
         QSize screen;
         double scale = 1.0;
         ToDoStore::Items items;
+        std::uint32_t daysWithItems = 0;
         bool operator==(const Inputs &) const = default;
     };
 

@@ -186,7 +186,7 @@ void paintHeader(Canvas &canvas, const Palette &palette, const RenderContext &co
 }
 
 void paintDays(Canvas &canvas, const Palette &palette, const Place &place, const Grid &g, int16_t year,
-               int16_t month, QDate today, int firstWeekday)
+               int16_t month, QDate today, int firstWeekday, std::uint32_t marked)
 {
     canvas.setFontName(u"FixedSys"_s);
     canvas.setFontSize(16);
@@ -217,6 +217,13 @@ void paintDays(Canvas &canvas, const Palette &palette, const Place &place, const
         else
             canvas.setForeColor(kNavy);
         canvas.printNumber(d);
+        // A dot in the cell's free top-right corner, clear of the number and of today's disc.
+        if (marked & (1u << d)) {
+            const QRgb dot = isWeekend(weekdayInColumn(cell.column, firstWeekday)) || isToday ? kRed : kNavy;
+            canvas.setFillColor(dot);
+            canvas.setFillSolid(true);
+            canvas.drawDisc(place.x(cellX + g.colWidth - 8.0), place.y(cellY + 6.0), place.scale.exact(2.5), dot);
+        }
     }
 }
 
@@ -243,7 +250,8 @@ Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &pa
     const int firstWeekday = options.weekStart == 1 ? 2 : options.weekStart == 2 ? context.names.firstWeekday() : 1;
     paintTitles(canvas, options, palette, context, *place, grid, year, month, today);
     paintHeader(canvas, palette, context, *place, grid, firstWeekday);
-    paintDays(canvas, palette, *place, grid, year, month, today, firstWeekday);
+    paintDays(canvas, palette, *place, grid, year, month, today, firstWeekday,
+              options.markDays == 1 ? context.daysWithItems : 0);
     return {};
 }
 

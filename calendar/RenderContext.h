@@ -4,6 +4,8 @@
 #include "platform/LocaleNames.h"
 #include "platform/Screen.h"
 
+#include <cstdint>
+
 namespace marvane {
 
 class BackgroundPicture;
@@ -18,6 +20,8 @@ struct RenderContext
     const LocaleNames &names;
     const BackgroundPicture *background = nullptr;
     double displayScale = 1.0;
+    // Bit d set: day d of the month shown has to-do items (asked only when days are marked).
+    std::uint32_t daysWithItems = 0;
 };
 
 } // namespace marvane

@@ -33,6 +33,8 @@ struct Options
     std::int32_t weekStart = 0;
     // The date line: 0 "Today: M-D-YYYY", 1 the locale's short date.
     std::int32_t dateFormat = 0;
+    // 1: a day of the month shown that has to-do items gets a mark under its number.
+    std::int32_t markDays = 0;
 
     static Options defaults()
     {

@@ -67,6 +67,24 @@ ToDoStore::Items ToDoStore::items(const QString &section) const
     return items;
 }
 
+std::uint32_t ToDoStore::daysWithItems(int year, int month) const
+{
+    const Result<FileContents> text = readText(m_file);
+    std::uint32_t days = 0;
+    if (!text)
+        return days;
+    QStringList keys;
+    for (int n = 1; n <= kItems; ++n)
+        keys << keyName(static_cast<std::int16_t>(n));
+    for (int day = 1; day <= 31; ++day)
+        for (const QString &item : ini::lookupStrings(text->view(), dateKey(year, month, day), keys))
+            if (!item.isEmpty()) {
+                days |= 1u << day;
+                break;
+            }
+    return days;
+}
+
 Result<> ToDoStore::setItems(const QString &dateKey, const Items &items) const
 {
     // Written into, such a file would be damaged for good.

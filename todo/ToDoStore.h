@@ -34,6 +34,8 @@ public:
     // Stores all twelve items of the date, each without its outer spaces (an empty one deletes its
     // key), in one replacement of the file.
     Result<> setItems(const QString &dateKey, const Items &items) const;
+    // The days of a month that have at least one item, as bits (day d is bit d), from one read.
+    std::uint32_t daysWithItems(int year, int month) const;
 
     const QString &file() const { return m_file; }
 

@@ -316,6 +316,10 @@
 
 </translation>
     </message>
+    <message>
+        <source>Mark days with items</source>
+        <translation>Marquer les jours qui ont des tâches</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

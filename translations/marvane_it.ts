@@ -316,6 +316,10 @@
 
 </translation>
     </message>
+    <message>
+        <source>Mark days with items</source>
+        <translation>Segna i giorni con attività</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -316,6 +316,10 @@
 
 </translation>
     </message>
+    <message>
+        <source>Mark days with items</source>
+        <translation>Marcar os dias com tarefas</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -29,6 +29,7 @@ struct Scene
     FixedScreen screen{QSize(1024, 768)};
     LocaleNames names{QLocale(QLocale::English, QLocale::UnitedStates)};
     Options options = Options::defaults();
+    std::uint32_t daysWithItems = 0;
     Canvas canvas;
 
     Result<> painted;
@@ -36,7 +37,7 @@ struct Scene
     const QImage &paint(int year, int month)
     {
         painted = paintCalendar(canvas, options, Palette::of(options),
-                                RenderContext{clock, screen, names, nullptr, screen.scale()},
+                                RenderContext{clock, screen, names, nullptr, screen.scale(), daysWithItems},
                                 static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
         return canvas.image();
     }
@@ -187,6 +188,41 @@ private Q_SLOTS:
         const QRect square(752, 151, 19, 19);
         QCOMPARE(countColor(img, square, kRed) + countColor(img, square, kWhite), 19 * 19);
         QVERIFY(countColor(img, QRect(754, 154, 16, 14), kWhite) > 10);
+    }
+
+    // A day with items gets a dot in its cell's top-right corner, navy on a weekday and red on a
+    // weekend and beside today's disc; without the option nothing changes.
+    void markedDays_data()
+    {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QRgb>("colour");
+        QTest::newRow("Tuesday 10") << 10 << 2 << 3 << kNavy;
+        QTest::newRow("Sunday 15") << 15 << 3 << 1 << kRed;
+        QTest::newRow("today, 17") << 17 << 3 << 3 << kRed;
+    }
+    void markedDays()
+    {
+        QFETCH(int, day);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QRgb, colour);
+        Scene s;
+        s.daysWithItems = 1u << day;
+        const QImage plain = s.paint(2005, 5);
+        s.options.markDays = 1;
+        const QImage &marked = s.paint(2005, 5);
+        const QRect cell = cellInside(row, column);
+        const QRect corner(cell.right() - 12, cell.top(), 12, 10);
+        QCOMPARE(countColor(plain, corner, colour), 0);
+        QVERIFY(countColor(marked, corner, colour) >= 9);
+        // Only that corner changed.
+        QImage outside = marked.copy();
+        for (int y = corner.top(); y <= corner.bottom(); ++y)
+            for (int x = corner.left(); x <= corner.right(); ++x)
+                outside.setPixel(x, y, plain.pixel(x, y));
+        QCOMPARE(outside, plain);
     }
 
     void textStartsWhereLaidOut_data()

@@ -185,6 +185,14 @@ private Q_SLOTS:
         QCOMPARE(test::storedItem(store(), QStringLiteral("2020-2-31"), 1), QStringLiteral("never shown today"));
     }
 
+    // The days of a month with at least one item, from one read: blank items and other months count not.
+    void daysWithItemsOfAMonth()
+    {
+        writeFile("[2026-12-3]\nTODO5=dentist\n[2026-12-4]\nTODO1=\n[2026-12-31]\nTODO12=party\n[2026-11-3]\nTODO1=x\n");
+        QCOMPARE(store().daysWithItems(2026, 12), (1u << 3) | (1u << 31));
+        QCOMPARE(store().daysWithItems(2026, 10), 0u);
+    }
+
     // UTF-16 without its mark reads as no items: said, and never written into.
     void utf16WithoutItsMarkIsRefused()
     {
