@@ -23,6 +23,8 @@ PictureJob::Inputs PictureJob::inputs(int year, int month) const
     // Read only when the panel shows them: one read of the file for all twelve.
     if (m_options.showToDoList)
         in.items = m_store.todayItems();
+    if (m_options.showToDoList && m_options.agendaDays > 1)
+        in.daysAhead = m_store.itemsAhead(in.today, m_options.agendaDays - 1);
     if (m_options.markDays == 1)
         in.daysWithItems = m_store.daysWithItems(year, month);
     return in;
@@ -35,7 +37,7 @@ Result<> PictureJob::paint(const Inputs &in)
     m_backgroundFailure = background ? std::nullopt : std::optional<Failure>(background.error());
     m_calendarScale = LengthScale::of(m_options, in.scale);
     const RenderContext context{m_services.clock, m_services.screen, m_services.names, background.value_or(nullptr),
-                                in.scale, in.daysWithItems};
+                                in.scale, in.daysWithItems, in.daysAhead};
     const Result<> painted = paintWallpaper(m_canvas, m_options, context, in.items, static_cast<std::int16_t>(in.year),
                                             static_cast<std::int16_t>(in.month));
     m_painted.reset();

@@ -31,6 +31,7 @@ public:
         double scale = 1.0;
         ToDoStore::Items items;
         std::uint32_t daysWithItems = 0;
+        QList<ToDoStore::DayItems> daysAhead = {};
         bool operator==(const Inputs &) const = default;
     };
 

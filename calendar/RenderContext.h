@@ -3,6 +3,9 @@
 #include "platform/Clock.h"
 #include "platform/LocaleNames.h"
 #include "platform/Screen.h"
+#include "todo/ToDoStore.h"
+
+#include <QList>
 
 #include <cstdint>
 
@@ -22,6 +25,8 @@ struct RenderContext
     double displayScale = 1.0;
     // Bit d set: day d of the month shown has to-do items (asked only when days are marked).
     std::uint32_t daysWithItems = 0;
+    // The days after today that have items, for the panel (asked only when it lists days ahead).
+    QList<ToDoStore::DayItems> daysAhead = {};
 };
 
 } // namespace marvane

@@ -19,8 +19,48 @@ QRect toDoPanelBox(const Options &options, QSize screen, LengthScale scale)
                  fixed.height());
 }
 
+QStringList toDoPanelLines(const ToDoStore::Items &items, const QList<ToDoStore::DayItems> &ahead,
+                           const LocaleNames *names)
+{
+    QStringList lines;
+    if (ahead.isEmpty() || !names) {
+        for (int i = 1; i <= ToDoStore::kItems; ++i)
+            lines << QString::number(i) + QStringLiteral(". ") + items[static_cast<std::size_t>(i - 1)];
+        return lines;
+    }
+    int left = 0; // items that found no line
+    QList<bool> holdsItem;
+    const auto add = [&](const QString &line, bool item) {
+        if (lines.size() < ToDoStore::kItems) {
+            lines << line;
+            holdsItem << item;
+        } else {
+            left += item;
+        }
+    };
+    for (int i = 1; i <= ToDoStore::kItems; ++i)
+        if (!items[static_cast<std::size_t>(i - 1)].isEmpty())
+            add(QString::number(i) + QStringLiteral(". ") + items[static_cast<std::size_t>(i - 1)], true);
+    for (const ToDoStore::DayItems &day : ahead) {
+        // A heading with nothing under it on the panel counts as left out too.
+        add(names->locale().toString(day.date, QCoreApplication::translate("ToDoPanelPainter", "ddd d MMM")), false);
+        for (const QString &item : day.items)
+            if (!item.isEmpty())
+                add(QStringLiteral("   ") + item, true);
+    }
+    if (left > 0) {
+        // The last line gives way to the count, which includes the item it held.
+        left += holdsItem.last();
+        lines.removeLast();
+        lines << QCoreApplication::translate("ToDoPanelPainter", "+%1 more").arg(left);
+    }
+    while (lines.size() < ToDoStore::kItems)
+        lines << QString();
+    return lines;
+}
+
 void paintToDoPanel(Canvas &canvas, const Options &options, const Palette &palette, LengthScale scale,
-                    const ToDoStore::Items &items)
+                    const ToDoStore::Items &items, const QList<ToDoStore::DayItems> &ahead, const LocaleNames *names)
 {
     if (!options.showToDoList)
         return;
@@ -37,15 +77,18 @@ void paintToDoPanel(Canvas &canvas, const Options &options, const Palette &palet
     for (int i = 1; i <= 13; ++i)
         canvas.fillBox(x(10), y(10 + 21 * i), x(390), y(10 + 21 * i) + width, palette.greyText);
 
+    const QStringList lines = toDoPanelLines(items, ahead, names);
+    const bool classic = ahead.isEmpty() || !names;
     for (std::int16_t i = 0; i <= 12; ++i) {
         canvas.setForeColor(palette.toDoBack);
         // One- and two-digit numbers start 8 units apart so the full stops line up.
-        canvas.plot(x(i == 0 ? 10 : i <= 9 ? 28 : 20), y(16 + 21 * i));
+        const bool oneDigit = lines.value(i - 1).indexOf(u'.') == 1;
+        canvas.plot(x(i == 0 ? 10 : (classic ? i <= 9 : oneDigit) ? 28 : 20), y(16 + 21 * i));
         canvas.setForeColor(palette.toDoText);
         if (i == 0)
             canvas.printText(QCoreApplication::translate("ToDoPanelPainter", "To Do List:"));
         else
-            canvas.printText(QString::number(i) + QStringLiteral(". ") + items[static_cast<std::size_t>(i - 1)]);
+            canvas.printText(lines[i - 1]);
     }
 }
 

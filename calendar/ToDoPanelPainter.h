@@ -3,6 +3,7 @@
 #include "calendar/Canvas.h"
 #include "calendar/LengthScale.h"
 #include "calendar/Palette.h"
+#include "platform/LocaleNames.h"
 #include "settings/Options.h"
 #include "todo/ToDoStore.h"
 
@@ -18,7 +19,14 @@ QRect toDoPanelBox(const Options &options, QSize screen, LengthScale scale);
 
 // Paints today's items in a ruled panel at toDoPanelBox on the canvas paintCalendar sized to the
 // screen at `scale`, in the font it left behind. Paints nothing when showToDoList is off.
+// With `ahead` (the days after today that have items) the panel lists today's items that are
+// set, then each such day under a short heading in the language of `names`, as many lines as it
+// holds, the last saying how many items are left out.
 void paintToDoPanel(Canvas &canvas, const Options &options, const Palette &palette, LengthScale scale,
-                    const ToDoStore::Items &items);
+                    const ToDoStore::Items &items, const QList<ToDoStore::DayItems> &ahead = {},
+                    const LocaleNames *names = nullptr);
+// The panel's twelve lines.
+QStringList toDoPanelLines(const ToDoStore::Items &items, const QList<ToDoStore::DayItems> &ahead,
+                           const LocaleNames *names);
 
 } // namespace marvane

@@ -11,7 +11,8 @@ Result<> paintWallpaper(Canvas &canvas, const Options &options, const RenderCont
     const Palette palette = Palette::of(options);
     if (const Result<> painted = paintCalendar(canvas, options, palette, context, year, month); !painted)
         return painted;
-    paintToDoPanel(canvas, options, palette, LengthScale::of(options, context.displayScale), items);
+    paintToDoPanel(canvas, options, palette, LengthScale::of(options, context.displayScale), items,
+                   context.daysAhead, &context.names);
     return {};
 }
 

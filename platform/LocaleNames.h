@@ -11,6 +11,7 @@ class LocaleNames
 {
 public:
     explicit LocaleNames(const QLocale &locale = QLocale::system()) : m_locale(locale) {}
+    const QLocale &locale() const { return m_locale; }
 
     // month 1 = January .. 12 = December
     QString month(int month) const;

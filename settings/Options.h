@@ -35,6 +35,8 @@ struct Options
     std::int32_t dateFormat = 0;
     // 1: a day of the month shown that has to-do items gets a mark under its number.
     std::int32_t markDays = 0;
+    // How many days the to-do panel lists: 0 or 1 today only; up to 14 today and the days after.
+    std::int32_t agendaDays = 0;
 
     static Options defaults()
     {

@@ -35,7 +35,7 @@ struct Key
 };
 
 // The keys in the order they are read and written.
-const std::array<Key, 15> kKeys = {{
+const std::array<Key, 16> kKeys = {{
     {"DesktopColor", &Options::desktopColor},
     {"CalendarColor", &Options::calendarColor},
     {"CalendarPos", &Options::calendarCorner},
@@ -51,6 +51,7 @@ const std::array<Key, 15> kKeys = {{
     {"WeekStart", &Options::weekStart, nullptr, nullptr, true, 0, 2, 2},
     {"DateFormat", &Options::dateFormat, nullptr, nullptr, true, 0, 1, 1},
     {"MarkDays", &Options::markDays, nullptr, nullptr, true, 0, 1},
+    {"AgendaDays", &Options::agendaDays, nullptr, nullptr, true, 1, 14},
 }};
 
 // A missing key's value: in US English and C the standard one, so every picture stays as it was;

@@ -85,6 +85,27 @@ std::uint32_t ToDoStore::daysWithItems(int year, int month) const
     return days;
 }
 
+QList<ToDoStore::DayItems> ToDoStore::itemsAhead(QDate from, int count) const
+{
+    QList<DayItems> days;
+    const Result<FileContents> text = readText(m_file);
+    if (!text)
+        return days;
+    QStringList keys;
+    for (int n = 1; n <= kItems; ++n)
+        keys << keyName(static_cast<std::int16_t>(n));
+    for (int ahead = 1; ahead <= count; ++ahead) {
+        const QDate date = from.addDays(ahead);
+        const QStringList values = ini::lookupStrings(text->view(), dateKey(date), keys);
+        if (std::all_of(values.begin(), values.end(), [](const QString &v) { return v.isEmpty(); }))
+            continue;
+        DayItems day{date, {}};
+        std::copy(values.begin(), values.end(), day.items.begin());
+        days << day;
+    }
+    return days;
+}
+
 Result<> ToDoStore::setItems(const QString &dateKey, const Items &items) const
 {
     // Written into, such a file would be damaged for good.

@@ -5,6 +5,7 @@
 #include "platform/Result.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -25,6 +26,13 @@ public:
 
     static constexpr int kItems = 12;
     using Items = std::array<QString, kItems>;
+    // A date's items, for the days after today.
+    struct DayItems
+    {
+        QDate date;
+        Items items;
+        bool operator==(const DayItems &) const = default;
+    };
 
     // All of today's items from one read of the file. A file that cannot be read gives no items
     // and, the first time, one line on standard error.
@@ -36,6 +44,8 @@ public:
     Result<> setItems(const QString &dateKey, const Items &items) const;
     // The days of a month that have at least one item, as bits (day d is bit d), from one read.
     std::uint32_t daysWithItems(int year, int month) const;
+    // The `count` days after `from` that have at least one item, in date order, from one read.
+    QList<DayItems> itemsAhead(QDate from, int count) const;
 
     const QString &file() const { return m_file; }
 

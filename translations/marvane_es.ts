@@ -68,6 +68,14 @@
         <source>To Do List:</source>
         <translation>Tareas:</translation>
     </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>+%1 more</source>
+        <translation>+%1 más</translation>
+    </message>
 </context>
 <context>
     <name>marvane::AboutDialog</name>

@@ -68,6 +68,14 @@
         <source>To Do List:</source>
         <translation>Tâches&#xa0;:</translation>
     </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>+%1 more</source>
+        <translation>+%1 de plus</translation>
+    </message>
 </context>
 <context>
     <name>marvane::AboutDialog</name>

@@ -51,6 +51,48 @@ class TestToDoPanelPainter : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // With days ahead the panel lists today's items that are set, then each day with items under
+    // a heading in the user's language; what does not fit is counted on the last line.
+    void daysAhead_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("todayItems");
+        QTest::addColumn<QStringList>("expected");
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("two days") << us << 2
+                                  << QStringList{QStringLiteral("1. item 1"), QStringLiteral("2. item 2"),
+                                                 QStringLiteral("Fri 11 Dec"), QStringLiteral("   dentist"),
+                                                 QStringLiteral("Sun 13 Dec"), QStringLiteral("   party"),
+                                                 QStringLiteral("   cake")};
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << 0
+                                << QStringList{QStringLiteral("Fr. 11 Dez."), QStringLiteral("   dentist"),
+                                               QStringLiteral("So. 13 Dez."), QStringLiteral("   party"),
+                                               QStringLiteral("   cake")};
+        QStringList full;
+        for (int i = 1; i <= 11; ++i)
+            full << QStringLiteral("%1. item %1").arg(i);
+        QTest::newRow("more than fits") << us << 12 << (full << QStringLiteral("+4 more"));
+    }
+    void daysAhead()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, todayItems);
+        QFETCH(QStringList, expected);
+        ToDoStore::Items today;
+        for (int i = 0; i < todayItems; ++i)
+            today[std::size_t(i)] = QStringLiteral("item %1").arg(i + 1);
+        ToDoStore::Items eleventh, thirteenth;
+        eleventh[4] = QStringLiteral("dentist");
+        thirteenth[0] = QStringLiteral("party");
+        thirteenth[11] = QStringLiteral("cake");
+        const LocaleNames names(locale);
+        const QStringList lines = toDoPanelLines(
+            today, {{QDate(2026, 12, 11), eleventh}, {QDate(2026, 12, 13), thirteenth}}, &names);
+        while (expected.size() < ToDoStore::kItems)
+            expected << QString();
+        QCOMPARE(lines, expected);
+    }
+
     void initTestCase() { QVERIFY(Fonts::ensureLoaded().has_value()); }
 
     void fillAndRules()
