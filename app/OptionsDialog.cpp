@@ -54,9 +54,7 @@ TextBox *offsetBox(QWidget *parent, const QString &name)
 
 StoredColor toStoredColor(const QColor &color)
 {
-    return static_cast<StoredColor>((static_cast<unsigned>(color.blue()) << 16) |
-                                 (static_cast<unsigned>(color.green()) << 8) |
-                                 static_cast<unsigned>(color.red()));
+    return static_cast<StoredColor>((unsigned(color.blue()) << 16) | (unsigned(color.green()) << 8) | unsigned(color.red()));
 }
 
 } // namespace
@@ -146,9 +144,11 @@ void OptionsDialog::buildControls()
     m_toDoTextColorLabel = label(c, u"toDoTextColorLabel"_s, tr("To Do List Text Color"));
     m_toDoTextSwatch = swatch(c, u"toDoTextSwatch"_s);
     m_toDoTextColorButton = colorButton(c, u"toDoTextColorButton"_s);
-    m_startAtLogonCheck =
-        controls::checkBox(c, u"startAtLogonCheck"_s, tr("Refresh desktop when computer starts."));
+    m_startAtLogonCheck = controls::checkBox(c, u"startAtLogonCheck"_s, tr("Refresh desktop when computer starts."));
     m_markDaysCheck = controls::checkBox(c, u"markDaysCheck"_s, tr("Mark days with items"));
+    m_agendaDaysLabel = label(c, u"agendaDaysLabel"_s, tr("Days listed:"));
+    m_agendaDaysCombo = controls::list(c, u"agendaDaysCombo"_s, {97, 21});
+    controls::fillNumbers(m_agendaDaysCombo, 1, 14);
     layOut();
 
     // The labels in between take no focus.
@@ -156,16 +156,15 @@ void OptionsDialog::buildControls()
                            m_styleCombo, m_currentWallpaperButton, m_cornerCombo, m_offsetXEdit,
                            m_offsetYEdit, m_sizeCombo, m_weekStartCombo, m_dateFormatCombo,
                            m_calendarColorButton, m_applyButton, m_toDoTextColorButton,
-                           m_toDoBackColorButton, m_defaultsButton, m_showToDoListCheck, m_markDaysCheck, m_startAtLogonCheck});
+                           m_toDoBackColorButton, m_defaultsButton, m_showToDoListCheck, m_markDaysCheck,
+                           m_agendaDaysCombo, m_startAtLogonCheck});
     m_okButton->setFocus();
 
-    const auto picks = [this](QPushButton *button, ColorSwatch *swatch) {
-        connect(button, &QPushButton::clicked, this, [this, swatch] { pickColor(swatch); });
-    };
-    picks(m_desktopColorButton, m_desktopSwatch);
-    picks(m_calendarColorButton, m_calendarSwatch);
-    picks(m_toDoBackColorButton, m_toDoBackSwatch);
-    picks(m_toDoTextColorButton, m_toDoTextSwatch);
+    const std::pair<QPushButton *, ColorSwatch *> picks[] = {
+        {m_desktopColorButton, m_desktopSwatch}, {m_calendarColorButton, m_calendarSwatch},
+        {m_toDoBackColorButton, m_toDoBackSwatch}, {m_toDoTextColorButton, m_toDoTextSwatch}};
+    for (const auto &[button, swatch] : picks)
+        connect(button, &QPushButton::clicked, this, [this, s = swatch] { pickColor(s); });
     connect(m_defaultsButton, &QPushButton::clicked, this, &OptionsDialog::restoreDefaults);
     connect(m_applyButton, &QPushButton::clicked, this, &OptionsDialog::apply);
     connect(m_okButton, &QPushButton::clicked, this, &OptionsDialog::storeAndClose);
@@ -219,7 +218,8 @@ void OptionsDialog::layOut()
     for (const int r : {3, 4, 10, 11, 13})
         grid->setRowMinimumHeight(r, 28);
     grid->setColumnMinimumWidth(3, 15);
-    grid->setRowStretch(14, 1);
+    row(14, m_agendaDaysLabel, m_agendaDaysCombo, nullptr, nullptr);
+    grid->setRowStretch(15, 1);
 }
 
 void OptionsDialog::showControls(const Options &values)
@@ -236,6 +236,7 @@ void OptionsDialog::showControls(const Options &values)
     m_showToDoListCheck->setChecked(values.showToDoList);
     m_startAtLogonCheck->setChecked(values.startAtLogon);
     m_markDaysCheck->setChecked(values.markDays == 1);
+    m_agendaDaysCombo->setCurrentIndex(std::clamp(values.agendaDays, 1, 14) - 1);
     showPicture(values.backgroundPicture);
     m_styleCombo->setCurrentIndex(std::clamp(values.backgroundStyle, 0, int(styleNames().size()) - 1));
     showSize(values.calendarScale);
@@ -312,6 +313,8 @@ void OptionsDialog::takeControls()
     o.showToDoList = m_showToDoListCheck->checkState() == Qt::Checked;
     o.startAtLogon = m_startAtLogonCheck->checkState() == Qt::Checked;
     o.markDays = m_markDaysCheck->isChecked() ? 1 : 0;
+    // 1 is stored as 0, the standard, so a file without the key stays as it was.
+    o.agendaDays = m_agendaDaysCombo->currentIndex() == 0 ? 0 : m_agendaDaysCombo->currentIndex() + 1;
     o.backgroundPicture = m_picturePath;
     o.backgroundStyle = m_styleCombo->currentIndex();
     o.calendarScale = m_sizeCombo->currentData().toInt();

@@ -108,6 +108,8 @@ private:
     QPushButton *m_toDoTextColorButton = nullptr;
     QCheckBox *m_startAtLogonCheck = nullptr;
     QCheckBox *m_markDaysCheck = nullptr;
+    QLabel *m_agendaDaysLabel = nullptr;
+    QComboBox *m_agendaDaysCombo = nullptr;
 };
 
 } // namespace marvane

@@ -328,6 +328,10 @@
         <source>Mark days with items</source>
         <translation>Tage mit Aufgaben markieren</translation>
     </message>
+    <message>
+        <source>Days listed:</source>
+        <translation>Aufgelistete Tage:</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -328,6 +328,10 @@
         <source>Mark days with items</source>
         <translation>Marcar los días con tareas</translation>
     </message>
+    <message>
+        <source>Days listed:</source>
+        <translation>Días listados:</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

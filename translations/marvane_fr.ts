@@ -328,6 +328,10 @@
         <source>Mark days with items</source>
         <translation>Marquer les jours qui ont des tâches</translation>
     </message>
+    <message>
+        <source>Days listed:</source>
+        <translation>Jours listés&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

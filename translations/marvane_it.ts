@@ -328,6 +328,10 @@
         <source>Mark days with items</source>
         <translation>Segna i giorni con attività</translation>
     </message>
+    <message>
+        <source>Days listed:</source>
+        <translation>Giorni elencati:</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -328,6 +328,10 @@
         <source>Mark days with items</source>
         <translation>Zaznacz dni z zadaniami</translation>
     </message>
+    <message>
+        <source>Days listed:</source>
+        <translation>Wyświetlane dni:</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -328,6 +328,10 @@
         <source>Mark days with items</source>
         <translation>Marcar os dias com tarefas</translation>
     </message>
+    <message>
+        <source>Days listed:</source>
+        <translation>Dias listados:</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>
