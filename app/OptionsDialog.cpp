@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "settings/OptionsFile.h"
 #include "widgets/TextBox.h"
+#include "app/OptionsControls.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -26,31 +27,9 @@ namespace {
 using namespace Qt::StringLiterals;
 using controls::button;
 using controls::label;
-
-QPushButton *colorButton(QWidget *parent, const QString &name)
-{
-    QPushButton *b = button(parent, name, u"..."_s);
-    b->setFixedSize(25, 20);
-    b->setFont(Fonts::font(FontSpec{u"arial"_s, 8.25, true}));
-    return b;
-}
-
-ColorSwatch *swatch(QWidget *parent, const QString &name)
-{
-    auto *s = new ColorSwatch(parent);
-    s->setObjectName(name);
-    s->setFixedSize(71, 20);
-    return s;
-}
-
-TextBox *offsetBox(QWidget *parent, const QString &name)
-{
-    auto *t = new TextBox(parent);
-    t->setObjectName(name);
-    t->setTypingLimit(3);
-    t->setText(u"0"_s);
-    return t;
-}
+using controls::colorButton;
+using controls::offsetBox;
+using controls::swatch;
 
 StoredColor toStoredColor(const QColor &color)
 {
