@@ -125,6 +125,7 @@ void OptionsDialog::buildControls()
     m_toDoTextColorButton = colorButton(c, u"toDoTextColorButton"_s);
     m_startAtLogonCheck = controls::checkBox(c, u"startAtLogonCheck"_s, tr("Refresh desktop when computer starts."));
     m_markDaysCheck = controls::checkBox(c, u"markDaysCheck"_s, tr("Mark days with items"));
+    m_weekNumbersCheck = controls::checkBox(c, u"weekNumbersCheck"_s, tr("Week numbers"));
     m_agendaDaysLabel = label(c, u"agendaDaysLabel"_s, tr("Days listed:"));
     m_agendaDaysCombo = controls::list(c, u"agendaDaysCombo"_s, {97, 21});
     controls::fillNumbers(m_agendaDaysCombo, 1, 14);
@@ -133,7 +134,7 @@ void OptionsDialog::buildControls()
     // The labels in between take no focus.
     controls::setTabOrder({m_okButton, m_cancelButton, m_desktopColorButton, m_browseButton, m_clearButton,
                            m_styleCombo, m_currentWallpaperButton, m_cornerCombo, m_offsetXEdit,
-                           m_offsetYEdit, m_sizeCombo, m_weekStartCombo, m_dateFormatCombo,
+                           m_offsetYEdit, m_sizeCombo, m_weekStartCombo, m_weekNumbersCheck, m_dateFormatCombo,
                            m_calendarColorButton, m_applyButton, m_toDoTextColorButton,
                            m_toDoBackColorButton, m_defaultsButton, m_showToDoListCheck, m_markDaysCheck,
                            m_agendaDaysCombo, m_startAtLogonCheck});
@@ -188,6 +189,7 @@ void OptionsDialog::layOut()
     row(7, m_sizeLabel, m_sizeCombo, nullptr, nullptr);
     row(8, m_weekStartLabel, m_weekStartCombo, nullptr, nullptr);
     row(9, m_dateFormatLabel, m_dateFormatCombo, nullptr, nullptr);
+    grid->addWidget(m_weekNumbersCheck, 8, 3, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(m_showToDoListCheck, 10, 0, 1, 3, Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(m_markDaysCheck, 10, 3, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
     row(11, m_toDoBackColorLabel, m_toDoBackSwatch, m_toDoBackColorButton, nullptr);
@@ -215,6 +217,7 @@ void OptionsDialog::showControls(const Options &values)
     m_showToDoListCheck->setChecked(values.showToDoList);
     m_startAtLogonCheck->setChecked(values.startAtLogon);
     m_markDaysCheck->setChecked(values.markDays == 1);
+    m_weekNumbersCheck->setChecked(values.weekNumbers == 1);
     m_agendaDaysCombo->setCurrentIndex(std::clamp(values.agendaDays, 1, 14) - 1);
     showPicture(values.backgroundPicture);
     m_styleCombo->setCurrentIndex(std::clamp(values.backgroundStyle, 0, int(styleNames().size()) - 1));
@@ -292,6 +295,7 @@ void OptionsDialog::takeControls()
     o.showToDoList = m_showToDoListCheck->checkState() == Qt::Checked;
     o.startAtLogon = m_startAtLogonCheck->checkState() == Qt::Checked;
     o.markDays = m_markDaysCheck->isChecked() ? 1 : 0;
+    o.weekNumbers = m_weekNumbersCheck->isChecked() ? 1 : 0;
     // 1 is stored as 0, the standard, so a file without the key stays as it was.
     o.agendaDays = m_agendaDaysCombo->currentIndex() == 0 ? 0 : m_agendaDaysCombo->currentIndex() + 1;
     o.backgroundPicture = m_picturePath;

@@ -108,6 +108,7 @@ private:
     QPushButton *m_toDoTextColorButton = nullptr;
     QCheckBox *m_startAtLogonCheck = nullptr;
     QCheckBox *m_markDaysCheck = nullptr;
+    QCheckBox *m_weekNumbersCheck = nullptr;
     QLabel *m_agendaDaysLabel = nullptr;
     QComboBox *m_agendaDaysCombo = nullptr;
 };

@@ -28,6 +28,13 @@ constexpr QRgb kWhite = qRgb(255, 255, 255);
 
 constexpr int32_t kBoxWidth = 400;
 constexpr int32_t kBoxHeight = 250;
+// The column of week numbers widens the box on its left; the rest keeps its place in it.
+constexpr int32_t kWeekColumn = 26;
+
+int32_t weekColumn(const Options &options)
+{
+    return options.weekNumbers == 1 ? kWeekColumn : 0;
+}
 
 // 7 x nearest(span / 7) + 1, ties to even, as the layout was made.
 int32_t gridExtent(int32_t from, int32_t span)
@@ -41,7 +48,8 @@ std::pair<int64_t, int64_t> boxCorner(const Options &options, QSize screen, Leng
     const int32_t pos = calendarCorner(options);
     const bool right = pos == 1 || pos == 2;
     const bool bottom = pos == 2 || pos == 3;
-    return {(right ? int64_t{screen.width()} - scale.length(kBoxWidth) : 0) + scale.length(options.offsetX),
+    return {(right ? int64_t{screen.width()} - scale.length(kBoxWidth + weekColumn(options)) : 0) +
+                scale.length(options.offsetX),
             (bottom ? int64_t{screen.height()} - scale.length(kBoxHeight) : 0) + scale.length(options.offsetY)};
 }
 
@@ -56,7 +64,7 @@ QRect calendarBox(const Options &options, QSize screen, LengthScale scale)
 {
     const auto [left, top] = boxCorner(options, screen, scale);
     const auto clamp = [](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -(1 << 30), 1 << 30)); };
-    return QRect(clamp(left), clamp(top), static_cast<int>(scale.length(kBoxWidth)),
+    return QRect(clamp(left), clamp(top), static_cast<int>(scale.length(kBoxWidth + weekColumn(options))),
                  static_cast<int>(scale.length(kBoxHeight)));
 }
 
@@ -111,10 +119,12 @@ Result<Place> paintBox(Canvas &canvas, const Options &options, const Palette &pa
     const auto [left, top] = boxCorner(options, screen, scale);
     using Limits = std::numeric_limits<int32_t>;
     if (std::min(left, top) < Limits::min() ||
-        std::max(left + scale.length(kBoxWidth), top + scale.length(kBoxHeight)) > Limits::max())
+        std::max(left + scale.length(kBoxWidth + weekColumn(options)), top + scale.length(kBoxHeight)) >
+            Limits::max())
         return fail({}, u"integer overflow: box position"_s);
     const Place place{static_cast<int32_t>(left), static_cast<int32_t>(top), scale};
-    canvas.fillBox(place.left, place.top, place.x(kBoxWidth), place.y(kBoxHeight), palette.calendar);
+    canvas.fillBox(place.left, place.top, place.x(kBoxWidth + weekColumn(options)), place.y(kBoxHeight),
+                   palette.calendar);
     return place;
 }
 
@@ -227,6 +237,35 @@ void paintDays(Canvas &canvas, const Palette &palette, const Place &place, const
     }
 }
 
+// ISO 8601 week numbers before each row of the month, under the language's short word for week.
+void paintWeekNumbers(Canvas &canvas, const Palette &palette, const Place &box, const Grid &g, int16_t year,
+                      int16_t month, int firstWeekday)
+{
+    const QRgb grey = qRgb(112, 112, 112);
+    canvas.setFontName(u"Arial"_s);
+    canvas.setFontSize(9);
+    canvas.setForeColor(palette.calendar);
+    canvas.plot(box.x(g.left - 4), box.y(g.top + 6));
+    canvas.setForeColor(grey);
+    canvas.printText(QCoreApplication::translate("CalendarPainter", "Wk"));
+    canvas.setFontName(u"FixedSys"_s);
+    canvas.setFontSize(16);
+    int lastRow = 0;
+    for (int16_t d = 1; d <= daysInMonth(year, month); ++d) {
+        const DayCell cell = cellOf(year, month, d, firstWeekday);
+        if (cell.row == lastRow)
+            continue;
+        lastRow = cell.row;
+        // The week of the row's Monday, wherever the row starts.
+        const QDate rowStart = QDate(year, month, d).addDays(1 - cell.column);
+        const int week = rowStart.addDays((2 - firstWeekday + 7) % 7).weekNumber();
+        canvas.setForeColor(palette.calendar);
+        canvas.plot(box.x(g.left - (week < 10 ? 1 : 5)), box.y(g.top + cell.row * g.rowHeight + 5));
+        canvas.setForeColor(grey);
+        canvas.printNumber(week);
+    }
+}
+
 } // namespace
 
 Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
@@ -240,9 +279,12 @@ Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &pa
         return fail({}, u"not a month: %1-%2"_s.arg(year).arg(month));
     const LengthScale scale = LengthScale::of(options, context.displayScale);
     canvas.setFontScale(scale.factor());
-    const Result<Place> place = paintBox(canvas, options, palette, screen, scale);
-    if (!place)
-        return std::unexpected(place.error());
+    const Result<Place> box = paintBox(canvas, options, palette, screen, scale);
+    if (!box)
+        return std::unexpected(box.error());
+    // Everything but the week numbers stands where it would without them.
+    const std::optional<Place> place =
+        Place{box->left + static_cast<int32_t>(scale.length(weekColumn(options))), box->top, scale};
     const Grid grid;
     paintGrid(canvas, *place, grid);
     const QDate today = context.clock.today();
@@ -252,6 +294,8 @@ Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &pa
     paintHeader(canvas, palette, context, *place, grid, firstWeekday);
     paintDays(canvas, palette, *place, grid, year, month, today, firstWeekday,
               options.markDays == 1 ? context.daysWithItems : 0);
+    if (options.weekNumbers == 1)
+        paintWeekNumbers(canvas, palette, *box, grid, year, month, firstWeekday);
     return {};
 }
 

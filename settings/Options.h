@@ -37,6 +37,8 @@ struct Options
     std::int32_t markDays = 0;
     // How many days the to-do panel lists: 0 or 1 today only; up to 14 today and the days after.
     std::int32_t agendaDays = 0;
+    // 1: ISO week numbers in a narrow column before the first weekday.
+    std::int32_t weekNumbers = 0;
 
     static Options defaults()
     {

@@ -35,7 +35,7 @@ struct Key
 };
 
 // The keys in the order they are read and written.
-const std::array<Key, 16> kKeys = {{
+const std::array<Key, 17> kKeys = {{
     {"DesktopColor", &Options::desktopColor},
     {"CalendarColor", &Options::calendarColor},
     {"CalendarPos", &Options::calendarCorner},
@@ -52,6 +52,7 @@ const std::array<Key, 16> kKeys = {{
     {"DateFormat", &Options::dateFormat, nullptr, nullptr, true, 0, 1, 1},
     {"MarkDays", &Options::markDays, nullptr, nullptr, true, 0, 1},
     {"AgendaDays", &Options::agendaDays, nullptr, nullptr, true, 1, 14},
+    {"WeekNumbers", &Options::weekNumbers, nullptr, nullptr, true, 0, 1},
 }};
 
 // A missing key's value: in US English and C the standard one, so every picture stays as it was;

@@ -21,6 +21,10 @@
         <source>Today: %1</source>
         <translation>Heute: %1</translation>
     </message>
+    <message>
+        <source>Wk</source>
+        <translation>KW</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -331,6 +335,10 @@
     <message>
         <source>Days listed:</source>
         <translation>Aufgelistete Tage:</translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation>Kalenderwochen</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,10 @@
         <source>Today: %1</source>
         <translation>Aujourd&apos;hui&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Wk</source>
+        <translation>Sem.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -331,6 +335,10 @@
     <message>
         <source>Days listed:</source>
         <translation>Jours listés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation>Numéros de semaine</translation>
     </message>
 </context>
 <context>

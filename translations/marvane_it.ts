@@ -21,6 +21,10 @@
         <source>Today: %1</source>
         <translation>Oggi: %1</translation>
     </message>
+    <message>
+        <source>Wk</source>
+        <translation>Sett.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -331,6 +335,10 @@
     <message>
         <source>Days listed:</source>
         <translation>Giorni elencati:</translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation>Numeri di settimana</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,10 @@
         <source>Today: %1</source>
         <translation>Dzisiaj: %1</translation>
     </message>
+    <message>
+        <source>Wk</source>
+        <translation>Tydz.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -331,6 +335,10 @@
     <message>
         <source>Days listed:</source>
         <translation>Wyświetlane dni:</translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation>Numery tygodni</translation>
     </message>
 </context>
 <context>

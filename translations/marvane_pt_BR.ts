@@ -21,6 +21,10 @@
         <source>Today: %1</source>
         <translation>Hoje: %1</translation>
     </message>
+    <message>
+        <source>Wk</source>
+        <translation>Sem.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -331,6 +335,10 @@
     <message>
         <source>Days listed:</source>
         <translation>Dias listados:</translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation>Números da semana</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,26 @@ private Q_SLOTS:
         QCOMPARE(outside, plain);
     }
 
+    // Week numbers widen the box by a column on its left; the rest stands where it stood.
+    void weekNumbersWidenTheBox()
+    {
+        Scene s;
+        const QImage plain = s.paint(2005, 5);
+        const QRect before = calendarBox(s.options, s.screen.pixelSize(), LengthScale::of(s.options, 1.0));
+        s.options.weekNumbers = 1;
+        const QImage &numbered = s.paint(2005, 5);
+        const QRect after = calendarBox(s.options, s.screen.pixelSize(), LengthScale::of(s.options, 1.0));
+        QCOMPARE(after, QRect(before.left() - 26, before.top(), before.width() + 26, before.height()));
+        const QRect grid = before.adjusted(20, 0, 0, 0); // from the grid on
+        QCOMPARE(numbered.copy(grid), plain.copy(grid));
+        // A number beside each of the five rows May 2005 uses, none beside the sixth.
+        const QRgb grey = qRgb(112, 112, 112);
+        for (int row = 1; row <= 6; ++row) {
+            const QRect beside(after.left(), before.top() + 70 + 23 * row + 1, 46, 22);
+            QCOMPARE(countColor(numbered, beside, grey) > 0, row <= 5);
+        }
+    }
+
     void textStartsWhereLaidOut_data()
     {
         QTest::addColumn<QRect>("area");
