@@ -308,7 +308,11 @@ void MainWindow::showOptions()
             if (!showChanges())
                 tellBackgroundProblem();
         });
-    if (m_job.options() == before)
+    // Restore wallpaper may have put the user's own back meanwhile.
+    m_installed = m_installed && (!m_services.desktopShowsOurPicture || m_services.desktopShowsOurPicture());
+    if (before.startAtLogon && !m_job.options().startAtLogon && putBackUsersWallpaper())
+        refresh();
+    else if (m_job.options() == before)
         refresh();
     else if (!showChanges())
         tellBackgroundProblem();

@@ -45,6 +45,9 @@ public Q_SLOTS:
     void armLogonRun();
     void rememberNoticeAnswered();
     void turnOffLogonRun();
+    // With the log-on run turned off, the wallpaper the desktop showed before comes back where it
+    // shows this program's picture; whether it did.
+    bool putBackUsersWallpaper();
     void showOptions();
     void showToDoList();
     void showAbout();

@@ -48,6 +48,22 @@ void MainWindow::turnOffLogonRun()
         fail(Message::plain(saved.error().message()));
     else if (const Result<> off = m_services.updateAutostart(false); !off)
         fail(Message::plain(off.error().message()));
+    else
+        putBackUsersWallpaper();
+}
+
+bool MainWindow::putBackUsersWallpaper()
+{
+    const bool ours = m_installed || (m_services.desktopShowsOurPicture && m_services.desktopShowsOurPicture());
+    if (!ours || !m_services.restoreWallpaper)
+        return false;
+    // Where nothing was kept the picture stays; that is no failure of turning the run off.
+    if (const Result<> back = m_services.restoreWallpaper(); !back) {
+        printError(back.error().message());
+        return false;
+    }
+    m_installed = false;
+    return true;
 }
 
 } // namespace marvane

@@ -1,7 +1,9 @@
 #include "app/MainWindowServices.h"
 
 #include "logon/LogonRun.h"
+#include "settings/ProgramState.h"
 #include "wallpaper/Desktop.h"
+#include "wallpaper/SavedWallpaper.h"
 #include "wallpaper/WallpaperInstaller.h"
 #include "platform/AppPaths.h"
 #include "platform/StandardError.h"
@@ -16,23 +18,12 @@ namespace marvane {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// temp.bmp or one of the copies the desktops are shown, in the program's picture folder.
-bool isOwnPicture(const QString &path, const QString &pictureDirectory)
-{
-    const QFileInfo shown(path);
-    return !path.isEmpty() && shown.absolutePath() == QFileInfo(pictureDirectory).absoluteFilePath() &&
-           (shown.fileName() == u"temp.bmp"_s || shown.fileName().startsWith(u".temp-wallpaper-"_s));
-}
-
-} // namespace
-
 MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Desktop &desktop,
                                                   const LocaleNames &names, bool display)
 {
     const QString dir = AppPaths::pictureDirectory();
     const QString exe = AppPaths::executablePath();
+    const QString stateFile = ProgramState::path(AppPaths::settingsDirectory());
     const auto updateAutostart = [exe](bool on) { return LogonRun::update(on, exe); };
     return MainWindowServices{
         .clock = clock,
@@ -42,9 +33,13 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Desk
         .executable = exe,
         .updateAutostart = updateAutostart,
         .installWallpaper =
-            [dir, display, &desktop](const QImage &picture, QRgb background) -> Result<> {
-                if (display)
+            [dir, display, stateFile, &desktop](const QImage &picture, QRgb background) -> Result<> {
+                if (display) {
+                    // What the desktop showed before is kept first, so that it can be put back.
+                    if (const Result<> kept = SavedWallpaper::keep(desktop, stateFile, dir); !kept)
+                        printError(kept.error().message());
                     return WallpaperInstaller::install(picture, dir, desktop, background);
+                }
                 if (const Result<> e = WallpaperInstaller::saveBitmap(picture, dir); !e.has_value())
                     return e;
                 return fail(WallpaperInstaller::bitmapPath(dir),
@@ -66,11 +61,12 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Desk
             },
         .desktopShowsOurPicture =
             [dir, &desktop] {
-                return isOwnPicture(WallpaperBackend::pictureFileIn(desktop.backend().currentPicture()), dir);
+                return WallpaperInstaller::isOwnPicture(WallpaperBackend::pictureFileIn(desktop.backend().currentPicture()), dir);
             },
+        .restoreWallpaper = [stateFile, &desktop] { return SavedWallpaper::restore(desktop, stateFile); },
         .usersWallpaper = [dir, &desktop]() -> std::optional<std::pair<QString, int>> {
             const QString shown = WallpaperBackend::pictureFileIn(desktop.backend().currentPicture());
-            if (shown.isEmpty() || isOwnPicture(shown, dir) || !QFileInfo(shown).isFile())
+            if (shown.isEmpty() || WallpaperInstaller::isOwnPicture(shown, dir) || !QFileInfo(shown).isFile())
                 return std::nullopt;
             return std::pair{shown, desktop.backend().currentStyle().value_or(0)};
         },

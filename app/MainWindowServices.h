@@ -44,6 +44,8 @@ struct MainWindowServices
     std::function<void(int exitCode)> exit;
     // Whether the desktop's own setting names Marvane's picture now; false where it does not say.
     std::function<bool()> desktopShowsOurPicture;
+    // Puts back the wallpaper the desktop showed before Marvane's; says why where it cannot.
+    std::function<Result<>()> restoreWallpaper;
     // The user's own picture the desktop shows now, never one of Marvane's, with its style (Fill
     // where the desktop does not say); nothing where it shows none or does not say.
     std::function<std::optional<std::pair<QString, int>>()> usersWallpaper;

@@ -85,6 +85,8 @@ void OptionsDialog::buildPictureControls()
     m_styleLabel = label(c, u"styleLabel"_s, tr("Style:"));
     m_styleCombo = controls::list(c, u"styleCombo"_s, {97, 21});
     m_currentWallpaperButton = button(c, u"currentWallpaperButton"_s, tr("Use c&urrent wallpaper"));
+    m_restoreWallpaperButton = button(c, u"restoreWallpaperButton"_s, tr("&Restore wallpaper"));
+    connect(m_restoreWallpaperButton, &QPushButton::clicked, this, &OptionsDialog::restoreWallpaper);
     connect(m_browseButton, &QPushButton::clicked, this, &OptionsDialog::browsePicture);
     connect(m_clearButton, &QPushButton::clicked, this, &OptionsDialog::clearPicture);
     connect(m_currentWallpaperButton, &QPushButton::clicked, this, &OptionsDialog::useCurrentWallpaper);
@@ -136,7 +138,7 @@ void OptionsDialog::buildControls()
                            m_styleCombo, m_currentWallpaperButton, m_cornerCombo, m_offsetXEdit,
                            m_offsetYEdit, m_sizeCombo, m_weekStartCombo, m_weekNumbersCheck, m_dateFormatCombo,
                            m_calendarColorButton, m_applyButton, m_toDoTextColorButton,
-                           m_toDoBackColorButton, m_defaultsButton, m_showToDoListCheck, m_markDaysCheck,
+                           m_toDoBackColorButton, m_defaultsButton, m_restoreWallpaperButton, m_showToDoListCheck, m_markDaysCheck,
                            m_agendaDaysCombo, m_startAtLogonCheck});
     m_okButton->setFocus();
 
@@ -183,7 +185,7 @@ void OptionsDialog::layOut()
     line(1, m_pictureLabel, {m_pictureName, m_browseButton, m_clearButton}, m_cancelButton);
     line(2, m_styleLabel, {m_styleCombo, m_currentWallpaperButton}, m_applyButton);
     row(3, m_calendarColorLabel, m_calendarSwatch, m_calendarColorButton, m_defaultsButton);
-    row(4, m_cornerLabel, m_cornerCombo, nullptr, nullptr);
+    row(4, m_cornerLabel, m_cornerCombo, nullptr, m_restoreWallpaperButton);
     row(5, m_offsetXLabel, m_offsetXEdit, nullptr, nullptr);
     row(6, m_offsetYLabel, m_offsetYEdit, nullptr, nullptr);
     row(7, m_sizeLabel, m_sizeCombo, nullptr, nullptr);
@@ -224,45 +226,6 @@ void OptionsDialog::showControls(const Options &values)
     showSize(values.calendarScale);
     m_weekStartCombo->setCurrentIndex(std::clamp(values.weekStart, 0, m_weekStartCombo->count() - 1));
     m_dateFormatCombo->setCurrentIndex(std::clamp(values.dateFormat, 0, m_dateFormatCombo->count() - 1));
-}
-
-void OptionsDialog::showPicture(const QString &path)
-{
-    m_picturePath = path;
-    // The name alone fits the line; the whole path is a hover away.
-    m_pictureName->setText(path.isEmpty() ? tr("(none)") : QFileInfo(path).fileName());
-    m_pictureName->setToolTip(path);
-    m_clearButton->setEnabled(!path.isEmpty());
-}
-
-void OptionsDialog::browsePicture()
-{
-    if (!m_pictures.choose)
-        return;
-    if (const QString chosen = m_pictures.choose(this, BackgroundPicture::fileFilter()); !chosen.isEmpty())
-        showPicture(chosen);
-}
-
-void OptionsDialog::clearPicture()
-{
-    showPicture(QString());
-}
-
-void OptionsDialog::useCurrentWallpaper()
-{
-    const QString current = m_pictures.currentWallpaper ? m_pictures.currentWallpaper() : QString();
-    const QFileInfo info(current);
-    const QString dir = QFileInfo(m_file).absolutePath();
-    // Marvane's own picture would put the calendar under the calendar.
-    const bool ours = info.absolutePath() == dir &&
-                      (info.fileName() == u"temp.bmp"_s || info.fileName().startsWith(u".temp-wallpaper-"_s));
-    if (current.isEmpty())
-        QMessageBox::information(this, u"Marvane"_s, tr("The desktop does not say which picture it shows."));
-    else if (ours)
-        QMessageBox::information(this, u"Marvane"_s,
-                                 tr("The desktop shows Marvane's own picture; choose yours with Browse..."));
-    else
-        showPicture(current);
 }
 
 void OptionsDialog::pickColor(ColorSwatch *swatch)

@@ -25,11 +25,14 @@ class OptionsDialog : public FormDialog
 public:
     using UpdateAutostart = std::function<Result<>(bool startAtLogon)>;
     // Where a background picture comes from: a file the user picks (empty when they cancel), and
-    // the picture the desktop shows now (empty when it does not say).
+    // the picture the desktop shows now (empty when it does not say); the folder of Marvane's own
+    // pictures (empty: the settings' one); and what puts the user's own wallpaper back.
     struct PictureSources
     {
         std::function<QString(QWidget *parent, const QString &filter)> choose;
         std::function<QString()> currentWallpaper;
+        QString pictureFolder;
+        std::function<Result<>()> restoreWallpaper;
     };
 
     OptionsDialog(Options &options, QString optionsFile, UpdateAutostart updateAutostart,
@@ -47,6 +50,7 @@ public Q_SLOTS:
     void browsePicture();
     void clearPicture();
     void useCurrentWallpaper();
+    void restoreWallpaper();
     void apply();
     void storeAndClose();
 
@@ -81,6 +85,7 @@ private:
     QLabel *m_styleLabel = nullptr;
     QComboBox *m_styleCombo = nullptr;
     QPushButton *m_currentWallpaperButton = nullptr;
+    QPushButton *m_restoreWallpaperButton = nullptr;
     QLabel *m_calendarColorLabel = nullptr;
     ColorSwatch *m_calendarSwatch = nullptr;
     QPushButton *m_calendarColorButton = nullptr;

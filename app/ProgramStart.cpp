@@ -6,9 +6,16 @@
 #include "logon/RefreshTimer.h"
 #include "platform/AppPaths.h"
 #include "platform/LocaleNames.h"
+#include "platform/StandardError.h"
 #include "platform/SystemClock.h"
+#include "settings/ProgramState.h"
+#include "wallpaper/Desktop.h"
+#include "wallpaper/SavedWallpaper.h"
+#include "wallpaper/WallpaperInstaller.h"
 
 #include <QGuiApplication>
+
+#include <cstdio>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -48,6 +55,8 @@ std::optional<QString> commandLineAnswer(const QStringList &arguments)
                "  (nothing)  open the window: months, Set Desktop, Options, the to-do list\n"
                "  9          paint this month, make it the wallpaper and exit, without a window;\n"
                "             the log-on entry and the midnight timer start the program so\n"
+               "  --restore-wallpaper\n"
+               "             put back the wallpaper the desktop showed before Marvane's picture\n"
                "  --help     show this and exit\n"
                "  --version  show the version and exit\n"
                "\n"
@@ -61,6 +70,21 @@ std::optional<QString> commandLineAnswer(const QStringList &arguments)
                "  midnight timer  %3\n"
                "                  %4\n")
         .arg(where, AutostartEntry::path(), RefreshTimer::timerPath(), RefreshTimer::servicePath());
+}
+
+int restoreWallpaper(const Desktop &desktop)
+{
+    const QString shown = WallpaperBackend::pictureFileIn(desktop.backend().currentPicture());
+    if (!shown.isEmpty() && !WallpaperInstaller::isOwnPicture(shown, AppPaths::pictureDirectory())) {
+        std::fputs(qPrintable(QStringLiteral("The desktop shows %1, not Marvane's picture; it stays.\n").arg(shown)), stdout);
+        return 0;
+    }
+    if (const Result<> back = SavedWallpaper::restore(desktop, ProgramState::path(AppPaths::settingsDirectory())); !back) {
+        printError(back.error().message());
+        return 1;
+    }
+    std::fputs("The wallpaper the desktop showed before Marvane is back.\n", stdout);
+    return 0;
 }
 
 void installTranslations(bool window)

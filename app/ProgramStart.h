@@ -17,6 +17,9 @@ void installTranslations(bool window);
 // The text `pendrel --help` or `pendrel --version` prints, for exactly those command lines;
 // nothing for every other one.
 std::optional<QString> commandLineAnswer(const QStringList &arguments);
+// `pendrel --restore-wallpaper`: puts back the wallpaper the desktop showed before Marvane's
+// picture, where it shows that picture now; the exit code.
+int restoreWallpaper(const Desktop &desktop);
 // Paints and sets the wallpaper without a window, then ends the program; the exit code.
 // Without a display the picture is only saved.
 int runSilently(bool display, const Desktop &desktop);

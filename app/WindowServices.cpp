@@ -27,7 +27,8 @@ MainWindowServices windowServices(MainWindowServices base, const WallpaperBacken
         [](QWidget *parent, const QString &filter) {
             return QFileDialog::getOpenFileName(parent, QObject::tr("Choose a picture"), QDir::homePath(), filter);
         },
-        [desktop] { return desktop ? WallpaperBackend::pictureFileIn(desktop->currentPicture()) : QString(); }};
+        [desktop] { return desktop ? WallpaperBackend::pictureFileIn(desktop->currentPicture()) : QString(); },
+        AppPaths::pictureDirectory(), s.restoreWallpaper};
     s.openOptions = [dir, updateAutostart = s.updateAutostart, pictures](QWidget *owner, Options &options,
                                                                          const std::function<void()> &repaint) {
         OptionsDialog dialog(options, OptionsFile::path(dir), updateAutostart, pictures, owner);

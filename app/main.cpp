@@ -7,6 +7,7 @@
 #include "platform/PhaseLog.h"
 #include "platform/StandardError.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -66,6 +67,10 @@ int main(int argc, char *argv[])
     // The session, its wallpaper backend and the display connection, once for the whole run.
     Desktop desktop;
     const bool display = chooseDisplay(desktop.x11());
+    if (given == QStringList{QStringLiteral("--restore-wallpaper")}) {
+        const QCoreApplication app(argc, argv);
+        return restoreWallpaper(desktop);
+    }
     // The one place that decides whether the run shows a window. Without a display there is no
     // one to show a window to: every start is a silent run that saves the picture and says where
     // it went. A silent run shows nothing, so it needs neither the desktop's Qt theme plugin

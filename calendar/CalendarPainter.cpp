@@ -206,7 +206,7 @@ void paintDays(Canvas &canvas, const Palette &palette, const Place &place, const
     const int16_t days = daysInMonth(year, month);
 
     for (int32_t d = 1; d <= days; ++d) {
-        const DayCell cell = cellOf(year, month, static_cast<int16_t>(d), firstWeekday);
+        const GridPosition cell = cellOf(year, month, static_cast<int16_t>(d), firstWeekday);
         const int32_t cellX = g.left + (cell.column - 1) * g.colWidth;
         const int32_t cellY = g.top + cell.row * g.rowHeight;
         // The disc marks today only in today's own month.
@@ -252,7 +252,7 @@ void paintWeekNumbers(Canvas &canvas, const Palette &palette, const Place &box, 
     canvas.setFontSize(16);
     int lastRow = 0;
     for (int16_t d = 1; d <= daysInMonth(year, month); ++d) {
-        const DayCell cell = cellOf(year, month, d, firstWeekday);
+        const GridPosition cell = cellOf(year, month, d, firstWeekday);
         if (cell.row == lastRow)
             continue;
         lastRow = cell.row;

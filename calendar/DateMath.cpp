@@ -14,12 +14,12 @@ std::int16_t daysInMonth(std::int16_t year, std::int16_t month)
     return static_cast<std::int16_t>(QDate(year, month, 1).daysInMonth());
 }
 
-DayCell cellOf(std::int16_t year, std::int16_t month, std::int16_t day, int firstWeekday)
+GridPosition cellOf(std::int16_t year, std::int16_t month, std::int16_t day, int firstWeekday)
 {
     const auto columnOf = [firstWeekday](int weekday) { return (weekday - firstWeekday + 7) % 7 + 1; };
     const int first = columnOf(sundayBasedWeekday(year, month, 1));
     const auto column = static_cast<std::int16_t>(columnOf(sundayBasedWeekday(year, month, day)));
-    return DayCell{static_cast<std::int16_t>((first + day - 2) / 7 + 1), column};
+    return GridPosition{static_cast<std::int16_t>((first + day - 2) / 7 + 1), column};
 }
 
 } // namespace marvane

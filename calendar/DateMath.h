@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/DayCell.h"
+#include "calendar/GridPosition.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -12,7 +12,7 @@ std::int16_t daysInMonth(std::int16_t year, std::int16_t month);
 
 // Row and column of a date, which must exist, in weeks that start on `firstWeekday` (1 = Sunday ..
 // 7 = Saturday). A month never needs more than six rows.
-DayCell cellOf(std::int16_t year, std::int16_t month, std::int16_t day, int firstWeekday = 1);
+GridPosition cellOf(std::int16_t year, std::int16_t month, std::int16_t day, int firstWeekday = 1);
 
 // 1 = Sunday .. 7 = Saturday.
 int sundayBasedWeekday(int year, int month, int day);

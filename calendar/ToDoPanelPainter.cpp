@@ -19,6 +19,17 @@ QRect toDoPanelBox(const Options &options, QSize screen, LengthScale scale)
                  fixed.height());
 }
 
+namespace {
+
+// The line over a later day's items: its short weekday, day and month in the order the user's
+// language writes them ("Fri 11 Dec", "Fr. 11. Dez.").
+QString dayHeading(const QDate &date, const LocaleNames &names)
+{
+    return names.locale().toString(date, QCoreApplication::translate("ToDoPanelPainter", "ddd d MMM"));
+}
+
+} // namespace
+
 QStringList toDoPanelLines(const ToDoStore::Items &items, const QList<ToDoStore::DayItems> &ahead,
                            const LocaleNames *names)
 {
@@ -43,7 +54,7 @@ QStringList toDoPanelLines(const ToDoStore::Items &items, const QList<ToDoStore:
             add(QString::number(i) + QStringLiteral(". ") + items[static_cast<std::size_t>(i - 1)], true);
     for (const ToDoStore::DayItems &day : ahead) {
         // A heading with nothing under it on the panel counts as left out too.
-        add(names->locale().toString(day.date, QCoreApplication::translate("ToDoPanelPainter", "ddd d MMM")), false);
+        add(dayHeading(day.date, *names), false);
         for (const QString &item : day.items)
             if (!item.isEmpty())
                 add(QStringLiteral("   ") + item, true);

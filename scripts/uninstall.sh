@@ -7,6 +7,13 @@ apps=${XDG_DATA_HOME:-$HOME/.local/share}/applications
 autostart=${XDG_CONFIG_HOME:-$HOME/.config}/autostart/Marvane.desktop
 units=${XDG_CONFIG_HOME:-$HOME/.config}/systemd/user
 
+# The user's own wallpaper back first, while the program that kept it is still here.
+restored=0
+if [ -x "$prefix/pendrel" ] && said=$("$prefix/pendrel" --restore-wallpaper 2>/dev/null); then
+  case $said in *"is back"*) restored=1 ;; esac
+  rm -f "$prefix/state.ini"
+fi
+
 # The midnight timer and the path unit: stopped first when a user manager runs, then their units
 # and links go.
 timer=0
@@ -24,7 +31,7 @@ if [ -d "$prefix" ]; then
         "$prefix"/.temp-wallpaper-*.bmp "$prefix"/.temp-wallpaper-*.png "$prefix"/.temp.bmp.?????? \
         "$prefix"/.options.ini.?????? "$prefix"/.todolist.ini.?????? "$prefix"/.*.lock
   if [ "${PURGE:-0}" = 1 ]; then
-    rm -f "$prefix/options.ini" "$prefix/todolist.ini"
+    rm -f "$prefix/options.ini" "$prefix/todolist.ini" "$prefix/state.ini"
   fi
   if ! rmdir "$prefix" 2>/dev/null; then
     kept=()
@@ -39,4 +46,8 @@ if [ -d "$prefix" ]; then
   fi
 fi
 echo "uninstall: removed the program, its menu entry, its log-on entry and its midnight timer"
-echo "uninstall: choose another wallpaper in your desktop's background settings"
+if [ $restored = 1 ]; then
+  echo "uninstall: the wallpaper your desktop showed before Marvane is back"
+else
+  echo "uninstall: choose another wallpaper in your desktop's background settings"
+fi

@@ -247,6 +247,45 @@ private Q_SLOTS:
         MARVANE_VERIFY_WRITE(marvane::RefreshTimer::update(false, QString()));
     }
 
+    // A log-on run keeps what GNOME showed before its picture and leaves options.ini alone;
+    // --restore-wallpaper (as make uninstall runs it) puts the user's photo and its style back.
+    void usersWallpaperOutlivesTheLogonRun()
+    {
+        marvane::test::XvfbServer xvfb(QSize(640, 480));
+        QVERIFY2(xvfb.isRunning(), qPrintable(xvfb.error()));
+        marvane::test::DbusSession bus;
+        QVERIFY2(bus.isRunning(), qPrintable(bus.error()));
+        QProcessEnvironment gnome;
+        gnome.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
+        gnome.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("dconf"));
+        gnome.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+        const auto gsettings = [&](const QStringList &args) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(gnome);
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral("gsettings"), args);
+            p.waitForFinished();
+            return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+        };
+        const QString schema = QStringLiteral("org.gnome.desktop.background");
+        gsettings({QStringLiteral("set"), schema, QStringLiteral("picture-uri"), QStringLiteral("'file:///photos/lake.jpg'")});
+        gsettings({QStringLiteral("set"), schema, QStringLiteral("picture-options"), QStringLiteral("'centered'")});
+        const QString before = gsettings({QStringLiteral("list-recursively"), schema});
+        const ProgramCopy copy;
+        QVERIFY(copy.write(QStringLiteral("options.ini"), "[general]\nAutoRun=1\n"));
+        const ProgramCopy::Run logon = copy.run({QStringLiteral("9")}, xvfb.display(), 20000, gnome);
+        QVERIFY2(logon.finished && logon.exitCode == 0, qPrintable(logon.errors));
+        const QString shown = gsettings({QStringLiteral("get"), schema, QStringLiteral("picture-uri")});
+        QVERIFY2(QUrl(shown.mid(1, shown.size() - 2)).toLocalFile().startsWith(copy.folder()), qPrintable(shown));
+        QFile options(copy.file(QStringLiteral("options.ini")));
+        QVERIFY(options.open(QIODevice::ReadOnly));
+        QCOMPARE(options.readAll(), QByteArray("[general]\nAutoRun=1\n"));
+        const ProgramCopy::Run back = copy.run({QStringLiteral("--restore-wallpaper")}, xvfb.display(), 20000, gnome);
+        QVERIFY2(back.finished && back.exitCode == 0, qPrintable(back.errors));
+        QCOMPARE(gsettings({QStringLiteral("list-recursively"), schema}), before);
+    }
+
     // Log-on runs and the user's own at once: each round ends with both GNOME settings naming a
     // file that exists, and every run reporting success.
     void concurrentRunsUnderGnome()

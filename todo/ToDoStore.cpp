@@ -15,6 +15,18 @@ QString keyName(std::int16_t n)
     return QStringLiteral("TODO") + QString::number(n);
 }
 
+// TODO1 to TODO12, in the order of the day's lines.
+const QStringList &itemKeys()
+{
+    static const QStringList keys = [] {
+        QStringList k;
+        for (int n = 1; n <= ToDoStore::kItems; ++n)
+            k << keyName(static_cast<std::int16_t>(n));
+        return k;
+    }();
+    return keys;
+}
+
 } // namespace
 
 QString ToDoStore::fileIn(const QString &applicationDirectory)
@@ -56,13 +68,7 @@ ToDoStore::Items ToDoStore::items(const QString &section) const
         m_toldError = told;
         return items;
     }
-    static const QStringList keys = [] {
-        QStringList k;
-        for (int n = 1; n <= kItems; ++n)
-            k << keyName(static_cast<std::int16_t>(n));
-        return k;
-    }();
-    const QStringList values = ini::lookupStrings(text->view(), section, keys);
+    const QStringList values = ini::lookupStrings(text->view(), section, itemKeys());
     std::copy(values.begin(), values.end(), items.begin());
     return items;
 }
@@ -73,11 +79,8 @@ std::uint32_t ToDoStore::daysWithItems(int year, int month) const
     std::uint32_t days = 0;
     if (!text)
         return days;
-    QStringList keys;
-    for (int n = 1; n <= kItems; ++n)
-        keys << keyName(static_cast<std::int16_t>(n));
     for (int day = 1; day <= 31; ++day)
-        for (const QString &item : ini::lookupStrings(text->view(), dateKey(year, month, day), keys))
+        for (const QString &item : ini::lookupStrings(text->view(), dateKey(year, month, day), itemKeys()))
             if (!item.isEmpty()) {
                 days |= 1u << day;
                 break;
@@ -91,12 +94,9 @@ QList<ToDoStore::DayItems> ToDoStore::itemsAhead(QDate from, int count) const
     const Result<FileContents> text = readText(m_file);
     if (!text)
         return days;
-    QStringList keys;
-    for (int n = 1; n <= kItems; ++n)
-        keys << keyName(static_cast<std::int16_t>(n));
     for (int ahead = 1; ahead <= count; ++ahead) {
         const QDate date = from.addDays(ahead);
-        const QStringList values = ini::lookupStrings(text->view(), dateKey(date), keys);
+        const QStringList values = ini::lookupStrings(text->view(), dateKey(date), itemKeys());
         if (std::all_of(values.begin(), values.end(), [](const QString &v) { return v.isEmpty(); }))
             continue;
         DayItems day{date, {}};
@@ -112,8 +112,8 @@ Result<> ToDoStore::setItems(const QString &dateKey, const Items &items) const
     if (const Result<FileContents> text = readText(m_file); !text)
         return std::unexpected(text.error());
     QList<ini::Entry> entries;
-    for (int n = 1; n <= kItems; ++n)
-        entries.append({dateKey, keyName(static_cast<std::int16_t>(n)), items[static_cast<std::size_t>(n - 1)]});
+    for (int n = 0; n < kItems; ++n)
+        entries.append({dateKey, itemKeys()[n], items[static_cast<std::size_t>(n)]});
     return ini::writeStrings(entries, m_file);
 }
 

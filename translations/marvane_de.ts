@@ -340,6 +340,18 @@
         <source>Week numbers</source>
         <translation>Kalenderwochen</translation>
     </message>
+    <message>
+        <source>&amp;Restore wallpaper</source>
+        <translation>Hintergrund &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The wallpaper the desktop showed before Marvane is back.</source>
+        <translation>Das Hintergrundbild, das der Desktop vor Marvane zeigte, ist wieder da.</translation>
+    </message>
+    <message>
+        <source>The wallpaper could not be put back: %1</source>
+        <translation>Das Hintergrundbild konnte nicht wiederhergestellt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

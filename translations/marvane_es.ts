@@ -340,6 +340,18 @@
         <source>Week numbers</source>
         <translation>Números de semana</translation>
     </message>
+    <message>
+        <source>&amp;Restore wallpaper</source>
+        <translation>Restaurar &amp;fondo</translation>
+    </message>
+    <message>
+        <source>The wallpaper the desktop showed before Marvane is back.</source>
+        <translation>El fondo que el escritorio mostraba antes de Marvane ha vuelto.</translation>
+    </message>
+    <message>
+        <source>The wallpaper could not be put back: %1</source>
+        <translation>No se pudo restaurar el fondo: %1</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -340,6 +340,18 @@
         <source>Week numbers</source>
         <translation>Numéros de semaine</translation>
     </message>
+    <message>
+        <source>&amp;Restore wallpaper</source>
+        <translation>&amp;Rétablir le fond d&apos;écran</translation>
+    </message>
+    <message>
+        <source>The wallpaper the desktop showed before Marvane is back.</source>
+        <translation>Le fond d&apos;écran que le bureau montrait avant Marvane est de retour.</translation>
+    </message>
+    <message>
+        <source>The wallpaper could not be put back: %1</source>
+        <translation>Le fond d&apos;écran n&apos;a pas pu être rétabli : %1</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -340,6 +340,18 @@
         <source>Week numbers</source>
         <translation>Numeri di settimana</translation>
     </message>
+    <message>
+        <source>&amp;Restore wallpaper</source>
+        <translation>Ripristina s&amp;fondo</translation>
+    </message>
+    <message>
+        <source>The wallpaper the desktop showed before Marvane is back.</source>
+        <translation>Lo sfondo che il desktop mostrava prima di Marvane è tornato.</translation>
+    </message>
+    <message>
+        <source>The wallpaper could not be put back: %1</source>
+        <translation>Non è stato possibile ripristinare lo sfondo: %1</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -340,6 +340,18 @@
         <source>Week numbers</source>
         <translation>Numery tygodni</translation>
     </message>
+    <message>
+        <source>&amp;Restore wallpaper</source>
+        <translation>P&amp;rzywróć tapetę</translation>
+    </message>
+    <message>
+        <source>The wallpaper the desktop showed before Marvane is back.</source>
+        <translation>Tapeta, którą pulpit pokazywał przed Marvane, wróciła.</translation>
+    </message>
+    <message>
+        <source>The wallpaper could not be put back: %1</source>
+        <translation>Nie udało się przywrócić tapety: %1</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -340,6 +340,18 @@
         <source>Week numbers</source>
         <translation>Números da semana</translation>
     </message>
+    <message>
+        <source>&amp;Restore wallpaper</source>
+        <translation>&amp;Restaurar papel de parede</translation>
+    </message>
+    <message>
+        <source>The wallpaper the desktop showed before Marvane is back.</source>
+        <translation>O papel de parede que a área de trabalho mostrava antes do Marvane voltou.</translation>
+    </message>
+    <message>
+        <source>The wallpaper could not be put back: %1</source>
+        <translation>Não foi possível restaurar o papel de parede: %1</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -4,6 +4,8 @@
 #include "platform/Quoting.h"
 #include "wallpaper/ToolRun.h"
 
+#include <algorithm>
+
 namespace marvane {
 
 using namespace Qt::StringLiterals;
@@ -49,6 +51,34 @@ std::optional<int> GsettingsWallpaper::currentStyle() const
         if (shown == name)
             return style;
     return std::nullopt;
+}
+
+WallpaperSettings GsettingsWallpaper::wallpaperSettings() const
+{
+    // One call for the whole schema; its lines read "schema key value".
+    const Result<QString> listing = runTool(u"gsettings"_s, {u"list-recursively"_s, m_keys.schema});
+    if (!listing)
+        return {};
+    QStringList wanted = m_keys.pictureKeys;
+    wanted << u"picture-options"_s << u"primary-color"_s << u"secondary-color"_s << u"color-shading-type"_s;
+    WallpaperSettings settings;
+    for (const QString &line : listing->split(u'\n', Qt::SkipEmptyParts)) {
+        const QString key = line.section(u' ', 1, 1);
+        if (line.section(u' ', 0, 0) == m_keys.schema && wanted.contains(key))
+            settings.append({key, line.section(u' ', 2)});
+    }
+    // In the order of `wanted`: the light picture first.
+    std::sort(settings.begin(), settings.end(),
+              [&wanted](const auto &a, const auto &b) { return wanted.indexOf(a.first) < wanted.indexOf(b.first); });
+    return settings;
+}
+
+Result<> GsettingsWallpaper::restoreSettings(const WallpaperSettings &settings)
+{
+    for (const auto &[key, value] : settings)
+        if (const Result<QString> done = runTool(u"gsettings"_s, {u"set"_s, m_keys.schema, key, value}); !done)
+            return std::unexpected(done.error());
+    return {};
 }
 
 Result<> GsettingsWallpaper::show(const QString &file)

@@ -29,6 +29,8 @@ public:
 
     QString currentPicture() const override;
     std::optional<int> currentStyle() const override;
+    WallpaperSettings wallpaperSettings() const override;
+    Result<> restoreSettings(const WallpaperSettings &settings) override;
     std::optional<MonitorLayout> monitorLayout() const override;
     bool saysWhereMonitorsAre() const override;
 

@@ -82,21 +82,51 @@ Result<> store(const QString &file, const QString &path, const QString &mode)
 
 } // namespace
 
-QString PcmanfmWallpaper::currentPicture() const
+WallpaperSettings PcmanfmWallpaper::wallpaperSettings() const
 {
-    if (m_qt)
-        return QSettings(settingsFile(profileOf(desktopInstance())), QSettings::IniFormat)
-            .value(u"Desktop/Wallpaper"_s)
-            .toString();
-    // LXDE's pcmanfm keeps it per desktop as "wallpaper=" in a section named "*".
+    if (m_qt) {
+        const QSettings settings(settingsFile(profileOf(desktopInstance())), QSettings::IniFormat);
+        return {{u"Wallpaper"_s, settings.value(u"Desktop/Wallpaper"_s).toString()},
+                {u"WallpaperMode"_s, settings.value(u"Desktop/WallpaperMode"_s).toString()}};
+    }
+    // LXDE's pcmanfm keeps it per desktop in a section named "*".
     const QString file = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
                              .filePath(u"pcmanfm/LXDE/desktop-items-0.conf"_s);
+    WallpaperSettings found{{u"wallpaper"_s, {}}, {u"wallpaper_mode"_s, {}}};
     QFile in(file);
-    if (in.open(QIODevice::ReadOnly))
-        for (const QByteArray &line : in.readAll().split('\n'))
-            if (line.trimmed().startsWith("wallpaper="))
-                return QString::fromUtf8(line.trimmed().mid(10));
-    return {};
+    if (!in.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray &raw : in.readAll().split('\n'))
+        for (auto &[key, value] : found)
+            if (const QString line = QString::fromUtf8(raw.trimmed()); line.startsWith(key + u'='))
+                value = line.mid(key.size() + 1);
+    return found;
+}
+
+QString PcmanfmWallpaper::currentPicture() const
+{
+    return wallpaperSettings().value(0).second;
+}
+
+std::optional<int> PcmanfmWallpaper::currentStyle() const
+{
+    static const QList<std::pair<QString, int>> styles{{u"zoom"_s, 0},   {u"crop"_s, 0}, {u"fit"_s, 1},
+                                                       {u"center"_s, 2}, {u"stretch"_s, 3}, {u"tile"_s, 4}};
+    const QString mode = wallpaperSettings().value(1).second;
+    for (const auto &[name, style] : styles)
+        if (mode == name)
+            return style;
+    return std::nullopt;
+}
+
+Result<> PcmanfmWallpaper::restoreSettings(const WallpaperSettings &settings)
+{
+    const QString picture = settings.value(0).second;
+    const QString mode = settings.value(1).second;
+    if (picture.isEmpty())
+        return fail(u"pcmanfm"_s, u"the desktop showed no picture before, so there is none to put back"_s);
+    return m_qt ? showThroughPcmanfmQt(picture, mode.isEmpty() ? u"stretch"_s : mode)
+                : showThroughPcmanfm(picture, mode.isEmpty() ? u"crop"_s : mode);
 }
 
 bool PcmanfmWallpaper::spansMonitors() const
@@ -106,13 +136,17 @@ bool PcmanfmWallpaper::spansMonitors() const
 
 Result<> PcmanfmWallpaper::show(const QString &file)
 {
-    if (!m_qt) {
-        if (const Result<QString> done = runTool(u"pcmanfm"_s, {u"--set-wallpaper"_s, file, u"--wallpaper-mode=crop"_s});
-            !done)
-            return std::unexpected(done.error());
-        return {};
-    }
+    if (!m_qt)
+        return showThroughPcmanfm(file, u"crop"_s);
     return showThroughPcmanfmQt(file, spansMonitors() ? u"stretch"_s : u"zoom"_s);
+}
+
+Result<> PcmanfmWallpaper::showThroughPcmanfm(const QString &file, const QString &mode)
+{
+    if (const Result<QString> done = runTool(u"pcmanfm"_s, {u"--set-wallpaper"_s, file, u"--wallpaper-mode="_s + mode});
+        !done)
+        return std::unexpected(done.error());
+    return {};
 }
 
 Result<> PcmanfmWallpaper::showThroughPcmanfmQt(const QString &path, const QString &mode)

@@ -15,12 +15,18 @@ public:
 
     bool spansMonitors() const override;
     QString currentPicture() const override;
+    std::optional<int> currentStyle() const override;
+    // The picture and its mode: "Wallpaper" and "WallpaperMode" (pcmanfm-qt), "wallpaper" and
+    // "wallpaper_mode" (pcmanfm).
+    WallpaperSettings wallpaperSettings() const override;
+    Result<> restoreSettings(const WallpaperSettings &settings) override;
 
 protected:
     Result<> show(const QString &file) override;
 
 private:
     Result<> showThroughPcmanfmQt(const QString &file, const QString &mode);
+    Result<> showThroughPcmanfm(const QString &file, const QString &mode);
 
     bool m_qt;
 };

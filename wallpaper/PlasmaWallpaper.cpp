@@ -12,7 +12,19 @@ namespace marvane {
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Plasma's fill mode when its settings name none: scaled and cropped.
+const QString kCropped = u"2"_s;
+
+} // namespace
+
 Result<> PlasmaWallpaper::show(const QString &file)
+{
+    return showOnEveryDesktop(fileUri(file), kCropped);
+}
+
+Result<> PlasmaWallpaper::showOnEveryDesktop(const QString &image, const QString &fillMode)
 {
     const QString script = u"var all = desktops();"
                            "for (var i = 0; i < all.length; ++i) {"
@@ -20,9 +32,10 @@ Result<> PlasmaWallpaper::show(const QString &file)
                            "  d.wallpaperPlugin = \"org.kde.image\";"
                            "  d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];"
                            "  d.writeConfig(\"Image\", %1);"
-                           "  d.writeConfig(\"FillMode\", 2);"
+                           "  d.writeConfig(\"FillMode\", %2);"
                            "}"
-                           "print(all.length);"_s.arg(backslashQuoted(fileUri(file), u'"', {}));
+                           "print(all.length);"_s.arg(backslashQuoted(image, u'"', {}))
+                               .arg(fillMode.toInt());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return fail(u"plasmashell"_s, u"no D-Bus session: %1"_s.arg(bus.lastError().message()));
@@ -42,15 +55,53 @@ Result<> PlasmaWallpaper::show(const QString &file)
     return {};
 }
 
-QString PlasmaWallpaper::currentPicture() const
+WallpaperSettings PlasmaWallpaper::wallpaperSettings() const
 {
     QFile in(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-                 .filePath(QStringLiteral("plasma-org.kde.plasma.desktop-appletsrc")));
-    if (in.open(QIODevice::ReadOnly))
-        for (const QByteArray &line : in.readAll().split('\n'))
-            if (line.startsWith("Image="))
-                return QString::fromUtf8(line.mid(6).trimmed());
-    return {};
+                 .filePath(u"plasma-org.kde.plasma.desktop-appletsrc"_s));
+    if (!in.open(QIODevice::ReadOnly))
+        return {};
+    // The first desktop's picture group: "[Containments][1][Wallpaper][org.kde.image][General]".
+    QString image;
+    QString fillMode = kCropped;
+    bool inGroup = false;
+    bool seen = false;
+    for (const QByteArray &raw : in.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(u'[')) {
+            if (seen)
+                break;
+            inGroup = line.endsWith(u"[Wallpaper][org.kde.image][General]"_s);
+            seen = inGroup;
+        } else if (inGroup && line.startsWith(u"Image="_s)) {
+            image = line.mid(6);
+        } else if (inGroup && line.startsWith(u"FillMode="_s)) {
+            fillMode = line.mid(9);
+        }
+    }
+    return {{u"Image"_s, image}, {u"FillMode"_s, fillMode}};
+}
+
+QString PlasmaWallpaper::currentPicture() const
+{
+    return wallpaperSettings().value(0).second;
+}
+
+std::optional<int> PlasmaWallpaper::currentStyle() const
+{
+    // Plasma's stretch, fit, crop, tile, tile vertically, tile horizontally, centre.
+    static const int styles[] = {3, 1, 0, 4, 4, 4, 2};
+    const int mode = wallpaperSettings().value(1).second.toInt();
+    return mode >= 0 && mode <= 6 ? std::optional<int>(styles[mode]) : std::nullopt;
+}
+
+Result<> PlasmaWallpaper::restoreSettings(const WallpaperSettings &settings)
+{
+    QString image;
+    QString fillMode = kCropped;
+    for (const auto &[key, value] : settings)
+        (key == u"Image"_s ? image : fillMode) = value;
+    return showOnEveryDesktop(image, fillMode);
 }
 
 } // namespace marvane

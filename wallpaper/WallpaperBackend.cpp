@@ -94,6 +94,11 @@ bool isX11Session()
 
 } // namespace
 
+Result<> WallpaperBackend::restoreSettings(const WallpaperSettings &)
+{
+    return fail(u"wallpaper"_s, u"this desktop does not say which wallpaper it shows, so none can be put back"_s);
+}
+
 Result<> WallpaperBackend::install(const WallpaperRequest &request)
 {
     if (request.bitmapReady) {

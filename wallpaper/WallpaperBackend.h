@@ -25,6 +25,9 @@ struct WallpaperRequest
     QRgb background = qRgb(0, 0, 0); // what shows around the picture where one covers all monitors
 };
 
+// A desktop's own wallpaper settings as it names them, each with its value as its tools print it.
+using WallpaperSettings = QList<std::pair<QString, QString>>;
+
 // How one desktop (or one family of desktops) shows a wallpaper. The session's kind is looked at
 // once, in loadBackend(); nothing else switches on it.
 class WallpaperBackend
@@ -45,6 +48,11 @@ public:
     // How the desktop lays its own picture out, as BackgroundPicture's styles number it; nothing
     // where it does not say.
     virtual std::optional<int> currentStyle() const { return std::nullopt; }
+    // The settings install() changes (picture, style and, where it has one, colour), as they are
+    // now; empty where the desktop keeps none or does not answer.
+    virtual WallpaperSettings wallpaperSettings() const { return {}; }
+    // Puts back settings wallpaperSettings() read.
+    virtual Result<> restoreSettings(const WallpaperSettings &settings);
     // Whether the desktop draws one picture over all monitors (else one on each, zoomed to cover it).
     virtual bool spansMonitors() const { return false; }
     // Where the monitors are, as the desktop says. Nothing when it did not answer; then Qt's

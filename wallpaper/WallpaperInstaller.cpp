@@ -6,6 +6,7 @@
 #include "wallpaper/BmpWriter.h"
 #include "wallpaper/Desktop.h"
 
+#include <QFileInfo>
 
 #include <future>
 #include <optional>
@@ -16,6 +17,13 @@ namespace marvane {
 QString WallpaperInstaller::bitmapPath(const QString &applicationDirectory)
 {
     return AppPaths::join(applicationDirectory, QStringLiteral("temp.bmp"));
+}
+
+bool WallpaperInstaller::isOwnPicture(const QString &path, const QString &applicationDirectory)
+{
+    const QFileInfo shown(path);
+    return !path.isEmpty() && shown.absolutePath() == QFileInfo(applicationDirectory).absoluteFilePath() &&
+           (shown.fileName() == QStringLiteral("temp.bmp") || shown.fileName().startsWith(QStringLiteral(".temp-wallpaper-")));
 }
 
 namespace {

@@ -15,6 +15,8 @@ class WallpaperInstaller
 {
 public:
     static QString bitmapPath(const QString &applicationDirectory);
+    // Whether `path` is temp.bmp or one of the copies the desktops are shown, in that folder.
+    static bool isOwnPicture(const QString &path, const QString &applicationDirectory);
     // Only writes temp.bmp, atomically.
     static Result<> saveBitmap(const QImage &picture, const QString &applicationDirectory);
     // `background` fills what monitors other than the primary one show where the desktop draws

@@ -46,6 +46,44 @@ QString XfceWallpaper::currentPicture() const
     return {};
 }
 
+WallpaperSettings XfceWallpaper::wallpaperSettings() const
+{
+    // One call for every property with its value, in a column two past the longest name:
+    // "/backdrop/.../last-image   /a b.jpg".
+    const QStringList lines = query({u"-l"_s, u"-v"_s}).value_or(QString()).split(u'\n', Qt::SkipEmptyParts);
+    qsizetype column = 0;
+    for (const QString &line : lines)
+        column = std::max(column, line.indexOf(u' ') + 2);
+    static const QRegularExpression ours(u"^/backdrop/\\S+/(last-image|image-style)$"_s);
+    WallpaperSettings settings;
+    for (const QString &line : lines)
+        if (const QString key = line.section(u' ', 0, 0); ours.match(key).hasMatch())
+            settings.append({key, line.mid(column)});
+    return settings;
+}
+
+std::optional<int> XfceWallpaper::currentStyle() const
+{
+    // XFCE's none, centred, tiled, stretched, scaled, zoomed, spanning as BackgroundPicture's styles.
+    static const int styles[] = {-1, 2, 4, 3, 1, 0, 0};
+    for (const auto &[key, value] : wallpaperSettings())
+        if (key.endsWith(u"/image-style"_s)) {
+            const int style = value.toInt();
+            return style > 0 && style <= 6 ? std::optional<int>(styles[style]) : std::nullopt;
+        }
+    return std::nullopt;
+}
+
+Result<> XfceWallpaper::restoreSettings(const WallpaperSettings &settings)
+{
+    for (const auto &[key, value] : settings) {
+        const QString type = key.endsWith(u"/image-style"_s) ? u"int"_s : u"string"_s;
+        if (const Result<QString> done = query({u"-p"_s, key, u"-n"_s, u"-t"_s, type, u"-s"_s, value}); !done)
+            return std::unexpected(done.error());
+    }
+    return {};
+}
+
 Result<> XfceWallpaper::show(const QString &file)
 {
     const QStringList folders = m_folders.isEmpty() ? QStringList{u"/backdrop/screen0/monitor0/workspace0/"_s} : m_folders;

@@ -15,6 +15,9 @@ public:
 
     bool spansMonitors() const override { return m_spans; }
     QString currentPicture() const override;
+    std::optional<int> currentStyle() const override;
+    WallpaperSettings wallpaperSettings() const override;
+    Result<> restoreSettings(const WallpaperSettings &settings) override;
 
 protected:
     std::optional<double> desktopScale() const override;

@@ -27,7 +27,7 @@ struct RecordedServices
     MainWindowServices services()
     {
         MainWindowServices s{clock, screen, names, dir.path(), dir.filePath(QStringLiteral("pendrel")), {}, {}, {},
-                             {},    {},     {},    {},         {}, {}, {}};
+                             {},    {},     {},    {},         {}, {}, {}, {}};
         s.updateAutostart = [this](bool on) {
             autoRuns << on;
             return Result<>();

@@ -276,7 +276,7 @@ private Q_SLOTS:
     }
 
     // The first start says in a bar what the log-on run will do; Keep hides it for good, Turn off
-    // also turns the run off, settings first.
+    // also turns the run off, settings first, and puts the user's wallpaper back.
     void logonNoticeIsAnsweredOnce_data()
     {
         QTest::addColumn<QString>("answer");
@@ -289,6 +289,11 @@ private Q_SLOTS:
         Rig rig;
         rig.noticeAnswered = false;
         rig.writeOptions("[general]\nBackgroundPicture=/photos/lake.jpg\n");
+        int restores = 0;
+        rig.adjust = [&restores](MainWindowServices &s) {
+            s.desktopShowsOurPicture = [] { return true; };
+            s.restoreWallpaper = [&restores] { return ++restores, Result<>(); };
+        };
         rig.start();
         rig.window->show();
         auto *bar = rig.window->findChild<QWidget *>(QStringLiteral("logonNotice"));
@@ -301,6 +306,7 @@ private Q_SLOTS:
         OptionsFile::load(now, OptionsFile::path(rig.dir.path()));
         QCOMPARE(now.startAtLogon, !off);
         QCOMPARE(rig.autoRuns.last(), !off);
+        QCOMPARE(restores, off ? 1 : 0);
         rig.noticeAnswered = false;
         rig.start();
         QVERIFY(!rig.window->findChild<QWidget *>(QStringLiteral("logonNotice"))->isVisibleTo(rig.window.get()));

@@ -52,6 +52,7 @@ struct Rig
     QString chosenPicture;  // what the stand-in file dialog answers
     QString desktopPicture; // what the stand-in desktop says it shows
 
+    Result<> restored;
     QString file() const { return OptionsFile::path(dir.path()); }
     QString exe() const { return dir.filePath(QStringLiteral("pendrel")); }
 
@@ -64,7 +65,8 @@ struct Rig
             return LogonRun::update(on, exe());
         };
         OptionsDialog::PictureSources pictures{[this](QWidget *, const QString &) { return chosenPicture; },
-                                               [this] { return desktopPicture; }};
+                                               [this] { return desktopPicture; }, dir.path(),
+                                               [this] { return restored; }};
         auto dialog = std::make_unique<OptionsDialog>(options, file(), updateAutostart, pictures);
         [&] { QVERIFY(test::showActive(dialog.get())); }();
         return dialog;
@@ -476,6 +478,29 @@ private Q_SLOTS:
                  stored.isEmpty() ? QStringLiteral("(none)") : QFileInfo(stored).fileName());
         if (answer.startsWith(u"<dir>"))
             QVERIFY2(told.contains(QStringLiteral("Marvane's own picture")), qPrintable(told));
+    }
+
+    // Restore wallpaper says whether the user's wallpaper is back, or why not.
+    void restoreWallpaperSaysWhatHappened_data()
+    {
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("back") << QString() << QStringLiteral("is back");
+        QTest::newRow("nothing kept") << QStringLiteral("no earlier wallpaper of this desktop was kept")
+                                      << QStringLiteral("could not be put back: no earlier wallpaper");
+    }
+    void restoreWallpaperSaysWhatHappened()
+    {
+        QFETCH(QString, reason);
+        QFETCH(QString, told);
+        Rig rig;
+        if (!reason.isEmpty())
+            rig.restored = fail(QStringLiteral("state.ini"), reason);
+        auto d = rig.open();
+        QString shown;
+        test::answerNextMessageBox(&shown);
+        child<QPushButton>(&*d, QStringLiteral("restoreWallpaperButton"))->click();
+        QVERIFY2(shown.contains(told), qPrintable(shown));
     }
 };
 

@@ -90,7 +90,7 @@ class TestScreenFit : public QObject
                              .settingsDirectory = m_dir.path(), .executable = {},
                              .updateAutostart = [](bool) { return Result<>(); }, .installWallpaper = {},
                              .openOptions = {}, .openToDo = {}, .openAbout = {}, .openHelp = {},
-                             .report = {}, .exit = {}, .desktopShowsOurPicture = {}, .usersWallpaper = {}};
+                             .report = {}, .exit = {}, .desktopShowsOurPicture = {}, .restoreWallpaper = {}, .usersWallpaper = {}};
         auto window = std::make_unique<MainWindow>(std::move(s));
         window->start();
         return window;

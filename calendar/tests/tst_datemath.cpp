@@ -61,7 +61,7 @@ private Q_SLOTS:
         QFETCH(int, day);
         QFETCH(int, row);
         QFETCH(int, column);
-        const DayCell cell = cellOf(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
+        const GridPosition cell = cellOf(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
                                         static_cast<std::int16_t>(day));
         QCOMPARE(cell.row, row);
         QCOMPARE(cell.column, column);
@@ -83,7 +83,7 @@ private Q_SLOTS:
                     QCOMPARE(marvane::daysInMonth(y, m), lengths[month - 1]);
                     const int firstColumn = (weekday - first + 7) % 7 + 1;
                     for (int day = 1; day <= lengths[month - 1]; ++day) {
-                        const DayCell cell = cellOf(y, m, static_cast<std::int16_t>(day), first);
+                        const GridPosition cell = cellOf(y, m, static_cast<std::int16_t>(day), first);
                         const int row = (firstColumn - 1 + day - 1) / 7 + 1;
                         if (weekdayInColumn(cell.column, first) != weekday || cell.row != row || row > 6)
                             QFAIL(qPrintable(QStringLiteral("%1-%2-%3 from %4").arg(year).arg(month).arg(day).arg(first)));

@@ -6,6 +6,7 @@
 #include "wallpaper/RunningProgram.h"
 #include "wallpaper/BackendLoader.h"
 #include "wallpaper/Desktop.h"
+#include "wallpaper/SavedWallpaper.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/XvfbServer.h"
 
@@ -282,6 +283,65 @@ private Q_SLOTS:
         }
         QCOMPARE(WallpaperBackend::pictureFileIn(loadBackend(session(Kind::Xfce))->currentPicture()),
                  query({QStringLiteral("-p"), folders[0] + QStringLiteral("last-image")}));
+    }
+
+    // The user's photo, its style and colour, as the desktop's own tools print them, come back
+    // exactly after Marvane's picture; a desktop that does not say keeps nothing and says so.
+    void usersWallpaperComesBack_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("style"); // the photo's, as BackgroundPicture numbers them; -1: none
+        QTest::newRow("gnome") << int(Kind::Gnome) << 4;
+        QTest::newRow("xfce") << int(Kind::Xfce) << 2;
+        QTest::newRow("sway") << int(Kind::Sway) << -1;
+    }
+    void usersWallpaperComesBack()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, style);
+        marvane::test::DbusSession bus;
+        QVERIFY2(bus.isRunning(), qPrintable(bus.error()));
+        qputenv("GSETTINGS_BACKEND", "dconf");
+        const auto unset = qScopeGuard([] { qunsetenv("GSETTINGS_BACKEND"); });
+        const QString schema = QStringLiteral("org.gnome.desktop.background");
+        const auto xfconf = [](const QStringList &args) {
+            return runTool(QStringLiteral("xfconf-query"), QStringList{QStringLiteral("-c"), QStringLiteral("xfce4-desktop")} + args);
+        };
+        const QString folder = QStringLiteral("/backdrop/screen0/monitor0/workspace0/");
+        if (Kind(kind) == Kind::Gnome) {
+            runTool(QStringLiteral("gsettings"), {QStringLiteral("set"), schema, QStringLiteral("picture-uri"), QStringLiteral("'file:///photos/my%20lake.jpg'")});
+            runTool(QStringLiteral("gsettings"), {QStringLiteral("set"), schema, QStringLiteral("picture-options"), QStringLiteral("'wallpaper'")});
+            runTool(QStringLiteral("gsettings"), {QStringLiteral("set"), schema, QStringLiteral("primary-color"), QStringLiteral("'#123456'")});
+        } else if (Kind(kind) == Kind::Xfce) {
+            xfconf({QStringLiteral("-p"), folder + QStringLiteral("last-image"), QStringLiteral("-n"), QStringLiteral("-t"),
+                    QStringLiteral("string"), QStringLiteral("-s"), QStringLiteral(" /photos/my lake.jpg")});
+            xfconf({QStringLiteral("-p"), folder + QStringLiteral("image-style"), QStringLiteral("-n"), QStringLiteral("-t"),
+                    QStringLiteral("int"), QStringLiteral("-s"), QStringLiteral("1")});
+            if (xfconf({QStringLiteral("-p"), folder + QStringLiteral("image-style")}) != QStringLiteral("1"))
+                QSKIP("xfconfd cannot run on this machine");
+        }
+        const auto listing = [&] {
+            return Kind(kind) == Kind::Gnome ? runTool(QStringLiteral("gsettings"), {QStringLiteral("list-recursively"), schema})
+                                             : xfconf({QStringLiteral("-l"), QStringLiteral("-v")});
+        };
+        const QString before = listing();
+        Desktop desktop(session(Kind(kind)));
+        QCOMPARE(desktop.backend().currentStyle().value_or(-1), style);
+        const QString state = m_dir.filePath(QStringLiteral("state.ini"));
+        QFile::remove(state);
+        MARVANE_VERIFY_WRITE(SavedWallpaper::keep(desktop, state, appDir()));
+        (void)desktop.backend().install({bitmap(), image(), {}, {}, qRgb(0, 0, 0)});
+        // Once the desktop shows Marvane's picture, what was kept stays as it was.
+        MARVANE_VERIFY_WRITE(SavedWallpaper::keep(desktop, state, appDir()));
+        const Result<> back = SavedWallpaper::restore(desktop, state);
+        if (style < 0) {
+            QVERIFY2(!QFile::exists(state) && marvane::test::reasonOf(back).contains(QStringLiteral("does not say")),
+                     qPrintable(marvane::test::reasonOf(back)));
+            return;
+        }
+        MARVANE_VERIFY_WRITE(back);
+        QCOMPARE(listing(), before);
+        QVERIFY(marvane::test::reasonOf(SavedWallpaper::restore(desktop, state)).contains(QStringLiteral("no earlier wallpaper")));
     }
 
     void plasmaThroughItsShellsScriptingInterface_data()
