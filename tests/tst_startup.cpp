@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QScopeGuard>
 #include <QImage>
 #include <QObject>
 #include <QTemporaryDir>
@@ -50,6 +52,40 @@ unsigned long rootPixmap(const QString &displayName)
     XCloseDisplay(display);
     return pixmap;
 }
+
+// A GNOME session's settings store, private to the test, on a bus of its own.
+struct GnomeStore
+{
+    marvane::test::DbusSession bus;
+    QProcessEnvironment env;
+
+    GnomeStore()
+    {
+        env.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
+        env.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("dconf"));
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+    }
+    QString gsettings(const QStringList &args) const
+    {
+        QProcess p;
+        QProcessEnvironment all = QProcessEnvironment::systemEnvironment();
+        all.insert(env);
+        p.setProcessEnvironment(all);
+        p.start(QStringLiteral("gsettings"), args);
+        p.waitForFinished();
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    }
+    QString background(const QString &key) const
+    {
+        return gsettings({QStringLiteral("get"), QStringLiteral("org.gnome.desktop.background"), key});
+    }
+    // The file a picture key names.
+    QString shownFile(const QString &key) const
+    {
+        const QString value = background(key);
+        return QUrl(value.mid(1, value.size() - 2)).toLocalFile();
+    }
+};
 
 } // namespace
 
@@ -247,43 +283,94 @@ private Q_SLOTS:
         MARVANE_VERIFY_WRITE(marvane::RefreshTimer::update(false, QString()));
     }
 
-    // A log-on run keeps what GNOME showed before its picture and leaves options.ini alone;
-    // --restore-wallpaper (as make uninstall runs it) puts the user's photo and its style back.
+    // Settings another program writes reach the wallpaper through the path unit: its service,
+    // started as systemd starts a triggered one (not again while it runs), shows the last of
+    // twenty writes made within one second, within 5 s, and starts at most twice for them.
+    void changedSettingsReachTheWallpaper()
+    {
+        marvane::test::XvfbServer xvfb(QSize(640, 480));
+        QVERIFY2(xvfb.isRunning(), qPrintable(xvfb.error()));
+        const ProgramCopy copy;
+        MARVANE_VERIFY_WRITE(marvane::RefreshTimer::update(true, copy.file(QStringLiteral("pendrel"))));
+        const auto cleanUp = qScopeGuard([] { (void)marvane::RefreshTimer::update(false, QString()); });
+        QFile unit(marvane::RefreshTimer::pathUnitPath());
+        QVERIFY(unit.open(QIODevice::ReadOnly));
+        const QString watched = QString::fromUtf8(unit.readAll());
+        const QString options = copy.file(QStringLiteral("options.ini"));
+        QVERIFY(watched.contains(QStringLiteral("PathChanged=") + options + u'\n'));
+        QVERIFY(watched.contains(QStringLiteral("Unit=marvane-refresh.service\n")));
+        QVERIFY(copy.write(QStringLiteral("options.ini"), "[general]\n"));
+        const QStringList pre = marvane::test::splitExecStart(marvane::test::valueOf(marvane::RefreshTimer::servicePath(), "ExecStartPre"));
+        const QStringList main = marvane::test::splitExecStart(marvane::test::execStartOf(marvane::RefreshTimer::servicePath()));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("DISPLAY"), xvfb.display());
+        QProcess waiting, painting;
+        painting.setProcessEnvironment(env);
+        int starts = 0, painted = 0;
+        connect(&waiting, &QProcess::finished, &painting, [&] { painting.start(main.first(), main.mid(1)); });
+        connect(&painting, &QProcess::finished, &painting, [&] { ++painted; });
+        QFileSystemWatcher watcher({options});
+        connect(&watcher, &QFileSystemWatcher::fileChanged, &watcher, [&] {
+            watcher.addPath(options);
+            if (waiting.state() == QProcess::NotRunning && painting.state() == QProcess::NotRunning) {
+                ++starts;
+                waiting.start(pre.first(), pre.mid(1));
+            }
+        });
+        for (int i = 1; i <= 20; ++i) {
+            QFile out(options);
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write("[general]\nCalendarColor=" + QByteArray::number(i * 4000) + '\n');
+            out.close();
+            QTest::qWait(45);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(painted == starts && painted > 0, 5000);
+        QVERIFY2(starts <= 2, qPrintable(QString::number(starts)));
+        QVERIFY2(painting.exitCode() == 0, painting.readAllStandardError().constData());
+        // The same as a run of its own from the last settings paints.
+        QFile bitmap(copy.file(QStringLiteral("temp.bmp")));
+        QVERIFY(bitmap.open(QIODevice::ReadOnly));
+        const QByteArray shown = bitmap.readAll();
+        bitmap.close();
+        const ProgramCopy::Run again = copy.run({QStringLiteral("9")}, xvfb.display());
+        QVERIFY2(again.exitCode == 0, qPrintable(again.errors));
+        QVERIFY(bitmap.open(QIODevice::ReadOnly));
+        QVERIFY(bitmap.readAll() == shown);
+    }
+
+    // A log-on run keeps what GNOME showed before its picture and leaves options.ini alone; a
+    // run that would paint the same picture again sets nothing twice; --restore-wallpaper (as
+    // make uninstall runs it) puts the user's photo and its style back.
     void usersWallpaperOutlivesTheLogonRun()
     {
         marvane::test::XvfbServer xvfb(QSize(640, 480));
         QVERIFY2(xvfb.isRunning(), qPrintable(xvfb.error()));
-        marvane::test::DbusSession bus;
-        QVERIFY2(bus.isRunning(), qPrintable(bus.error()));
-        QProcessEnvironment gnome;
-        gnome.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
-        gnome.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("dconf"));
-        gnome.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
-        const auto gsettings = [&](const QStringList &args) {
-            QProcess p;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(gnome);
-            p.setProcessEnvironment(env);
-            p.start(QStringLiteral("gsettings"), args);
-            p.waitForFinished();
-            return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-        };
+        const GnomeStore gnome;
+        QVERIFY2(gnome.bus.isRunning(), qPrintable(gnome.bus.error()));
         const QString schema = QStringLiteral("org.gnome.desktop.background");
-        gsettings({QStringLiteral("set"), schema, QStringLiteral("picture-uri"), QStringLiteral("'file:///photos/lake.jpg'")});
-        gsettings({QStringLiteral("set"), schema, QStringLiteral("picture-options"), QStringLiteral("'centered'")});
-        const QString before = gsettings({QStringLiteral("list-recursively"), schema});
+        gnome.gsettings({QStringLiteral("set"), schema, QStringLiteral("picture-uri"), QStringLiteral("'file:///photos/lake.jpg'")});
+        gnome.gsettings({QStringLiteral("set"), schema, QStringLiteral("picture-options"), QStringLiteral("'centered'")});
+        const QString before = gnome.gsettings({QStringLiteral("list-recursively"), schema});
         const ProgramCopy copy;
         QVERIFY(copy.write(QStringLiteral("options.ini"), "[general]\nAutoRun=1\n"));
-        const ProgramCopy::Run logon = copy.run({QStringLiteral("9")}, xvfb.display(), 20000, gnome);
-        QVERIFY2(logon.finished && logon.exitCode == 0, qPrintable(logon.errors));
-        const QString shown = gsettings({QStringLiteral("get"), schema, QStringLiteral("picture-uri")});
-        QVERIFY2(QUrl(shown.mid(1, shown.size() - 2)).toLocalFile().startsWith(copy.folder()), qPrintable(shown));
-        QFile options(copy.file(QStringLiteral("options.ini")));
-        QVERIFY(options.open(QIODevice::ReadOnly));
-        QCOMPARE(options.readAll(), QByteArray("[general]\nAutoRun=1\n"));
-        const ProgramCopy::Run back = copy.run({QStringLiteral("--restore-wallpaper")}, xvfb.display(), 20000, gnome);
+        QStringList shown;
+        const QByteArray options = "[general]\nAutoRun=1\n";
+        for (const QByteArray &changed : {options, options, QByteArray(options + "CalendarColor=255\n")}) {
+            QVERIFY(copy.write(QStringLiteral("options.ini"), changed));
+            const ProgramCopy::Run logon = copy.run({QStringLiteral("9")}, xvfb.display(), 20000, gnome.env);
+            QVERIFY2(logon.finished && logon.exitCode == 0, qPrintable(logon.errors));
+            shown << gnome.shownFile(QStringLiteral("picture-uri"));
+            QVERIFY2(shown.last().startsWith(copy.folder()), qPrintable(shown.last()));
+            QFile stored(copy.file(QStringLiteral("options.ini")));
+            QVERIFY(stored.open(QIODevice::ReadOnly));
+            QCOMPARE(stored.readAll(), changed);
+        }
+        QCOMPARE(shown[1], shown[0]);
+        QVERIFY(shown[2] != shown[1]);
+        const ProgramCopy::Run back = copy.run({QStringLiteral("--restore-wallpaper")}, xvfb.display(), 20000, gnome.env);
         QVERIFY2(back.finished && back.exitCode == 0, qPrintable(back.errors));
-        QCOMPARE(gsettings({QStringLiteral("list-recursively"), schema}), before);
+        QCOMPARE(gnome.gsettings({QStringLiteral("list-recursively"), schema}), before);
     }
 
     // Log-on runs and the user's own at once: each round ends with both GNOME settings naming a
@@ -292,32 +379,19 @@ private Q_SLOTS:
     {
         marvane::test::XvfbServer xvfb(QSize(640, 480));
         QVERIFY2(xvfb.isRunning(), qPrintable(xvfb.error()));
-        marvane::test::DbusSession bus;
-        QVERIFY2(bus.isRunning(), qPrintable(bus.error()));
-        QProcessEnvironment gnome;
-        gnome.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
-        gnome.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("dconf"));
-        gnome.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+        const GnomeStore gnome;
+        QVERIFY2(gnome.bus.isRunning(), qPrintable(gnome.bus.error()));
         ProgramCopy copy;
-        const auto setting = [&](const char *key) {
-            QProcess get;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(gnome);
-            get.setProcessEnvironment(env);
-            get.start(QStringLiteral("gsettings"), {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.background"),
-                                                   QString::fromLatin1(key)});
-            get.waitForFinished();
-            const QString value = QString::fromUtf8(get.readAllStandardOutput()).trimmed();
-            return QUrl(value.mid(1, value.size() - 2)).toLocalFile();
-        };
         for (int round = 0; round < 3; ++round) {
+            // A new picture each round, so every run has one to set.
+            QVERIFY(copy.write(QStringLiteral("options.ini"), "[general]\nCalendarColor=" + QByteArray::number(round) + '\n'));
             QList<QProcess *> runs;
             for (int i = 0; i < 3; ++i) {
                 auto *p = new QProcess(this);
                 QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
                 env.remove(QStringLiteral("QT_QPA_PLATFORM"));
                 env.insert(QStringLiteral("DISPLAY"), xvfb.display());
-                env.insert(gnome);
+                env.insert(gnome.env);
                 p->setProcessEnvironment(env);
                 p->start(copy.file(QStringLiteral("pendrel")), {QStringLiteral("9")});
                 runs << p;
@@ -327,8 +401,8 @@ private Q_SLOTS:
                 QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
                 delete p;
             }
-            for (const char *key : {"picture-uri", "picture-uri-dark"}) {
-                const QString file = setting(key);
+            for (const QString &key : {QStringLiteral("picture-uri"), QStringLiteral("picture-uri-dark")}) {
+                const QString file = gnome.shownFile(key);
                 QVERIFY2(file.startsWith(copy.folder()) && QFile::exists(file), qPrintable(file));
             }
         }

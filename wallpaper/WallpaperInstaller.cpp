@@ -6,6 +6,7 @@
 #include "wallpaper/BmpWriter.h"
 #include "wallpaper/Desktop.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <future>
@@ -43,6 +44,42 @@ private:
     FileLock m_lock;
 };
 
+// Takes what is written and only compares it with a file, block by block, without keeping it.
+class ComparingDevice final : public QIODevice
+{
+public:
+    explicit ComparingDevice(const QString &path) : m_file(path)
+    {
+        m_same = m_file.open(QIODevice::ReadOnly);
+        open(QIODevice::WriteOnly);
+    }
+    bool same() { return m_same && m_file.atEnd(); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (m_same)
+            m_same = m_file.read(size) == QByteArrayView(data, size);
+        return size;
+    }
+
+private:
+    QFile m_file;
+    bool m_same = false;
+};
+
+// Whether the desktop shows one of this program's bitmaps that holds `picture` already: a run
+// started by the program's own save (through the path unit) then sets nothing a second time.
+bool showsAlready(const QImage &picture, const Desktop &desktop, const QString &applicationDirectory)
+{
+    const QString shown = WallpaperBackend::pictureFileIn(desktop.backend().currentPicture());
+    if (!WallpaperInstaller::isOwnPicture(shown, applicationDirectory) || !shown.endsWith(QStringLiteral(".bmp")))
+        return false;
+    ComparingDevice compared(shown);
+    return writeBmp24(picture, compared).has_value() && compared.same();
+}
+
 Result<> writeBitmap(const QImage &picture, const QString &path)
 {
     // Not synced: the file is painted anew at every run, and a sync costs more than all the painting.
@@ -61,6 +98,8 @@ Result<> WallpaperInstaller::install(const QImage &picture, const QString &appli
                                      const Desktop &desktop, QRgb background)
 {
     const InstallLock lock(applicationDirectory);
+    if (showsAlready(picture, desktop, applicationDirectory))
+        return {};
     const QString path = bitmapPath(applicationDirectory);
     // Written under a temporary name and renamed, so the desktop never reads half a picture.
     const auto write = [&picture, &path] {

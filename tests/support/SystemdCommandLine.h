@@ -40,15 +40,21 @@ inline QStringList splitExecStart(const QString &line)
 }
 
 // The ExecStart value of a service file.
-inline QString execStartOf(const QString &service)
+// The first value of `key` in a unit file.
+inline QString valueOf(const QString &unit, const QByteArray &key)
 {
-    QFile f(service);
+    QFile f(unit);
     if (!f.open(QIODevice::ReadOnly))
         return {};
     for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("ExecStart="))
-            return QString::fromUtf8(line.mid(10));
+        if (line.startsWith(QByteArray(key + '=')))
+            return QString::fromUtf8(line.mid(key.size() + 1));
     return {};
+}
+
+inline QString execStartOf(const QString &service)
+{
+    return valueOf(service, "ExecStart");
 }
 
 } // namespace marvane::test
