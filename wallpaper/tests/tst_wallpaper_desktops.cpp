@@ -383,6 +383,45 @@ private Q_SLOTS:
                  qPrintable(script));
     }
 
+    // Through a stand-in for Plasma's shell: the first desktop's picture and fill mode, as its
+    // applets' settings keep them, are what Restore sends back to every desktop.
+    void plasmaWallpaperComesBack()
+    {
+        if (!m_bus)
+            m_bus = std::make_unique<marvane::test::DbusSession>();
+        QVERIFY2(m_bus->isRunning(), qPrintable(m_bus->error()));
+        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        QDir().mkpath(config);
+        QFile applets(config + QStringLiteral("/plasma-org.kde.plasma.desktop-appletsrc"));
+        QVERIFY(applets.open(QIODevice::WriteOnly));
+        applets.write("[Containments][1][Wallpaper][org.kde.image][General]\nFillMode=6\nImage=file:///photos/my%20lake.jpg\n"
+                      "[Containments][2][Wallpaper][org.kde.image][General]\nImage=file:///other.png\n");
+        applets.close();
+        const QString log = m_dir.filePath(QStringLiteral("plasma-restore.log"));
+        QProcess shell;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("MARVANE_FAKE_PLASMA_LOG"), log);
+        env.insert(QStringLiteral("MARVANE_FAKE_PLASMA_DESKTOPS"), QStringLiteral("1"));
+        shell.setProcessEnvironment(env);
+        shell.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(shell.waitForReadyRead(10000));
+        const auto stop = qScopeGuard([&shell] {
+            shell.terminate();
+            shell.waitForFinished(5000);
+        });
+        Desktop desktop(session(Kind::Plasma));
+        QCOMPARE(desktop.backend().currentStyle(), std::optional<int>(2));
+        const QString state = m_dir.filePath(QStringLiteral("plasma-state.ini"));
+        MARVANE_VERIFY_WRITE(SavedWallpaper::keep(desktop, state, appDir()));
+        MARVANE_VERIFY_WRITE(SavedWallpaper::restore(desktop, state));
+        QFile f(log);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString script = QString::fromUtf8(f.readAll());
+        QVERIFY2(script.contains(QStringLiteral("writeConfig(\"Image\", \"file:///photos/my%20lake.jpg\")")) &&
+                     script.contains(QStringLiteral("writeConfig(\"FillMode\", 6)")),
+                 qPrintable(script));
+    }
+
     void standIns_data()
     {
         QTest::addColumn<int>("kind");
