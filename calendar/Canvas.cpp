@@ -158,7 +158,7 @@ void Canvas::drawDisc(double x, double y, double radius, QRgb outline)
     }
 }
 
-void Canvas::printText(const QString &text)
+void Canvas::printText(const QString &text, std::optional<int> rightEdge)
 {
     // The same face line after line: its font and metrics are worked out once.
     if (!m_textFont || m_textFont->face != m_font) {
@@ -173,7 +173,11 @@ void Canvas::printText(const QString &text)
         QPainter &p = painter();
         p.setFont(qfont);
         p.setPen(QColor::fromRgb(m_foreColor));
-        p.drawText(QPoint(at.x(), at.y() + m_textFont->baseline), text);
+        const QFontMetrics metrics(qfont);
+        const int room = rightEdge ? *rightEdge - at.x() : 0;
+        const bool cut = rightEdge && metrics.horizontalAdvance(text) > room;
+        p.drawText(QPoint(at.x(), at.y() + m_textFont->baseline),
+                   cut ? metrics.elidedText(text, Qt::ElideRight, std::max(room, 0)) : text);
     }
     const std::int64_t next = static_cast<std::int64_t>(at.y()) + m_textFont->height;
     m_textPos = QPoint(0, clampToInt(next));

@@ -44,7 +44,9 @@ public:
     void fillBox(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
     void plot(double x, double y);
     void drawDisc(double x, double y, double radius, QRgb color);
-    void printText(const QString &text);
+    // Text at the text position, which then moves to the start of the next line. Text that would
+    // reach past `rightEdge` ends in "…" before it.
+    void printText(const QString &text, std::optional<int> rightEdge = std::nullopt);
     void printNumber(std::int32_t n);
     // A picture scaled (bilinearly, when it is not the size already) into `target`, blended over what
     // is there; or repeated from the origin over the whole canvas.

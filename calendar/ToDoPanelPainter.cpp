@@ -99,7 +99,7 @@ void paintToDoPanel(Canvas &canvas, const Options &options, const Palette &palet
         if (i == 0)
             canvas.printText(QCoreApplication::translate("ToDoPanelPainter", "To Do List:"));
         else
-            canvas.printText(lines[i - 1]);
+            canvas.printText(lines[i - 1], left + panel.width());
     }
 }
 

@@ -133,14 +133,16 @@ private Q_SLOTS:
         }
     }
 
-    void longItemRunsPastThePanel()
+    void longItemEndsAtThePanelsEdge()
     {
         Scene s;
         s.items[0] = QString(50, u'W');
         const QImage &img = s.paint();
-        // Not clipped or wrapped: it reaches the canvas's right edge on its own row only.
-        QVERIFY(!inkBounds(img, QRect(1014, 316 + 21, 10, 14), kDesktop).isEmpty());
-        QVERIFY(inkBounds(img, QRect(1014, 316 + 42, 10, 14), kDesktop).isEmpty());
+        // Cut short with an ellipsis that ends inside the panel (614..1013), on its own row only.
+        QVERIFY(inkBounds(img, QRect(1014, 316 + 21, 10, 14), kDesktop).isEmpty());
+        const QRect ink = inkBounds(img, rowBand(1), kWhite);
+        QVERIFY2(ink.right() < 1014 && ink.right() > 990, qPrintable(QString::number(ink.right())));
+        QVERIFY(inkBounds(img, rowBand(2), kWhite).right() <= 657);
     }
 
     // The panel stays at its place unless that covers the box; then it goes 40 pixels below a top
