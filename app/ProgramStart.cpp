@@ -1,5 +1,6 @@
 #include "app/ProgramStart.h"
 
+#include "app/ItemCommands.h"
 #include "app/MainWindowServices.h"
 #include "app/SilentRun.h"
 #include "logon/AutostartEntry.h"
@@ -50,11 +51,20 @@ std::optional<QString> commandLineAnswer(const QStringList &arguments)
                   .arg(settings, pictures);
     return QStringLiteral(
                "Usage: pendrel [9]\n"
+               "       pendrel add [--date DATE] TEXT...\n"
+               "       pendrel list [--date DATE] [--days N]\n"
+               "       pendrel remove [--date DATE] N\n"
                "Paints this month's calendar and today's to-do items onto the desktop wallpaper.\n"
                "\n"
                "  (nothing)  open the window: months, Set Desktop, Options, the to-do list\n"
                "  9          paint this month, make it the wallpaper and exit, without a window;\n"
                "             the log-on entry and the midnight timer start the program so\n"
+               "  add        add an item (at most 50 characters) in the first free of the date's\n"
+               "             twelve places\n"
+               "  list       list the items of N days (1 unless told) from the date on\n"
+               "  remove     remove item N of the date\n"
+               "             DATE is YYYY-MM-DD, today, tomorrow or +N days; today unless told.\n"
+               "             A change is painted at once where the desktop shows Marvane's picture.\n"
                "  --restore-wallpaper\n"
                "             put back the wallpaper the desktop showed before Marvane's picture\n"
                "  --help     show this and exit\n"
@@ -70,6 +80,26 @@ std::optional<QString> commandLineAnswer(const QStringList &arguments)
                "  midnight timer  %3\n"
                "                  %4\n")
         .arg(where, AutostartEntry::path(), RefreshTimer::timerPath(), RefreshTimer::servicePath());
+}
+
+int runItemCommand(const QStringList &arguments)
+{
+    const SystemClock clock;
+    const ToDoStore store(ToDoStore::fileIn(AppPaths::settingsDirectory()), clock);
+    const Result<ItemCommandAnswer> answer = ItemCommands::run(arguments, store, clock.today());
+    if (!answer) {
+        printError(answer.error().message());
+        return 1;
+    }
+    std::fputs(answer->text.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+    return answer->changed ? kRepaint : 0;
+}
+
+bool desktopShowsOwnPicture(const Desktop &desktop)
+{
+    return WallpaperInstaller::isOwnPicture(WallpaperBackend::pictureFileIn(desktop.backend().currentPicture()),
+                                            AppPaths::pictureDirectory());
 }
 
 int restoreWallpaper(const Desktop &desktop)

@@ -17,6 +17,13 @@ void installTranslations(bool window);
 // The text `pendrel --help` or `pendrel --version` prints, for exactly those command lines;
 // nothing for every other one.
 std::optional<QString> commandLineAnswer(const QStringList &arguments);
+// What runItemCommand() answers for a command that changed the items: the caller repaints.
+constexpr int kRepaint = -1;
+// `pendrel add`, `list` or `remove`: prints what it did on standard output, or why not on
+// standard error; the exit code, or kRepaint.
+int runItemCommand(const QStringList &arguments);
+// Whether the desktop's own setting names one of Marvane's pictures now.
+bool desktopShowsOwnPicture(const Desktop &desktop);
 // `pendrel --restore-wallpaper`: puts back the wallpaper the desktop showed before Marvane's
 // picture, where it shows that picture now; the exit code.
 int restoreWallpaper(const Desktop &desktop);

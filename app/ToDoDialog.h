@@ -24,7 +24,7 @@ class ToDoDialog : public FormDialog
 
 public:
     static constexpr int kItems = 12;
-    static constexpr int kTypingLimit = 50;
+    static constexpr int kTypingLimit = ToDoStore::kItemLength;
 
     ToDoDialog(const ToDoStore &store, const Clock &clock, QWidget *parent = nullptr);
 

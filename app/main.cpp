@@ -1,3 +1,4 @@
+#include "app/ItemCommands.h"
 #include "app/ProgramStart.h"
 #include "app/StartArgument.h"
 #include "app/WindowStart.h"
@@ -47,6 +48,12 @@ bool chooseDisplay(X11Connection &x11Display)
     return false;
 }
 
+// Whether the session names a display at all; one that is named but cannot be opened is told.
+bool canReachDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -64,9 +71,17 @@ int main(int argc, char *argv[])
         std::fputs(answer->toLocal8Bit().constData(), stdout);
         return 0;
     }
+    // The to-do commands need no display; only a change reaches the desktop, where it shows
+    // Marvane's picture.
+    const bool itemCommand = ItemCommands::isItemCommand(given);
+    if (itemCommand)
+        if (const int code = runItemCommand(given); code != kRepaint)
+            return code;
     // The session, its wallpaper backend and the display connection, once for the whole run.
     Desktop desktop;
-    const bool display = chooseDisplay(desktop.x11());
+    const bool display = !itemCommand || canReachDisplay() ? chooseDisplay(desktop.x11()) : false;
+    if (itemCommand && !(display && desktopShowsOwnPicture(desktop)))
+        return 0;
     if (given == QStringList{QStringLiteral("--restore-wallpaper")}) {
         const QCoreApplication app(argc, argv);
         return restoreWallpaper(desktop);
@@ -76,7 +91,7 @@ int main(int argc, char *argv[])
     // it went. A silent run shows nothing, so it needs neither the desktop's Qt theme plugin
     // (which may pull in a whole toolkit) nor, on X11, a connection of Qt's: the monitors and the
     // root window are asked of the server directly.
-    const bool silent = !display || parseStartArgument(given.join(QLatin1Char(' '))) == kSilentArgument;
+    const bool silent = !display || itemCommand || parseStartArgument(given.join(QLatin1Char(' '))) == kSilentArgument;
     QByteArrayList setForQt;
     if (silent && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"))
         setForQt << "QT_QPA_PLATFORMTHEME";

@@ -340,8 +340,9 @@ private Q_SLOTS:
     }
 
     // A log-on run keeps what GNOME showed before its picture and leaves options.ini alone; a
-    // run that would paint the same picture again sets nothing twice; --restore-wallpaper (as
-    // make uninstall runs it) puts the user's photo and its style back.
+    // run that would paint the same picture again sets nothing twice; an item added from the
+    // command line is painted at once; --restore-wallpaper (as make uninstall runs it) puts the
+    // user's photo and its style back.
     void usersWallpaperOutlivesTheLogonRun()
     {
         marvane::test::XvfbServer xvfb(QSize(640, 480));
@@ -368,6 +369,10 @@ private Q_SLOTS:
         }
         QCOMPARE(shown[1], shown[0]);
         QVERIFY(shown[2] != shown[1]);
+        // An item added from a terminal reaches the desktop, which shows Marvane's picture.
+        const ProgramCopy::Run added = copy.run({QStringLiteral("add"), QStringLiteral("Call Ana")}, xvfb.display(), 20000, gnome.env);
+        QVERIFY2(added.exitCode == 0 && added.output.startsWith(QStringLiteral("Added item 1 to ")), qPrintable(added.errors));
+        QVERIFY(gnome.shownFile(QStringLiteral("picture-uri")) != shown[2]);
         const ProgramCopy::Run back = copy.run({QStringLiteral("--restore-wallpaper")}, xvfb.display(), 20000, gnome.env);
         QVERIFY2(back.finished && back.exitCode == 0, qPrintable(back.errors));
         QCOMPARE(gnome.gsettings({QStringLiteral("list-recursively"), schema}), before);

@@ -88,13 +88,13 @@ std::uint32_t ToDoStore::daysWithItems(int year, int month) const
     return days;
 }
 
-QList<ToDoStore::DayItems> ToDoStore::itemsAhead(QDate from, int count) const
+Result<QList<ToDoStore::DayItems>> ToDoStore::days(QDate from, int count) const
 {
-    QList<DayItems> days;
     const Result<FileContents> text = readText(m_file);
     if (!text)
-        return days;
-    for (int ahead = 1; ahead <= count; ++ahead) {
+        return std::unexpected(text.error());
+    QList<DayItems> days;
+    for (int ahead = 0; ahead < count; ++ahead) {
         const QDate date = from.addDays(ahead);
         const QStringList values = ini::lookupStrings(text->view(), dateKey(date), itemKeys());
         if (std::all_of(values.begin(), values.end(), [](const QString &v) { return v.isEmpty(); }))
@@ -104,6 +104,18 @@ QList<ToDoStore::DayItems> ToDoStore::itemsAhead(QDate from, int count) const
         days << day;
     }
     return days;
+}
+
+QList<ToDoStore::DayItems> ToDoStore::itemsAhead(QDate from, int count) const
+{
+    return days(from.addDays(1), count).value_or(QList<DayItems>());
+}
+
+Result<> ToDoStore::setItem(const QString &dateKey, int n, const QString &text) const
+{
+    if (const Result<FileContents> read = readText(m_file); !read)
+        return std::unexpected(read.error());
+    return ini::writeStrings({{dateKey, itemKeys()[n - 1], text}}, m_file);
 }
 
 Result<> ToDoStore::setItems(const QString &dateKey, const Items &items) const

@@ -25,6 +25,8 @@ public:
     static QString dateKey(QDate date) { return dateKey(date.year(), date.month(), date.day()); }
 
     static constexpr int kItems = 12;
+    // The longest item the editor and the command line take; a longer one stored by hand stays.
+    static constexpr int kItemLength = 50;
     using Items = std::array<QString, kItems>;
     // A date's items, for the days after today.
     struct DayItems
@@ -46,6 +48,12 @@ public:
     std::uint32_t daysWithItems(int year, int month) const;
     // The `count` days after `from` that have at least one item, in date order, from one read.
     QList<DayItems> itemsAhead(QDate from, int count) const;
+
+    // The items of `count` days from `from` on (itself included) that have any, in date order,
+    // from one read; why not when the file cannot be read.
+    Result<QList<DayItems>> days(QDate from, int count) const;
+    // Stores item `n` (1 to 12) of the date alone, in one replacement of the file.
+    Result<> setItem(const QString &dateKey, int n, const QString &text) const;
 
     const QString &file() const { return m_file; }
 
