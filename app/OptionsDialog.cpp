@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <algorithm>
 
@@ -131,6 +132,19 @@ void OptionsDialog::buildControls()
     m_agendaDaysLabel = label(c, u"agendaDaysLabel"_s, tr("Days listed:"));
     m_agendaDaysCombo = controls::list(c, u"agendaDaysCombo"_s, {97, 21});
     controls::fillNumbers(m_agendaDaysCombo, 1, 14);
+    m_lookLabel = label(c, u"lookLabel"_s, tr("Look:"));
+    m_lookCombo = controls::list(c, u"lookCombo"_s, {97, 21});
+    m_lookCombo->addItems({tr("Classic"), tr("Cards")});
+    m_cardOpacityLabel = label(c, u"cardOpacityLabel"_s, tr("Opacity:"));
+    m_cardOpacitySpin = new QSpinBox(c);
+    m_cardOpacitySpin->setObjectName(u"cardOpacitySpin"_s);
+    m_cardOpacitySpin->setRange(20, 100);
+    m_cardOpacitySpin->setSingleStep(5);
+    m_cardOpacitySpin->setSuffix(tr(" %"));
+    // Only the cards are translucent.
+    connect(m_lookCombo, &QComboBox::currentIndexChanged, m_cardOpacitySpin, [this](int look) {
+        m_cardOpacitySpin->setEnabled(look == 1);
+    });
     layOut();
 
     // The labels in between take no focus.
@@ -139,7 +153,7 @@ void OptionsDialog::buildControls()
                            m_offsetYEdit, m_sizeCombo, m_weekStartCombo, m_weekNumbersCheck, m_dateFormatCombo,
                            m_calendarColorButton, m_applyButton, m_toDoTextColorButton,
                            m_toDoBackColorButton, m_defaultsButton, m_restoreWallpaperButton, m_showToDoListCheck, m_markDaysCheck,
-                           m_agendaDaysCombo, m_startAtLogonCheck});
+                           m_agendaDaysCombo, m_lookCombo, m_cardOpacitySpin, m_startAtLogonCheck});
     m_okButton->setFocus();
 
     const std::pair<QPushButton *, ColorSwatch *> picks[] = {
@@ -202,7 +216,14 @@ void OptionsDialog::layOut()
         grid->setRowMinimumHeight(r, 28);
     grid->setColumnMinimumWidth(3, 15);
     row(14, m_agendaDaysLabel, m_agendaDaysCombo, nullptr, nullptr);
-    grid->setRowStretch(15, 1);
+    row(15, m_lookLabel, m_lookCombo, nullptr, nullptr);
+    auto *opacity = new QHBoxLayout;
+    opacity->setSpacing(4);
+    opacity->addWidget(m_cardOpacityLabel);
+    opacity->addWidget(m_cardOpacitySpin);
+    opacity->addStretch(1);
+    grid->addLayout(opacity, 15, 3, 1, 2);
+    grid->setRowStretch(16, 1);
 }
 
 void OptionsDialog::showControls(const Options &values)
@@ -221,6 +242,10 @@ void OptionsDialog::showControls(const Options &values)
     m_markDaysCheck->setChecked(values.markDays == 1);
     m_weekNumbersCheck->setChecked(values.weekNumbers == 1);
     m_agendaDaysCombo->setCurrentIndex(std::clamp(values.agendaDays, 1, 14) - 1);
+    m_lookCombo->setCurrentIndex(values.look == 1 ? 1 : 0);
+    m_cardOpacitySpin->setEnabled(values.look == 1);
+    m_cardOpacitySpin->setValue(values.cardOpacity >= 20 && values.cardOpacity <= 100 ? values.cardOpacity
+                                                                                      : Options::kStandardOpacity);
     showPicture(values.backgroundPicture);
     m_styleCombo->setCurrentIndex(std::clamp(values.backgroundStyle, 0, int(styleNames().size()) - 1));
     showSize(values.calendarScale);
@@ -261,6 +286,9 @@ void OptionsDialog::takeControls()
     o.weekNumbers = m_weekNumbersCheck->isChecked() ? 1 : 0;
     // 1 is stored as 0, the standard, so a file without the key stays as it was.
     o.agendaDays = m_agendaDaysCombo->currentIndex() == 0 ? 0 : m_agendaDaysCombo->currentIndex() + 1;
+    o.look = m_lookCombo->currentIndex();
+    // The standard opacity is stored as 0, so a file without the key stays as it was.
+    o.cardOpacity = m_cardOpacitySpin->value() == Options::kStandardOpacity ? 0 : m_cardOpacitySpin->value();
     o.backgroundPicture = m_picturePath;
     o.backgroundStyle = m_styleCombo->currentIndex();
     o.calendarScale = m_sizeCombo->currentData().toInt();

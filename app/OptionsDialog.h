@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QSpinBox;
 class QLabel;
 class QPushButton;
 
@@ -116,6 +117,10 @@ private:
     QCheckBox *m_weekNumbersCheck = nullptr;
     QLabel *m_agendaDaysLabel = nullptr;
     QComboBox *m_agendaDaysCombo = nullptr;
+    QLabel *m_lookLabel = nullptr;
+    QComboBox *m_lookCombo = nullptr;
+    QLabel *m_cardOpacityLabel = nullptr;
+    QSpinBox *m_cardOpacitySpin = nullptr;
 };
 
 } // namespace marvane

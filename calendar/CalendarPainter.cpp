@@ -1,6 +1,7 @@
 #include "calendar/CalendarPainter.h"
 
 #include "calendar/BackgroundPicture.h"
+#include "calendar/CardPainter.h"
 #include "calendar/DateMath.h"
 
 #include <QCoreApplication>
@@ -62,6 +63,8 @@ int calendarCorner(const Options &options)
 
 QRect calendarBox(const Options &options, QSize screen, LengthScale scale)
 {
+    if (options.look == 1)
+        return calendarCardBox(options, screen, scale);
     const auto [left, top] = boxCorner(options, screen, scale);
     const auto clamp = [](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -(1 << 30), 1 << 30)); };
     return QRect(clamp(left), clamp(top), static_cast<int>(scale.length(kBoxWidth + weekColumn(options))),
@@ -268,15 +271,23 @@ void paintWeekNumbers(Canvas &canvas, const Palette &palette, const Place &box, 
 
 } // namespace
 
-Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
-                       int16_t year, int16_t month)
+Result<> paintBackground(Canvas &canvas, const Palette &palette, const RenderContext &context, int16_t year,
+                         int16_t month)
 {
-    const QSize screen = context.screen.pixelSize();
-    canvas.reset(screen, palette.desktop);
+    canvas.reset(context.screen.pixelSize(), palette.desktop);
     if (context.background)
         context.background->paint(canvas);
     if (!QDate(year, month, 1).isValid())
         return fail({}, u"not a month: %1-%2"_s.arg(year).arg(month));
+    return {};
+}
+
+Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
+                       int16_t year, int16_t month)
+{
+    const QSize screen = context.screen.pixelSize();
+    if (const Result<> ready = paintBackground(canvas, palette, context, year, month); !ready)
+        return ready;
     const LengthScale scale = LengthScale::of(options, context.displayScale);
     canvas.setFontScale(scale.factor());
     const Result<Place> box = paintBox(canvas, options, palette, screen, scale);

@@ -20,6 +20,11 @@ namespace marvane {
 Result<> paintCalendar(Canvas &canvas, const Options &options, const Palette &palette, const RenderContext &context,
                        std::int16_t year, std::int16_t month);
 
+// The canvas at the screen's size in the desktop colour with the user's picture over it; fails
+// for a month that does not exist.
+Result<> paintBackground(Canvas &canvas, const Palette &palette, const RenderContext &context, std::int16_t year,
+                         std::int16_t month);
+
 // The corner the box is in (0 top left, 1 top right, 2 bottom right, 3 bottom left): a corner the
 // dialog cannot offer (a hand-edited file) is taken as the default corner.
 int calendarCorner(const Options &options);

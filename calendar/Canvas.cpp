@@ -58,6 +58,15 @@ QPainter &Canvas::painter()
     return *m_painter;
 }
 
+void Canvas::paintSmooth(const std::function<void(QPainter &)> &paint)
+{
+    QPainter &p = painter();
+    p.save();
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    paint(p);
+    p.restore();
+}
+
 void Canvas::endPainting()
 {
     if (m_painter) {

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -52,6 +53,10 @@ public:
     // is there; or repeated from the origin over the whole canvas.
     void drawImage(const QRect &target, const QImage &image);
     void tileImage(const QImage &image);
+
+    // Draws with Qt's painter itself, anti-aliased, for the card look; the drawing state above is
+    // neither used nor changed.
+    void paintSmooth(const std::function<void(QPainter &)> &paint);
 
     QSize size() const { return m_image.size(); }
     // The finished picture; ends any drawing in progress.

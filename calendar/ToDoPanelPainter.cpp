@@ -19,16 +19,10 @@ QRect toDoPanelBox(const Options &options, QSize screen, LengthScale scale)
                  fixed.height());
 }
 
-namespace {
-
-// The line over a later day's items: its short weekday, day and month in the order the user's
-// language writes them ("Fri 11 Dec", "Fr. 11. Dez.").
 QString dayHeading(const QDate &date, const LocaleNames &names)
 {
     return names.locale().toString(date, QCoreApplication::translate("ToDoPanelPainter", "ddd d MMM"));
 }
-
-} // namespace
 
 QStringList toDoPanelLines(const ToDoStore::Items &items, const QList<ToDoStore::DayItems> &ahead,
                            const LocaleNames *names)

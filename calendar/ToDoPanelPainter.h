@@ -25,6 +25,9 @@ QRect toDoPanelBox(const Options &options, QSize screen, LengthScale scale);
 void paintToDoPanel(Canvas &canvas, const Options &options, const Palette &palette, LengthScale scale,
                     const ToDoStore::Items &items, const QList<ToDoStore::DayItems> &ahead = {},
                     const LocaleNames *names = nullptr);
+// The line over a later day's items: its short weekday, day and month in the order the user's
+// language writes them ("Fri 11 Dec", "Fr. 11. Dez.").
+QString dayHeading(const QDate &date, const LocaleNames &names);
 // The panel's twelve lines.
 QStringList toDoPanelLines(const ToDoStore::Items &items, const QList<ToDoStore::DayItems> &ahead,
                            const LocaleNames *names);

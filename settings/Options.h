@@ -39,6 +39,10 @@ struct Options
     std::int32_t agendaDays = 0;
     // 1: ISO week numbers in a narrow column before the first weekday.
     std::int32_t weekNumbers = 0;
+    // 0 the classic look; 1 rounded cards at cardOpacity percent (0: 85) in a smooth face.
+    std::int32_t look = 0;
+    std::int32_t cardOpacity = 0;
+    static constexpr std::int32_t kStandardOpacity = 85;
 
     static Options defaults()
     {

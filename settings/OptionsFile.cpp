@@ -35,7 +35,7 @@ struct Key
 };
 
 // The keys in the order they are read and written.
-const std::array<Key, 17> kKeys = {{
+const std::array<Key, 19> kKeys = {{
     {"DesktopColor", &Options::desktopColor},
     {"CalendarColor", &Options::calendarColor},
     {"CalendarPos", &Options::calendarCorner},
@@ -53,6 +53,8 @@ const std::array<Key, 17> kKeys = {{
     {"MarkDays", &Options::markDays, nullptr, nullptr, true, 0, 1},
     {"AgendaDays", &Options::agendaDays, nullptr, nullptr, true, 1, 14},
     {"WeekNumbers", &Options::weekNumbers, nullptr, nullptr, true, 0, 1},
+    {"Look", &Options::look, nullptr, nullptr, true, 0, 1},
+    {"CardOpacity", &Options::cardOpacity, nullptr, nullptr, true, 20, 100},
 }};
 
 // A missing key's value: in US English and C the standard one, so every picture stays as it was;

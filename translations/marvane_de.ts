@@ -352,6 +352,26 @@
         <source>The wallpaper could not be put back: %1</source>
         <translation>Das Hintergrundbild konnte nicht wiederhergestellt werden: %1</translation>
     </message>
+    <message>
+        <source>Look:</source>
+        <translation>Aussehen:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Deckkraft:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -352,6 +352,26 @@
         <source>The wallpaper could not be put back: %1</source>
         <translation>No se pudo restaurar el fondo: %1</translation>
     </message>
+    <message>
+        <source>Look:</source>
+        <translation>Aspecto:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Tarjetas</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacidad:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -352,6 +352,26 @@
         <source>The wallpaper could not be put back: %1</source>
         <translation>Le fond d&apos;écran n&apos;a pas pu être rétabli : %1</translation>
     </message>
+    <message>
+        <source>Look:</source>
+        <translation>Apparence :</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartes</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacité :</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

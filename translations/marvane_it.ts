@@ -352,6 +352,26 @@
         <source>The wallpaper could not be put back: %1</source>
         <translation>Non è stato possibile ripristinare lo sfondo: %1</translation>
     </message>
+    <message>
+        <source>Look:</source>
+        <translation>Aspetto:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classico</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Schede</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacità:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -352,6 +352,26 @@
         <source>The wallpaper could not be put back: %1</source>
         <translation>Nie udało się przywrócić tapety: %1</translation>
     </message>
+    <message>
+        <source>Look:</source>
+        <translation>Wygląd:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klasyczny</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karty</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Krycie:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -352,6 +352,26 @@
         <source>The wallpaper could not be put back: %1</source>
         <translation>Não foi possível restaurar o papel de parede: %1</translation>
     </message>
+    <message>
+        <source>Look:</source>
+        <translation>Aparência:</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clássico</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartões</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacidade:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -183,6 +184,35 @@ private Q_SLOTS:
             size->setCurrentIndex(pick);
         child<QPushButton>(&*d, QStringLiteral("okButton"))->click();
         QCOMPARE(rig.stored().calendarScale, kept);
+    }
+
+    // The look and its opacity: the opacity counts only for the cards, and its standard value is
+    // stored as none.
+    void lookAndOpacity_data()
+    {
+        QTest::addColumn<int>("look");
+        QTest::addColumn<int>("opacity");
+        QTest::addColumn<int>("storedOpacity");
+        QTest::newRow("classic") << 0 << 85 << 0;
+        QTest::newRow("cards at 60 %") << 1 << 60 << 60;
+        QTest::newRow("cards at the standard 85 %") << 1 << 85 << 0;
+    }
+    void lookAndOpacity()
+    {
+        QFETCH(int, look);
+        QFETCH(int, opacity);
+        QFETCH(int, storedOpacity);
+        Rig rig;
+        auto d = rig.open();
+        auto *spin = child<QSpinBox>(&*d, QStringLiteral("cardOpacitySpin"));
+        QVERIFY(!spin->isEnabled());
+        QCOMPARE(spin->value(), 85);
+        child<QComboBox>(&*d, QStringLiteral("lookCombo"))->setCurrentIndex(look);
+        QCOMPARE(spin->isEnabled(), look == 1);
+        spin->setValue(opacity);
+        child<QPushButton>(&*d, QStringLiteral("okButton"))->click();
+        QCOMPARE(rig.stored().look, look);
+        QCOMPARE(rig.stored().cardOpacity, storedOpacity);
     }
 
     void okWithoutChangesStoresEveryKey()
