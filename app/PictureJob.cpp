@@ -20,13 +20,15 @@ void PictureJob::loadOptions()
 PictureJob::Inputs PictureJob::inputs(int year, int month) const
 {
     Inputs in{year, month, m_services.clock.today(), m_services.screen.pixelSize(), m_services.screen.scale(), {}};
-    // Read only when the panel shows them: one read of the file for all twelve.
+    // Read only when the picture shows them, and then once for all.
+    if (!m_options.showToDoList && m_options.markDays != 1)
+        return in;
+    const int ahead = m_options.showToDoList && m_options.agendaDays > 1 ? m_options.agendaDays - 1 : 0;
+    const ToDoStore::Glance seen = m_store.glance(ahead, m_options.markDays == 1 ? QDate(year, month, 1) : QDate());
     if (m_options.showToDoList)
-        in.items = m_store.todayItems();
-    if (m_options.showToDoList && m_options.agendaDays > 1)
-        in.daysAhead = m_store.itemsAhead(in.today, m_options.agendaDays - 1);
-    if (m_options.markDays == 1)
-        in.daysWithItems = m_store.daysWithItems(year, month);
+        in.items = seen.today;
+    in.daysAhead = seen.ahead;
+    in.daysWithItems = seen.marked;
     return in;
 }
 

@@ -99,6 +99,24 @@ QStringList lookupStrings(std::string_view text, const QString &section, const Q
     return values;
 }
 
+QList<QStringList> lookupSections(std::string_view text, const QStringList &sections, const QStringList &keys)
+{
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(sections.size()));
+    for (const QString &section : sections)
+        names.push_back(encodeName(section));
+    QList<QStringList> all;
+    for (const std::optional<std::string_view> &body : IniText::sectionBodies(text, names)) {
+        QStringList values;
+        for (const QString &key : keys) {
+            const auto found = body ? IniText::keyValue(*body, encodeName(key)) : std::nullopt;
+            values << removeNulsAndTrimSpaces(firstCharacters(found ? decodeValue(*found) : QString()));
+        }
+        all << values;
+    }
+    return all;
+}
+
 QString lookupString(std::string_view text, const QString &section, const QString &key, const QString &defaultValue)
 {
     const auto found = IniText::lookup(text, encodeName(section), encodeName(key));

@@ -30,6 +30,9 @@ Result<FileContents> readFile(const QString &file);
 // lookupString's answers for several keys of one section, from one search of text read before.
 QStringList lookupStrings(std::string_view text, const QString &section, const QStringList &keys);
 
+// lookupStrings for many sections from one pass over the text, in the order of `sections`.
+QList<QStringList> lookupSections(std::string_view text, const QStringList &sections, const QStringList &keys);
+
 // One value of text read before, or the default; either comes back with NULs and outer spaces
 // removed and at most 2047 characters long.
 QString lookupString(std::string_view text, const QString &section, const QString &key, const QString &defaultValue);

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace marvane {
 
@@ -16,6 +17,9 @@ public:
     static std::optional<std::string> lookup(std::string_view text, std::string_view section, std::string_view key);
     // The lines of the first section of that name, for several keys from one search.
     static std::optional<std::string_view> sectionBody(std::string_view text, std::string_view section);
+    // sectionBody for many sections from one pass over the text, in their order.
+    static std::vector<std::optional<std::string_view>> sectionBodies(std::string_view text,
+                                                                      const std::vector<std::string> &sections);
     // Where the header line of that first section starts. `fileStart` says that `text` begins where
     // the file does, so a byte-order mark there is skipped; any other text begins at a line start.
     static std::optional<std::size_t> headerLine(std::string_view text, std::string_view section,

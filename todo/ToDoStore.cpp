@@ -54,7 +54,7 @@ Result<FileContents> readText(const QString &file)
 
 ToDoStore::Items ToDoStore::todayItems() const
 {
-    return items(dateKey(m_clock.today()));
+    return glance().today;
 }
 
 ToDoStore::Items ToDoStore::items(const QString &section) const
@@ -73,19 +73,45 @@ ToDoStore::Items ToDoStore::items(const QString &section) const
     return items;
 }
 
-std::uint32_t ToDoStore::daysWithItems(int year, int month) const
+namespace {
+
+bool anyItem(const QStringList &values)
 {
+    return std::any_of(values.begin(), values.end(), [](const QString &v) { return !v.isEmpty(); });
+}
+
+} // namespace
+
+ToDoStore::Glance ToDoStore::glance(int aheadDays, QDate markMonth) const
+{
+    Glance seen;
     const Result<FileContents> text = readText(m_file);
-    std::uint32_t days = 0;
-    if (!text)
-        return days;
-    for (int day = 1; day <= 31; ++day)
-        for (const QString &item : ini::lookupStrings(text->view(), dateKey(year, month, day), itemKeys()))
-            if (!item.isEmpty()) {
-                days |= 1u << day;
-                break;
-            }
-    return days;
+    if (!text) {
+        if (const QString told = text.error().message(); told != m_toldError)
+            printError(told);
+        m_toldError = text.error().message();
+        return seen;
+    }
+    // Today, the days ahead and the month's days, all from one pass over the file.
+    const QDate today = m_clock.today();
+    QStringList sections{dateKey(today)};
+    for (int ahead = 1; ahead <= aheadDays; ++ahead)
+        sections << dateKey(today.addDays(ahead));
+    const int monthDays = markMonth.isValid() ? markMonth.daysInMonth() : 0;
+    for (int day = 1; day <= monthDays; ++day)
+        sections << dateKey(markMonth.year(), markMonth.month(), day);
+    const QList<QStringList> found = ini::lookupSections(text->view(), sections, itemKeys());
+    std::copy(found[0].begin(), found[0].end(), seen.today.begin());
+    for (int ahead = 1; ahead <= aheadDays; ++ahead)
+        if (anyItem(found[ahead])) {
+            DayItems day{today.addDays(ahead), {}};
+            std::copy(found[ahead].begin(), found[ahead].end(), day.items.begin());
+            seen.ahead << day;
+        }
+    for (int day = 1; day <= monthDays; ++day)
+        if (anyItem(found[aheadDays + day]))
+            seen.marked |= 1u << day;
+    return seen;
 }
 
 Result<QList<ToDoStore::DayItems>> ToDoStore::days(QDate from, int count) const
@@ -93,22 +119,19 @@ Result<QList<ToDoStore::DayItems>> ToDoStore::days(QDate from, int count) const
     const Result<FileContents> text = readText(m_file);
     if (!text)
         return std::unexpected(text.error());
+    QStringList sections;
+    for (int ahead = 0; ahead < count; ++ahead)
+        sections << dateKey(from.addDays(ahead));
+    const QList<QStringList> found = ini::lookupSections(text->view(), sections, itemKeys());
     QList<DayItems> days;
     for (int ahead = 0; ahead < count; ++ahead) {
-        const QDate date = from.addDays(ahead);
-        const QStringList values = ini::lookupStrings(text->view(), dateKey(date), itemKeys());
-        if (std::all_of(values.begin(), values.end(), [](const QString &v) { return v.isEmpty(); }))
+        if (!anyItem(found[ahead]))
             continue;
-        DayItems day{date, {}};
-        std::copy(values.begin(), values.end(), day.items.begin());
+        DayItems day{from.addDays(ahead), {}};
+        std::copy(found[ahead].begin(), found[ahead].end(), day.items.begin());
         days << day;
     }
     return days;
-}
-
-QList<ToDoStore::DayItems> ToDoStore::itemsAhead(QDate from, int count) const
-{
-    return days(from.addDays(1), count).value_or(QList<DayItems>());
 }
 
 Result<> ToDoStore::setItem(const QString &dateKey, int n, const QString &text) const

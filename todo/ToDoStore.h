@@ -44,10 +44,17 @@ public:
     // Stores all twelve items of the date, each without its outer spaces (an empty one deletes its
     // key), in one replacement of the file.
     Result<> setItems(const QString &dateKey, const Items &items) const;
-    // The days of a month that have at least one item, as bits (day d is bit d), from one read.
-    std::uint32_t daysWithItems(int year, int month) const;
-    // The `count` days after `from` that have at least one item, in date order, from one read.
-    QList<DayItems> itemsAhead(QDate from, int count) const;
+    // What one picture shows, from one read of the file: today's items, the `aheadDays` days after
+    // today that have items, in date order, and where `markMonth` is a date, the days of its month
+    // that have items, as bits (day d is bit d). A file that cannot be read gives none and, the
+    // first time, one line on standard error.
+    struct Glance
+    {
+        Items today;
+        QList<DayItems> ahead;
+        std::uint32_t marked = 0;
+    };
+    Glance glance(int aheadDays = 0, QDate markMonth = {}) const;
 
     // The items of `count` days from `from` on (itself included) that have any, in date order,
     // from one read; why not when the file cannot be read.

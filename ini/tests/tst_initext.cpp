@@ -85,6 +85,11 @@ private Q_SLOTS:
         QCOMPARE(found.has_value(), !expected.isNull());
         if (found)
             QCOMPARE(b(*found), expected);
+        // Asked among other sections in one pass, the same answer.
+        const std::string whole = text.toStdString();
+        const auto bodies = IniText::sectionBodies(whole, {"b", section.toStdString(), "zz"});
+        const auto amongOthers = bodies[1] ? IniText::keyValue(*bodies[1], s(key)) : std::nullopt;
+        QCOMPARE(amongOthers, found);
     }
 
     void writeRules_data()

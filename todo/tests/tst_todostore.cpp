@@ -189,10 +189,11 @@ private Q_SLOTS:
     void daysWithItemsOfAMonth()
     {
         writeFile("[2026-12-3]\nTODO5=dentist\n[2026-12-4]\nTODO1=\n[2026-12-31]\nTODO12=party\n[2026-11-3]\nTODO1=x\n");
-        QCOMPARE(store().daysWithItems(2026, 12), (1u << 3) | (1u << 31));
-        QCOMPARE(store().daysWithItems(2026, 10), 0u);
+        QCOMPARE(store().glance(0, QDate(2026, 12, 1)).marked, (1u << 3) | (1u << 31));
+        QCOMPARE(store().glance(0, QDate(2026, 10, 1)).marked, 0u);
         // The days ahead of the 2nd: the 3rd has an item, the 4th only a blank one.
-        const QList<ToDoStore::DayItems> ahead = store().itemsAhead(QDate(2026, 12, 2), 2);
+        m_clock.setToday(QDate(2026, 12, 2));
+        const QList<ToDoStore::DayItems> ahead = store().glance(2).ahead;
         QCOMPARE(ahead.size(), 1);
         QCOMPARE(ahead.first().date, QDate(2026, 12, 3));
         QCOMPARE(ahead.first().items[4], QStringLiteral("dentist"));

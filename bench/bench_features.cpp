@@ -1,0 +1,84 @@
+// What the newer features cost a silent run at 1920x1080 over an eleven-year todolist.ini of
+// 4,000 dates: the card look with marked days and seven days listed beside the classic picture,
+// alternating (goals: at most 15 % more CPU, at most 5 MB more peak memory); and `pendrel add`
+// on that file without a display (goal: at most 100 ms of CPU).
+#include "bench/ProcessRun.h"
+#include "bench/TodoFixture.h"
+#include "tests/support/IsolatedEnvironment.h"
+#include "tests/support/XvfbServer.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+using marvane::bench::median;
+using marvane::bench::Run;
+using marvane::bench::runOnce;
+
+// A copy of the program in a folder of its own, with these settings and the eleven years of items.
+bool prepare(const QTemporaryDir &dir, const QByteArray &options)
+{
+    QFile settings(dir.filePath(QStringLiteral("options.ini")));
+    return QFile::copy(QStringLiteral(PENDREL_PATH), dir.filePath(QStringLiteral("pendrel"))) &&
+           settings.open(QIODevice::WriteOnly) && settings.write(options) == options.size() &&
+           marvane::bench::writeElevenYears(dir.filePath(QStringLiteral("todolist.ini")),
+                                            QDate::currentDate().addDays(30));
+}
+
+std::string exe(const QTemporaryDir &dir)
+{
+    return QFile::encodeName(dir.filePath(QStringLiteral("pendrel"))).toStdString();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    marvane::test::IsolatedEnvironment isolated;
+    QCoreApplication app(argc, argv);
+    QTemporaryDir classic, cards;
+    if (!prepare(classic, "[general]\n") ||
+        !prepare(cards, "[general]\nLook=1\nMarkDays=1\nAgendaDays=7\n"))
+        return 2;
+    const int runs = qEnvironmentVariableIntValue("MARVANE_BENCH_QUICK") == 1 ? 5 : 9;
+    marvane::test::XvfbServer xvfb(QSize(1920, 1080), 24);
+    const QByteArray display = xvfb.display().toLocal8Bit();
+    const QString phases = classic.filePath(QStringLiteral("phases.log"));
+    std::vector<double> plainCpu, cardCpu;
+    double plainPeak = 0, cardPeak = 0;
+    bool allOk = true;
+    for (int i = 0; i < runs; ++i) {
+        const Run plain = runOnce({exe(classic), "9"}, display, phases);
+        const Run card = runOnce({exe(cards), "9"}, display, phases);
+        plainCpu.push_back(plain.cpuMs);
+        cardCpu.push_back(card.cpuMs);
+        plainPeak = std::max(plainPeak, plain.peakMb);
+        cardPeak = std::max(cardPeak, card.peakMb);
+        allOk = allOk && plain.status == 0 && card.status == 0;
+    }
+    const double ratio = median(cardCpu) / median(plainCpu);
+    const bool looksOk = allOk && ratio <= 1.15 && cardPeak - plainPeak <= 5.0;
+    std::printf("silent run 1920x1080, 4,000 dates, medians of %d: classic %.0f ms CPU, peak %.1f MB; cards with marks "
+                "and 7 days %.0f ms CPU, peak %.1f MB; CPU %.2f (goal <= 1.15), memory %+.1f MB (goal <= +5.0): %s%s\n",
+                runs, median(plainCpu), plainPeak, median(cardCpu), cardPeak, ratio, cardPeak - plainPeak,
+                looksOk ? "met" : "MISSED", allOk ? "" : " [a run exited non-zero]");
+
+    std::vector<double> addCpu;
+    bool added = true;
+    for (int i = 0; i < runs; ++i) {
+        const Run add = runOnce({exe(classic), "add", "--date", "+900", "Bench item"}, QByteArray(), phases);
+        addCpu.push_back(add.cpuMs);
+        added = added && add.status == 0;
+        // The next run finds a free place again.
+        runOnce({exe(classic), "remove", "--date", "+900", "1"}, QByteArray(), phases);
+    }
+    const bool addOk = added && median(addCpu) <= 100.0;
+    std::printf("pendrel add on 4,000 dates, median of %d: %.0f ms CPU (goal <= 100): %s%s\n", runs, median(addCpu),
+                addOk ? "met" : "MISSED", added ? "" : " [a run exited non-zero]");
+    return looksOk && addOk ? 0 : 1;
+}
