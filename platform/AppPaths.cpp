@@ -76,6 +76,12 @@ QString AppPaths::dataHome()
     return data.isEmpty() || !QDir::isAbsolutePath(data) ? QDir::homePath() + QStringLiteral("/.local/share") : data;
 }
 
+QString AppPaths::cacheHome()
+{
+    const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    return cache.isEmpty() || !QDir::isAbsolutePath(cache) ? QDir::homePath() + QStringLiteral("/.cache") : cache;
+}
+
 bool AppPaths::keepsFilesBeside(const QString &programDirectory)
 {
     const QString dir = QDir::cleanPath(programDirectory);

@@ -23,6 +23,8 @@ public:
     static QString configHome();
     // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
     static QString dataHome();
+    // $XDG_CACHE_HOME, or ~/.cache.
+    static QString cacheHome();
 
     // Whether the files live beside the program: when its folder is not under /usr or /opt and
     // already holds options.ini or todolist.ini, or is the user's own and writable. Else the

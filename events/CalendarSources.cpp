@@ -1,0 +1,100 @@
+#include "events/CalendarSources.h"
+
+#include "events/IcsCalendar.h"
+#include "files/FileRead.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+
+namespace marvane {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// More files than a synced folder of one calendar holds; a folder beyond it is refused.
+constexpr int kMostFiles = 20000;
+
+Result<QList<CalendarEvent>> readIcs(const QString &file, QDate first, QDate last)
+{
+    const Result<FileContents> bytes = readFile(file, CalendarSources::kMostBytes);
+    if (!bytes)
+        return std::unexpected(bytes.error());
+    const Result<QList<CalendarEvent>> events = IcsCalendar::occurrences(bytes->bytes, first, last);
+    if (!events)
+        return fail(file, u"%1: %2"_s.arg(file, events.error().reason()));
+    return events;
+}
+
+Result<QList<CalendarEvent>> readFolder(const QString &folder, QDate first, QDate last)
+{
+    const QStringList names = QDir(folder).entryList({u"*.ics"_s, u"*.ICS"_s}, QDir::Files, QDir::Name);
+    if (names.size() > kMostFiles)
+        return fail(folder, u"%1: it holds more than %2 calendar files"_s.arg(folder).arg(kMostFiles));
+    QList<CalendarEvent> events;
+    qint64 bytes = 0;
+    for (const QString &name : names) {
+        const QString file = QDir(folder).filePath(name);
+        bytes += QFileInfo(file).size();
+        if (bytes > CalendarSources::kMostBytes)
+            return fail(folder, u"%1: its calendar files hold more than 16 MB"_s.arg(folder));
+        const Result<QList<CalendarEvent>> read = readIcs(file, first, last);
+        if (!read)
+            return std::unexpected(read.error());
+        events += *read;
+    }
+    return events;
+}
+
+} // namespace
+
+QStringList CalendarSources::split(const QString &setting)
+{
+    QStringList sources;
+    for (const QString &part : setting.split(u';'))
+        if (!part.trimmed().isEmpty())
+            sources << part.trimmed();
+    return sources;
+}
+
+bool CalendarSources::isAddress(const QString &source)
+{
+    return source.startsWith(u"http://"_s, Qt::CaseInsensitive) || source.startsWith(u"https://"_s, Qt::CaseInsensitive);
+}
+
+QString CalendarSources::cacheFile(const QString &cacheDirectory, const QString &address)
+{
+    const QByteArray name = QCryptographicHash::hash(address.toUtf8(), QCryptographicHash::Sha1).toHex();
+    return QDir(cacheDirectory).filePath(QString::fromLatin1(name) + u".ics"_s);
+}
+
+CalendarSources::Read CalendarSources::read(const QString &setting, const QString &cacheDirectory, QDate first,
+                                            QDate last)
+{
+    Read all;
+    for (const QString &source : split(setting)) {
+        Result<QList<CalendarEvent>> events;
+        if (isAddress(source)) {
+            const QString copy = cacheFile(cacheDirectory, source);
+            events = QFileInfo::exists(copy) ? readIcs(copy, first, last)
+                                             : fail(source, u"%1: not fetched yet"_s.arg(source));
+            if (!events && QFileInfo::exists(copy))
+                events = fail(source, u"%1: %2"_s.arg(source, events.error().reason().section(u": "_s, 1)));
+        } else if (QFileInfo(source).isDir()) {
+            events = readFolder(source, first, last);
+        } else if (QFileInfo::exists(source)) {
+            events = readIcs(source, first, last);
+        } else {
+            events = fail(source, u"%1: no such file or folder"_s.arg(source));
+        }
+        if (events)
+            all.events += *events;
+        else
+            all.problems << events.error();
+    }
+    sortEvents(all.events);
+    return all;
+}
+
+} // namespace marvane

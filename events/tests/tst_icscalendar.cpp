@@ -1,0 +1,104 @@
+#include "events/IcsCalendar.h"
+#include "tests/support/TestMain.h"
+
+#include <QObject>
+#include <QTest>
+
+using namespace marvane;
+
+namespace {
+
+QByteArray calendar(const QByteArray &body)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n" + body + "END:VCALENDAR\r\n";
+}
+
+// New York's zone as calendar programs write it, with both of its rules.
+const QByteArray kNewYork = "BEGIN:VTIMEZONE\r\nTZID:America/New_York\r\n"
+                            "BEGIN:DAYLIGHT\r\nTZOFFSETFROM:-0500\r\nTZOFFSETTO:-0400\r\nDTSTART:19700308T020000\r\n"
+                            "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\nEND:DAYLIGHT\r\n"
+                            "BEGIN:STANDARD\r\nTZOFFSETFROM:-0400\r\nTZOFFSETTO:-0500\r\nDTSTART:19701101T020000\r\n"
+                            "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+
+QStringList shown(const QList<CalendarEvent> &events)
+{
+    QStringList lines;
+    for (const CalendarEvent &e : events)
+        lines << e.date.toString(QStringLiteral("MM-dd")) + u' ' +
+                     (e.start.isValid() ? e.start.toString(QStringLiteral("HH:mm")) : QStringLiteral("all day")) +
+                     u' ' + e.summary;
+    return lines;
+}
+
+} // namespace
+
+// Calendars as calendar programs write them, read in UTC (the test's zone) for 1 Oct to 30 Nov 2026.
+class TestIcsCalendar : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void eventsOnTheirDays_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("weekly, one left out, one moved")
+            << QByteArray("BEGIN:VEVENT\r\nUID:w\r\nSUMMARY:Choir\r\nDTSTART:20261104T180000Z\r\nDTEND:20261104T190000Z\r\n"
+                          "RRULE:FREQ=WEEKLY;COUNT=4\r\nEXDATE:20261111T180000Z\r\nEND:VEVENT\r\n"
+                          "BEGIN:VEVENT\r\nUID:w\r\nSUMMARY:Choir (moved)\r\nRECURRENCE-ID:20261118T180000Z\r\n"
+                          "DTSTART:20261119T170000Z\r\nDTEND:20261119T180000Z\r\nEND:VEVENT\r\n")
+            << QStringList{QStringLiteral("11-04 18:00 Choir"), QStringLiteral("11-19 17:00 Choir (moved)"),
+                           QStringLiteral("11-25 18:00 Choir")};
+        QTest::newRow("New York's 9:00 across its change of clocks")
+            << kNewYork + "BEGIN:VEVENT\r\nUID:ny\r\nSUMMARY:Call\r\nDTSTART;TZID=America/New_York:20261026T090000\r\n"
+                          "DURATION:PT30M\r\nRRULE:FREQ=WEEKLY;UNTIL=20261103T000000Z\r\nEND:VEVENT\r\n"
+            << QStringList{QStringLiteral("10-26 13:00 Call"), QStringLiteral("11-02 14:00 Call")};
+        QTest::newRow("all day over three days, a cancelled one, a floating one")
+            << QByteArray("BEGIN:VEVENT\r\nUID:t\r\nSUMMARY:Trip\r\nDTSTART;VALUE=DATE:20261130\r\nDTEND;VALUE=DATE:20261203\r\nEND:VEVENT\r\n"
+                          "BEGIN:VEVENT\r\nUID:c\r\nSUMMARY:Off\r\nSTATUS:CANCELLED\r\nDTSTART:20261105T100000Z\r\nEND:VEVENT\r\n"
+                          "BEGIN:VEVENT\r\nUID:f\r\nSUMMARY:Lunch\r\nDTSTART:20261106T123000\r\nEND:VEVENT\r\n")
+            << QStringList{QStringLiteral("11-06 12:30 Lunch"), QStringLiteral("11-30 all day Trip")};
+        QTest::newRow("to-dos: one due, one done")
+            << QByteArray("BEGIN:VTODO\r\nUID:a\r\nSUMMARY:Taxes\r\nDUE;VALUE=DATE:20261015\r\nEND:VTODO\r\n"
+                          "BEGIN:VTODO\r\nUID:b\r\nSUMMARY:Done\r\nDUE;VALUE=DATE:20261016\r\nSTATUS:COMPLETED\r\nEND:VTODO\r\n")
+            << QStringList{QStringLiteral("10-15 all day Taxes")};
+        QTest::newRow("every second, never ending, since last year: seconds past the days shown are never walked")
+            << QByteArray("BEGIN:VEVENT\r\nUID:s\r\nSUMMARY:Tick\r\nDTSTART:20261130T235959Z\r\nRRULE:FREQ=SECONDLY\r\nEND:VEVENT\r\n")
+            << QStringList{QStringLiteral("11-30 23:59 Tick")};
+    }
+    void eventsOnTheirDays()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QStringList, expected);
+        const Result<QList<CalendarEvent>> read = IcsCalendar::occurrences(calendar(body), QDate(2026, 10, 1), QDate(2026, 11, 30));
+        QVERIFY2(read, read ? "" : qPrintable(read.error().reason()));
+        QCOMPARE(shown(*read), expected);
+    }
+
+    // Text that is no calendar, and calendars built to make a reader work without end, get a reason.
+    void hostileCalendarsAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("garbage") << QByteArray("\x89PNG\r\n\x1a\n garbage") << QStringLiteral("not an iCalendar file");
+        QTest::newRow("empty") << QByteArray() << QStringLiteral("not an iCalendar file");
+        QTest::newRow("every second since 2020")
+            << calendar("BEGIN:VEVENT\r\nUID:s\r\nSUMMARY:Tick\r\nDTSTART:20200101T000000Z\r\nRRULE:FREQ=SECONDLY\r\nEND:VEVENT\r\n")
+            << QStringLiteral("repeats too often");
+        QByteArray many;
+        for (int i = 0; i <= IcsCalendar::kMostEvents; ++i)
+            many += "BEGIN:VEVENT\r\nUID:" + QByteArray::number(i) + "\r\nDTSTART:20261101T100000Z\r\nEND:VEVENT\r\n";
+        QTest::newRow("too many events") << calendar(many) << QStringLiteral("more than 50000 events");
+    }
+    void hostileCalendarsAreRefused()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, reason);
+        const Result<QList<CalendarEvent>> read = IcsCalendar::occurrences(text, QDate(2026, 10, 1), QDate(2026, 11, 30));
+        QVERIFY(!read);
+        QVERIFY2(read.error().reason().contains(reason), qPrintable(read.error().reason()));
+    }
+};
+
+MARVANE_TEST_MAIN(TestIcsCalendar)
+#include "tst_icscalendar.moc"
