@@ -157,9 +157,11 @@ QWidget *MainWindow::buildButtonRow()
 
 void MainWindow::connectControls()
 {
-    // Refresh asks the screen again too: its size or scale may have changed since.
+    // Refresh asks the screen again too: its size or scale may have changed since. It is the
+    // window's one way to fetch the calendar addresses: nothing else goes to the network.
     connect(m_refreshButton, &QPushButton::clicked, this, [this] {
         m_services.screen.refresh();
+        m_job.fetchCalendars(std::chrono::seconds(0));
         refresh();
     });
     connect(m_setDesktopButton, &QPushButton::clicked, this, &MainWindow::setDesktop);

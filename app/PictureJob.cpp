@@ -1,10 +1,24 @@
 #include "app/PictureJob.h"
 
 #include "calendar/WallpaperPainter.h"
+#include "events/CalendarFetch.h"
+#include "events/CalendarSources.h"
+#include "platform/AppPaths.h"
+#include "platform/StandardError.h"
 #include "platform/SystemColors.h"
 #include "settings/OptionsFile.h"
 
 namespace marvane {
+
+namespace {
+
+// Where the copies of calendar addresses are kept.
+QString calendarCache()
+{
+    return AppPaths::cacheHome() + QStringLiteral("/marvane");
+}
+
+} // namespace
 
 PictureJob::PictureJob(const MainWindowServices &services)
     : m_services(services), m_background(services.settingsDirectory),
@@ -17,9 +31,40 @@ void PictureJob::loadOptions()
     OptionsFile::load(m_options, OptionsFile::path(m_services.settingsDirectory));
 }
 
+void PictureJob::addEvents(Inputs &in) const
+{
+    if (m_options.calendars.trimmed().isEmpty())
+        return;
+    // The days the panel lists and, for the marks, the month shown.
+    const QDate lastListed = in.today.addDays(std::max(m_options.agendaDays, 1) - 1);
+    const QDate monthStart(in.year, in.month, 1);
+    const bool marks = m_options.markDays == 1 && monthStart.isValid();
+    const QDate first = marks ? std::min(in.today, monthStart) : in.today;
+    const QDate last = marks ? std::max(lastListed, monthStart.addMonths(1).addDays(-1)) : lastListed;
+    const CalendarSources::Read read = CalendarSources::read(m_options.calendars, calendarCache(), first, last);
+    for (const Failure &problem : read.problems)
+        if (!m_toldCalendars.contains(problem.message())) {
+            m_toldCalendars << problem.message();
+            printError(problem.message());
+        }
+    for (const CalendarEvent &event : read.events) {
+        if (m_options.showToDoList && event.date >= in.today && event.date <= lastListed)
+            in.events << event;
+        if (marks && event.date.year() == in.year && event.date.month() == in.month)
+            in.daysWithItems |= 1u << event.date.day();
+    }
+}
+
+void PictureJob::fetchCalendars(std::chrono::seconds maxAge) const
+{
+    for (const Failure &problem : marvane::fetchCalendars(m_options.calendars, calendarCache(), maxAge))
+        printError(problem.message());
+}
+
 PictureJob::Inputs PictureJob::inputs(int year, int month) const
 {
     Inputs in{year, month, m_services.clock.today(), m_services.screen.pixelSize(), m_services.screen.scale(), {}};
+    addEvents(in);
     // Read only when the picture shows them, and then once for all.
     if (!m_options.showToDoList && m_options.markDays != 1)
         return in;
@@ -28,7 +73,7 @@ PictureJob::Inputs PictureJob::inputs(int year, int month) const
     if (m_options.showToDoList)
         in.items = seen.today;
     in.daysAhead = seen.ahead;
-    in.daysWithItems = seen.marked;
+    in.daysWithItems |= seen.marked;
     return in;
 }
 
@@ -39,7 +84,7 @@ Result<> PictureJob::paint(const Inputs &in)
     m_backgroundFailure = background ? std::nullopt : std::optional<Failure>(background.error());
     m_calendarScale = LengthScale::of(m_options, in.scale);
     const RenderContext context{m_services.clock, m_services.screen, m_services.names, background.value_or(nullptr),
-                                in.scale, in.daysWithItems, in.daysAhead};
+                                in.scale, in.daysWithItems, in.daysAhead, in.events};
     const Result<> painted = paintWallpaper(m_canvas, m_options, context, in.items, static_cast<std::int16_t>(in.year),
                                             static_cast<std::int16_t>(in.month));
     m_painted.reset();

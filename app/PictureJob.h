@@ -6,11 +6,13 @@
 #include "calendar/Canvas.h"
 #include "calendar/LengthScale.h"
 #include "settings/Options.h"
+#include "events/CalendarEvent.h"
 #include "todo/ToDoStore.h"
 
 #include <QDate>
 #include <QSize>
 
+#include <chrono>
 #include <optional>
 
 namespace marvane {
@@ -32,6 +34,7 @@ public:
         ToDoStore::Items items;
         std::uint32_t daysWithItems = 0;
         QList<ToDoStore::DayItems> daysAhead = {};
+        QList<CalendarEvent> events = {}; // on the days the panel lists
         bool operator==(const Inputs &) const = default;
     };
 
@@ -54,11 +57,17 @@ public:
     bool holds(const Inputs &inputs) const { return m_painted && *m_painted == inputs; }
     // Sets the painted picture as the wallpaper; the failure told as the user reads it.
     Result<> install();
+    // Brings the copies of the calendar addresses up to date where they are older than `maxAge`
+    // (all at zero); what failed goes to standard error.
+    void fetchCalendars(std::chrono::seconds maxAge) const;
 
     // Why a picture that could not be painted whole did not become the wallpaper.
     static Message notInstalledMessage(const QString &reason);
 
 private:
+    // The events of the user's calendars on the days the picture shows.
+    void addEvents(Inputs &in) const;
+
     const MainWindowServices &m_services;
     Options m_options;
     BackgroundLoader m_background;
@@ -67,6 +76,7 @@ private:
     ToDoStore m_store;
     LengthScale m_calendarScale;
     std::optional<Inputs> m_painted; // what the canvas holds, when it holds a whole picture
+    mutable QStringList m_toldCalendars; // said once, not at every refresh
 };
 
 } // namespace marvane

@@ -24,6 +24,8 @@ SilentRun::SilentRun(MainWindowServices services, QObject *parent)
 void SilentRun::start()
 {
     m_job.loadOptions();
+    // Addresses at most once an hour: a copy younger than that is used as it is.
+    m_job.fetchCalendars(std::chrono::hours(1));
     m_step = Step::Settling;
     m_timer->start(200);
     markPhase("timer");

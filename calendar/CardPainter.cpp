@@ -183,29 +183,6 @@ int monthCardHeight()
     return 2 * kPadding + kTitle + kDateLine + 6 + kHeader + 6 * kRow;
 }
 
-struct CardLine
-{
-    QString text;
-    bool heading = false;
-};
-
-// Only the lines that hold something: today's items by number, then each later day's under its
-// heading.
-QList<CardLine> cardLines(const ToDoStore::Items &items, const RenderContext &context)
-{
-    QList<CardLine> lines;
-    for (int i = 0; i < ToDoStore::kItems; ++i)
-        if (!items[static_cast<std::size_t>(i)].isEmpty())
-            lines.append({u"%1. %2"_s.arg(i + 1).arg(items[static_cast<std::size_t>(i)])});
-    for (const ToDoStore::DayItems &day : context.daysAhead) {
-        lines.append({dayHeading(day.date, context.names), true});
-        for (const QString &item : day.items)
-            if (!item.isEmpty())
-                lines.append({u"    "_s + item});
-    }
-    return lines;
-}
-
 } // namespace
 
 QRect calendarCardBox(const Options &options, QSize screen, LengthScale scale)
@@ -239,7 +216,7 @@ void paintCards(Canvas &canvas, const Options &options, const Palette &palette, 
         if (!options.showToDoList)
             return;
         // As many lines as the screen leaves room for beside the calendar card.
-        QList<CardLine> lines = cardLines(items, context);
+        QList<PanelLine> lines = agendaLines(items, context.daysAhead, context.events, context.clock.today(), context.names);
         const int gap = static_cast<int>(scale.length(kGap));
         const int room = bottom ? calendar.top() - gap : screen.height() - calendar.bottom() - 1 - gap;
         const int fits = std::max(0, static_cast<int>((room - scale.exact(2 * kPadding + kLine)) / scale.exact(kLine)));
@@ -247,7 +224,7 @@ void paintCards(Canvas &canvas, const Options &options, const Palette &palette, 
             const qsizetype left = lines.size() - std::max(fits - 1, 0);
             lines = lines.mid(0, std::max(fits - 1, 0));
             if (fits > 0)
-                lines.append({QCoreApplication::translate("ToDoPanelPainter", "+%1 more").arg(left)});
+                lines.append({QCoreApplication::translate("ToDoPanelPainter", "+%1 more").arg(left), PanelLine::More});
         }
         const int height = static_cast<int>(scale.length(2 * kPadding + kLine * (1 + lines.size())));
         const QRect panel(calendar.left(), bottom ? calendar.top() - gap - height : calendar.bottom() + 1 + gap,
@@ -259,7 +236,8 @@ void paintCards(Canvas &canvas, const Options &options, const Palette &palette, 
         p.setFont(face(scale, 13, true));
         text(p, place.at(kPadding, kPadding, inner, kLine), QCoreApplication::translate("ToDoPanelPainter", "To Do List:"));
         for (qsizetype i = 0; i < lines.size(); ++i) {
-            p.setFont(face(scale, 12, lines[i].heading));
+            p.setFont(face(scale, 12, lines[i].kind == PanelLine::Heading));
+            p.setPen(QColor::fromRgb(lines[i].kind == PanelLine::Event ? palette.event : palette.toDoText));
             text(p, place.at(kPadding, kPadding + kLine * (i + 1), inner, kLine), lines[i].text);
         }
     });

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/LocaleNames.h"
 #include "platform/Screen.h"
+#include "events/CalendarEvent.h"
 #include "todo/ToDoStore.h"
 
 #include <QList>
@@ -27,6 +28,8 @@ struct RenderContext
     std::uint32_t daysWithItems = 0;
     // The days after today that have items, for the panel (asked only when it lists days ahead).
     QList<ToDoStore::DayItems> daysAhead = {};
+    // Events from the user's calendars on the days the panel lists, in date and time order.
+    QList<CalendarEvent> events = {};
 };
 
 } // namespace marvane

@@ -19,7 +19,7 @@ Result<> paintWallpaper(Canvas &canvas, const Options &options, const RenderCont
     if (const Result<> painted = paintCalendar(canvas, options, palette, context, year, month); !painted)
         return painted;
     paintToDoPanel(canvas, options, palette, LengthScale::of(options, context.displayScale), items,
-                   context.daysAhead, &context.names);
+                   context.daysAhead, &context.names, context.events, context.clock.today());
     return {};
 }
 

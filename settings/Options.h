@@ -43,6 +43,10 @@ struct Options
     std::int32_t look = 0;
     std::int32_t cardOpacity = 0;
     static constexpr std::int32_t kStandardOpacity = 85;
+    // The user's calendars: .ics files, folders of them and addresses, separated by ";".
+    QString calendars;
+    // The colour of their events; 0 the standard one.
+    StoredColor eventColor = 0;
 
     static Options defaults()
     {

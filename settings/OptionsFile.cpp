@@ -35,7 +35,7 @@ struct Key
 };
 
 // The keys in the order they are read and written.
-const std::array<Key, 19> kKeys = {{
+const std::array<Key, 21> kKeys = {{
     {"DesktopColor", &Options::desktopColor},
     {"CalendarColor", &Options::calendarColor},
     {"CalendarPos", &Options::calendarCorner},
@@ -55,6 +55,8 @@ const std::array<Key, 19> kKeys = {{
     {"WeekNumbers", &Options::weekNumbers, nullptr, nullptr, true, 0, 1},
     {"Look", &Options::look, nullptr, nullptr, true, 0, 1},
     {"CardOpacity", &Options::cardOpacity, nullptr, nullptr, true, 20, 100},
+    {"Calendars", nullptr, nullptr, &Options::calendars, true},
+    {"EventColor", &Options::eventColor, nullptr, nullptr, true, 1, 0x00FFFFFF},
 }};
 
 // A missing key's value: in US English and C the standard one, so every picture stays as it was;

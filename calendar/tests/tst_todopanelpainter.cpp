@@ -58,26 +58,36 @@ private Q_SLOTS:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<int>("todayItems");
         QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<bool>("events");
         const QLocale us(QLocale::English, QLocale::UnitedStates);
         QTest::newRow("two days") << us << 2
                                   << QStringList{QStringLiteral("1. item 1"), QStringLiteral("2. item 2"),
                                                  QStringLiteral("Fri 11 Dec"), QStringLiteral("   dentist"),
                                                  QStringLiteral("Sun 13 Dec"), QStringLiteral("   party"),
-                                                 QStringLiteral("   cake")};
+                                                 QStringLiteral("   cake")} << false;
         QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << 0
                                 << QStringList{QStringLiteral("Fr. 11 Dez."), QStringLiteral("   dentist"),
                                                QStringLiteral("So. 13 Dez."), QStringLiteral("   party"),
-                                               QStringLiteral("   cake")};
+                                               QStringLiteral("   cake")} << false;
+        // Today's events before today's items; a day with events only gets its heading too.
+        QTest::newRow("events first, in German")
+            << QLocale(QLocale::German, QLocale::Germany) << 1
+            << QStringList{QStringLiteral("Feiertag"), QStringLiteral("09:00  Standup"), QStringLiteral("1. item 1"),
+                           QStringLiteral("Fr. 11 Dez."), QStringLiteral("   dentist"), QStringLiteral("Sa. 12 Dez."),
+                           QStringLiteral("   18:30  Konzert"), QStringLiteral("So. 13 Dez."), QStringLiteral("   party"),
+                           QStringLiteral("   cake")}
+            << true;
         QStringList full;
         for (int i = 1; i <= 11; ++i)
             full << QStringLiteral("%1. item %1").arg(i);
-        QTest::newRow("more than fits") << us << 12 << (full << QStringLiteral("+4 more"));
+        QTest::newRow("more than fits") << us << 12 << (full << QStringLiteral("+4 more")) << false;
     }
     void daysAhead()
     {
         QFETCH(QLocale, locale);
         QFETCH(int, todayItems);
         QFETCH(QStringList, expected);
+        QFETCH(bool, events);
         ToDoStore::Items today;
         for (int i = 0; i < todayItems; ++i)
             today[std::size_t(i)] = QStringLiteral("item %1").arg(i + 1);
@@ -86,8 +96,13 @@ private Q_SLOTS:
         thirteenth[0] = QStringLiteral("party");
         thirteenth[11] = QStringLiteral("cake");
         const LocaleNames names(locale);
-        const QStringList lines = toDoPanelLines(
-            today, {{QDate(2026, 12, 11), eleventh}, {QDate(2026, 12, 13), thirteenth}}, &names);
+        const QList<CalendarEvent> calendar{{QDate(2026, 12, 10), QTime(), QStringLiteral("Feiertag")},
+                                            {QDate(2026, 12, 10), QTime(9, 0), QStringLiteral("Standup")},
+                                            {QDate(2026, 12, 12), QTime(18, 30), QStringLiteral("Konzert")}};
+        QStringList lines;
+        for (const PanelLine &line : toDoPanelLines(today, {{QDate(2026, 12, 11), eleventh}, {QDate(2026, 12, 13), thirteenth}},
+                                                    &names, events ? calendar : QList<CalendarEvent>(), QDate(2026, 12, 10)))
+            lines << line.text;
         while (expected.size() < ToDoStore::kItems)
             expected << QString();
         QCOMPARE(lines, expected);
