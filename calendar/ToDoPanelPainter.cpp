@@ -31,7 +31,7 @@ QList<PanelLine> agendaLines(const ToDoStore::Items &items, const QList<ToDoStor
 {
     // The start in the user's form ("09:00", "9:00 AM"); the C locale's own would add seconds.
     const bool plain = names.locale().language() == QLocale::C;
-    const auto eventText = [&names, plain](const CalendarEvent &e) {
+    const auto eventText = [&names, plain](const CalendarEvent &e) -> QString {
         if (!e.start.isValid())
             return e.summary;
         return (plain ? e.start.toString(QStringLiteral("HH:mm")) : names.locale().toString(e.start, QLocale::ShortFormat)) +
