@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QListWidget>
 #include <QSpinBox>
 
 #include <algorithm>
@@ -145,6 +146,7 @@ void OptionsDialog::buildControls()
     connect(m_lookCombo, &QComboBox::currentIndexChanged, m_cardOpacitySpin, [this](int look) {
         m_cardOpacitySpin->setEnabled(look == 1);
     });
+    buildCalendarControls();
     layOut();
 
     // The labels in between take no focus.
@@ -153,7 +155,9 @@ void OptionsDialog::buildControls()
                            m_offsetYEdit, m_sizeCombo, m_weekStartCombo, m_weekNumbersCheck, m_dateFormatCombo,
                            m_calendarColorButton, m_applyButton, m_toDoTextColorButton,
                            m_toDoBackColorButton, m_defaultsButton, m_restoreWallpaperButton, m_showToDoListCheck, m_markDaysCheck,
-                           m_agendaDaysCombo, m_lookCombo, m_cardOpacitySpin, m_startAtLogonCheck});
+                           m_agendaDaysCombo, m_lookCombo, m_cardOpacitySpin, m_calendarList,
+                           m_addCalendarFileButton, m_addCalendarFolderButton, m_addCalendarAddressButton,
+                           m_removeCalendarButton, m_eventColorButton, m_startAtLogonCheck});
     m_okButton->setFocus();
 
     const std::pair<QPushButton *, ColorSwatch *> picks[] = {
@@ -223,7 +227,9 @@ void OptionsDialog::layOut()
     opacity->addWidget(m_cardOpacitySpin);
     opacity->addStretch(1);
     grid->addLayout(opacity, 15, 3, 1, 2);
-    grid->setRowStretch(16, 1);
+    grid->addWidget(m_calendarsLabel, 16, 0, Qt::AlignTop);
+    grid->addLayout(calendarLayout(), 16, 1, 1, 4);
+    grid->setRowStretch(17, 1);
 }
 
 void OptionsDialog::showControls(const Options &values)
@@ -243,6 +249,7 @@ void OptionsDialog::showControls(const Options &values)
     m_weekNumbersCheck->setChecked(values.weekNumbers == 1);
     m_agendaDaysCombo->setCurrentIndex(std::clamp(values.agendaDays, 1, 14) - 1);
     m_lookCombo->setCurrentIndex(values.look == 1 ? 1 : 0);
+    showCalendars(values);
     m_cardOpacitySpin->setEnabled(values.look == 1);
     m_cardOpacitySpin->setValue(values.cardOpacity >= 20 && values.cardOpacity <= 100 ? values.cardOpacity
                                                                                       : Options::kStandardOpacity);
@@ -287,6 +294,7 @@ void OptionsDialog::takeControls()
     // 1 is stored as 0, the standard, so a file without the key stays as it was.
     o.agendaDays = m_agendaDaysCombo->currentIndex() == 0 ? 0 : m_agendaDaysCombo->currentIndex() + 1;
     o.look = m_lookCombo->currentIndex();
+    takeCalendars(o);
     // The standard opacity is stored as 0, so a file without the key stays as it was.
     o.cardOpacity = m_cardOpacitySpin->value() == Options::kStandardOpacity ? 0 : m_cardOpacitySpin->value();
     o.backgroundPicture = m_picturePath;

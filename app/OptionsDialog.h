@@ -9,6 +9,8 @@
 class QCheckBox;
 class QComboBox;
 class QSpinBox;
+class QLayout;
+class QListWidget;
 class QLabel;
 class QPushButton;
 
@@ -67,6 +69,11 @@ private:
     void layOut();
     void pickColor(ColorSwatch *swatch);
     void takeControls();
+    void buildCalendarControls();
+    QLayout *calendarLayout();
+    void addCalendar(const QString &source);
+    void showCalendars(const Options &values);
+    void takeCalendars(Options &o) const;
     void showControls(const Options &values);
 
     Options &m_options;
@@ -121,6 +128,15 @@ private:
     QComboBox *m_lookCombo = nullptr;
     QLabel *m_cardOpacityLabel = nullptr;
     QSpinBox *m_cardOpacitySpin = nullptr;
+    QLabel *m_calendarsLabel = nullptr;
+    QListWidget *m_calendarList = nullptr;
+    QPushButton *m_addCalendarFileButton = nullptr;
+    QPushButton *m_addCalendarFolderButton = nullptr;
+    QPushButton *m_addCalendarAddressButton = nullptr;
+    QPushButton *m_removeCalendarButton = nullptr;
+    QLabel *m_eventColorLabel = nullptr;
+    ColorSwatch *m_eventSwatch = nullptr;
+    QPushButton *m_eventColorButton = nullptr;
 };
 
 } // namespace marvane

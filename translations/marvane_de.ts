@@ -372,6 +372,58 @@
         <source> %</source>
         <translation> %</translation>
     </message>
+    <message>
+        <source>Calendars:</source>
+        <translation>Kalender:</translation>
+    </message>
+    <message>
+        <source>Add f&amp;ile...</source>
+        <translation>Datei &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add &amp;folder...</source>
+        <translation>Ordner h&amp;inzufügen...</translation>
+    </message>
+    <message>
+        <source>Add addr&amp;ess...</source>
+        <translation>Adresse hinz&amp;ufügen...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Event Color</source>
+        <translation>Terminfarbe</translation>
+    </message>
+    <message>
+        <source>Choose a calendar</source>
+        <translation>Kalender wählen</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics);;All files (*)</source>
+        <translation>Kalender (*.ics);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Choose a folder of calendars</source>
+        <translation>Ordner mit Kalendern wählen</translation>
+    </message>
+    <message>
+        <source>Add address</source>
+        <translation>Adresse hinzufügen</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (http:// or https://):</source>
+        <translation>Adresse des Kalenders (http:// oder https://):</translation>
+    </message>
+    <message>
+        <source>A calendar whose name holds &quot;;&quot; cannot be stored.</source>
+        <translation>Ein Kalender, dessen Name „;“ enthält, kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Only http:// and https:// addresses can be fetched.</source>
+        <translation>Nur Adressen mit http:// und https:// können abgerufen werden.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -372,6 +372,58 @@
         <source> %</source>
         <translation> %</translation>
     </message>
+    <message>
+        <source>Calendars:</source>
+        <translation>Calendarios:</translation>
+    </message>
+    <message>
+        <source>Add f&amp;ile...</source>
+        <translation>Añadir arc&amp;hivo...</translation>
+    </message>
+    <message>
+        <source>Add &amp;folder...</source>
+        <translation>Añadir carpe&amp;ta...</translation>
+    </message>
+    <message>
+        <source>Add addr&amp;ess...</source>
+        <translation>Añadir &amp;dirección...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Event Color</source>
+        <translation>Color de eventos</translation>
+    </message>
+    <message>
+        <source>Choose a calendar</source>
+        <translation>Elegir un calendario</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics);;All files (*)</source>
+        <translation>Calendarios (*.ics);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Choose a folder of calendars</source>
+        <translation>Elegir una carpeta de calendarios</translation>
+    </message>
+    <message>
+        <source>Add address</source>
+        <translation>Añadir dirección</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (http:// or https://):</source>
+        <translation>La dirección del calendario (http:// o https://):</translation>
+    </message>
+    <message>
+        <source>A calendar whose name holds &quot;;&quot; cannot be stored.</source>
+        <translation>Un calendario cuyo nombre contiene «;» no se puede guardar.</translation>
+    </message>
+    <message>
+        <source>Only http:// and https:// addresses can be fetched.</source>
+        <translation>Solo se pueden descargar direcciones http:// y https://.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

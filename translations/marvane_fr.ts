@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>Look:</source>
-        <translation>Apparence :</translation>
+        <translation>Apparence&#xa0;:</translation>
     </message>
     <message>
         <source>Classic</source>
@@ -366,11 +366,63 @@
     </message>
     <message>
         <source>Opacity:</source>
-        <translation>Opacité :</translation>
+        <translation>Opacité&#xa0;:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation> %</translation>
+        <translation>&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Calendars:</source>
+        <translation>Calendriers :</translation>
+    </message>
+    <message>
+        <source>Add f&amp;ile...</source>
+        <translation>Ajouter un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>Add &amp;folder...</source>
+        <translation>Ajouter un do&amp;ssier...</translation>
+    </message>
+    <message>
+        <source>Add addr&amp;ess...</source>
+        <translation>Ajo&amp;uter une adresse...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Ret&amp;irer</translation>
+    </message>
+    <message>
+        <source>Event Color</source>
+        <translation>Couleur des événements</translation>
+    </message>
+    <message>
+        <source>Choose a calendar</source>
+        <translation>Choisir un calendrier</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics);;All files (*)</source>
+        <translation>Calendriers (*.ics);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Choose a folder of calendars</source>
+        <translation>Choisir un dossier de calendriers</translation>
+    </message>
+    <message>
+        <source>Add address</source>
+        <translation>Ajouter une adresse</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (http:// or https://):</source>
+        <translation>L&apos;adresse du calendrier (http:// ou https://) :</translation>
+    </message>
+    <message>
+        <source>A calendar whose name holds &quot;;&quot; cannot be stored.</source>
+        <translation>Un calendrier dont le nom contient « ; » ne peut pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>Only http:// and https:// addresses can be fetched.</source>
+        <translation>Seules les adresses http:// et https:// peuvent être récupérées.</translation>
     </message>
 </context>
 <context>

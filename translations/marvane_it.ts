@@ -372,6 +372,58 @@
         <source> %</source>
         <translation> %</translation>
     </message>
+    <message>
+        <source>Calendars:</source>
+        <translation>Calendari:</translation>
+    </message>
+    <message>
+        <source>Add f&amp;ile...</source>
+        <translation>Aggiungi f&amp;ile...</translation>
+    </message>
+    <message>
+        <source>Add &amp;folder...</source>
+        <translation>Aggiungi &amp;cartella...</translation>
+    </message>
+    <message>
+        <source>Add addr&amp;ess...</source>
+        <translation>Aggiungi indiri&amp;zzo...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>E&amp;limina</translation>
+    </message>
+    <message>
+        <source>Event Color</source>
+        <translation>Colore eventi</translation>
+    </message>
+    <message>
+        <source>Choose a calendar</source>
+        <translation>Scegli un calendario</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics);;All files (*)</source>
+        <translation>Calendari (*.ics);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Choose a folder of calendars</source>
+        <translation>Scegli una cartella di calendari</translation>
+    </message>
+    <message>
+        <source>Add address</source>
+        <translation>Aggiungi indirizzo</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (http:// or https://):</source>
+        <translation>L&apos;indirizzo del calendario (http:// o https://):</translation>
+    </message>
+    <message>
+        <source>A calendar whose name holds &quot;;&quot; cannot be stored.</source>
+        <translation>Un calendario il cui nome contiene «;» non può essere salvato.</translation>
+    </message>
+    <message>
+        <source>Only http:// and https:// addresses can be fetched.</source>
+        <translation>Si possono scaricare solo indirizzi http:// e https://.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -372,6 +372,58 @@
         <source> %</source>
         <translation> %</translation>
     </message>
+    <message>
+        <source>Calendars:</source>
+        <translation>Kalendarze:</translation>
+    </message>
+    <message>
+        <source>Add f&amp;ile...</source>
+        <translation>Dodaj pl&amp;ik...</translation>
+    </message>
+    <message>
+        <source>Add &amp;folder...</source>
+        <translation>Dodaj &amp;folder...</translation>
+    </message>
+    <message>
+        <source>Add addr&amp;ess...</source>
+        <translation>Dodaj adr&amp;es...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Event Color</source>
+        <translation>Kolor wydarzeń</translation>
+    </message>
+    <message>
+        <source>Choose a calendar</source>
+        <translation>Wybierz kalendarz</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics);;All files (*)</source>
+        <translation>Kalendarze (*.ics);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Choose a folder of calendars</source>
+        <translation>Wybierz folder kalendarzy</translation>
+    </message>
+    <message>
+        <source>Add address</source>
+        <translation>Dodaj adres</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (http:// or https://):</source>
+        <translation>Adres kalendarza (http:// lub https://):</translation>
+    </message>
+    <message>
+        <source>A calendar whose name holds &quot;;&quot; cannot be stored.</source>
+        <translation>Kalendarza, którego nazwa zawiera „;”, nie można zapisać.</translation>
+    </message>
+    <message>
+        <source>Only http:// and https:// addresses can be fetched.</source>
+        <translation>Można pobierać tylko adresy http:// i https://.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

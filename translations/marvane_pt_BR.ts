@@ -372,6 +372,58 @@
         <source> %</source>
         <translation> %</translation>
     </message>
+    <message>
+        <source>Calendars:</source>
+        <translation>Calendários:</translation>
+    </message>
+    <message>
+        <source>Add f&amp;ile...</source>
+        <translation>Adicionar arqu&amp;ivo...</translation>
+    </message>
+    <message>
+        <source>Add &amp;folder...</source>
+        <translation>Adicionar pa&amp;sta...</translation>
+    </message>
+    <message>
+        <source>Add addr&amp;ess...</source>
+        <translation>Adicionar &amp;endereço...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Remo&amp;ver</translation>
+    </message>
+    <message>
+        <source>Event Color</source>
+        <translation>Cor dos eventos</translation>
+    </message>
+    <message>
+        <source>Choose a calendar</source>
+        <translation>Escolher um calendário</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics);;All files (*)</source>
+        <translation>Calendários (*.ics);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Choose a folder of calendars</source>
+        <translation>Escolher uma pasta de calendários</translation>
+    </message>
+    <message>
+        <source>Add address</source>
+        <translation>Adicionar endereço</translation>
+    </message>
+    <message>
+        <source>The calendar&apos;s address (http:// or https://):</source>
+        <translation>O endereço do calendário (http:// ou https://):</translation>
+    </message>
+    <message>
+        <source>A calendar whose name holds &quot;;&quot; cannot be stored.</source>
+        <translation>Um calendário cujo nome contém ";" não pode ser salvo.</translation>
+    </message>
+    <message>
+        <source>Only http:// and https:// addresses can be fetched.</source>
+        <translation>Só endereços http:// e https:// podem ser baixados.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ToDoDialog</name>

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QListWidget>
 #include <QSpinBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -213,6 +214,22 @@ private Q_SLOTS:
         child<QPushButton>(&*d, QStringLiteral("okButton"))->click();
         QCOMPARE(rig.stored().look, look);
         QCOMPARE(rig.stored().cardOpacity, storedOpacity);
+    }
+
+    // The calendars as stored, one a line; Remove takes the chosen one out, and the standard event
+    // colour stays stored as none.
+    void calendarsList()
+    {
+        Rig rig;
+        rig.options.calendars = QStringLiteral("/home/u/a.ics; /home/u/synced ;https://example.org/cal.ics");
+        auto d = rig.open();
+        auto *list = child<QListWidget>(&*d, QStringLiteral("calendarList"));
+        QCOMPARE(list->count(), 3);
+        list->setCurrentRow(1);
+        child<QPushButton>(&*d, QStringLiteral("removeCalendarButton"))->click();
+        child<QPushButton>(&*d, QStringLiteral("okButton"))->click();
+        QCOMPARE(rig.stored().calendars, QStringLiteral("/home/u/a.ics;https://example.org/cal.ics"));
+        QCOMPARE(rig.stored().eventColor, 0);
     }
 
     void okWithoutChangesStoresEveryKey()
