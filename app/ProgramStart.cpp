@@ -71,7 +71,12 @@ std::optional<QString> commandLineAnswer(const QStringList &arguments)
                "  --version  show the version and exit\n"
                "\n"
                "%1"
-               "  options.ini   the settings\n"
+               "  options.ini   the settings; Calendars= lists your calendars, separated by \";\":\n"
+               "                an .ics file (/home/you/holidays.ics), a folder of them as vdirsyncer\n"
+               "                keeps it (/home/you/.calendars/work) or an address of a published\n"
+               "                calendar (https://example.org/team.ics); Options, Calendars adds them.\n"
+               "                Addresses are fetched at most once an hour by the log-on run and the\n"
+               "                timer, by the window only on Refresh, and kept in %5\n"
                "  todolist.ini  the to-do items, up to twelve a date\n"
                "  temp.bmp      the picture last painted\n"
                "\n"
@@ -79,7 +84,8 @@ std::optional<QString> commandLineAnswer(const QStringList &arguments)
                "  log-on entry    %2\n"
                "  midnight timer  %3\n"
                "                  %4\n")
-        .arg(where, AutostartEntry::path(), RefreshTimer::timerPath(), RefreshTimer::servicePath());
+        .arg(where, AutostartEntry::path(), RefreshTimer::timerPath(), RefreshTimer::servicePath(),
+             AppPaths::cacheHome() + QStringLiteral("/marvane/"));
 }
 
 int runItemCommand(const QStringList &arguments)
