@@ -61,10 +61,11 @@ void PictureJob::fetchCalendars(std::chrono::seconds maxAge) const
         printError(problem.message());
 }
 
-PictureJob::Inputs PictureJob::inputs(int year, int month) const
+PictureJob::Inputs PictureJob::inputs(int year, int month, bool withEvents) const
 {
     Inputs in{year, month, m_services.clock.today(), m_services.screen.pixelSize(), m_services.screen.scale(), {}};
-    addEvents(in);
+    if (withEvents)
+        addEvents(in);
     // Read only when the picture shows them, and then once for all.
     if (!m_options.showToDoList && m_options.markDays != 1)
         return in;

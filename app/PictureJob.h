@@ -50,7 +50,8 @@ public:
 
     void loadOptions();
     // The month given, with the date, the screen and today's items as they are now.
-    Inputs inputs(int year, int month) const;
+    // The user's calendars are read too unless `withEvents` is false.
+    Inputs inputs(int year, int month, bool withEvents = true) const;
     // Paints `inputs`; a failure when the picture could not be painted whole.
     Result<> paint(const Inputs &inputs);
     // Whether the canvas holds a whole picture of `inputs`, painted with the settings as they are.

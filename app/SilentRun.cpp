@@ -32,11 +32,11 @@ void SilentRun::start()
     prepare();
 }
 
-PictureJob::Inputs SilentRun::readInputs() const
+PictureJob::Inputs SilentRun::readInputs(bool withEvents) const
 {
     const QDate today = m_services.clock.today();
     // The month the choosers would show: this one, its year kept inside the years they offer.
-    return m_job.inputs(chooserYear(today.year()), today.month());
+    return m_job.inputs(chooserYear(today.year()), today.month(), withEvents);
 }
 
 Result<> SilentRun::paint(const PictureJob::Inputs &inputs)
@@ -58,7 +58,8 @@ void SilentRun::prepare()
     if (const Result<> fonts = Fonts::ensureLoaded(); !fonts)
         printError(fonts.error().message());
     markPhase("fonts");
-    (void)paint(readInputs());
+    // The calendars are read once, for the picture that is installed.
+    (void)paint(readInputs(false));
     markPhase("prepared");
 }
 

@@ -25,7 +25,7 @@ private:
     enum class Step { Idle, Settling, Waiting };
 
     // This month, as the choosers would show it, with everything else as it is now.
-    PictureJob::Inputs readInputs() const;
+    PictureJob::Inputs readInputs(bool withEvents = true) const;
     Result<> paint(const PictureJob::Inputs &inputs);
     void prepare();
     void advance();

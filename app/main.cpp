@@ -59,6 +59,10 @@ bool canReachDisplay()
 int main(int argc, char *argv[])
 {
     markPhase("main");
+    // Without TZ the C library reads /etc/localtime's details again for every local time it works
+    // out, and the user's calendars need thousands: named once, the same zone is read once.
+    if (!qEnvironmentVariableIsSet("TZ"))
+        qputenv("TZ", ":/etc/localtime");
     // Nothing is read or written before the program knows its own folder.
     if (const Result<> located = AppPaths::checkLocation(); !located) {
         printError(located.error().message());

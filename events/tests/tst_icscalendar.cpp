@@ -62,6 +62,14 @@ private Q_SLOTS:
             << QByteArray("BEGIN:VTODO\r\nUID:a\r\nSUMMARY:Taxes\r\nDUE;VALUE=DATE:20261015\r\nEND:VTODO\r\n"
                           "BEGIN:VTODO\r\nUID:b\r\nSUMMARY:Done\r\nDUE;VALUE=DATE:20261016\r\nSTATUS:COMPLETED\r\nEND:VTODO\r\n")
             << QStringList{QStringLiteral("10-15 all day Taxes")};
+        // Started decades before the days shown, as birthdays and standing meetings are.
+        QTest::newRow("every three weeks since 2001, the second Tuesday since 1999, a birthday since 1980")
+            << QByteArray("BEGIN:VEVENT\r\nUID:a\r\nSUMMARY:Review\r\nDTSTART:20010102T100000Z\r\n"
+                          "RRULE:FREQ=WEEKLY;INTERVAL=3\r\nEXDATE:20261027T100000Z\r\nEND:VEVENT\r\n"
+                          "BEGIN:VEVENT\r\nUID:b\r\nSUMMARY:Club\r\nDTSTART:19990209T190000Z\r\nRRULE:FREQ=MONTHLY;BYDAY=2TU\r\nEND:VEVENT\r\n"
+                          "BEGIN:VEVENT\r\nUID:c\r\nSUMMARY:Ana\r\nDTSTART;VALUE=DATE:19801103\r\nRRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n")
+            << QStringList{QStringLiteral("10-06 10:00 Review"), QStringLiteral("10-13 19:00 Club"), QStringLiteral("11-03 all day Ana"),
+                           QStringLiteral("11-10 19:00 Club"), QStringLiteral("11-17 10:00 Review")};
         QTest::newRow("every second, never ending, since last year: seconds past the days shown are never walked")
             << QByteArray("BEGIN:VEVENT\r\nUID:s\r\nSUMMARY:Tick\r\nDTSTART:20261130T235959Z\r\nRRULE:FREQ=SECONDLY\r\nEND:VEVENT\r\n")
             << QStringList{QStringLiteral("11-30 23:59 Tick")};
