@@ -94,6 +94,24 @@ void OptionsDialog::buildPictureControls()
     connect(m_currentWallpaperButton, &QPushButton::clicked, this, &OptionsDialog::useCurrentWallpaper);
 }
 
+void OptionsDialog::buildLookControls()
+{
+    QWidget *c = content();
+    m_lookLabel = label(c, u"lookLabel"_s, tr("Look:"));
+    m_lookCombo = controls::list(c, u"lookCombo"_s, {97, 21});
+    m_lookCombo->addItems({tr("Classic"), tr("Cards")});
+    m_cardOpacityLabel = label(c, u"cardOpacityLabel"_s, tr("Opacity:"));
+    m_cardOpacitySpin = new QSpinBox(c);
+    m_cardOpacitySpin->setObjectName(u"cardOpacitySpin"_s);
+    m_cardOpacitySpin->setRange(20, 100);
+    m_cardOpacitySpin->setSingleStep(5);
+    m_cardOpacitySpin->setSuffix(tr(" %"));
+    // Only the cards are translucent.
+    connect(m_lookCombo, &QComboBox::currentIndexChanged, m_cardOpacitySpin, [this](int look) {
+        m_cardOpacitySpin->setEnabled(look == 1);
+    });
+}
+
 void OptionsDialog::buildControls()
 {
     QWidget *c = content();
@@ -133,19 +151,7 @@ void OptionsDialog::buildControls()
     m_agendaDaysLabel = label(c, u"agendaDaysLabel"_s, tr("Days listed:"));
     m_agendaDaysCombo = controls::list(c, u"agendaDaysCombo"_s, {97, 21});
     controls::fillNumbers(m_agendaDaysCombo, 1, 14);
-    m_lookLabel = label(c, u"lookLabel"_s, tr("Look:"));
-    m_lookCombo = controls::list(c, u"lookCombo"_s, {97, 21});
-    m_lookCombo->addItems({tr("Classic"), tr("Cards")});
-    m_cardOpacityLabel = label(c, u"cardOpacityLabel"_s, tr("Opacity:"));
-    m_cardOpacitySpin = new QSpinBox(c);
-    m_cardOpacitySpin->setObjectName(u"cardOpacitySpin"_s);
-    m_cardOpacitySpin->setRange(20, 100);
-    m_cardOpacitySpin->setSingleStep(5);
-    m_cardOpacitySpin->setSuffix(tr(" %"));
-    // Only the cards are translucent.
-    connect(m_lookCombo, &QComboBox::currentIndexChanged, m_cardOpacitySpin, [this](int look) {
-        m_cardOpacitySpin->setEnabled(look == 1);
-    });
+    buildLookControls();
     buildCalendarControls();
     layOut();
 

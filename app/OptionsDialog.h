@@ -70,6 +70,7 @@ private:
     void pickColor(ColorSwatch *swatch);
     void takeControls();
     void buildCalendarControls();
+    void buildLookControls();
     QLayout *calendarLayout();
     void addCalendar(const QString &source);
     void showCalendars(const Options &values);
