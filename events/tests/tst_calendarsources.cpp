@@ -64,8 +64,8 @@ class TestCalendarSources : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A file, a folder of one-event files (as vdirsyncer keeps them) and a missing folder: the events
-    // of the two in order, and one problem naming the third.
+    // A file, a folder of one-event files (as vdirsyncer keeps them), a missing folder and a file of
+    // 100 MB: the events of the first two in order, and a problem naming each of the others.
     void filesAndFolders()
     {
         QTemporaryDir dir;
@@ -73,15 +73,20 @@ private Q_SLOTS:
         QVERIFY(writeFile(dir.filePath(QStringLiteral("synced/a.ics")), icsEvent("Dentist", "20261211T090000Z")));
         QVERIFY(writeFile(dir.filePath(QStringLiteral("synced/b.ics")), icsEvent("Gym", "20261210T070000Z")));
         QVERIFY(writeFile(dir.filePath(QStringLiteral("home.ics")), icsEvent("Party", "20261211T200000Z")));
+        // And one of 100 MB, refused before it is read.
+        QFile huge(dir.filePath(QStringLiteral("huge.ics")));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(100 * 1024 * 1024));
+        huge.close();
         const QString setting = dir.filePath(QStringLiteral("home.ics")) + u';' + dir.filePath(QStringLiteral("synced")) +
-                                QStringLiteral(" ; ") + dir.filePath(QStringLiteral("gone"));
+                                QStringLiteral(" ; ") + dir.filePath(QStringLiteral("gone")) + u';' + huge.fileName();
         const CalendarSources::Read read = CalendarSources::read(setting, dir.path(), QDate(2026, 12, 1), QDate(2026, 12, 31));
         QStringList summaries;
         for (const CalendarEvent &e : read.events)
             summaries << e.summary;
         QCOMPARE(summaries, (QStringList{QStringLiteral("Gym"), QStringLiteral("Dentist"), QStringLiteral("Party")}));
-        QCOMPARE(read.problems.size(), 1);
+        QCOMPARE(read.problems.size(), 2);
         QVERIFY(read.problems.first().message().contains(QStringLiteral("gone: no such file or folder")));
+        QVERIFY2(read.problems.last().message().contains(QStringLiteral("huge.ics")), qPrintable(read.problems.last().message()));
     }
 
     // An address: fetched into the cache and read from there; not fetched again while the copy is

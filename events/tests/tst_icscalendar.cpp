@@ -70,6 +70,11 @@ private Q_SLOTS:
                           "BEGIN:VEVENT\r\nUID:c\r\nSUMMARY:Ana\r\nDTSTART;VALUE=DATE:19801103\r\nRRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n")
             << QStringList{QStringLiteral("10-06 10:00 Review"), QStringLiteral("10-13 19:00 Club"), QStringLiteral("11-03 all day Ana"),
                            QStringLiteral("11-10 19:00 Club"), QStringLiteral("11-17 10:00 Review")};
+        QTest::newRow("two moved occurrences that name each other's places")
+            << QByteArray("BEGIN:VEVENT\r\nUID:x\r\nSUMMARY:Sync\r\nDTSTART:20261102T100000Z\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\nEND:VEVENT\r\n"
+                          "BEGIN:VEVENT\r\nUID:x\r\nSUMMARY:Sync A\r\nRECURRENCE-ID:20261109T100000Z\r\nDTSTART:20261116T100000Z\r\nEND:VEVENT\r\n"
+                          "BEGIN:VEVENT\r\nUID:x\r\nSUMMARY:Sync B\r\nRECURRENCE-ID:20261116T100000Z\r\nDTSTART:20261109T100000Z\r\nEND:VEVENT\r\n")
+            << QStringList{QStringLiteral("11-02 10:00 Sync"), QStringLiteral("11-09 10:00 Sync B"), QStringLiteral("11-16 10:00 Sync A")};
         QTest::newRow("every second, never ending, since last year: seconds past the days shown are never walked")
             << QByteArray("BEGIN:VEVENT\r\nUID:s\r\nSUMMARY:Tick\r\nDTSTART:20261130T235959Z\r\nRRULE:FREQ=SECONDLY\r\nEND:VEVENT\r\n")
             << QStringList{QStringLiteral("11-30 23:59 Tick")};
