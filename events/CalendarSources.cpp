@@ -1,5 +1,6 @@
 #include "events/CalendarSources.h"
 
+#include "events/ExpansionCache.h"
 #include "events/IcsCalendar.h"
 #include "files/FileRead.h"
 
@@ -16,18 +17,32 @@ using namespace Qt::StringLiterals;
 // More files than a synced folder of one calendar holds; a folder beyond it is refused.
 constexpr int kMostFiles = 20000;
 
-Result<QList<CalendarEvent>> readIcs(const QString &file, QDate first, QDate last)
+struct Days
 {
+    QString cache;
+    QDate first;
+    QDate last;
+};
+
+Result<QList<CalendarEvent>> readIcs(const QString &file, const Days &days)
+{
+    const bool large = QFileInfo(file).size() >= ExpansionCache::kSmallest;
+    const ExpansionCache cache(days.cache, file, days.first, days.last);
+    if (large)
+        if (std::optional<QList<CalendarEvent>> kept = cache.load())
+            return *kept;
     const Result<FileContents> bytes = readFile(file, CalendarSources::kMostBytes);
     if (!bytes)
         return std::unexpected(bytes.error());
-    const Result<QList<CalendarEvent>> events = IcsCalendar::occurrences(bytes->bytes, first, last);
+    const Result<QList<CalendarEvent>> events = IcsCalendar::occurrences(bytes->bytes, days.first, days.last);
     if (!events)
         return fail(file, u"%1: %2"_s.arg(file, events.error().reason()));
+    if (large)
+        cache.store(*events);
     return events;
 }
 
-Result<QList<CalendarEvent>> readFolder(const QString &folder, QDate first, QDate last)
+Result<QList<CalendarEvent>> readFolder(const QString &folder, const Days &days)
 {
     const QStringList names = QDir(folder).entryList({u"*.ics"_s, u"*.ICS"_s}, QDir::Files, QDir::Name);
     if (names.size() > kMostFiles)
@@ -39,7 +54,7 @@ Result<QList<CalendarEvent>> readFolder(const QString &folder, QDate first, QDat
         bytes += QFileInfo(file).size();
         if (bytes > CalendarSources::kMostBytes)
             return fail(folder, u"%1: its calendar files hold more than 16 MB"_s.arg(folder));
-        const Result<QList<CalendarEvent>> read = readIcs(file, first, last);
+        const Result<QList<CalendarEvent>> read = readIcs(file, days);
         if (!read)
             return std::unexpected(read.error());
         events += *read;
@@ -73,18 +88,19 @@ CalendarSources::Read CalendarSources::read(const QString &setting, const QStrin
                                             QDate last)
 {
     Read all;
+    const Days days{cacheDirectory, first, last};
     for (const QString &source : split(setting)) {
         Result<QList<CalendarEvent>> events;
         if (isAddress(source)) {
             const QString copy = cacheFile(cacheDirectory, source);
-            events = QFileInfo::exists(copy) ? readIcs(copy, first, last)
+            events = QFileInfo::exists(copy) ? readIcs(copy, days)
                                              : fail(source, u"%1: not fetched yet"_s.arg(source));
             if (!events && QFileInfo::exists(copy))
                 events = fail(source, u"%1: %2"_s.arg(source, events.error().reason().section(u": "_s, 1)));
         } else if (QFileInfo(source).isDir()) {
-            events = readFolder(source, first, last);
+            events = readFolder(source, days);
         } else if (QFileInfo::exists(source)) {
-            events = readIcs(source, first, last);
+            events = readIcs(source, days);
         } else {
             events = fail(source, u"%1: no such file or folder"_s.arg(source));
         }

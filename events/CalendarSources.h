@@ -30,7 +30,8 @@ public:
         QList<Failure> problems;     // one per source that could not be read, naming it
     };
     // The events of every source on the days from `first` to `last`; a source that cannot be
-    // read is told and the others are still read.
+    // read is told and the others are still read. What a large file expanded to is kept in the
+    // cache folder for the runs that follow.
     static Read read(const QString &setting, const QString &cacheDirectory, QDate first, QDate last);
 };
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QObject>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -123,6 +124,32 @@ private Q_SLOTS:
         QCOMPARE(read.events.size(), 1);
         QCOMPARE(read.events.first().summary, QStringLiteral("Standup"));
         QVERIFY(read.problems.isEmpty());
+    }
+
+    // A large file's expansion is kept for the next run, and never outlives a change to the file.
+    void largeFilesAreReadOnceWhileTheyStay()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("big.ics"));
+        QByteArray past;
+        for (int i = 0; i < 4000; ++i)
+            past += "BEGIN:VEVENT\r\nUID:p" + QByteArray::number(i) + "\r\nSUMMARY:Long ago\r\nDTSTART:20000101T100000Z\r\nEND:VEVENT\r\n";
+        const auto calendar = [&past](const QByteArray &summary) -> QByteArray {
+            return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + past + "BEGIN:VEVENT\r\nUID:n\r\nSUMMARY:" + summary +
+                   "\r\nDTSTART:20261211T090000Z\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+        };
+        const auto summaries = [&] {
+            QStringList s;
+            for (const CalendarEvent &e : CalendarSources::read(file, dir.path(), QDate(2026, 12, 1), QDate(2026, 12, 31)).events)
+                s << e.summary;
+            return s;
+        };
+        QVERIFY(writeFile(file, calendar("Dentist")));
+        QVERIFY(QFileInfo(file).size() >= 256 * 1024);
+        QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist")});
+        QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist")});
+        QVERIFY(writeFile(file, calendar("Dentist moved")));
+        QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist moved")});
     }
 };
 
