@@ -252,6 +252,9 @@ Result<> MainWindow::repaint()
     const Result<> painted = m_job.paint(m_job.inputs(year, month));
     // What was painted shows either way; only a whole picture counts as a refresh.
     m_canvasView->canvasChanged();
+    // A calendar that could not be read is told once; the rest is painted.
+    for (const Failure &problem : m_job.takeCalendarProblems())
+        fail(Message::plain(problem.message()));
     if (painted) {
         showCalendarBox();
         Q_EMIT refreshed(year, month, m_job.options());

@@ -8,6 +8,8 @@
 #include "platform/SystemColors.h"
 #include "settings/OptionsFile.h"
 
+#include <utility>
+
 namespace marvane {
 
 namespace {
@@ -45,7 +47,7 @@ void PictureJob::addEvents(Inputs &in) const
     for (const Failure &problem : read.problems)
         if (!m_toldCalendars.contains(problem.message())) {
             m_toldCalendars << problem.message();
-            printError(problem.message());
+            m_calendarProblems << problem;
         }
     for (const CalendarEvent &event : read.events) {
         if (m_options.showToDoList && event.date >= in.today && event.date <= lastListed)
@@ -57,8 +59,12 @@ void PictureJob::addEvents(Inputs &in) const
 
 void PictureJob::fetchCalendars(std::chrono::seconds maxAge) const
 {
-    for (const Failure &problem : marvane::fetchCalendars(m_options.calendars, calendarCache(), maxAge))
-        printError(problem.message());
+    m_calendarProblems += marvane::fetchCalendars(m_options.calendars, calendarCache(), maxAge);
+}
+
+QList<Failure> PictureJob::takeCalendarProblems()
+{
+    return std::exchange(m_calendarProblems, {});
 }
 
 PictureJob::Inputs PictureJob::inputs(int year, int month, bool withEvents) const

@@ -59,8 +59,10 @@ public:
     // Sets the painted picture as the wallpaper; the failure told as the user reads it.
     Result<> install();
     // Brings the copies of the calendar addresses up to date where they are older than `maxAge`
-    // (all at zero); what failed goes to standard error.
+    // (all at zero).
     void fetchCalendars(std::chrono::seconds maxAge) const;
+    // The calendars that could not be read or fetched since the last call, each told once.
+    QList<Failure> takeCalendarProblems();
 
     // Why a picture that could not be painted whole did not become the wallpaper.
     static Message notInstalledMessage(const QString &reason);
@@ -78,6 +80,7 @@ private:
     LengthScale m_calendarScale;
     std::optional<Inputs> m_painted; // what the canvas holds, when it holds a whole picture
     mutable QStringList m_toldCalendars; // said once, not at every refresh
+    mutable QList<Failure> m_calendarProblems;
 };
 
 } // namespace marvane

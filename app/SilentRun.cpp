@@ -42,6 +42,8 @@ PictureJob::Inputs SilentRun::readInputs(bool withEvents) const
 Result<> SilentRun::paint(const PictureJob::Inputs &inputs)
 {
     const Result<> painted = m_job.paint(inputs);
+    for (const Failure &problem : m_job.takeCalendarProblems())
+        m_services.report(nullptr, true, Message::plain(problem.message()));
     const std::optional<Failure> &background = m_job.backgroundFailure();
     if (background && background->message() != m_toldBackground) {
         m_toldBackground = background->message();

@@ -322,6 +322,17 @@ private Q_SLOTS:
         QVERIFY(rig.exits.isEmpty());
     }
 
+    // A calendar that cannot be read is told once, not at every refresh, and the rest is painted.
+    void unreadableCalendarIsToldOnce()
+    {
+        Rig rig;
+        rig.writeOptions("[general]\nCalendars=/nowhere/gone.ics\n");
+        rig.start();
+        QTest::mouseClick(child<QPushButton>(&*rig.window, QStringLiteral("refreshButton")), Qt::LeftButton);
+        QCOMPARE(rig.reports, QStringList{QStringLiteral("/nowhere/gone.ics: no such file or folder")});
+        QVERIFY(!rig.refreshes.isEmpty());
+    }
+
     void errorInARefreshIsReportedAndTheProgramGoesOn()
     {
         Rig rig;
