@@ -37,13 +37,20 @@ void PictureJob::addEvents(Inputs &in) const
 {
     if (m_options.calendars.trimmed().isEmpty())
         return;
-    // The days the panel lists and, for the marks, the month shown.
+    // The days the panel lists, read as whole months from today's on, so that a large calendar's
+    // kept expansion serves every day of the month; and for the marks, the month shown.
     const QDate lastListed = in.today.addDays(std::max(m_options.agendaDays, 1) - 1);
+    const auto monthEnd = [](QDate day) { return QDate(day.year(), day.month(), 1).addMonths(1).addDays(-1); };
+    const QDate first(in.today.year(), in.today.month(), 1);
+    const QDate last = monthEnd(lastListed);
     const QDate monthStart(in.year, in.month, 1);
     const bool marks = m_options.markDays == 1 && monthStart.isValid();
-    const QDate first = marks ? std::min(in.today, monthStart) : in.today;
-    const QDate last = marks ? std::max(lastListed, monthStart.addMonths(1).addDays(-1)) : lastListed;
-    const CalendarSources::Read read = CalendarSources::read(m_options.calendars, calendarCache(), first, last);
+    CalendarSources::Read read = CalendarSources::read(m_options.calendars, calendarCache(), first, last);
+    if (marks && (monthStart < first || monthStart > last)) {
+        CalendarSources::Read shown = CalendarSources::read(m_options.calendars, calendarCache(), monthStart, monthEnd(monthStart));
+        read.events += shown.events;
+        read.problems += shown.problems;
+    }
     for (const Failure &problem : read.problems)
         if (!m_toldCalendars.contains(problem.message())) {
             m_toldCalendars << problem.message();

@@ -19,8 +19,8 @@ using namespace Qt::StringLiterals;
 // Steps a recurrence may take from its start to past the days shown: years of a daily event,
 // not the seconds of one that never ends.
 constexpr int kMostSteps = 200000;
-// Days one event may cover: a long one is shown on the days asked for, not walked day by day.
-constexpr int kMostOccurrences = 20000;
+// Days of events one calendar may have in the days asked for: beyond it the calendar is refused.
+constexpr int kMostOccurrences = 200000;
 
 struct Free
 {
@@ -59,8 +59,10 @@ public:
                                   ? span.end.date().addDays(-1)
                                   : std::max(span.start.date(), span.end.date());
         for (QDate d = std::max(span.start.date(), m_first); d <= std::min(lastDay, m_last); d = d.addDays(1)) {
-            if (++m_count > kMostOccurrences)
+            if (++m_count > kMostOccurrences) {
+                m_tooMany = true;
                 return;
+            }
             const bool first = d == span.start.date() && !span.wholeDays;
             m_events.append({d, first ? span.start.time() : QTime(), summary});
         }
@@ -68,8 +70,10 @@ public:
     QDate first() const { return m_first; }
     QDate last() const { return m_last; }
     QList<CalendarEvent> &events() { return m_events; }
+    bool tooMany() const { return m_tooMany; }
 
 private:
+    bool m_tooMany = false;
     QDate m_first;
     QDate m_last;
     int m_count = 0;
@@ -328,6 +332,8 @@ Result<QList<CalendarEvent>> IcsCalendar::occurrences(const QByteArray &text, QD
             if (const Result<> done = expandCalendar(c, out, events); !done)
                 return std::unexpected(done.error());
     }
+    if (out.tooMany())
+        return fail({}, u"it has more than %1 days of events in the days shown"_s.arg(kMostOccurrences));
     sortEvents(out.events());
     return out.events();
 }

@@ -102,6 +102,10 @@ private Q_SLOTS:
         for (int i = 0; i <= IcsCalendar::kMostEvents; ++i)
             many += "BEGIN:VEVENT\r\nUID:" + QByteArray::number(i) + "\r\nDTSTART:20261101T100000Z\r\nEND:VEVENT\r\n";
         QTest::newRow("too many events") << calendar(many) << QStringLiteral("more than 50000 events");
+        QByteArray daily;
+        for (int i = 0; i < 4000; ++i)
+            daily += "BEGIN:VEVENT\r\nUID:d" + QByteArray::number(i) + "\r\nDTSTART:20260101T100000Z\r\nRRULE:FREQ=DAILY\r\nEND:VEVENT\r\n";
+        QTest::newRow("too many days of events") << calendar(daily) << QStringLiteral("more than 200000 days of events");
     }
     void hostileCalendarsAreRefused()
     {
