@@ -94,7 +94,7 @@ CalendarSources::Read CalendarSources::read(const QString &setting, const QStrin
         if (isAddress(source)) {
             const QString copy = cacheFile(cacheDirectory, source);
             events = QFileInfo::exists(copy) ? readIcs(copy, days)
-                                             : fail(source, u"%1: not fetched yet"_s.arg(source));
+                                             : fail(source, u"%1: not fetched yet (Refresh in the window fetches it)"_s.arg(source));
             if (!events && QFileInfo::exists(copy))
                 events = fail(source, u"%1: %2"_s.arg(source, events.error().reason().section(u": "_s, 1)));
         } else if (QFileInfo(source).isDir()) {
