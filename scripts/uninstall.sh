@@ -23,6 +23,8 @@ rm -f "$apps/marvane.desktop" "$apps/org.marvane.Marvane.desktop" "$autostart" "
       "$units/paths.target.wants/marvane-refresh.path" "$units/marvane-refresh.path" \
       "$units/marvane-refresh.timer" "$units/marvane-refresh.service"
 [ $timer = 1 ] && { systemctl --user daemon-reload 2>/dev/null || true; }
+# The copies of calendar addresses and what large calendars expanded to: the program's, not the user's.
+rm -rf "${XDG_CACHE_HOME:-$HOME/.cache}/marvane"
 command -v update-desktop-database >/dev/null && [ -d "$apps" ] && update-desktop-database -q "$apps" 2>/dev/null || true
 if [ -d "$prefix" ]; then
   # The program, the pictures it painted with their copies (.bmp and .png) and any temporary file

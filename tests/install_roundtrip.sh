@@ -6,7 +6,7 @@ bin=$1
 scripts=$2
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
-export HOME=$home XDG_DATA_HOME=$home/.local/share XDG_CONFIG_HOME=$home/.config
+export HOME=$home XDG_DATA_HOME=$home/.local/share XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache
 # Qt would otherwise make a runtime folder of its own in /tmp.
 export XDG_RUNTIME_DIR=$home/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -37,8 +37,11 @@ printf '[general]\nCalendarPos=2\n' >"$prefix/options.ini"
 touch "$prefix/temp.bmp" "$prefix/.temp-wallpaper-1765100000000.bmp" "$prefix/.temp-wallpaper-1765100000001.png" \
       "$prefix/.todolist.ini.lock"
 
+mkdir -p "$XDG_CACHE_HOME/marvane" && touch "$XDG_CACHE_HOME/marvane/copy.ics"
+
 "$scripts/uninstall.sh" >/dev/null
 [ ! -e "$entry" ] || fail "menu entry left behind"
+[ ! -e "$XDG_CACHE_HOME/marvane" ] || fail "calendar cache left behind"
 [ ! -e "$XDG_CONFIG_HOME/autostart/Marvane.desktop" ] || fail "log-on entry left behind"
 [ ! -e "$units/marvane-refresh.timer" ] && [ ! -e "$units/marvane-refresh.service" ] &&
   [ ! -L "$units/timers.target.wants/marvane-refresh.timer" ] || fail "midnight timer left behind"
