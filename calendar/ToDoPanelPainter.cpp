@@ -23,7 +23,10 @@ QRect toDoPanelBox(const Options &options, QSize screen, LengthScale scale)
 
 QString dayHeading(const QDate &date, const LocaleNames &names)
 {
-    return names.locale().toString(date, QCoreApplication::translate("ToDoPanelPainter", "ddd d MMM"));
+    const QLocale &locale = names.locale();
+    return QCoreApplication::translate("ToDoPanelPainter", "%1 %2 %3", "short weekday, day, short month")
+        .arg(locale.dayName(date.dayOfWeek(), QLocale::ShortFormat), QString::number(date.day()),
+             locale.monthName(date.month(), QLocale::ShortFormat));
 }
 
 QList<PanelLine> agendaLines(const ToDoStore::Items &items, const QList<ToDoStore::DayItems> &ahead,

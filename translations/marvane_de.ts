@@ -73,12 +73,13 @@
         <translation>Aufgaben:</translation>
     </message>
     <message>
-        <source>ddd d MMM</source>
-        <translation>ddd d. MMM</translation>
-    </message>
-    <message>
         <source>+%1 more</source>
         <translation>+%1 weitere</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>short weekday, day, short month</comment>
+        <translation>%1 %2. %3</translation>
     </message>
 </context>
 <context>

@@ -73,12 +73,13 @@
         <translation>Tâches&#xa0;:</translation>
     </message>
     <message>
-        <source>ddd d MMM</source>
-        <translation>ddd d MMM</translation>
-    </message>
-    <message>
         <source>+%1 more</source>
         <translation>+%1 de plus</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>short weekday, day, short month</comment>
+        <translation>%1 %2 %3</translation>
     </message>
 </context>
 <context>
@@ -374,7 +375,7 @@
     </message>
     <message>
         <source>Calendars:</source>
-        <translation>Calendriers :</translation>
+        <translation>Calendriers&#xa0;:</translation>
     </message>
     <message>
         <source>Add f&amp;ile...</source>
@@ -414,11 +415,11 @@
     </message>
     <message>
         <source>The calendar&apos;s address (http:// or https://):</source>
-        <translation>L&apos;adresse du calendrier (http:// ou https://) :</translation>
+        <translation>L&apos;adresse du calendrier (http:// ou https://)&#xa0;:</translation>
     </message>
     <message>
         <source>A calendar whose name holds &quot;;&quot; cannot be stored.</source>
-        <translation>Un calendrier dont le nom contient « ; » ne peut pas être enregistré.</translation>
+        <translation>Un calendrier dont le nom contient «&#xa0;;&#xa0;» ne peut pas être enregistré.</translation>
     </message>
     <message>
         <source>Only http:// and https:// addresses can be fetched.</source>

@@ -73,12 +73,13 @@
         <translation>Tarefas:</translation>
     </message>
     <message>
-        <source>ddd d MMM</source>
-        <translation>ddd d MMM</translation>
-    </message>
-    <message>
         <source>+%1 more</source>
         <translation>+%1 a mais</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>short weekday, day, short month</comment>
+        <translation>%1 %2 %3</translation>
     </message>
 </context>
 <context>
@@ -418,7 +419,7 @@
     </message>
     <message>
         <source>A calendar whose name holds &quot;;&quot; cannot be stored.</source>
-        <translation>Um calendário cujo nome contém ";" não pode ser salvo.</translation>
+        <translation>Um calendário cujo nome contém &quot;;&quot; não pode ser salvo.</translation>
     </message>
     <message>
         <source>Only http:// and https:// addresses can be fetched.</source>
