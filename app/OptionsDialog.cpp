@@ -94,9 +94,15 @@ void OptionsDialog::buildPictureControls()
     connect(m_currentWallpaperButton, &QPushButton::clicked, this, &OptionsDialog::useCurrentWallpaper);
 }
 
+// What the picture shows beyond the classic calendar: marks, week numbers, the days listed, the look.
 void OptionsDialog::buildLookControls()
 {
     QWidget *c = content();
+    m_markDaysCheck = controls::checkBox(c, u"markDaysCheck"_s, tr("Mark days with items"));
+    m_weekNumbersCheck = controls::checkBox(c, u"weekNumbersCheck"_s, tr("Week numbers"));
+    m_agendaDaysLabel = label(c, u"agendaDaysLabel"_s, tr("Days listed:"));
+    m_agendaDaysCombo = controls::list(c, u"agendaDaysCombo"_s, {97, 21});
+    controls::fillNumbers(m_agendaDaysCombo, 1, 14);
     m_lookLabel = label(c, u"lookLabel"_s, tr("Look:"));
     m_lookCombo = controls::list(c, u"lookCombo"_s, {97, 21});
     m_lookCombo->addItems({tr("Classic"), tr("Cards")});
@@ -146,11 +152,6 @@ void OptionsDialog::buildControls()
     m_toDoTextSwatch = swatch(c, u"toDoTextSwatch"_s);
     m_toDoTextColorButton = colorButton(c, u"toDoTextColorButton"_s);
     m_startAtLogonCheck = controls::checkBox(c, u"startAtLogonCheck"_s, tr("Refresh desktop when computer starts."));
-    m_markDaysCheck = controls::checkBox(c, u"markDaysCheck"_s, tr("Mark days with items"));
-    m_weekNumbersCheck = controls::checkBox(c, u"weekNumbersCheck"_s, tr("Week numbers"));
-    m_agendaDaysLabel = label(c, u"agendaDaysLabel"_s, tr("Days listed:"));
-    m_agendaDaysCombo = controls::list(c, u"agendaDaysCombo"_s, {97, 21});
-    controls::fillNumbers(m_agendaDaysCombo, 1, 14);
     buildLookControls();
     buildCalendarControls();
     layOut();
