@@ -61,7 +61,7 @@ MainWindowServices MainWindowServices::forProgram(const Clock &clock, const Desk
             },
         .desktopShowsOurPicture =
             [dir, &desktop] {
-                return WallpaperInstaller::isOwnPicture(WallpaperBackend::pictureFileIn(desktop.backend().currentPicture()), dir);
+                return WallpaperInstaller::desktopShowsOwnPicture(desktop, dir);
             },
         .restoreWallpaper = [stateFile, &desktop] { return SavedWallpaper::restore(desktop, stateFile); },
         .usersWallpaper = [dir, &desktop]() -> std::optional<std::pair<QString, int>> {

@@ -102,12 +102,6 @@ int runItemCommand(const QStringList &arguments)
     return answer->changed ? kRepaint : 0;
 }
 
-bool desktopShowsOwnPicture(const Desktop &desktop)
-{
-    return WallpaperInstaller::isOwnPicture(WallpaperBackend::pictureFileIn(desktop.backend().currentPicture()),
-                                            AppPaths::pictureDirectory());
-}
-
 int restoreWallpaper(const Desktop &desktop)
 {
     const QString shown = WallpaperBackend::pictureFileIn(desktop.backend().currentPicture());

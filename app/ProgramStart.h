@@ -22,8 +22,6 @@ constexpr int kRepaint = -1;
 // `pendrel add`, `list` or `remove`: prints what it did on standard output, or why not on
 // standard error; the exit code, or kRepaint.
 int runItemCommand(const QStringList &arguments);
-// Whether the desktop's own setting names one of Marvane's pictures now.
-bool desktopShowsOwnPicture(const Desktop &desktop);
 // `pendrel --restore-wallpaper`: puts back the wallpaper the desktop showed before Marvane's
 // picture, where it shows that picture now; the exit code.
 int restoreWallpaper(const Desktop &desktop);

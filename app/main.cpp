@@ -4,6 +4,7 @@
 #include "app/WindowStart.h"
 #include "session/WaylandDisplay.h"
 #include "wallpaper/Desktop.h"
+#include "wallpaper/WallpaperInstaller.h"
 #include "platform/AppPaths.h"
 #include "platform/PhaseLog.h"
 #include "platform/StandardError.h"
@@ -84,7 +85,7 @@ int main(int argc, char *argv[])
     // The session, its wallpaper backend and the display connection, once for the whole run.
     Desktop desktop;
     const bool display = !itemCommand || canReachDisplay() ? chooseDisplay(desktop.x11()) : false;
-    if (itemCommand && !(display && desktopShowsOwnPicture(desktop)))
+    if (itemCommand && !(display && WallpaperInstaller::desktopShowsOwnPicture(desktop, AppPaths::pictureDirectory())))
         return 0;
     if (given == QStringList{QStringLiteral("--restore-wallpaper")}) {
         const QCoreApplication app(argc, argv);

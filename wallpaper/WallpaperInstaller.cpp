@@ -27,6 +27,11 @@ bool WallpaperInstaller::isOwnPicture(const QString &path, const QString &applic
            (shown.fileName() == QStringLiteral("temp.bmp") || shown.fileName().startsWith(QStringLiteral(".temp-wallpaper-")));
 }
 
+bool WallpaperInstaller::desktopShowsOwnPicture(const Desktop &desktop, const QString &applicationDirectory)
+{
+    return isOwnPicture(WallpaperBackend::pictureFileIn(desktop.backend().currentPicture()), applicationDirectory);
+}
+
 namespace {
 
 // Saving and installing are serialised between processes of the same folder (a log-on run and
