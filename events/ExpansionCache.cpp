@@ -3,20 +3,74 @@
 #include "files/AtomicFile.h"
 #include "files/FileRead.h"
 
-#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QTimeZone>
+
+#include <cstring>
 
 namespace marvane {
 
 namespace {
 
-constexpr quint32 kMagic = 0x4D565831; // "MVX1"
+constexpr quint32 kMagic = 0x4D565833; // "MVX3"
 constexpr quint32 kMostEvents = 1000000;
+
+// The file is this machine's own, read back by the same program: numbers as the processor holds
+// them, names as QString holds them, each read checked against what is left.
+template<typename T>
+void put(QByteArray &bytes, T value)
+{
+    bytes.append(reinterpret_cast<const char *>(&value), sizeof value);
+}
+
+void putText(QByteArray &bytes, QStringView text)
+{
+    put(bytes, quint32(text.size()));
+    bytes.append(reinterpret_cast<const char *>(text.utf16()), text.size() * qsizetype(sizeof(char16_t)));
+}
+
+class Reader
+{
+public:
+    explicit Reader(const QByteArray &bytes) : m_rest(bytes) {}
+
+    template<typename T>
+    bool take(T &value)
+    {
+        if (m_rest.size() < qsizetype(sizeof value))
+            return false;
+        std::memcpy(&value, m_rest.data(), sizeof value);
+        m_rest = m_rest.sliced(sizeof value);
+        return true;
+    }
+    bool takeText(QString &text)
+    {
+        quint32 units = 0;
+        if (!take(units) || m_rest.size() / 2 < qsizetype(units))
+            return false;
+        text = QString(reinterpret_cast<const QChar *>(m_rest.data()), units);
+        m_rest = m_rest.sliced(qsizetype(units) * 2);
+        return true;
+    }
+    bool takeBytes(QByteArrayView &bytes)
+    {
+        quint32 size = 0;
+        if (!take(size) || m_rest.size() < qsizetype(size))
+            return false;
+        bytes = m_rest.first(size);
+        m_rest = m_rest.sliced(size);
+        return true;
+    }
+    bool atEnd() const { return m_rest.isEmpty(); }
+
+private:
+    QByteArrayView m_rest;
+};
 
 } // namespace
 
@@ -39,31 +93,60 @@ std::optional<QList<CalendarEvent>> ExpansionCache::load() const
     const Result<FileContents> bytes = readFile(m_path, 64 * 1024 * 1024, false);
     if (!bytes)
         return std::nullopt;
-    QDataStream in(bytes->bytes);
-    quint32 magic = 0, count = 0;
-    QByteArray key;
-    in >> magic >> key >> count;
-    if (magic != kMagic || key != m_key || count > kMostEvents)
+    Reader in(bytes->bytes);
+    quint32 magic = 0, names = 0, count = 0;
+    QByteArrayView key;
+    if (!in.take(magic) || magic != kMagic || !in.takeBytes(key) || key != m_key || !in.take(names) || names > kMostEvents)
+        return std::nullopt;
+    QList<QString> summaries(names);
+    for (QString &summary : summaries)
+        if (!in.takeText(summary))
+            return std::nullopt;
+    if (!in.take(count) || count > kMostEvents)
         return std::nullopt;
     QList<CalendarEvent> events;
     events.reserve(count);
-    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
-        CalendarEvent e;
-        in >> e.date >> e.start >> e.summary;
-        events << e;
+    for (quint32 i = 0; i < count; ++i) {
+        qint64 day = 0;
+        qint32 msecs = 0;
+        quint32 summary = 0;
+        if (!in.take(day) || !in.take(msecs) || !in.take(summary) || summary >= names)
+            return std::nullopt;
+        events.append({QDate::fromJulianDay(day), msecs < 0 ? QTime() : QTime::fromMSecsSinceStartOfDay(msecs),
+                       summaries[summary]});
     }
-    if (in.status() != QDataStream::Ok)
+    if (!in.atEnd())
         return std::nullopt;
     return events;
 }
 
 void ExpansionCache::store(const QList<CalendarEvent> &events) const
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << kMagic << m_key << quint32(events.size());
+    // The days of one event share its summary: each is kept once.
+    QHash<const QChar *, quint32> indexes;
+    QList<QStringView> summaries;
     for (const CalendarEvent &e : events)
-        out << e.date << e.start << e.summary;
+        if (!indexes.contains(e.summary.constData())) {
+            indexes.insert(e.summary.constData(), quint32(summaries.size()));
+            summaries << e.summary;
+        }
+    QByteArray bytes;
+    qsizetype size = 16 + m_key.size() + events.size() * 16;
+    for (QStringView summary : summaries)
+        size += 4 + summary.size() * 2;
+    bytes.reserve(size);
+    put(bytes, kMagic);
+    put(bytes, quint32(m_key.size()));
+    bytes += m_key;
+    put(bytes, quint32(summaries.size()));
+    for (QStringView summary : summaries)
+        putText(bytes, summary);
+    put(bytes, quint32(events.size()));
+    for (const CalendarEvent &e : events) {
+        put(bytes, qint64(e.date.toJulianDay()));
+        put(bytes, qint32(e.start.isValid() ? e.start.msecsSinceStartOfDay() : -1));
+        put(bytes, indexes.value(e.summary.constData()));
+    }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     // A cache that cannot be written only costs the next run its time.
     (void)writeFileAtomically(m_path, [&bytes](QIODevice &device) { return writeAll(device, bytes); }, false, true);

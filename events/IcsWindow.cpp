@@ -1,8 +1,6 @@
 #include "events/IcsWindow.h"
 
 #include <QByteArrayView>
-#include <QDateTime>
-#include <QRegularExpression>
 
 #include <optional>
 
@@ -10,8 +8,21 @@ namespace marvane {
 
 namespace {
 
+// The whole number that starts `text`, and what follows it; nothing without a digit.
+std::optional<qint64> number(QByteArrayView &text)
+{
+    qint64 value = 0;
+    qsizetype i = 0;
+    for (; i < text.size() && i < 12 && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = value * 10 + (text[i] - '0');
+    if (i == 0)
+        return std::nullopt;
+    text = text.sliced(i);
+    return value;
+}
+
 // The date a DTSTART or DTEND line names, as the text writes it (the zone aside).
-std::optional<QDate> dateOf(const QByteArray &line)
+std::optional<QDate> dateOf(QByteArrayView line)
 {
     const qsizetype colon = line.indexOf(':');
     if (colon < 0 || line.size() < colon + 9)
@@ -28,24 +39,47 @@ std::optional<QDate> dateOf(const QByteArray &line)
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
-// Whole days a DURATION value spans at most; nothing when it cannot be read.
-std::optional<qint64> durationDays(const QByteArray &line)
+// Whole days a DURATION value ("P1W", "+P2DT3H30M") spans at most; nothing when it cannot be read.
+std::optional<qint64> durationDays(QByteArrayView line)
 {
-    static const QRegularExpression form(QStringLiteral(":\\+?P(?:(\\d+)W)?(?:(\\d+)D)?(?:T(?:(\\d+)H)?(?:(\\d+)M)?(?:(\\d+)S)?)?\\s*$"));
-    const auto m = form.match(QString::fromLatin1(line));
-    if (!m.hasMatch())
+    QByteArrayView rest = line.sliced(line.indexOf(':') + 1).trimmed();
+    if (rest.startsWith('+'))
+        rest = rest.sliced(1);
+    if (!rest.startsWith('P') || rest.size() < 3)
         return std::nullopt;
-    const qint64 seconds = m.captured(1).toLongLong() * 604800 + m.captured(2).toLongLong() * 86400 +
-                           m.captured(3).toLongLong() * 3600 + m.captured(4).toLongLong() * 60 + m.captured(5).toLongLong();
+    rest = rest.sliced(1);
+    qint64 seconds = 0;
+    bool inTime = false;
+    while (!rest.isEmpty()) {
+        if (!inTime && rest.startsWith('T')) {
+            inTime = true;
+            rest = rest.sliced(1);
+            continue;
+        }
+        const std::optional<qint64> n = number(rest);
+        if (!n || rest.isEmpty())
+            return std::nullopt;
+        const char unit = rest[0];
+        rest = rest.sliced(1);
+        if (!inTime && (unit == 'W' || unit == 'D'))
+            seconds += *n * (unit == 'W' ? 604800 : 86400);
+        else if (inTime && (unit == 'H' || unit == 'M' || unit == 'S'))
+            seconds += *n * (unit == 'H' ? 3600 : unit == 'M' ? 60 : 1);
+        else
+            return std::nullopt;
+    }
     return seconds / 86400 + 1;
 }
 
 // Whether a VEVENT block may have a day from `first` to `last`.
-bool mayShow(const QByteArray &block, QDate first, QDate last)
+bool mayShow(QByteArrayView block, QDate first, QDate last)
 {
     std::optional<QDate> start, end;
     std::optional<qint64> days;
-    for (const QByteArray &line : block.split('\n')) {
+    while (!block.isEmpty()) {
+        const qsizetype newline = block.indexOf('\n');
+        const QByteArrayView line = newline < 0 ? block : block.first(newline);
+        block = newline < 0 ? QByteArrayView() : block.sliced(newline + 1);
         if (line.startsWith("RRULE") || line.startsWith("RDATE") || line.startsWith("RECURRENCE-ID"))
             return true;
         if (line.startsWith("DTSTART"))
@@ -67,19 +101,20 @@ bool mayShow(const QByteArray &block, QDate first, QDate last)
 
 QByteArray eventsNear(const QByteArray &text, QDate first, QDate last)
 {
+    const QByteArrayView all(text);
     QByteArray kept;
     kept.reserve(text.size());
     qsizetype from = 0;
     for (;;) {
-        const qsizetype begin = text.indexOf("BEGIN:VEVENT", from);
-        const qsizetype end = begin < 0 ? -1 : text.indexOf("END:VEVENT", begin);
+        const qsizetype begin = all.indexOf("BEGIN:VEVENT", from);
+        const qsizetype end = begin < 0 ? -1 : all.indexOf("END:VEVENT", begin);
         if (end < 0) {
-            kept += QByteArrayView(text).sliced(from);
+            kept += all.sliced(from);
             return kept;
         }
         const qsizetype after = end + 10;
-        kept += QByteArrayView(text).sliced(from, begin - from);
-        const QByteArray block = text.mid(begin, after - begin);
+        kept += all.sliced(from, begin - from);
+        const QByteArrayView block = all.sliced(begin, after - begin);
         if (mayShow(block, first, last))
             kept += block;
         from = after;

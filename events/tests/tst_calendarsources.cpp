@@ -126,7 +126,8 @@ private Q_SLOTS:
         QVERIFY(read.problems.isEmpty());
     }
 
-    // A large file's expansion is kept for the next run, and never outlives a change to the file.
+    // A large file's expansion is kept for the next run, and never outlives a change to the file
+    // or a damage to itself.
     void largeFilesAreReadOnceWhileTheyStay()
     {
         QTemporaryDir dir;
@@ -149,6 +150,11 @@ private Q_SLOTS:
         QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist")});
         QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist")});
         QVERIFY(writeFile(file, calendar("Dentist moved")));
+        QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist moved")});
+        // A kept expansion cut short, as a full disk leaves it, is read again from the file.
+        const QFileInfoList kept = QDir(dir.path()).entryInfoList({QStringLiteral("expanded-*")}, QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        QVERIFY(QFile::resize(kept.first().filePath(), kept.first().size() - 3));
         QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist moved")});
     }
 };

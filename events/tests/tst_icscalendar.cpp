@@ -32,7 +32,19 @@ QStringList shown(const QList<CalendarEvent> &events)
 
 } // namespace
 
-// Calendars as calendar programs write them, read in UTC (the test's zone) for 1 Oct to 30 Nov 2026.
+// The user's zone for one test row.
+class Zone
+{
+public:
+    explicit Zone(const QByteArray &zone) : m_was(qgetenv("TZ")) { qputenv("TZ", zone); }
+    ~Zone() { qputenv("TZ", m_was); }
+
+private:
+    QByteArray m_was;
+};
+
+// Calendars as calendar programs write them, read for 1 Oct to 30 Nov 2026 in UTC unless a test
+// names the user's zone.
 class TestIcsCalendar : public QObject
 {
     Q_OBJECT
@@ -78,13 +90,43 @@ private Q_SLOTS:
         QTest::newRow("every second, never ending, since last year: seconds past the days shown are never walked")
             << QByteArray("BEGIN:VEVENT\r\nUID:s\r\nSUMMARY:Tick\r\nDTSTART:20261130T235959Z\r\nRRULE:FREQ=SECONDLY\r\nEND:VEVENT\r\n")
             << QStringList{QStringLiteral("11-30 23:59 Tick")};
+        QTest::newRow("a week, and nine days and 84 hours, from before the days shown")
+            << QByteArray("BEGIN:VEVENT\r\nUID:w\r\nSUMMARY:Week\r\nDTSTART:20260928T100000Z\r\nDURATION:P1W\r\nEND:VEVENT\r\n"
+                          "BEGIN:VEVENT\r\nUID:s\r\nSUMMARY:Sprint\r\nDTSTART:20260919T100000Z\r\nDURATION:+P9DT84H\r\nEND:VEVENT\r\n")
+            << QStringList{QStringLiteral("10-01 all day Week"), QStringLiteral("10-01 all day Sprint"), QStringLiteral("10-02 all day Week"),
+                           QStringLiteral("10-03 all day Week"), QStringLiteral("10-04 all day Week"), QStringLiteral("10-05 all day Week")};
     }
     void eventsOnTheirDays()
     {
         QFETCH(QByteArray, body);
         QFETCH(QStringList, expected);
+        // And the same among years of past events, which a large calendar's reading leaves out first.
+        QByteArray past;
+        for (int i = 0; i < 2000; ++i)
+            past += "BEGIN:VEVENT\r\nUID:old" + QByteArray::number(i) + "\r\nDTSTART:20000101T100000Z\r\nEND:VEVENT\r\n";
+        for (const QByteArray &text : {calendar(body), calendar(past + body)}) {
+            const Result<QList<CalendarEvent>> read = IcsCalendar::occurrences(text, QDate(2026, 10, 1), QDate(2026, 11, 30));
+            QVERIFY2(read, read ? "" : qPrintable(read.error().reason()));
+            QCOMPARE(shown(*read), expected);
+        }
+    }
+
+    // Berlin's clocks go back an hour at 01:00 UTC on 25 October 2026: times after it are an hour
+    // earlier on the user's clock, and an event's length is counted in real hours (the night's 24
+    // end at midnight).
+    void eventsOnTheUsersClockAcrossItsChange()
+    {
+        const Zone berlin("Europe/Berlin");
+        const QByteArray body = kNewYork + "BEGIN:VEVENT\r\nUID:u\r\nSUMMARY:Stand-up\r\nDTSTART:20261021T100000Z\r\nRRULE:FREQ=WEEKLY;COUNT=2\r\nEND:VEVENT\r\n"
+                              "BEGIN:VEVENT\r\nUID:ny\r\nSUMMARY:Call\r\nDTSTART;TZID=America/New_York:20261026T090000\r\n"
+                              "DURATION:PT30M\r\nRRULE:FREQ=WEEKLY;UNTIL=20261103T000000Z\r\nEND:VEVENT\r\n"
+                              "BEGIN:VEVENT\r\nUID:n\r\nSUMMARY:Night\r\nDTSTART:20261024T230000Z\r\nDURATION:PT24H\r\n"
+                              "RRULE:FREQ=DAILY;COUNT=1\r\nEND:VEVENT\r\n";
+        const QStringList expected{QStringLiteral("10-21 12:00 Stand-up"), QStringLiteral("10-25 01:00 Night"),
+                               QStringLiteral("10-26 14:00 Call"), QStringLiteral("10-28 11:00 Stand-up"),
+                               QStringLiteral("11-02 15:00 Call")};
         const Result<QList<CalendarEvent>> read = IcsCalendar::occurrences(calendar(body), QDate(2026, 10, 1), QDate(2026, 11, 30));
-        QVERIFY2(read, read ? "" : qPrintable(read.error().reason()));
+        QVERIFY(read);
         QCOMPARE(shown(*read), expected);
     }
 
