@@ -3,6 +3,7 @@
 #include "events/ExpansionCache.h"
 #include "events/IcsCalendar.h"
 #include "files/FileRead.h"
+#include "files/FolderListing.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -22,44 +23,63 @@ struct Days
     QString cache;
     QDate first;
     QDate last;
+    LocalClock clock;
 };
 
 Result<QList<CalendarEvent>> readIcs(const QString &file, const Days &days)
 {
-    const bool large = QFileInfo(file).size() >= ExpansionCache::kSmallest;
-    const ExpansionCache cache(days.cache, file, days.first, days.last);
-    if (large)
-        if (std::optional<QList<CalendarEvent>> kept = cache.load())
-            return *kept;
     const Result<FileContents> bytes = readFile(file, CalendarSources::kMostBytes);
     if (!bytes)
         return std::unexpected(bytes.error());
-    const Result<QList<CalendarEvent>> events = IcsCalendar::occurrences(bytes->bytes, days.first, days.last);
+    const Result<QList<CalendarEvent>> events = IcsCalendar::occurrences(bytes->bytes, days.first, days.last, days.clock);
     if (!events)
         return fail(file, u"%1: %2"_s.arg(file, events.error().reason()));
-    if (large)
-        cache.store(*events);
+    return events;
+}
+
+// The events of `files`, from what they expanded to before where the source is large.
+Result<QList<CalendarEvent>> readKept(const QString &source, const QList<FileStamp> &files, qint64 bytes, const Days &days)
+{
+    const std::optional<ExpansionCache> cache =
+        bytes >= ExpansionCache::kSmallest
+            ? std::optional<ExpansionCache>(std::in_place, days.cache, source, files, days.first, days.last)
+            : std::nullopt;
+    if (cache)
+        if (std::optional<QList<CalendarEvent>> kept = cache->load())
+            return *kept;
+    QList<CalendarEvent> events;
+    for (const FileStamp &file : files) {
+        const Result<QList<CalendarEvent>> read = readIcs(file.path, days);
+        if (!read)
+            return std::unexpected(read.error());
+        events += *read;
+    }
+    sortEvents(events);
+    if (cache)
+        cache->store(events);
     return events;
 }
 
 Result<QList<CalendarEvent>> readFolder(const QString &folder, const Days &days)
 {
-    const QStringList names = QDir(folder).entryList({u"*.ics"_s, u"*.ICS"_s}, QDir::Files, QDir::Name);
-    if (names.size() > kMostFiles)
+    const Result<QList<FileStamp>> files = listFiles(folder, u".ics"_s, kMostFiles);
+    if (!files)
+        return std::unexpected(files.error());
+    if (files->size() > kMostFiles)
         return fail(folder, u"%1: it holds more than %2 calendar files"_s.arg(folder).arg(kMostFiles));
-    QList<CalendarEvent> events;
     qint64 bytes = 0;
-    for (const QString &name : names) {
-        const QString file = QDir(folder).filePath(name);
-        bytes += QFileInfo(file).size();
-        if (bytes > CalendarSources::kMostBytes)
-            return fail(folder, u"%1: its calendar files hold more than 16 MB"_s.arg(folder));
-        const Result<QList<CalendarEvent>> read = readIcs(file, days);
-        if (!read)
-            return std::unexpected(read.error());
-        events += *read;
-    }
-    return events;
+    for (const FileStamp &file : *files)
+        bytes += file.size;
+    if (bytes > CalendarSources::kMostBytes)
+        return fail(folder, u"%1: its calendar files hold more than 16 MB"_s.arg(folder));
+    return readKept(folder, *files, bytes, days);
+}
+
+// One file, kept when it is large.
+Result<QList<CalendarEvent>> readSingle(const QString &file, const Days &days)
+{
+    const std::optional<FileStamp> stamp = stampOf(file);
+    return stamp ? readKept(file, {*stamp}, stamp->size, days) : readIcs(file, days);
 }
 
 } // namespace
@@ -88,19 +108,19 @@ CalendarSources::Read CalendarSources::read(const QString &setting, const QStrin
                                             QDate last)
 {
     Read all;
-    const Days days{cacheDirectory, first, last};
+    const Days days{cacheDirectory, first, last, LocalClock(first, last)};
     for (const QString &source : split(setting)) {
         Result<QList<CalendarEvent>> events;
         if (isAddress(source)) {
-            const QString copy = cacheFile(cacheDirectory, source);
-            events = QFileInfo::exists(copy) ? readIcs(copy, days)
-                                             : fail(source, u"%1: not fetched yet (Refresh in the window fetches it)"_s.arg(source));
-            if (!events && QFileInfo::exists(copy))
+            const QFileInfo copy(cacheFile(cacheDirectory, source));
+            events = copy.exists() ? readSingle(copy.filePath(), days)
+                                   : fail(source, u"%1: not fetched yet (Refresh in the window fetches it)"_s.arg(source));
+            if (!events && copy.exists())
                 events = fail(source, u"%1: %2"_s.arg(source, events.error().reason().section(u": "_s, 1)));
         } else if (QFileInfo(source).isDir()) {
             events = readFolder(source, days);
         } else if (QFileInfo::exists(source)) {
-            events = readIcs(source, days);
+            events = readSingle(source, days);
         } else {
             events = fail(source, u"%1: no such file or folder"_s.arg(source));
         }

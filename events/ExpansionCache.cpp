@@ -17,7 +17,7 @@ namespace marvane {
 
 namespace {
 
-constexpr quint32 kMagic = 0x4D565833; // "MVX3"
+constexpr quint32 kMagic = 0x4D565834; // "MVX4"
 constexpr quint32 kMostEvents = 1000000;
 
 // The file is this machine's own, read back by the same program: numbers as the processor holds
@@ -74,18 +74,31 @@ private:
 
 } // namespace
 
-ExpansionCache::ExpansionCache(QString cacheDirectory, QString file, QDate first, QDate last)
+ExpansionCache::ExpansionCache(const QString &cacheDirectory, const QString &source, const QList<FileStamp> &files,
+                               QDate first, QDate last)
 {
-    const QFileInfo info(file);
-    const QString name = info.absoluteFilePath();
+    const QString name = QFileInfo(source).absoluteFilePath();
     m_path = QDir(cacheDirectory)
                  .filePath(QStringLiteral("expanded-") +
                            QString::fromLatin1(QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex()) +
                            QStringLiteral(".bin"));
-    QDataStream key(&m_key, QIODevice::WriteOnly);
-    key << name << info.size() << info.lastModified().toMSecsSinceEpoch()
-        << info.metadataChangeTime().toMSecsSinceEpoch() << first << last << QTimeZone::systemTimeZoneId()
-        << QDateTime(first, QTime(0, 0)).offsetFromUtc() << QDateTime(last, QTime(0, 0)).offsetFromUtc();
+    // A folder's listing makes a long key: its digest is kept instead.
+    QCryptographicHash key(QCryptographicHash::Sha1);
+    const auto number = [&key](qint64 n) { key.addData(QByteArrayView(reinterpret_cast<const char *>(&n), sizeof n)); };
+    key.addData(name.toUtf8());
+    number(files.size());
+    for (const FileStamp &file : files) {
+        key.addData(QByteArrayView(reinterpret_cast<const char *>(file.path.constData()), file.path.size() * 2));
+        number(file.size);
+        number(file.modifiedNs);
+        number(file.changedNs);
+    }
+    QByteArray days;
+    QDataStream out(&days, QIODevice::WriteOnly);
+    out << first << last << QTimeZone::systemTimeZoneId() << QDateTime(first, QTime(0, 0)).offsetFromUtc()
+        << QDateTime(last, QTime(0, 0)).offsetFromUtc();
+    key.addData(days);
+    m_key = key.result();
 }
 
 std::optional<QList<CalendarEvent>> ExpansionCache::load() const

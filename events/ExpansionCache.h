@@ -1,6 +1,7 @@
 #pragma once
 
 #include "events/CalendarEvent.h"
+#include "files/FolderListing.h"
 
 #include <QDate>
 #include <QList>
@@ -10,23 +11,25 @@
 
 namespace marvane {
 
-// What a large calendar file expanded to for a run of days, kept in the cache folder, so that
-// the runs that follow on the same day (a save's repaint, the next log-on) do not read it again:
-// used while the file, the days and the user's zone are the same.
+// What a large calendar file, or a folder of calendar files, expanded to for a run of days, kept
+// in the cache folder, so that the runs that follow (a save's repaint, the next log-on) do not
+// read it again: used while the files, the days and the user's zone are the same.
 class ExpansionCache
 {
 public:
-    // Files smaller than this are read again each time: that costs less than the cache.
+    // Sources smaller than this are read again each time: that costs less than the cache.
     static constexpr qint64 kSmallest = 256 * 1024;
 
-    ExpansionCache(QString cacheDirectory, QString file, QDate first, QDate last);
+    // `files` are the source itself, or the calendar files in the source folder.
+    ExpansionCache(const QString &cacheDirectory, const QString &source, const QList<FileStamp> &files, QDate first,
+                   QDate last);
 
     std::optional<QList<CalendarEvent>> load() const;
     void store(const QList<CalendarEvent> &events) const;
 
 private:
     QString m_path;
-    QByteArray m_key; // the file's size, times and name, the days and the zone
+    QByteArray m_key; // a digest of the files' names, sizes and times, the days and the zone
 };
 
 } // namespace marvane

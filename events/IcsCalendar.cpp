@@ -37,7 +37,7 @@ struct Span
 class Expansion
 {
 public:
-    Expansion(QDate first, QDate last) : m_first(first), m_last(last), m_clock(first, last) {}
+    Expansion(QDate first, QDate last, const LocalClock &clock) : m_first(first), m_last(last), m_clock(clock) {}
 
     // Every day of [start, end) that lies in the days shown; one with the start time, the rest whole.
     void add(const Span &span, const QString &summary)
@@ -64,7 +64,7 @@ private:
     bool m_tooMany = false;
     QDate m_first;
     QDate m_last;
-    LocalClock m_clock;
+    const LocalClock &m_clock;
     int m_count = 0;
     QList<CalendarEvent> m_events;
 };
@@ -179,16 +179,25 @@ Result<> expandCalendar(icalcomponent *calendar, Expansion &out, int &events)
 
 void sortEvents(QList<CalendarEvent> &events)
 {
-    std::stable_sort(events.begin(), events.end(), [](const CalendarEvent &a, const CalendarEvent &b) {
+    const auto before = [](const CalendarEvent &a, const CalendarEvent &b) {
         if (a.date != b.date)
             return a.date < b.date;
         if (a.start.isValid() != b.start.isValid())
             return !a.start.isValid();
         return a.start < b.start;
-    });
+    };
+    // One calendar's events, or a kept expansion, come in order already.
+    if (!std::is_sorted(events.cbegin(), events.cend(), before))
+        std::stable_sort(events.begin(), events.end(), before);
 }
 
 Result<QList<CalendarEvent>> IcsCalendar::occurrences(const QByteArray &text, QDate first, QDate last)
+{
+    return occurrences(text, first, last, LocalClock(first, last));
+}
+
+Result<QList<CalendarEvent>> IcsCalendar::occurrences(const QByteArray &text, QDate first, QDate last,
+                                                      const LocalClock &clock)
 {
     // A large calendar mostly holds other days: those events are left out before the library reads it.
     const QByteArray near = text.size() > 64 * 1024 ? eventsNear(text, first, last) : text;
@@ -196,7 +205,7 @@ Result<QList<CalendarEvent>> IcsCalendar::occurrences(const QByteArray &text, QD
     if (!root || (icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT &&
                   icalcomponent_isa(root.get()) != ICAL_XROOT_COMPONENT))
         return fail({}, u"it is not an iCalendar file"_s);
-    Expansion out(first, last);
+    Expansion out(first, last, clock);
     int events = 0;
     if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
         if (const Result<> done = expandCalendar(root.get(), out, events); !done)

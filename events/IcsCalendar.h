@@ -1,6 +1,7 @@
 #pragma once
 
 #include "events/CalendarEvent.h"
+#include "events/LocalClock.h"
 #include "platform/Result.h"
 
 #include <QByteArray>
@@ -19,6 +20,9 @@ class IcsCalendar
 public:
     static constexpr int kMostEvents = 50000;
     static Result<QList<CalendarEvent>> occurrences(const QByteArray &text, QDate first, QDate last);
+    // The same on a clock for those days already found, for many calendars in a row.
+    static Result<QList<CalendarEvent>> occurrences(const QByteArray &text, QDate first, QDate last,
+                                                    const LocalClock &clock);
 };
 
 } // namespace marvane

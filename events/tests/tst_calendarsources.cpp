@@ -72,7 +72,10 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QDir().mkpath(dir.filePath(QStringLiteral("synced")));
         QVERIFY(writeFile(dir.filePath(QStringLiteral("synced/a.ics")), icsEvent("Dentist", "20261211T090000Z")));
-        QVERIFY(writeFile(dir.filePath(QStringLiteral("synced/b.ics")), icsEvent("Gym", "20261210T070000Z")));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("synced/b.ICS")), icsEvent("Gym", "20261210T070000Z")));
+        // A sync's file in the making, and what is no calendar, are not read.
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("synced/.c.ics")), icsEvent("Half", "20261210T070000Z")));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("synced/notes.txt")), icsEvent("Notes", "20261210T070000Z")));
         QVERIFY(writeFile(dir.filePath(QStringLiteral("home.ics")), icsEvent("Party", "20261211T200000Z")));
         // And one of 100 MB, refused before it is read.
         QFile huge(dir.filePath(QStringLiteral("huge.ics")));
@@ -126,35 +129,46 @@ private Q_SLOTS:
         QVERIFY(read.problems.isEmpty());
     }
 
-    // A large file's expansion is kept for the next run, and never outlives a change to the file
-    // or a damage to itself.
-    void largeFilesAreReadOnceWhileTheyStay()
+    // A large file's or folder's expansion is kept for the next run, and never outlives a change
+    // to a file or a damage to itself.
+    void largeSourcesAreReadOnceWhileTheyStay_data()
     {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("a file") << false;
+        QTest::newRow("a folder: one file changes") << true;
+    }
+    void largeSourcesAreReadOnceWhileTheyStay()
+    {
+        QFETCH(bool, folder);
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("big.ics"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("calendar")));
+        const QString source = folder ? dir.filePath(QStringLiteral("calendar")) : dir.filePath(QStringLiteral("big.ics"));
         QByteArray past;
         for (int i = 0; i < 4000; ++i)
             past += "BEGIN:VEVENT\r\nUID:p" + QByteArray::number(i) + "\r\nSUMMARY:Long ago\r\nDTSTART:20000101T100000Z\r\nEND:VEVENT\r\n";
-        const auto calendar = [&past](const QByteArray &summary) -> QByteArray {
-            return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + past + "BEGIN:VEVENT\r\nUID:n\r\nSUMMARY:" + summary +
-                   "\r\nDTSTART:20261211T090000Z\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+        const auto write = [&](const QByteArray &summary) {
+            const QByteArray event = "BEGIN:VEVENT\r\nUID:n\r\nSUMMARY:" + summary + "\r\nDTSTART:20261211T090000Z\r\nEND:VEVENT\r\n";
+            const auto calendar = [](const QByteArray &body) -> QByteArray { return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + body + "END:VCALENDAR\r\n"; };
+            if (!folder)
+                return writeFile(source, calendar(past + event));
+            return writeFile(source + QStringLiteral("/past.ics"), calendar(past)) &&
+                   writeFile(source + QStringLiteral("/dentist.ics"), calendar(event));
         };
         const auto summaries = [&] {
             QStringList s;
-            for (const CalendarEvent &e : CalendarSources::read(file, dir.path(), QDate(2026, 12, 1), QDate(2026, 12, 31)).events)
+            for (const CalendarEvent &e : CalendarSources::read(source, dir.path(), QDate(2026, 12, 1), QDate(2026, 12, 31)).events)
                 s << e.summary;
             return s;
         };
-        QVERIFY(writeFile(file, calendar("Dentist")));
-        QVERIFY(QFileInfo(file).size() >= 256 * 1024);
+        QVERIFY(write("Dentist"));
         QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist")});
         QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist")});
-        QVERIFY(writeFile(file, calendar("Dentist moved")));
-        QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist moved")});
-        // A kept expansion cut short, as a full disk leaves it, is read again from the file.
         const QFileInfoList kept = QDir(dir.path()).entryInfoList({QStringLiteral("expanded-*")}, QDir::Files);
         QCOMPARE(kept.size(), 1);
-        QVERIFY(QFile::resize(kept.first().filePath(), kept.first().size() - 3));
+        QVERIFY(write("Dentist moved"));
+        QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist moved")});
+        // A kept expansion cut short, as a full disk leaves it, is read again from the files.
+        QVERIFY(QFile::resize(kept.first().filePath(), QFileInfo(kept.first().filePath()).size() - 3));
         QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist moved")});
     }
 };
