@@ -37,27 +37,38 @@ Result<QList<CalendarEvent>> readIcs(const QString &file, const Days &days)
     return events;
 }
 
-// The events of `files`, from what they expanded to before where the source is large.
+// The events of `files`; where the source is large, those of the files that have not changed
+// since the last run are taken from what they expanded to then.
 Result<QList<CalendarEvent>> readKept(const QString &source, const QList<FileStamp> &files, qint64 bytes, const Days &days)
 {
     const std::optional<ExpansionCache> cache =
         bytes >= ExpansionCache::kSmallest
-            ? std::optional<ExpansionCache>(std::in_place, days.cache, source, files, days.first, days.last)
+            ? std::optional<ExpansionCache>(std::in_place, days.cache, source, days.first, days.last)
             : std::nullopt;
-    if (cache)
-        if (std::optional<QList<CalendarEvent>> kept = cache->load())
-            return *kept;
-    QList<CalendarEvent> events;
+    const ExpansionCache::Kept kept = cache ? cache->load() : ExpansionCache::Kept();
+    if (cache && kept.files == files)
+        return kept.events;
+    ExpansionCache::Kept now;
+    // Both lists are in the order of their paths: the kept one is walked alongside.
+    qsizetype k = 0, keptAt = 0;
     for (const FileStamp &file : files) {
-        const Result<QList<CalendarEvent>> read = readIcs(file.path, days);
-        if (!read)
-            return std::unexpected(read.error());
-        events += *read;
+        const qsizetype before = now.events.size();
+        for (; k < kept.files.size() && kept.files[k].path < file.path; ++k)
+            keptAt += kept.counts[k];
+        if (k < kept.files.size() && kept.files[k] == file) {
+            now.events += kept.events.sliced(keptAt, kept.counts[k]);
+        } else {
+            const Result<QList<CalendarEvent>> read = readIcs(file.path, days);
+            if (!read)
+                return std::unexpected(read.error());
+            now.events += *read;
+        }
+        now.files << file;
+        now.counts << now.events.size() - before;
     }
-    sortEvents(events);
     if (cache)
-        cache->store(events);
-    return events;
+        cache->store(now);
+    return now.events;
 }
 
 Result<QList<CalendarEvent>> readFolder(const QString &folder, const Days &days)

@@ -17,7 +17,7 @@ namespace marvane {
 
 namespace {
 
-constexpr quint32 kMagic = 0x4D565834; // "MVX4"
+constexpr quint32 kMagic = 0x4D565835; // "MVX5"
 constexpr quint32 kMostEvents = 1000000;
 
 // The file is this machine's own, read back by the same program: numbers as the processor holds
@@ -74,79 +74,75 @@ private:
 
 } // namespace
 
-ExpansionCache::ExpansionCache(const QString &cacheDirectory, const QString &source, const QList<FileStamp> &files,
-                               QDate first, QDate last)
+ExpansionCache::ExpansionCache(const QString &cacheDirectory, const QString &source, QDate first, QDate last)
 {
     const QString name = QFileInfo(source).absoluteFilePath();
     m_path = QDir(cacheDirectory)
                  .filePath(QStringLiteral("expanded-") +
                            QString::fromLatin1(QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex()) +
                            QStringLiteral(".bin"));
-    // A folder's listing makes a long key: its digest is kept instead.
-    QCryptographicHash key(QCryptographicHash::Sha1);
-    const auto number = [&key](qint64 n) { key.addData(QByteArrayView(reinterpret_cast<const char *>(&n), sizeof n)); };
-    key.addData(name.toUtf8());
-    number(files.size());
-    for (const FileStamp &file : files) {
-        key.addData(QByteArrayView(reinterpret_cast<const char *>(file.path.constData()), file.path.size() * 2));
-        number(file.size);
-        number(file.modifiedNs);
-        number(file.changedNs);
-    }
-    QByteArray days;
-    QDataStream out(&days, QIODevice::WriteOnly);
-    out << first << last << QTimeZone::systemTimeZoneId() << QDateTime(first, QTime(0, 0)).offsetFromUtc()
+    QDataStream out(&m_key, QIODevice::WriteOnly);
+    out << name << first << last << QTimeZone::systemTimeZoneId() << QDateTime(first, QTime(0, 0)).offsetFromUtc()
         << QDateTime(last, QTime(0, 0)).offsetFromUtc();
-    key.addData(days);
-    m_key = key.result();
 }
 
-std::optional<QList<CalendarEvent>> ExpansionCache::load() const
+ExpansionCache::Kept ExpansionCache::load() const
 {
     const Result<FileContents> bytes = readFile(m_path, 64 * 1024 * 1024, false);
     if (!bytes)
-        return std::nullopt;
+        return {};
     Reader in(bytes->bytes);
-    quint32 magic = 0, names = 0, count = 0;
+    quint32 magic = 0, names = 0, files = 0, events = 0;
     QByteArrayView key;
     if (!in.take(magic) || magic != kMagic || !in.takeBytes(key) || key != m_key || !in.take(names) || names > kMostEvents)
-        return std::nullopt;
+        return {};
     QList<QString> summaries(names);
     for (QString &summary : summaries)
         if (!in.takeText(summary))
-            return std::nullopt;
-    if (!in.take(count) || count > kMostEvents)
-        return std::nullopt;
-    QList<CalendarEvent> events;
-    events.reserve(count);
-    for (quint32 i = 0; i < count; ++i) {
+            return {};
+    Kept kept;
+    if (!in.take(files) || files > kMostEvents)
+        return {};
+    kept.files.resize(files);
+    kept.counts.resize(files);
+    qint64 total = 0;
+    for (quint32 f = 0; f < files; ++f) {
+        FileStamp &file = kept.files[f];
+        if (!in.takeText(file.path) || !in.take(file.size) || !in.take(file.modifiedNs) || !in.take(file.changedNs) ||
+            !in.take(kept.counts[f]) || kept.counts[f] < 0)
+            return {};
+        total += kept.counts[f];
+    }
+    if (!in.take(events) || events != total || events > kMostEvents)
+        return {};
+    kept.events.reserve(events);
+    for (quint32 i = 0; i < events; ++i) {
         qint64 day = 0;
         qint32 msecs = 0;
         quint32 summary = 0;
         if (!in.take(day) || !in.take(msecs) || !in.take(summary) || summary >= names)
-            return std::nullopt;
-        events.append({QDate::fromJulianDay(day), msecs < 0 ? QTime() : QTime::fromMSecsSinceStartOfDay(msecs),
-                       summaries[summary]});
+            return {};
+        kept.events.append({QDate::fromJulianDay(day), msecs < 0 ? QTime() : QTime::fromMSecsSinceStartOfDay(msecs),
+                            summaries[summary]});
     }
-    if (!in.atEnd())
-        return std::nullopt;
-    return events;
+    return in.atEnd() ? kept : Kept();
 }
 
-void ExpansionCache::store(const QList<CalendarEvent> &events) const
+void ExpansionCache::store(const Kept &kept) const
 {
     // The days of one event share its summary: each is kept once.
     QHash<const QChar *, quint32> indexes;
     QList<QStringView> summaries;
-    for (const CalendarEvent &e : events)
+    qsizetype size = 24 + m_key.size() + kept.events.size() * 16;
+    for (const CalendarEvent &e : kept.events)
         if (!indexes.contains(e.summary.constData())) {
             indexes.insert(e.summary.constData(), quint32(summaries.size()));
             summaries << e.summary;
+            size += 4 + e.summary.size() * 2;
         }
+    for (const FileStamp &file : kept.files)
+        size += 36 + file.path.size() * 2;
     QByteArray bytes;
-    qsizetype size = 16 + m_key.size() + events.size() * 16;
-    for (QStringView summary : summaries)
-        size += 4 + summary.size() * 2;
     bytes.reserve(size);
     put(bytes, kMagic);
     put(bytes, quint32(m_key.size()));
@@ -154,8 +150,16 @@ void ExpansionCache::store(const QList<CalendarEvent> &events) const
     put(bytes, quint32(summaries.size()));
     for (QStringView summary : summaries)
         putText(bytes, summary);
-    put(bytes, quint32(events.size()));
-    for (const CalendarEvent &e : events) {
+    put(bytes, quint32(kept.files.size()));
+    for (qsizetype f = 0; f < kept.files.size(); ++f) {
+        putText(bytes, kept.files[f].path);
+        put(bytes, kept.files[f].size);
+        put(bytes, kept.files[f].modifiedNs);
+        put(bytes, kept.files[f].changedNs);
+        put(bytes, kept.counts[f]);
+    }
+    put(bytes, quint32(kept.events.size()));
+    for (const CalendarEvent &e : kept.events) {
         put(bytes, qint64(e.date.toJulianDay()));
         put(bytes, qint32(e.start.isValid() ? e.start.msecsSinceStartOfDay() : -1));
         put(bytes, indexes.value(e.summary.constData()));

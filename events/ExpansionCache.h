@@ -7,29 +7,35 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
-
 namespace marvane {
 
-// What a large calendar file, or a folder of calendar files, expanded to for a run of days, kept
-// in the cache folder, so that the runs that follow (a save's repaint, the next log-on) do not
-// read it again: used while the files, the days and the user's zone are the same.
+// What the files of a large calendar source (one file, or a folder of them) expanded to for a run
+// of days, file by file, kept in the cache folder: the runs that follow (a save's repaint, the
+// next log-on, the one after a sync changed a few files) read again only the files that changed.
+// Used while the days and the user's zone are the same.
 class ExpansionCache
 {
 public:
     // Sources smaller than this are read again each time: that costs less than the cache.
     static constexpr qint64 kSmallest = 256 * 1024;
 
-    // `files` are the source itself, or the calendar files in the source folder.
-    ExpansionCache(const QString &cacheDirectory, const QString &source, const QList<FileStamp> &files, QDate first,
-                   QDate last);
+    // What files expanded to, file after file, and the files as they stood.
+    struct Kept
+    {
+        QList<FileStamp> files;
+        QList<qsizetype> counts; // of each file's events, in `events` in the order of `files`
+        QList<CalendarEvent> events;
+    };
 
-    std::optional<QList<CalendarEvent>> load() const;
-    void store(const QList<CalendarEvent> &events) const;
+    ExpansionCache(const QString &cacheDirectory, const QString &source, QDate first, QDate last);
+
+    // Nothing when nothing was kept for these days and zone, or it cannot be read back.
+    Kept load() const;
+    void store(const Kept &kept) const;
 
 private:
     QString m_path;
-    QByteArray m_key; // a digest of the files' names, sizes and times, the days and the zone
+    QByteArray m_key; // the source, the days and the zone
 };
 
 } // namespace marvane

@@ -16,6 +16,8 @@ struct FileStamp
     qint64 size = 0;
     qint64 modifiedNs = 0; // since the epoch
     qint64 changedNs = 0;  // the inode's change, which a rewrite keeping the time also moves
+
+    bool operator==(const FileStamp &) const = default;
 };
 
 // The stamp of one file, following links; nothing for a file that cannot be asked.

@@ -130,7 +130,7 @@ private Q_SLOTS:
     }
 
     // A large file's or folder's expansion is kept for the next run, and never outlives a change
-    // to a file or a damage to itself.
+    // to its files or a damage to itself.
     void largeSourcesAreReadOnceWhileTheyStay_data()
     {
         QTest::addColumn<bool>("folder");
@@ -170,6 +170,11 @@ private Q_SLOTS:
         // A kept expansion cut short, as a full disk leaves it, is read again from the files.
         QVERIFY(QFile::resize(kept.first().filePath(), QFileInfo(kept.first().filePath()).size() - 3));
         QCOMPARE(summaries(), QStringList{QStringLiteral("Dentist moved")});
+        // A file gone from the folder takes its events with it.
+        if (folder) {
+            QVERIFY(QFile::remove(source + QStringLiteral("/dentist.ics")));
+            QCOMPARE(summaries(), QStringList());
+        }
     }
 };
 
