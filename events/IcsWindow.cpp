@@ -2,11 +2,19 @@
 
 #include <QByteArrayView>
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace marvane {
 
 namespace {
+
+// Property names are the same in any case.
+bool startsWith(QByteArrayView line, QByteArrayView name)
+{
+    return line.size() >= name.size() && line.first(name.size()).compare(name, Qt::CaseInsensitive) == 0;
+}
 
 // The whole number that starts `text`, and what follows it; nothing without a digit.
 std::optional<qint64> number(QByteArrayView &text)
@@ -80,13 +88,13 @@ bool mayShow(QByteArrayView block, QDate first, QDate last)
         const qsizetype newline = block.indexOf('\n');
         const QByteArrayView line = newline < 0 ? block : block.first(newline);
         block = newline < 0 ? QByteArrayView() : block.sliced(newline + 1);
-        if (line.startsWith("RRULE") || line.startsWith("RDATE") || line.startsWith("RECURRENCE-ID"))
+        if (startsWith(line, "RRULE") || startsWith(line, "RDATE") || startsWith(line, "RECURRENCE-ID"))
             return true;
-        if (line.startsWith("DTSTART"))
+        if (startsWith(line, "DTSTART"))
             start = dateOf(line);
-        else if (line.startsWith("DTEND"))
+        else if (startsWith(line, "DTEND"))
             end = dateOf(line);
-        else if (line.startsWith("DURATION"))
+        else if (startsWith(line, "DURATION"))
             days = durationDays(line);
     }
     if (!start)
@@ -95,6 +103,43 @@ bool mayShow(QByteArrayView block, QDate first, QDate last)
         return false;
     const std::optional<QDate> until = end ? end : days ? std::optional<QDate>(start->addDays(*days)) : std::nullopt;
     return !until || *until >= first.addDays(-1);
+}
+
+// Whether a property of an event tells when it falls, what it is called or whether it is off.
+bool needed(QByteArrayView line)
+{
+    static constexpr const char *kNeeded[] = {"UID", "SUMMARY", "DTSTART", "DTEND", "DURATION", "RRULE", "RDATE",
+                                             "EXDATE", "RECURRENCE-ID", "STATUS", "BEGIN", "END"};
+    qsizetype nameEnd = 0;
+    while (nameEnd < line.size() && line[nameEnd] != ':' && line[nameEnd] != ';')
+        ++nameEnd;
+    const QByteArrayView name = line.first(nameEnd);
+    return std::any_of(std::begin(kNeeded), std::end(kNeeded),
+                       [name](const char *n) { return name.compare(n, Qt::CaseInsensitive) == 0; });
+}
+
+// A kept event's lines without those the reading never asks for (its description, attendees,
+// alarms and the like), which are most of a synced calendar's text.
+void appendNeeded(QByteArray &kept, QByteArrayView block)
+{
+    int depth = 0;
+    bool keeping = true;
+    while (!block.isEmpty()) {
+        const qsizetype newline = block.indexOf('\n');
+        const QByteArrayView line = newline < 0 ? block : block.first(newline + 1);
+        block = block.sliced(line.size());
+        // A folded line goes with the property it continues.
+        if (line.startsWith(' ') || line.startsWith('\t')) {
+            if (keeping && depth <= 1)
+                kept += line;
+            continue;
+        }
+        depth += startsWith(line, "BEGIN:");
+        keeping = depth <= 1 && needed(line);
+        if (keeping)
+            kept += line;
+        depth -= startsWith(line, "END:");
+    }
 }
 
 } // namespace
@@ -116,7 +161,7 @@ QByteArray eventsNear(const QByteArray &text, QDate first, QDate last)
         kept += all.sliced(from, begin - from);
         const QByteArrayView block = all.sliced(begin, after - begin);
         if (mayShow(block, first, last))
-            kept += block;
+            appendNeeded(kept, block);
         from = after;
     }
 }

@@ -90,6 +90,12 @@ private Q_SLOTS:
         QTest::newRow("every second, never ending, since last year: seconds past the days shown are never walked")
             << QByteArray("BEGIN:VEVENT\r\nUID:s\r\nSUMMARY:Tick\r\nDTSTART:20261130T235959Z\r\nRRULE:FREQ=SECONDLY\r\nEND:VEVENT\r\n")
             << QStringList{QStringLiteral("11-30 23:59 Tick")};
+        QTest::newRow("as a synced calendar writes it: alarms, attendees, folded lines, names in small letters")
+            << QByteArray("BEGIN:VEVENT\r\nUID:g\r\nDTSTAMP:20261001T000000Z\r\nSUMMARY:Board\r\n  meeting\r\n"
+                          "DESCRIPTION:Agenda:\\n1. Budget\r\n 2. Hiring\r\nATTENDEE;CN=Ana;ROLE=REQ-PARTICIPANT:mailto:a@\r\n example.org\r\n"
+                          "dtstart:20261014T083000Z\r\nDURATION:PT1H\r\nrrule:FREQ=WEEKLY;COUNT=2\r\n"
+                          "BEGIN:VALARM\r\nACTION:DISPLAY\r\nSUMMARY:Not this\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\nEND:VEVENT\r\n")
+            << QStringList{QStringLiteral("10-14 08:30 Board meeting"), QStringLiteral("10-21 08:30 Board meeting")};
         QTest::newRow("a week, and nine days and 84 hours, from before the days shown")
             << QByteArray("BEGIN:VEVENT\r\nUID:w\r\nSUMMARY:Week\r\nDTSTART:20260928T100000Z\r\nDURATION:P1W\r\nEND:VEVENT\r\n"
                           "BEGIN:VEVENT\r\nUID:s\r\nSUMMARY:Sprint\r\nDTSTART:20260919T100000Z\r\nDURATION:+P9DT84H\r\nEND:VEVENT\r\n")
