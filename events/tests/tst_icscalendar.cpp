@@ -118,8 +118,8 @@ private Q_SLOTS:
     }
 
     // Berlin's clocks go back an hour at 01:00 UTC on 25 October 2026: times after it are an hour
-    // earlier on the user's clock, and an event's length is counted in real hours (the night's 24
-    // end at midnight).
+    // earlier on the user's clock, a zoned event's length is counted in real hours (the night's 24
+    // end at midnight), and days in days (the fair's three, 72 hours in 2024, take 73 this year).
     void eventsOnTheUsersClockAcrossItsChange()
     {
         const Zone berlin("Europe/Berlin");
@@ -127,10 +127,13 @@ private Q_SLOTS:
                               "BEGIN:VEVENT\r\nUID:ny\r\nSUMMARY:Call\r\nDTSTART;TZID=America/New_York:20261026T090000\r\n"
                               "DURATION:PT30M\r\nRRULE:FREQ=WEEKLY;UNTIL=20261103T000000Z\r\nEND:VEVENT\r\n"
                               "BEGIN:VEVENT\r\nUID:n\r\nSUMMARY:Night\r\nDTSTART:20261024T230000Z\r\nDURATION:PT24H\r\n"
-                              "RRULE:FREQ=DAILY;COUNT=1\r\nEND:VEVENT\r\n";
-        const QStringList expected{QStringLiteral("10-21 12:00 Stand-up"), QStringLiteral("10-25 01:00 Night"),
-                               QStringLiteral("10-26 14:00 Call"), QStringLiteral("10-28 11:00 Stand-up"),
-                               QStringLiteral("11-02 15:00 Call")};
+                              "RRULE:FREQ=DAILY;COUNT=1\r\nEND:VEVENT\r\n"
+                              "BEGIN:VEVENT\r\nUID:f\r\nSUMMARY:Fair\r\nDTSTART;VALUE=DATE:20241024\r\nDTEND;VALUE=DATE:20241027\r\n"
+                              "RRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n";
+        const QStringList expected{QStringLiteral("10-21 12:00 Stand-up"), QStringLiteral("10-24 all day Fair"),
+                                   QStringLiteral("10-25 all day Fair"),   QStringLiteral("10-25 01:00 Night"),
+                                   QStringLiteral("10-26 all day Fair"),   QStringLiteral("10-26 14:00 Call"),
+                                   QStringLiteral("10-28 11:00 Stand-up"), QStringLiteral("11-02 15:00 Call")};
         const Result<QList<CalendarEvent>> read = IcsCalendar::occurrences(calendar(body), QDate(2026, 10, 1), QDate(2026, 11, 30));
         QVERIFY(read);
         QCOMPARE(shown(*read), expected);
