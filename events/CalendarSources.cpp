@@ -49,7 +49,8 @@ Result<QList<CalendarEvent>> readKept(const QString &source, const QList<FileSta
     if (cache && kept.files == files)
         return kept.events;
     ExpansionCache::Kept now;
-    // Both lists are in the order of their paths: the kept one is walked alongside.
+    // Both lists come in the listing's order, so the kept one is walked alongside; a file the walk
+    // misses is only read again.
     qsizetype k = 0, keptAt = 0;
     for (const FileStamp &file : files) {
         const qsizetype before = now.events.size();

@@ -12,7 +12,7 @@ namespace marvane {
 // when the clock changes in those days, instead of once for every occurrence of every event;
 // times outside them are asked of the system as they come.
 //
-// A wall time is held as a QDateTime in UTC's spec whose date and time are those the user's
+// A wall time is held as a QDateTime kept in UTC whose date and time are those the user's
 // clock shows, so that days and times are read from it without the zone.
 class LocalClock
 {
