@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -95,6 +96,23 @@ int main(int argc, char *argv[])
     const QString bomb = dir.filePath(QStringLiteral("bomb.svgz"));
     const std::string makeBomb = "(printf '<svg xmlns=\"http://www.w3.org/2000/svg\">'; head -c 1073741824 /dev/zero | tr '\\0' ' ') | gzip -1 > '" +
                                  QFile::encodeName(bomb).toStdString() + "'";
+    // The screen drawn over 11,111 times, through <use>; and 100,000 elements, the most an SVG may have.
+    QByteArray uses("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                    "width=\"3840\" height=\"2160\"><rect id=\"l0\" width=\"3840\" height=\"2160\" fill-opacity=\".5\"/>");
+    for (int level = 1; level <= 4; ++level)
+        uses += "<g id=\"l" + QByteArray::number(level) + "\">" +
+                QByteArray("<use xlink:href=\"#l" + QByteArray::number(level - 1) + "\"/>").repeated(10) + "</g>";
+    const QByteArray elements = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"3840\" height=\"2160\">" +
+                                QByteArray("<rect x=\"1\" y=\"1\" width=\"9\" height=\"9\"/>").repeated(99999) + "</svg>";
+    const QString progressive = dir.filePath(QStringLiteral("progressive.jpg"));
+    {
+        // The largest picture allowed, in scans: its coefficients alone would take 384 MB.
+        QImage square(8192, 8192, QImage::Format_RGB32);
+        square.fill(Qt::darkCyan);
+        QImageWriter writer(progressive, "jpeg");
+        writer.setProgressiveScanWrite(true);
+        writer.write(square);
+    }
     const QList<std::pair<const char *, QString>> pictures{
         {"1000x1 PNG at Fill", strip(dir, "thin.png", QSize(1000, 1))},
         {"16384x1 PNG at Fill", strip(dir, "thinner.png", QSize(16384, 1))},
@@ -102,6 +120,9 @@ int main(int argc, char *argv[])
         {"SVG naming itself", write(dir, "self.svg", svg.arg(dir.filePath(QStringLiteral("self.svg"))).toUtf8())},
         {"SVG naming a FIFO", write(dir, "fifo.svg", svg.arg(fifo).toUtf8())},
         {"SVGZ of 1 GiB of spaces", std::system(makeBomb.c_str()) == 0 ? bomb : QString()},
+        {"SVG drawing the screen 11,111 times", write(dir, "uses.svg", uses + "</svg>")},
+        {"SVG of 100,000 elements", write(dir, "elements.svg", elements)},
+        {"progressive JPEG of 8192x8192", progressive},
     };
     marvane::test::XvfbServer xvfb(screen, 24);
     const QByteArray display = xvfb.display().toLocal8Bit();

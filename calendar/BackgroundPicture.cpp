@@ -1,8 +1,10 @@
 #include "calendar/BackgroundPicture.h"
 
+#include "calendar/JpegScans.h"
 #include "calendar/PictureWhole.h"
 #include "calendar/SafeSvg.h"
 #include "files/FileRead.h"
+#include "platform/WorkApart.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace marvane {
 
@@ -153,13 +156,44 @@ QImage visiblePart(QImageReader &reader, QRect shown, QRect visible)
 
 } // namespace
 
-Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style, QSize screen)
+Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style, QSize screen,
+                                                  std::chrono::milliseconds mostTime)
 {
     QByteArray format;
     Result<QByteArray> bytes = pictureBytes(file, format);
     if (!bytes)
         return std::unexpected(bytes.error());
-    QBuffer buffer(&*bytes);
+    const JpegScans jpeg = format == "jpeg" ? jpegScans(*bytes) : JpegScans();
+    const qint64 bound = bytesOf(screen) + kDecodedMargin;
+    if (jpeg.coefficientBytes > bound)
+        return fail(file, u"cannot use %1: in %2 scans it would take %3 MB to decode, more than %4 MB on this "
+                          "screen"_s.arg(file).arg(jpeg.scans).arg(jpeg.coefficientBytes >> 20).arg(bound >> 20));
+    if (format != "svg" && jpeg.scans <= 1)
+        return decode(file, *bytes, format, style, screen);
+    // Each scan goes over the whole picture again, and an SVG may draw the screen over many times:
+    // no size bounds the time they take, so they are made apart, with a time and a memory of their own.
+    // Its memory: an SVG's image and its elements; a JPEG's coefficients and its image, decoded at
+    // up to twice the size shown a side.
+    const qint64 memory = format == "svg" ? bound : bound + jpeg.coefficientBytes + 4 * bytesOf(screen);
+    const ApartBounds bounds{mostTime, memory, kMaxBytes + 64};
+    const auto work = [&](const ApartSend &send) -> Result<bool> {
+        const Result<BackgroundPicture> picture = decode(file, *bytes, format, style, screen);
+        if (!picture)
+            return std::unexpected(picture.error());
+        return picture->send(send);
+    };
+    const Result<QByteArray> made = doApart(work, bounds);
+    if (!made && made.error().subject().isEmpty())
+        return fail(file, u"cannot read %1: %2"_s.arg(file, made.error().reason()));
+    if (!made)
+        return std::unexpected(made.error());
+    return unpacked(*made, file);
+}
+
+Result<BackgroundPicture> BackgroundPicture::decode(const QString &file, QByteArray &bytes, const QByteArray &format,
+                                                    int style, QSize screen)
+{
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     DecoderMessages messages;
     QImageReader reader(&buffer, format);
@@ -169,7 +203,7 @@ Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style
         return fail(file, u"cannot read %1: it is not a picture in a format Marvane reads"_s.arg(file));
     if (const Result<> readable = checkHeader(reader, file, screen); !readable)
         return std::unexpected(readable.error());
-    if (!pictureIsWhole(*bytes, reader.format()))
+    if (!pictureIsWhole(bytes, reader.format()))
         return fail(file, u"cannot read %1: the picture is cut short or damaged"_s.arg(file));
     // The turn its EXIF data asks for comes after the scaling, so the scaling is asked of the
     // picture as stored.
@@ -198,6 +232,35 @@ Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style
     if (image.size() != place.size && !paintScaled)
         image = image.scaled(place.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return BackgroundPicture(std::move(image), shown, style == Tile);
+}
+
+// Where it is shown, whether it is tiled, and the image, with its size and form, then its rows.
+bool BackgroundPicture::send(const ApartSend &send) const
+{
+    const QImage image = m_image.colorCount() > 0 ? m_image.convertToFormat(QImage::Format_ARGB32) : m_image;
+    const qint32 header[] = {m_shown.x(), m_shown.y(), m_shown.width(), m_shown.height(), m_tiled,
+                             image.width(), image.height(), image.format()};
+    return send(QByteArrayView(reinterpret_cast<const char *>(header), sizeof header)) &&
+           send(QByteArrayView(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()));
+}
+
+Result<BackgroundPicture> BackgroundPicture::unpacked(const QByteArray &packed, const QString &file)
+{
+    qint32 h[8] = {};
+    if (packed.size() >= qsizetype(sizeof h))
+        std::memcpy(h, packed.constData(), sizeof h);
+    const QSize size(h[5], h[6]);
+    const bool sized = size.width() > 0 && size.height() > 0 && size.width() <= kMaxSide && size.height() <= kMaxSide &&
+                       bytesOf(size) <= kMaxBytes && h[7] > QImage::Format_Invalid && h[7] < QImage::NImageFormats;
+    const QImage shape = sized ? QImage(1, size.height(), QImage::Format(h[7])) : QImage();
+    const qsizetype rowBytes = shape.isNull() ? 0 : QImage(size.width(), 1, shape.format()).bytesPerLine();
+    if (shape.isNull() || shape.colorCount() > 0 || packed.size() != qsizetype(sizeof h) + rowBytes * size.height())
+        return fail(file, u"cannot read %1: the process that read it answered in a form it does not make"_s.arg(file));
+    // The image is the answer's own bytes, held as long as the image is.
+    auto *held = new QByteArray(packed);
+    const QImage image(reinterpret_cast<const uchar *>(held->constData()) + sizeof h, size.width(), size.height(),
+                       rowBytes, shape.format(), [](void *bytes) { delete static_cast<QByteArray *>(bytes); }, held);
+    return BackgroundPicture(std::move(image), QRect(h[0], h[1], h[2], h[3]), h[4] != 0);
 }
 
 QString BackgroundPicture::fileFilter()

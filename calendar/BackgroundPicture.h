@@ -2,12 +2,15 @@
 
 #include "calendar/Canvas.h"
 #include "platform/Result.h"
+#include "platform/WorkApart.h"
 
 #include <QImage>
 #include <QRect>
 #include <QPoint>
 #include <QSize>
 #include <QString>
+
+#include <chrono>
 
 namespace marvane {
 
@@ -22,13 +25,17 @@ public:
     static constexpr int kMaxSide = 16384;
     static constexpr qint64 kMaxBytes = qint64(256) << 20;
     static constexpr qint64 kMaxFileBytes = qint64(128) << 20;
+    static constexpr std::chrono::milliseconds kMostTime{5000};
 
     // Reads `file` (PNG, JPEG, WebP, BMP, GIF's first frame, TIFF, SVG; turned as its EXIF data
     // says) scaled for a screen of `screen` size, from one open of the file; of a picture many
     // times the screen only the part on it is made, and an SVG reads no other file. Refuses with
     // the reason a file that is missing, unreadable, not a regular file, not a picture Qt reads,
     // too large, or cut short.
-    static Result<BackgroundPicture> read(const QString &file, int style, QSize screen);
+    // An SVG, whose drawing no size bounds, and a JPEG in many scans are made in a process of
+    // their own, stopped after `mostTime`.
+    static Result<BackgroundPicture> read(const QString &file, int style, QSize screen,
+                                          std::chrono::milliseconds mostTime = kMostTime);
 
     // The file name filter of the formats that can be read, for a file dialog.
     static QString fileFilter();
@@ -37,6 +44,12 @@ public:
     void paint(Canvas &canvas) const;
 
 private:
+    static Result<BackgroundPicture> decode(const QString &file, QByteArray &bytes, const QByteArray &format,
+                                            int style, QSize screen);
+    // As the process that made it hands it back.
+    bool send(const ApartSend &send) const;
+    static Result<BackgroundPicture> unpacked(const QByteArray &packed, const QString &file);
+
     BackgroundPicture(QImage image, QRect shown, bool tiled)
         : m_image(std::move(image)), m_shown(shown), m_tiled(tiled)
     {

@@ -17,6 +17,8 @@ using namespace Qt::StringLiterals;
 
 constexpr qint64 kMaxUnpacked = qint64(32) << 20;
 constexpr qint64 kMaxShapes = 1 << 20;
+// Each element the renderer keeps takes some 400 bytes.
+constexpr int kMaxElements = 100000;
 // The renderer walks the tree recursively: deeper nesting would run it out of stack.
 constexpr int kMaxDepth = 256;
 
@@ -119,6 +121,8 @@ Result<QByteArray> safeSvg(const QByteArray &bytes, const QString &file)
         case QXmlStreamReader::StartElement:
             if (path.size() > kMaxDepth)
                 return fail(file, u"cannot use %1: its elements are nested more than %2 deep"_s.arg(file).arg(kMaxDepth));
+            if (shapes.children.size() > kMaxElements)
+                return fail(file, u"cannot use %1: it has more than %2 elements"_s.arg(file).arg(kMaxElements));
             copyElement(in, out, shapes, path);
             inStyle = in.name() == u"style";
             break;

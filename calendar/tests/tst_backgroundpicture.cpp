@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QFile>
+#include <QImageWriter>
 #include <QObject>
 #include <QTemporaryDir>
 
@@ -90,6 +91,8 @@ private Q_SLOTS:
         // Decoded in eighths of its size, then scaled the rest of the way.
         QTest::newRow("fill, large JPEG") << 0 << QSize(1200, 1000) << QByteArray("JPEG");
         QTest::newRow("fit, large JPEG") << 1 << QSize(1200, 1000) << QByteArray("JPEG");
+        // Decoded apart, in a process of its own.
+        QTest::newRow("fill, progressive JPEG") << 0 << QSize(1200, 1000) << QByteArray("progressive");
     }
     void styles()
     {
@@ -97,7 +100,10 @@ private Q_SLOTS:
         QFETCH(QSize, picture);
         QFETCH(QByteArray, format);
         const QString file = m_dir.filePath(QStringLiteral("g.") + QString::fromLatin1(format).toLower());
-        QVERIFY(gradient(picture).save(file, format.constData(), 95));
+        QImageWriter writer(file, format == "progressive" ? "jpeg" : format);
+        writer.setQuality(95);
+        writer.setProgressiveScanWrite(true);
+        QVERIFY(writer.write(gradient(picture)));
         const Result<BackgroundPicture> read = BackgroundPicture::read(file, style, kScreen);
         QVERIFY2(read, qPrintable(read ? QString() : read.error().message()));
         Canvas canvas;
@@ -177,6 +183,22 @@ private Q_SLOTS:
             gzip.write(QByteArray(1 << 20, ' '));
         gzip.closeWriteChannel();
         gzip.waitForFinished();
+        QByteArray progressive;
+        {
+            QBuffer out(&progressive);
+            out.open(QIODevice::WriteOnly);
+            QImageWriter writer(&out, "jpeg");
+            writer.setProgressiveScanWrite(true);
+            writer.write(gradient(QSize(16, 16)));
+        }
+        // Said to be 8192 x 8192: decoding its scans would hold 192 MB of coefficients.
+        progressive.replace(progressive.indexOf("\xFF\xC2") + 5, 4, QByteArray("\x20\0\x20\0", 4));
+        QTest::newRow("progressive JPEG past the screen's bound") << write(progressive, "scans.jpg")
+                                                                  << QStringLiteral("scans");
+        QTest::newRow("SVG of 100,001 elements")
+            << write("<svg xmlns=\"http://www.w3.org/2000/svg\">" + QByteArray("<g/>").repeated(100001) + "</svg>",
+                     "elements.svg")
+            << QStringLiteral("more than 100000 elements");
         QTest::newRow("SVGZ bomb") << write(gzip.readAllStandardOutput(), "bomb.svgz") << QStringLiteral("once unpacked");
         QByteArray uses("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
                         "width=\"10\" height=\"10\"><rect id=\"l0\" width=\"1\" height=\"1\"/>");
@@ -235,6 +257,21 @@ private Q_SLOTS:
         canvas.reset(kScreen, kDesktop);
         read->paint(canvas);
         QCOMPARE(canvas.image().pixel(150, 100) == qRgb(255, 0, 0), drawn);
+    }
+
+    // An SVG that draws the screen over 10^5 times is stopped at the time it may take.
+    void drawingStopsAtItsTime()
+    {
+        QByteArray uses("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                        "width=\"300\" height=\"200\"><rect id=\"l0\" width=\"300\" height=\"200\" fill-opacity=\".5\"/>");
+        for (int level = 1; level <= 5; ++level)
+            uses += "<g id=\"l" + QByteArray::number(level) + "\">" +
+                    QByteArray("<use xlink:href=\"#l" + QByteArray::number(level - 1) + "\"/>").repeated(10) + "</g>";
+        const QString file = write(uses + "</svg>", "slow.svg");
+        const Result<BackgroundPicture> read =
+            BackgroundPicture::read(file, BackgroundPicture::Fill, kScreen, std::chrono::milliseconds(200));
+        QVERIFY(!read);
+        QCOMPARE(read.error().reason(), QStringLiteral("cannot read %1: it took longer than 0.2 s").arg(file));
     }
 
     // A thin strip at Fill is many times the screen: only the part on the screen is made.
