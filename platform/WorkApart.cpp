@@ -171,12 +171,13 @@ Result<QByteArray> doApart(const ApartWork &work, const ApartBounds &bounds)
     answer.chop(1);
     if (made)
         return answer;
+    constexpr qsizetype kLength = sizeof(quint32);
     quint32 length = 0;
-    if (answer.size() >= qsizetype(sizeof length))
-        std::memcpy(&length, answer.constData() + answer.size() - sizeof length, sizeof length);
-    if (length > answer.size() - sizeof length)
+    if (answer.size() >= kLength)
+        std::memcpy(&length, answer.constData() + answer.size() - kLength, kLength);
+    if (answer.size() < kLength || qint64(length) > answer.size() - kLength)
         return fail(QString(), u"it failed"_s);
-    const QByteArray failure = answer.sliced(answer.size() - sizeof length - length, length);
+    const QByteArray failure = answer.sliced(answer.size() - kLength - length, length);
     const qsizetype split = failure.indexOf('\0');
     return fail(QString::fromUtf8(failure.left(split)), QString::fromUtf8(failure.mid(split + 1)));
 }
