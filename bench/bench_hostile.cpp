@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <tuple>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/resource.h>
@@ -29,11 +30,12 @@ struct Run
     int status = -1;
 };
 
-Run runOver(const QString &exe, const QString &picture, const QByteArray &display)
+Run runOver(const QString &exe, const QString &picture, const QByteArray &display, int style = 0)
 {
     QFile options(QFileInfo(exe).absolutePath() + QStringLiteral("/options.ini"));
     if (!options.open(QIODevice::WriteOnly) ||
-        options.write("[general]\nBackgroundPicture=" + QFile::encodeName(picture) + "\n") < 0)
+        options.write("[general]\nBackgroundPicture=" + QFile::encodeName(picture) + "\nBackgroundStyle=" +
+                      QByteArray::number(style) + "\n") < 0)
         return {};
     options.close();
     timespec start{}, end{};
@@ -113,16 +115,25 @@ int main(int argc, char *argv[])
         writer.setProgressiveScanWrite(true);
         writer.write(square);
     }
-    const QList<std::pair<const char *, QString>> pictures{
-        {"1000x1 PNG at Fill", strip(dir, "thin.png", QSize(1000, 1))},
-        {"16384x1 PNG at Fill", strip(dir, "thinner.png", QSize(16384, 1))},
-        {"the largest PNG allowed (4600x4400)", strip(dir, "large.png", QSize(4600, 4400))},
-        {"SVG naming itself", write(dir, "self.svg", svg.arg(dir.filePath(QStringLiteral("self.svg"))).toUtf8())},
-        {"SVG naming a FIFO", write(dir, "fifo.svg", svg.arg(fifo).toUtf8())},
-        {"SVGZ of 1 GiB of spaces", std::system(makeBomb.c_str()) == 0 ? bomb : QString()},
-        {"SVG drawing the screen 11,111 times", write(dir, "uses.svg", uses + "</svg>")},
-        {"SVG of 100,000 elements", write(dir, "elements.svg", elements)},
-        {"progressive JPEG of 8192x8192", progressive},
+    const QString square = dir.filePath(QStringLiteral("square.jpg"));
+    {
+        // Half of it is one pixel short of the screen, so no eighth of it will do.
+        QImage big(7679, 7679, QImage::Format_RGB32);
+        big.fill(Qt::darkRed);
+        big.save(square, "JPEG", 90);
+    }
+    const QList<std::tuple<const char *, QString, int>> pictures{
+        {"1000x1 PNG at Fill", strip(dir, "thin.png", QSize(1000, 1)), 0},
+        {"16384x1 PNG at Fill", strip(dir, "thinner.png", QSize(16384, 1)), 0},
+        {"the largest PNG allowed (4600x4400)", strip(dir, "large.png", QSize(4600, 4400)), 0},
+        {"SVG naming itself", write(dir, "self.svg", svg.arg(dir.filePath(QStringLiteral("self.svg"))).toUtf8()), 0},
+        {"SVG naming a FIFO", write(dir, "fifo.svg", svg.arg(fifo).toUtf8()), 0},
+        {"SVGZ of 1 GiB of spaces", std::system(makeBomb.c_str()) == 0 ? bomb : QString(), 0},
+        {"SVG drawing the screen 11,111 times", write(dir, "uses.svg", uses + "</svg>"), 0},
+        {"SVG of 100,000 elements", write(dir, "elements.svg", elements), 0},
+        {"progressive JPEG of 8192x8192", progressive, 0},
+        {"baseline JPEG of 7679x7679 at Fill", square, 0},
+        {"baseline JPEG of 7679x7679 at Centre", square, 2},
     };
     marvane::test::XvfbServer xvfb(screen, 24);
     const QByteArray display = xvfb.display().toLocal8Bit();
@@ -131,8 +142,8 @@ int main(int argc, char *argv[])
     std::printf("silent run 3840x2160 over a screen-sized JPEG: %.2f s, peak %.1f MB, exit %d\n", base.seconds,
                 base.peakMb, base.status);
     int failures = base.status != 0;
-    for (const auto &[what, file] : pictures) {
-        const Run r = file.isEmpty() ? Run() : runOver(exe, file, display);
+    for (const auto &[what, file, style] : pictures) {
+        const Run r = file.isEmpty() ? Run() : runOver(exe, file, display, style);
         const bool ok = r.status == 0 && r.seconds <= 10 && r.peakMb <= base.peakMb + 50;
         std::printf("  over %s: %.2f s (goal <= 10), peak %.1f MB, %+.1f MB (goal <= +50), exit %d: %s\n", what,
                     r.seconds, r.peakMb, r.peakMb - base.peakMb, r.status, ok ? "met" : "MISSED");

@@ -3,6 +3,7 @@
 #include "calendar/JpegScans.h"
 #include "calendar/PictureWhole.h"
 #include "calendar/SafeSvg.h"
+#include "calendar/ScaledJpeg.h"
 #include "files/FileRead.h"
 #include "platform/WorkApart.h"
 
@@ -154,6 +155,26 @@ QImage visiblePart(QImageReader &reader, QRect shown, QRect visible)
     return part;
 }
 
+// The turn EXIF data asks for, as a map from the picture as stored, scaled to `size`, to as shown.
+QTransform turnOf(QImageIOHandler::Transformations turn, QSize size)
+{
+    QTransform map;
+    if (turn & QImageIOHandler::TransformationMirror)
+        map *= QTransform(-1, 0, 0, 1, size.width(), 0);
+    if (turn & QImageIOHandler::TransformationFlip)
+        map *= QTransform(1, 0, 0, -1, 0, size.height());
+    if (turn & QImageIOHandler::TransformationRotate90)
+        map *= QTransform(0, 1, -1, 0, size.height(), 0);
+    return map;
+}
+
+QImage turned(const QImage &image, QImageIOHandler::Transformations turn)
+{
+    const QImage mirrored = image.mirrored(turn & QImageIOHandler::TransformationMirror,
+                                           turn & QImageIOHandler::TransformationFlip);
+    return turn & QImageIOHandler::TransformationRotate90 ? mirrored.transformed(QTransform().rotate(90)) : mirrored;
+}
+
 } // namespace
 
 Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style, QSize screen,
@@ -211,6 +232,10 @@ Result<BackgroundPicture> BackgroundPicture::decode(const QString &file, QByteAr
     const QSize stored = reader.size();
     const Placement place = placementOf(style, turned ? stored.transposed() : stored, screen);
     const QRect shown(place.position, place.size);
+    if (reader.format() == "jpeg" &&
+        bytesOf(decodedSize(reader, stored, turned ? place.size.transposed() : place.size)) >
+            bytesOf(screen) + kDecodedMargin)
+        return partOfJpeg(bytes, file, reader.transformation(), shown, screen, style == Tile);
     const bool huge = place.size.width() > 2 * screen.width() || place.size.height() > 2 * screen.height() ||
                       bytesOf(place.size) > bytesOf(screen) + kDecodedMargin;
     if (style != Tile && huge) {
@@ -232,6 +257,22 @@ Result<BackgroundPicture> BackgroundPicture::decode(const QString &file, QByteAr
     if (image.size() != place.size && !paintScaled)
         image = image.scaled(place.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return BackgroundPicture(std::move(image), shown, style == Tile);
+}
+
+// Even decoded in eighths a JPEG just short of twice the size shown, or shown at a size many times the
+// screen, would take more than the screen's bound: only its part on the screen is made, row by row.
+Result<BackgroundPicture> BackgroundPicture::partOfJpeg(const QByteArray &bytes, const QString &file,
+                                                        QImageIOHandler::Transformations turn, QRect shown,
+                                                        QSize screen, bool tiled)
+{
+    const QRect visible = shown & QRect(QPoint(), screen);
+    const QSize stored = turn & QImageIOHandler::TransformationRotate90 ? shown.size().transposed() : shown.size();
+    const QRect part =
+        turnOf(turn, stored).inverted().mapRect(QRectF(visible.translated(-shown.topLeft()))).toAlignedRect();
+    const Result<QImage> image = readScaledJpeg(bytes, stored, part, file);
+    if (!image)
+        return std::unexpected(image.error());
+    return BackgroundPicture(turned(*image, turn), visible, tiled);
 }
 
 // Where it is shown, whether it is tiled, and the image, with its size and form, then its rows.

@@ -5,6 +5,7 @@
 #include "platform/WorkApart.h"
 
 #include <QImage>
+#include <QImageIOHandler>
 #include <QRect>
 #include <QPoint>
 #include <QSize>
@@ -29,9 +30,9 @@ public:
 
     // Reads `file` (PNG, JPEG, WebP, BMP, GIF's first frame, TIFF, SVG; turned as its EXIF data
     // says) scaled for a screen of `screen` size, from one open of the file; of a picture many
-    // times the screen only the part on it is made, and an SVG reads no other file. Refuses with
-    // the reason a file that is missing, unreadable, not a regular file, not a picture Qt reads,
-    // too large, or cut short.
+    // times the screen, and of a JPEG too large to decode whole, only the part on it is made, and
+    // an SVG reads no other file. Refuses with the reason a file that is missing, unreadable, not
+    // a regular file, not a picture Qt reads, too large, or cut short.
     // An SVG, whose drawing no size bounds, and a JPEG in many scans are made in a process of
     // their own, stopped after `mostTime`.
     static Result<BackgroundPicture> read(const QString &file, int style, QSize screen,
@@ -46,6 +47,9 @@ public:
 private:
     static Result<BackgroundPicture> decode(const QString &file, QByteArray &bytes, const QByteArray &format,
                                             int style, QSize screen);
+    static Result<BackgroundPicture> partOfJpeg(const QByteArray &bytes, const QString &file,
+                                                QImageIOHandler::Transformations turn, QRect shown, QSize screen,
+                                                bool tiled);
     // As the process that made it hands it back.
     bool send(const ApartSend &send) const;
     static Result<BackgroundPicture> unpacked(const QByteArray &packed, const QString &file);
@@ -55,7 +59,7 @@ private:
     {
     }
 
-    QImage m_image; // as read: the size shown, or a JPEG at most twice that, scaled as it is painted
+    QImage m_image; // the size shown, a JPEG at most twice that (scaled as it is painted), or the part on the screen
     QRect m_shown;
     bool m_tiled = false;
 };

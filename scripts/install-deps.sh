@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  libx11-dev libxrandr-dev libwayland-dev zlib1g-dev libical-dev
+  libx11-dev libxrandr-dev libwayland-dev zlib1g-dev libjpeg-dev libical-dev
   fonts-liberation2 fonts-dejavu-core xfonts-terminus
   qt6-wayland qt6-image-formats-plugins libqt6svg6
 )

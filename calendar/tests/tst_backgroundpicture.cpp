@@ -297,32 +297,6 @@ private Q_SLOTS:
         for (const QPoint at : {QPoint(0, 0), QPoint(1920, 1080), QPoint(3839, 2159)})
             QCOMPARE(canvas.image().pixel(at), qRgb(0, 255, 0));
     }
-
-    // A JPEG whose EXIF data says it was taken turned is shown upright, scaled as shown; its name
-    // need not say what it is.
-    void turnedPictureIsShownUpright()
-    {
-        QByteArray jpeg;
-        QBuffer out(&jpeg);
-        out.open(QIODevice::WriteOnly);
-        gradient(QSize(100, 400)).save(&out, "JPEG", 95);
-        // APP1 with one tag: orientation 6, a quarter turn clockwise.
-        const QByteArray exif("\xFF\xE1\x00\x22" "Exif\0\0" "II\x2A\0\x08\0\0\0" "\x01\0"
-                              "\x12\x01\x03\0\x01\0\0\0\x06\0\0\0" "\0\0\0\0", 36);
-        jpeg.insert(2, exif);
-        const Result<BackgroundPicture> read =
-            BackgroundPicture::read(write(jpeg, "turned.png"), BackgroundPicture::Fit, kScreen);
-        QVERIFY(read);
-        Canvas canvas;
-        canvas.reset(kScreen, kDesktop);
-        read->paint(canvas);
-        // 400 x 100 upright, fitted: 300 x 75 in the middle, the stored rows (green) now across.
-        const QImage &shown = canvas.image();
-        QCOMPARE(shown.pixel(0, 61), kDesktop);
-        QVERIFY(shown.pixel(0, 62) != kDesktop && shown.pixel(299, 136) != kDesktop);
-        QCOMPARE(shown.pixel(150, 137), kDesktop);
-        QVERIFY(std::abs(qGreen(shown.pixel(290, 100)) - qGreen(shown.pixel(10, 100))) > 150);
-    }
 };
 
 MARVANE_TEST_MAIN(TestBackgroundPicture)

@@ -1,0 +1,113 @@
+#include "calendar/BackgroundPicture.h"
+#include "tests/support/TestMain.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QObject>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace marvane;
+
+namespace {
+
+constexpr QSize kScreen(300, 200);
+constexpr QRgb kDesktop = qRgb(1, 2, 3);
+
+} // namespace
+
+class TestJpegBackground : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString write(const QByteArray &bytes, const char *name)
+    {
+        const QString file = m_dir.filePath(QString::fromLatin1(name));
+        QFile out(file);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(bytes);
+        return file;
+    }
+
+private Q_SLOTS:
+    // A JPEG is shown as Qt's reader, decoding it whole and turned as its EXIF data says, would show
+    // it; also one that even decoded in eighths would pass the screen's bound, and is made in part.
+    void jpegIsShownAsStoredAndTurned_data()
+    {
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("turned a quarter, fitted") << 6 << QSize(100, 400) << 1 << kScreen;
+        QTest::newRow("past the bound, filled") << 1 << QSize(7679, 4319) << 0 << QSize(3840, 2160);
+        QTest::newRow("past the bound, filled, turned a quarter") << 6 << QSize(4319, 7679) << 0 << QSize(3840, 2160);
+        QTest::newRow("past the bound, tiled") << 1 << QSize(3600, 3600) << 4 << kScreen;
+        for (int orientation = 1; orientation <= 8; ++orientation)
+            QTest::addRow("past the bound, centred, EXIF orientation %d", orientation)
+                << orientation << QSize(3600, 3600) << 2 << kScreen;
+    }
+    void jpegIsShownAsStoredAndTurned()
+    {
+        QFETCH(int, orientation);
+        QFETCH(QSize, picture);
+        QFETCH(int, style);
+        QFETCH(QSize, screen);
+        // Triangle waves, across in red and down in green: no two places near each other look alike.
+        QImage pattern(picture, QImage::Format_RGB32);
+        const auto wave = [](int at) { return std::abs(at % 510 - 255); };
+        for (int y = 0; y < picture.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(pattern.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x)
+                line[x] = qRgb(wave(x + 40), wave(y * 2 + 100), 20);
+        }
+        QByteArray jpeg;
+        QBuffer out(&jpeg);
+        out.open(QIODevice::WriteOnly);
+        pattern.save(&out, "JPEG", 95);
+        pattern = QImage();
+        // APP1 with one tag, the orientation; its name need not say what it is.
+        const QByteArray exif = QByteArray("\xFF\xE1\x00\x22" "Exif\0\0" "II\x2A\0\x08\0\0\0" "\x01\0"
+                                           "\x12\x01\x03\0\x01\0\0\0", 28) + char(orientation) +
+                                QByteArray(7, '\0');
+        jpeg.insert(2, exif);
+        const Result<BackgroundPicture> read = BackgroundPicture::read(write(jpeg, "turned.png"), style, screen);
+        QVERIFY2(read, qPrintable(test::messageOf(read)));
+        Canvas canvas;
+        canvas.reset(screen, kDesktop);
+        read->paint(canvas);
+        QBuffer in(&jpeg);
+        QImageReader reader(&in);
+        reader.setAutoTransform(true);
+        const QImage whole = reader.read();
+        QImage expected(screen, QImage::Format_RGB32);
+        expected.fill(kDesktop);
+        QPainter painter(&expected);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const double across = double(screen.width()) / whole.width(), down = double(screen.height()) / whole.height();
+        const double scale = style == 0 ? std::max(across, down) : style == 1 ? std::min(across, down) : 1.0;
+        const QSize shown(int(std::lround(whole.width() * scale)), int(std::lround(whole.height() * scale)));
+        if (style == 4)
+            painter.fillRect(expected.rect(), QBrush(whole));
+        else
+            painter.drawImage(QRect((screen.width() - shown.width()) / 2, (screen.height() - shown.height()) / 2,
+                                    shown.width(), shown.height()), whole);
+        painter.end();
+        const int right = screen.width() - 1, bottom = screen.height() - 1;
+        for (const QPoint at : {QPoint(1, 1), QPoint(right - 1, 1), QPoint(1, bottom - 1), QPoint(right - 1, bottom - 1),
+                                QPoint(right / 2, bottom / 2), QPoint(right / 3, bottom / 4)}) {
+            const QRgb got = canvas.image().pixel(at), want = expected.pixel(at);
+            QVERIFY2(std::abs(qRed(got) - qRed(want)) <= 12 && std::abs(qGreen(got) - qGreen(want)) <= 12,
+                     qPrintable(QStringLiteral("(%1, %2): %3,%4 not %5,%6").arg(at.x()).arg(at.y()).arg(qRed(got))
+                                    .arg(qGreen(got)).arg(qRed(want)).arg(qGreen(want))));
+        }
+    }
+};
+
+MARVANE_TEST_MAIN(TestJpegBackground)
+#include "tst_jpegbackground.moc"
