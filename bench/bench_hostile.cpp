@@ -4,12 +4,14 @@
 #include "tests/support/IsolatedEnvironment.h"
 #include "tests/support/XvfbServer.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <algorithm>
 #include <tuple>
@@ -20,6 +22,7 @@
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
+#include <zlib.h>
 
 namespace {
 
@@ -61,6 +64,27 @@ QString write(const QTemporaryDir &dir, const char *name, const QByteArray &byte
 {
     QFile f(dir.filePath(QString::fromLatin1(name)));
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? f.fileName() : QString();
+}
+
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    const quint32 length = qToBigEndian(quint32(data.size()));
+    const QByteArray body = type + data;
+    const quint32 sum = qToBigEndian(quint32(::crc32(0, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size()))));
+    return QByteArray(reinterpret_cast<const char *>(&length), 4) + body + QByteArray(reinterpret_cast<const char *>(&sum), 4);
+}
+
+// A screen-sized picture with `metadata` before its pixels: PNG chunks, or JPEG segments after the start.
+QString noted(const QTemporaryDir &dir, const char *name, const char *format, const QByteArray &metadata)
+{
+    QImage image(3840, 2160, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    if (!out.open(QIODevice::WriteOnly) || !image.save(&out, format))
+        return {};
+    bytes.insert(qstrcmp(format, "PNG") == 0 ? 33 : 2, metadata);
+    return write(dir, name, bytes);
 }
 
 QString strip(const QTemporaryDir &dir, const char *name, QSize size)
@@ -122,6 +146,36 @@ int main(int argc, char *argv[])
         big.fill(Qt::darkRed);
         big.save(square, "JPEG", 90);
     }
+    // Made before the runs and freed, as the photo is.
+    QString texts, packedTexts, comments, noise, largeSvg;
+    {
+        QByteArray chunks;
+        for (int i = 0; i < 20; ++i)
+            chunks += pngChunk("tEXt", "Comment\0" + QByteArray(5 << 20, 'x'));
+        texts = noted(dir, "texts.png", "PNG", chunks);
+        const QByteArray spaces(7000000, ' ');
+        QByteArray packed(int(::compressBound(uLong(spaces.size()))), '\0');
+        uLongf packedSize = uLongf(packed.size());
+        ::compress2(reinterpret_cast<Bytef *>(packed.data()), &packedSize,
+                    reinterpret_cast<const Bytef *>(spaces.constData()), uLong(spaces.size()), 9);
+        packed.truncate(qsizetype(packedSize));
+        chunks.clear();
+        for (int i = 0; i < 200; ++i)
+            chunks += pngChunk("zTXt", QByteArray("Title\0\0", 7) + packed);
+        packedTexts = noted(dir, "packed.png", "PNG", chunks);
+        chunks.clear();
+        for (int i = 0; i < 1500; ++i)
+            chunks += "\xFF\xFE\xFF\xFF" + QByteArray(65533, 'c');
+        comments = noted(dir, "comments.jpg", "JPEG", chunks);
+        largeSvg = write(dir, "large.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\">" + QByteArray(100 << 20, ' ') + "</svg>");
+        // Noise does not pack: the file is as large as the picture it holds.
+        QImage rgba(4600, 4400, QImage::Format_ARGB32);
+        for (int y = 0; y < rgba.height(); ++y)
+            for (int x = 0; x < rgba.width(); ++x)
+                rgba.setPixel(x, y, QRandomGenerator::global()->generate());
+        noise = dir.filePath(QStringLiteral("noise.png"));
+        rgba.save(noise, "PNG", 100);
+    }
     const QList<std::tuple<const char *, QString, int>> pictures{
         {"1000x1 PNG at Fill", strip(dir, "thin.png", QSize(1000, 1)), 0},
         {"16384x1 PNG at Fill", strip(dir, "thinner.png", QSize(16384, 1)), 0},
@@ -132,6 +186,11 @@ int main(int argc, char *argv[])
         {"SVG drawing the screen 11,111 times", write(dir, "uses.svg", uses + "</svg>"), 0},
         {"SVG of 100,000 elements", write(dir, "elements.svg", elements), 0},
         {"progressive JPEG of 8192x8192", progressive, 0},
+        {"PNG with 100 MB of text", texts, 0},
+        {"PNG whose 200 packed texts hold 1.4 GB", packedTexts, 0},
+        {"JPEG with 100 MB of comments", comments, 0},
+        {"PNG of noise, the largest allowed, in a file of 81 MB", noise, 0},
+        {"SVG of 100 MB", largeSvg, 0},
         {"baseline JPEG of 7679x7679 at Fill", square, 0},
         {"baseline JPEG of 7679x7679 at Centre", square, 2},
     };

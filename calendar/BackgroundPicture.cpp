@@ -1,6 +1,7 @@
 #include "calendar/BackgroundPicture.h"
 
 #include "calendar/JpegScans.h"
+#include "calendar/PictureData.h"
 #include "calendar/PictureWhole.h"
 #include "calendar/SafeSvg.h"
 #include "calendar/ScaledJpeg.h"
@@ -116,23 +117,6 @@ Result<> checkHeader(QImageReader &reader, const QString &file, QSize screen)
     return {};
 }
 
-// The file's bytes, an SVG without what would read other files, and the format they hold.
-Result<QByteArray> pictureBytes(const QString &file, QByteArray &format)
-{
-    Result<FileContents> contents = readFile(file, BackgroundPicture::kMaxFileBytes);
-    if (!contents)
-        return std::unexpected(contents.error());
-    if (!contents->exists)
-        return fail(file, u"cannot read %1: there is no such file"_s.arg(file));
-    QBuffer probe(&contents->bytes);
-    probe.open(QIODevice::ReadOnly);
-    format = QImageReader::imageFormat(&probe);
-    if (format != "svg" && format != "svgz")
-        return std::move(contents->bytes);
-    format = "svg";
-    return safeSvg(contents->bytes, file);
-}
-
 // A picture many times the screen (a thin strip filling it): only the part on the screen is made.
 QImage visiblePart(QImageReader &reader, QRect shown, QRect visible)
 {
@@ -180,25 +164,48 @@ QImage turned(const QImage &image, QImageIOHandler::Transformations turn)
 Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style, QSize screen,
                                                   std::chrono::milliseconds mostTime)
 {
-    QByteArray format;
-    Result<QByteArray> bytes = pictureBytes(file, format);
-    if (!bytes)
-        return std::unexpected(bytes.error());
-    const JpegScans jpeg = format == "jpeg" ? jpegScans(*bytes) : JpegScans();
+    // Read through this one open as it is decoded: the file is never held whole beside the picture.
+    const Result<std::unique_ptr<QFile>> opened = openFile(file, kMaxFileBytes);
+    if (!opened)
+        return std::unexpected(opened.error());
+    if (!*opened)
+        return fail(file, u"cannot read %1: there is no such file"_s.arg(file));
+    QIODevice &device = **opened;
+    const QByteArray format = QImageReader::imageFormat(&device);
     const qint64 bound = bytesOf(screen) + kDecodedMargin;
+    if (format == "svg" || format == "svgz") {
+        const QByteArray bytes = device.read(kMaxSvgBytes + 1);
+        if (bytes.size() > kMaxSvgBytes)
+            return fail(file, u"cannot use %1: it is larger than %2 MB"_s.arg(file).arg(kMaxSvgBytes >> 20));
+        // Neither what unpacking and reading an SVG takes nor how long its drawing does is bounded
+        // by its size: it is made apart, with a time and a memory of its own, its screen's image and
+        // its elements.
+        return madeApart(file, ApartBounds{mostTime, bound, kMaxBytes + 64}, [&]() -> Result<BackgroundPicture> {
+            Result<QByteArray> safe = safeSvg(bytes, file);
+            if (!safe)
+                return std::unexpected(safe.error());
+            QBuffer buffer(&*safe);
+            buffer.open(QIODevice::ReadOnly);
+            return decode(file, buffer, "svg", style, screen);
+        });
+    }
+    const JpegScans jpeg = format == "jpeg" ? jpegScans(device, kMaxFileBytes) : JpegScans();
     if (jpeg.coefficientBytes > bound)
         return fail(file, u"cannot use %1: in %2 scans it would take %3 MB to decode, more than %4 MB on this "
                           "screen"_s.arg(file).arg(jpeg.scans).arg(jpeg.coefficientBytes >> 20).arg(bound >> 20));
-    if (format != "svg" && jpeg.scans <= 1)
-        return decode(file, *bytes, format, style, screen);
-    // Each scan goes over the whole picture again, and an SVG may draw the screen over many times:
-    // no size bounds the time they take, so they are made apart, with a time and a memory of their own.
-    // Its memory: an SVG's image and its elements; a JPEG's coefficients and its image, decoded at
-    // up to twice the size shown a side.
-    const qint64 memory = format == "svg" ? bound : bound + jpeg.coefficientBytes + 4 * bytesOf(screen);
-    const ApartBounds bounds{mostTime, memory, kMaxBytes + 64};
+    if (jpeg.scans <= 1)
+        return decode(file, device, format, style, screen);
+    // Each scan goes over the whole picture again: it is made apart, holding its coefficients and
+    // its image, decoded at up to twice the size shown a side.
+    const ApartBounds bounds{mostTime, bound + jpeg.coefficientBytes + 4 * bytesOf(screen), kMaxBytes + 64};
+    return madeApart(file, bounds, [&] { return decode(file, device, format, style, screen); });
+}
+
+Result<BackgroundPicture> BackgroundPicture::madeApart(const QString &file, const ApartBounds &bounds,
+                                                       const std::function<Result<BackgroundPicture>()> &make)
+{
     const auto work = [&](const ApartSend &send) -> Result<bool> {
-        const Result<BackgroundPicture> picture = decode(file, *bytes, format, style, screen);
+        const Result<BackgroundPicture> picture = make();
         if (!picture)
             return std::unexpected(picture.error());
         return picture->send(send);
@@ -211,20 +218,20 @@ Result<BackgroundPicture> BackgroundPicture::read(const QString &file, int style
     return unpacked(*made, file);
 }
 
-Result<BackgroundPicture> BackgroundPicture::decode(const QString &file, QByteArray &bytes, const QByteArray &format,
+Result<BackgroundPicture> BackgroundPicture::decode(const QString &file, QIODevice &device, const QByteArray &format,
                                                     int style, QSize screen)
 {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
     DecoderMessages messages;
-    QImageReader reader(&buffer, format);
+    // Qt's reader is given only what makes the pixels; the checks read the file itself.
+    PictureData data(device, format);
+    QImageReader reader(&data, format);
     reader.setAutoTransform(true);
     reader.setAllocationLimit(int(kMaxBytes >> 20));
     if (format.isEmpty() || !reader.canRead())
         return fail(file, u"cannot read %1: it is not a picture in a format Marvane reads"_s.arg(file));
     if (const Result<> readable = checkHeader(reader, file, screen); !readable)
         return std::unexpected(readable.error());
-    if (!pictureIsWhole(bytes, reader.format()))
+    if (!pictureIsWhole(device, reader.format()))
         return fail(file, u"cannot read %1: the picture is cut short or damaged"_s.arg(file));
     // The turn its EXIF data asks for comes after the scaling, so the scaling is asked of the
     // picture as stored.
@@ -235,7 +242,7 @@ Result<BackgroundPicture> BackgroundPicture::decode(const QString &file, QByteAr
     if (reader.format() == "jpeg" &&
         bytesOf(decodedSize(reader, stored, turned ? place.size.transposed() : place.size)) >
             bytesOf(screen) + kDecodedMargin)
-        return partOfJpeg(bytes, file, reader.transformation(), shown, screen, style == Tile);
+        return partOfJpeg(device, file, reader.transformation(), shown, screen, style == Tile);
     const bool huge = place.size.width() > 2 * screen.width() || place.size.height() > 2 * screen.height() ||
                       bytesOf(place.size) > bytesOf(screen) + kDecodedMargin;
     if (style != Tile && huge) {
@@ -261,7 +268,7 @@ Result<BackgroundPicture> BackgroundPicture::decode(const QString &file, QByteAr
 
 // Even decoded in eighths a JPEG just short of twice the size shown, or shown at a size many times the
 // screen, would take more than the screen's bound: only its part on the screen is made, row by row.
-Result<BackgroundPicture> BackgroundPicture::partOfJpeg(const QByteArray &bytes, const QString &file,
+Result<BackgroundPicture> BackgroundPicture::partOfJpeg(QIODevice &device, const QString &file,
                                                         QImageIOHandler::Transformations turn, QRect shown,
                                                         QSize screen, bool tiled)
 {
@@ -269,7 +276,9 @@ Result<BackgroundPicture> BackgroundPicture::partOfJpeg(const QByteArray &bytes,
     const QSize stored = turn & QImageIOHandler::TransformationRotate90 ? shown.size().transposed() : shown.size();
     const QRect part =
         turnOf(turn, stored).inverted().mapRect(QRectF(visible.translated(-shown.topLeft()))).toAlignedRect();
-    const Result<QImage> image = readScaledJpeg(bytes, stored, part, file);
+    if (!device.seek(0))
+        return fail(file, u"cannot read %1: %2"_s.arg(file, device.errorString()));
+    const Result<QImage> image = readScaledJpeg(device, stored, part, file);
     if (!image)
         return std::unexpected(image.error());
     return BackgroundPicture(turned(*image, turn), visible, tiled);

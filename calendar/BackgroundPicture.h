@@ -4,6 +4,7 @@
 #include "platform/Result.h"
 #include "platform/WorkApart.h"
 
+#include <QIODevice>
 #include <QImage>
 #include <QImageIOHandler>
 #include <QRect>
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 
 namespace marvane {
 
@@ -45,9 +47,11 @@ public:
     void paint(Canvas &canvas) const;
 
 private:
-    static Result<BackgroundPicture> decode(const QString &file, QByteArray &bytes, const QByteArray &format,
+    static Result<BackgroundPicture> decode(const QString &file, QIODevice &device, const QByteArray &format,
                                             int style, QSize screen);
-    static Result<BackgroundPicture> partOfJpeg(const QByteArray &bytes, const QString &file,
+    static Result<BackgroundPicture> madeApart(const QString &file, const ApartBounds &bounds,
+                                               const std::function<Result<BackgroundPicture>()> &make);
+    static Result<BackgroundPicture> partOfJpeg(QIODevice &device, const QString &file,
                                                 QImageIOHandler::Transformations turn, QRect shown, QSize screen,
                                                 bool tiled);
     // As the process that made it hands it back.

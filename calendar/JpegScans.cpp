@@ -1,6 +1,8 @@
 #include "calendar/JpegScans.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
+#include <QIODevice>
 
 #include <algorithm>
 
@@ -8,7 +10,7 @@ namespace marvane {
 
 namespace {
 
-int be16(const QByteArray &b, qsizetype at)
+int be16(QByteArrayView b, qsizetype at)
 {
     return at + 2 <= b.size() ? quint8(b.at(at)) << 8 | quint8(b.at(at + 1)) : 0;
 }
@@ -24,7 +26,7 @@ qint64 roundedUp(qint64 n, qint64 step)
 }
 
 // Each component's blocks of 8 x 8 coefficients of two bytes, in whole MCUs.
-qint64 coefficientBytes(const QByteArray &b, qsizetype frame)
+qint64 coefficientBytes(QByteArrayView b, qsizetype frame)
 {
     const int height = be16(b, frame + 5);
     const int width = be16(b, frame + 7);
@@ -46,35 +48,84 @@ qint64 coefficientBytes(const QByteArray &b, qsizetype frame)
     return bytes;
 }
 
-} // namespace
-
-JpegScans jpegScans(const QByteArray &b)
+// The file's bytes from a place on, read a megabyte at a time: the segments before the first scan
+// may be many and small.
+class Window
 {
-    JpegScans found;
-    qsizetype at = 2;
-    qint64 coefficients = 0;
-    bool progressive = false;
-    // The marker segments before the first scan; each says its own length.
-    while (at + 4 <= b.size() && quint8(b.at(at)) == 0xFF) {
-        const quint8 marker = quint8(b.at(at + 1));
-        if (marker == 0xFF) {
+public:
+    explicit Window(QIODevice &device) : m_device(device) {}
+
+    QByteArrayView from(qint64 at, qsizetype length)
+    {
+        if (at < m_start || at + length > m_start + m_bytes.size()) {
+            m_start = at;
+            m_bytes = m_device.seek(at) ? m_device.read(qint64(1) << 20) : QByteArray();
+        }
+        return QByteArrayView(m_bytes).sliced(std::min<qsizetype>(at - m_start, m_bytes.size()));
+    }
+
+private:
+    QIODevice &m_device;
+    qint64 m_start = 0;
+    QByteArray m_bytes;
+};
+
+// Where the first scan starts, past the marker segments before it, each of which says its own
+// length; and the frame's coefficients, and whether it is progressive, on the way.
+qint64 firstScan(QIODevice &device, qint64 &coefficients, bool &progressive)
+{
+    Window window(device);
+    qint64 at = 2;
+    for (;;) {
+        const QByteArrayView m = window.from(at, 4);
+        if (m.size() < 4 || quint8(m.at(0)) != 0xFF)
+            return at;
+        const quint8 code = quint8(m.at(1));
+        if (code == 0xFF) { // any number of 0xFF may pad a marker
             ++at;
             continue;
         }
-        if (marker == 0xDA)
-            break;
-        if (isFrameStart(marker)) {
-            coefficients = coefficientBytes(b, at);
-            progressive = marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
+        if (code == 0xDA)
+            return at;
+        const int length = be16(m, 2);
+        if (isFrameStart(code)) {
+            coefficients = coefficientBytes(window.from(at, 2 + length), 0);
+            progressive = code == 0xC2 || code == 0xC6 || code == 0xCA || code == 0xCE;
         }
-        at += 2 + be16(b, at + 2);
+        at += 2 + length;
     }
-    at = std::min(at, b.size());
-    const QByteArrayView view(b);
-    qsizetype end = view.indexOf("\xFF\xD9", at);
-    if (end < 0)
-        end = view.size();
-    found.scans = int(std::min<qsizetype>(view.sliced(at, end - at).count("\xFF\xDA"), 1 << 30));
+}
+
+} // namespace
+
+JpegScans jpegScans(QIODevice &device, qint64 maxBytes)
+{
+    JpegScans found;
+    qint64 coefficients = 0;
+    bool progressive = false;
+    const qint64 start = firstScan(device, coefficients, progressive);
+    // Count the scans' markers up to the first picture's end, a block at a time.
+    qint64 scans = 0;
+    bool afterFf = false, ended = false;
+    device.seek(start);
+    for (qint64 read = 0; !ended && read < maxBytes;) {
+        const QByteArray block = device.read(1 << 20);
+        if (block.isEmpty())
+            break;
+        read += block.size();
+        const auto seen = [&](char code) {
+            ended = code == '\xD9';
+            scans += code == '\xDA';
+        };
+        if (afterFf)
+            seen(block.at(0));
+        for (qsizetype ff = block.indexOf('\xFF'); !ended && ff >= 0 && ff + 1 < block.size();
+             ff = block.indexOf('\xFF', ff + 1))
+            seen(block.at(ff + 1));
+        afterFf = block.endsWith('\xFF');
+    }
+    device.seek(0);
+    found.scans = int(std::min<qint64>(scans, 1 << 30));
     if (progressive || found.scans > 1)
         found.coefficientBytes = coefficients;
     return found;

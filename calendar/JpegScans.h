@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QByteArray>
+#include <QtGlobal>
+
+class QIODevice;
 
 namespace marvane {
 
@@ -12,7 +14,8 @@ struct JpegScans
     qint64 coefficientBytes = 0; // held while decoding, when there is more than one scan
 };
 
-// Read from the file's markers up to the end of its first picture (an EXIF thumbnail is not counted).
-JpegScans jpegScans(const QByteArray &bytes);
+// Read from the file's markers up to the end of its first picture (an EXIF thumbnail is not
+// counted), through `device` in blocks, at most `maxBytes` of it; leaves `device` at its start.
+JpegScans jpegScans(QIODevice &device, qint64 maxBytes);
 
 } // namespace marvane

@@ -1,5 +1,8 @@
 #include "calendar/PictureWhole.h"
 
+#include <QIODevice>
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace marvane {
@@ -22,7 +25,7 @@ quint16 le16(const QByteArray &b, qsizetype at)
 }
 
 // An uncompressed or bit-field BMP has all its rows; the compressed kinds end where their codes say.
-bool bmpIsWhole(const QByteArray &b)
+bool bmpIsWhole(const QByteArray &b, qint64 size)
 {
     const quint32 dataAt = le32(b, 10);
     const auto width = qint64(qint32(le32(b, 18)));
@@ -34,18 +37,18 @@ bool bmpIsWhole(const QByteArray &b)
     if (compression != 0 && compression != 3)
         return true;
     const qint64 stride = ((width * bits + 31) / 32) * 4;
-    return qint64(dataAt) + stride * std::abs(height) <= b.size();
+    return qint64(dataAt) + stride * std::abs(height) <= size;
 }
 
 // An icon's directory names where each picture lies: all of them must be in the file.
-bool icoIsWhole(const QByteArray &b)
+bool icoIsWhole(const QByteArray &b, qint64 size)
 {
     const int count = le16(b, 4);
     if (count == 0 || 6 + 16 * qint64(count) > b.size())
         return false;
     for (int i = 0; i < count; ++i) {
         const qsizetype entry = 6 + 16 * i;
-        if (qint64(le32(b, entry + 12)) + le32(b, entry + 8) > b.size())
+        if (qint64(le32(b, entry + 12)) + le32(b, entry + 8) > size)
             return false;
     }
     return true;
@@ -73,20 +76,26 @@ bool gifFrameFits(const QByteArray &b)
 
 } // namespace
 
-bool pictureIsWhole(const QByteArray &bytes, const QByteArray &format)
+bool pictureIsWhole(QIODevice &device, const QByteArray &format)
 {
+    // What the checks need: the headers at the start, the end, and the size.
+    const qint64 at = device.pos();
+    const qint64 size = device.size();
+    const QByteArray head = device.seek(0) ? device.read(1 << 20) : QByteArray();
+    const QByteArray tail = device.seek(std::max<qint64>(0, size - 4096)) ? device.read(4096) : QByteArray();
+    device.seek(at);
     if (format == "jpeg")
-        return bytes.size() >= 4 && bytes.right(4096).contains("\xFF\xD9");
+        return size >= 4 && tail.contains("\xFF\xD9");
     if (format == "png")
-        return bytes.right(64).contains("IEND");
+        return tail.right(64).contains("IEND");
     if (format == "gif")
-        return (bytes.endsWith(';') || bytes.endsWith(QByteArray(";\0", 2))) && gifFrameFits(bytes);
+        return (tail.endsWith(';') || tail.endsWith(QByteArray(";\0", 2))) && gifFrameFits(head);
     if (format == "bmp")
-        return bmpIsWhole(bytes);
+        return bmpIsWhole(head, size);
     if (format == "ico" || format == "cur")
-        return icoIsWhole(bytes);
+        return icoIsWhole(head, size);
     if (format == "webp")
-        return qint64(le32(bytes, 4)) + 8 <= bytes.size();
+        return qint64(le32(head, 4)) + 8 <= size;
     return true;
 }
 

@@ -15,34 +15,52 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr qint64 kMaxUnpacked = qint64(32) << 20;
 constexpr qint64 kMaxShapes = 1 << 20;
 // Each element the renderer keeps takes some 400 bytes.
 constexpr int kMaxElements = 100000;
 // The renderer walks the tree recursively: deeper nesting would run it out of stack.
 constexpr int kMaxDepth = 256;
 
-Result<QByteArray> gunzip(const QByteArray &packed, const QString &file)
+// What `packed` unpacks to, counted a block at a time up to just past the bound; -1 when it is
+// damaged or cut short.
+qint64 unpackedSize(const QByteArray &packed)
 {
     z_stream z{};
     if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK)
-        return fail(file, u"cannot read %1: cannot unpack it"_s.arg(file));
+        return -1;
     z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.constData()));
     z.avail_in = static_cast<uInt>(packed.size());
-    QByteArray out;
+    qint64 total = 0;
     int status = Z_OK;
-    while (status == Z_OK && out.size() <= kMaxUnpacked) {
-        char chunk[65536];
-        z.next_out = reinterpret_cast<Bytef *>(chunk);
+    while (status == Z_OK && total <= kMaxSvgBytes) {
+        Bytef chunk[65536];
+        z.next_out = chunk;
         z.avail_out = sizeof chunk;
         status = inflate(&z, Z_NO_FLUSH);
-        out.append(chunk, qsizetype(sizeof chunk - z.avail_out));
+        total += qint64(sizeof chunk - z.avail_out);
         if (status == Z_BUF_ERROR && z.avail_in == 0)
             break;
     }
     inflateEnd(&z);
-    if (out.size() > kMaxUnpacked)
-        return fail(file, u"cannot use %1: it is larger than %2 MB once unpacked"_s.arg(file).arg(kMaxUnpacked >> 20));
+    return total > kMaxSvgBytes || status == Z_STREAM_END ? total : -1;
+}
+
+// Unpacked twice, to count it and then into a buffer of its size: what it takes is what it holds.
+Result<QByteArray> gunzip(const QByteArray &packed, const QString &file)
+{
+    const qint64 size = unpackedSize(packed);
+    if (size > kMaxSvgBytes)
+        return fail(file, u"cannot use %1: it is larger than %2 MB once unpacked"_s.arg(file).arg(kMaxSvgBytes >> 20));
+    z_stream z{};
+    if (size < 0 || inflateInit2(&z, 16 + MAX_WBITS) != Z_OK)
+        return fail(file, u"cannot read %1: the picture is damaged or cut short"_s.arg(file));
+    QByteArray out(qsizetype(size), Qt::Uninitialized);
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.constData()));
+    z.avail_in = static_cast<uInt>(packed.size());
+    z.next_out = reinterpret_cast<Bytef *>(out.data());
+    z.avail_out = static_cast<uInt>(size);
+    const int status = inflate(&z, Z_FINISH);
+    inflateEnd(&z);
     if (status != Z_STREAM_END)
         return fail(file, u"cannot read %1: the picture is damaged or cut short"_s.arg(file));
     return out;

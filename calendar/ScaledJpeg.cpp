@@ -1,5 +1,7 @@
 #include "calendar/ScaledJpeg.h"
 
+#include <QIODevice>
+
 #include <algorithm>
 #include <cmath>
 #include <csetjmp>
@@ -135,19 +137,59 @@ private:
     int m_done = 0;
 };
 
+// libjpeg reads the file through the device, a block at a time.
+struct DeviceSource
+{
+    jpeg_source_mgr manager; // first: libjpeg hands back a pointer to it
+    QIODevice *device;
+    JOCTET block[65536];
+
+    static void start(j_decompress_ptr) {}
+    static void end(j_decompress_ptr) {}
+    static boolean fill(j_decompress_ptr info)
+    {
+        auto *source = reinterpret_cast<DeviceSource *>(info->src);
+        qint64 n = source->device->read(reinterpret_cast<char *>(source->block), sizeof source->block);
+        if (n <= 0) {
+            // As libjpeg's own sources do at the end: a warning, then an end marker.
+            WARNMS(info, JWRN_JPEG_EOF);
+            source->block[0] = 0xFF;
+            source->block[1] = JPEG_EOI;
+            n = 2;
+        }
+        source->manager.next_input_byte = source->block;
+        source->manager.bytes_in_buffer = size_t(n);
+        return TRUE;
+    }
+    static void skip(j_decompress_ptr info, long count)
+    {
+        auto *source = reinterpret_cast<DeviceSource *>(info->src);
+        if (count <= 0)
+            return;
+        if (size_t(count) <= source->manager.bytes_in_buffer) {
+            source->manager.next_input_byte += count;
+            source->manager.bytes_in_buffer -= size_t(count);
+            return;
+        }
+        source->device->skip(qint64(count) - qint64(source->manager.bytes_in_buffer));
+        source->manager.bytes_in_buffer = 0;
+    }
+};
+
 // libjpeg's state, whose failures come back by a jump to the step that was running.
 class JpegDecoder
 {
 public:
-    explicit JpegDecoder(const QByteArray &bytes)
+    explicit JpegDecoder(QIODevice &device)
     {
         m_info.err = jpeg_std_error(&m_error.manager);
         m_error.manager.error_exit = &JpegDecoder::jumpOut;
         m_error.manager.emit_message = &JpegDecoder::warned;
         m_made = run([](j_decompress_ptr info) { jpeg_create_decompress(info); });
-        if (m_made)
-            jpeg_mem_src(&m_info, reinterpret_cast<const unsigned char *>(bytes.constData()),
-                         static_cast<unsigned long>(bytes.size()));
+        m_source.manager = {nullptr, 0, &DeviceSource::start, &DeviceSource::fill, &DeviceSource::skip,
+                            &jpeg_resync_to_restart, &DeviceSource::end};
+        m_source.device = &device;
+        m_info.src = &m_source.manager;
     }
     ~JpegDecoder()
     {
@@ -198,6 +240,7 @@ private:
 
     jpeg_decompress_struct m_info{};
     Error m_error;
+    DeviceSource m_source{};
     bool m_made = false;
 };
 
@@ -227,13 +270,13 @@ void cmykToBgr(uchar *row, JDIMENSION width)
 
 } // namespace
 
-Result<QImage> readScaledJpeg(const QByteArray &bytes, QSize size, QRect part, const QString &file)
+Result<QImage> readScaledJpeg(QIODevice &device, QSize size, QRect part, const QString &file)
 {
     part &= QRect(QPoint(), size);
     QImage out(part.size(), QImage::Format_RGB32);
     if (part.isEmpty() || out.isNull())
         return fail(file, u"cannot read %1: there is not enough memory for its part on the screen"_s.arg(file));
-    JpegDecoder jpeg(bytes);
+    JpegDecoder jpeg(device);
     jpeg_decompress_struct &info = jpeg.info();
     const auto failed = [&] { return fail(file, u"cannot read %1: %2"_s.arg(file, jpeg.reason())); };
     if (!jpeg.made() || !jpeg.run([](j_decompress_ptr i) { jpeg_read_header(i, TRUE); }))

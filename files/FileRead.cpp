@@ -59,6 +59,31 @@ Result<FileContents> readFile(const QString &path, qint64 maxBytes, bool followL
     return contents;
 }
 
+Result<std::unique_ptr<QFile>> openFile(const QString &path, qint64 maxBytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return std::unique_ptr<QFile>();
+        return fail(path, withReason(QStringLiteral("cannot open ") + path, errno));
+    }
+    const auto failed = [&](const QString &reason) {
+        ::close(fd);
+        return fail(path, QStringLiteral("cannot read %1: %2").arg(path, reason));
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return failed(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISREG(st.st_mode))
+        return failed(QStringLiteral("not a regular file"));
+    if (st.st_size > maxBytes)
+        return failed(QStringLiteral("larger than %1 MB").arg(maxBytes >> 20));
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return failed(file->errorString());
+    return file;
+}
+
 Result<FileContents> readRestedFile(const QString &path, qint64 maxBytes)
 {
     constexpr qint64 kRestNs = 50'000'000;

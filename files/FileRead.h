@@ -3,8 +3,10 @@
 #include "platform/Result.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
+#include <memory>
 #include <string_view>
 
 namespace marvane {
@@ -27,6 +29,11 @@ struct FileContents
 // a regular file, and anything larger than `maxBytes`, is refused; so is a symbolic link unless
 // `followLinks`.
 Result<FileContents> readFile(const QString &path, qint64 maxBytes, bool followLinks = true);
+
+// The file opened to be read, refused as readFile refuses it, without reading it: a large file is
+// read through this one open as it is needed, never held whole. A file that does not exist opens
+// as none.
+Result<std::unique_ptr<QFile>> openFile(const QString &path, qint64 maxBytes);
 
 // As readFile, for a file about to be rewritten from what is read. An editor that writes the file
 // in place (truncates it, then writes) leaves it empty or half written for a moment just after it

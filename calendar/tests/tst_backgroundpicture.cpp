@@ -200,6 +200,8 @@ private Q_SLOTS:
                      "elements.svg")
             << QStringLiteral("more than 100000 elements");
         QTest::newRow("SVGZ bomb") << write(gzip.readAllStandardOutput(), "bomb.svgz") << QStringLiteral("once unpacked");
+        QTest::newRow("SVG of 33 MB") << write("<svg>" + QByteArray(33 << 20, ' ') + "</svg>", "large.svg")
+                                      << QStringLiteral("larger than 32 MB");
         QByteArray uses("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
                         "width=\"10\" height=\"10\"><rect id=\"l0\" width=\"1\" height=\"1\"/>");
         for (int level = 1; level <= 8; ++level) {

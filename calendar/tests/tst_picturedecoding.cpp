@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +21,7 @@ constexpr QRgb kDesktop = qRgb(1, 2, 3);
 
 } // namespace
 
-class TestJpegBackground : public QObject
+class TestPictureDecoding : public QObject
 {
     Q_OBJECT
 
@@ -107,7 +108,53 @@ private Q_SLOTS:
                                     .arg(qGreen(got)).arg(qRed(want)).arg(qGreen(want))));
         }
     }
+
+    // Text, comments, colour profiles and other metadata, which the readers would hold without a
+    // bound, are left out, and the picture shows as without them; a JPEG's EXIF turn still holds.
+    void metadataIsLeftOut_data()
+    {
+        QTest::addColumn<QByteArray>("picture");
+        QTest::addColumn<QPoint>("redAt");
+        QTest::addColumn<QPoint>("blueAt");
+        QImage halves(40, 20, QImage::Format_RGB32);
+        halves.fill(Qt::red);
+        QPainter(&halves).fillRect(20, 0, 20, 20, Qt::blue);
+        QByteArray png, jpeg;
+        QBuffer pngOut(&png), jpegOut(&jpeg);
+        if (!pngOut.open(QIODevice::WriteOnly) || !jpegOut.open(QIODevice::WriteOnly))
+            QFAIL("no buffer");
+        halves.save(&pngOut, "PNG");
+        halves.save(&jpegOut, "JPEG", 95);
+        const auto chunk = [](const char *type, const QByteArray &data) -> QByteArray {
+            const quint32 n = qToBigEndian(quint32(data.size()));
+            return QByteArray(reinterpret_cast<const char *>(&n), 4) + type + data + "CRC!";
+        };
+        png.insert(33, chunk("tEXt", "Comment\0" + QByteArray(70000, 'x')) + chunk("zTXt", "Title\0\0\x78\x9c") +
+                           chunk("iCCP", "icc\0\0junk") + chunk("prVt", QByteArray(100000, '\0')));
+        const auto segment = [](char code, const QByteArray &data) -> QByteArray {
+            return QByteArray("\xFF") + code + char((data.size() + 2) >> 8) + char((data.size() + 2) & 0xFF) + data;
+        };
+        // Orientation 6, a quarter turn clockwise, in the EXIF segment after an XMP one.
+        const QByteArray exif("Exif\0\0" "II\x2A\0\x08\0\0\0" "\x01\0" "\x12\x01\x03\0\x01\0\0\0\x06\0\0\0" "\0\0\0\0", 32);
+        jpeg.insert(2, segment('\xFE', QByteArray(60000, 'c')) + segment('\xE2', "ICC_PROFILE" + QByteArray(9000, 'p')) +
+                           segment('\xE1', "http://ns.adobe.com/xap/1.0/" + QByteArray(5000, 'x')) + segment('\xE1', exif));
+        QTest::newRow("PNG with text, a profile and a chunk of its own") << png << QPoint(75, 100) << QPoint(225, 100);
+        QTest::newRow("turned JPEG with comments, a profile and XMP") << jpeg << QPoint(150, 50) << QPoint(150, 150);
+    }
+    void metadataIsLeftOut()
+    {
+        QFETCH(QByteArray, picture);
+        QFETCH(QPoint, redAt);
+        QFETCH(QPoint, blueAt);
+        const Result<BackgroundPicture> read = BackgroundPicture::read(write(picture, "noted"), BackgroundPicture::Fit, kScreen);
+        QVERIFY2(read, qPrintable(test::messageOf(read)));
+        Canvas canvas;
+        canvas.reset(kScreen, kDesktop);
+        read->paint(canvas);
+        QVERIFY(qRed(canvas.image().pixel(redAt)) > 200 && qBlue(canvas.image().pixel(redAt)) < 50);
+        QVERIFY(qBlue(canvas.image().pixel(blueAt)) > 200 && qRed(canvas.image().pixel(blueAt)) < 50);
+    }
 };
 
-MARVANE_TEST_MAIN(TestJpegBackground)
-#include "tst_jpegbackground.moc"
+MARVANE_TEST_MAIN(TestPictureDecoding)
+#include "tst_picturedecoding.moc"
