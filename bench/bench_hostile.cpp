@@ -175,6 +175,12 @@ int main(int argc, char *argv[])
                 rgba.setPixel(x, y, QRandomGenerator::global()->generate());
         noise = dir.filePath(QStringLiteral("noise.png"));
         rgba.save(noise, "PNG", 100);
+        // The largest their readers' cost allows, in formats read whole or at 8 bytes a pixel.
+        const QImage noisy = rgba.copy(0, 0, 4000, 4000).convertToFormat(QImage::Format_RGB32);
+        noisy.save(dir.filePath(QStringLiteral("noise.bmp")), "BMP");
+        noisy.save(dir.filePath(QStringLiteral("noise.tif")), "TIFF");
+        noisy.copy(0, 0, 3840, 2160).save(dir.filePath(QStringLiteral("noise.webp")), "WEBP", 100);
+        noisy.copy(0, 0, 2300, 2200).convertToFormat(QImage::Format_RGBX64).save(dir.filePath(QStringLiteral("deep.png")), "PNG");
     }
     const QList<std::tuple<const char *, QString, int>> pictures{
         {"1000x1 PNG at Fill", strip(dir, "thin.png", QSize(1000, 1)), 0},
@@ -191,6 +197,10 @@ int main(int argc, char *argv[])
         {"JPEG with 100 MB of comments", comments, 0},
         {"PNG of noise, the largest allowed, in a file of 81 MB", noise, 0},
         {"SVG of 100 MB", largeSvg, 0},
+        {"BMP of noise, 4000x4000", dir.filePath(QStringLiteral("noise.bmp")), 0},
+        {"TIFF of noise, 4000x4000", dir.filePath(QStringLiteral("noise.tif")), 0},
+        {"lossless WebP of noise, 3840x2160", dir.filePath(QStringLiteral("noise.webp")), 0},
+        {"PNG of 16 bits a channel, 2300x2200 at Fill", dir.filePath(QStringLiteral("deep.png")), 0},
         {"baseline JPEG of 7679x7679 at Fill", square, 0},
         {"baseline JPEG of 7679x7679 at Centre", square, 2},
     };

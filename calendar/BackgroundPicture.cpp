@@ -1,6 +1,7 @@
 #include "calendar/BackgroundPicture.h"
 
 #include "calendar/JpegScans.h"
+#include "calendar/PictureBounds.h"
 #include "calendar/PictureData.h"
 #include "calendar/PictureWhole.h"
 #include "calendar/SafeSvg.h"
@@ -73,49 +74,6 @@ private:
     QStringList m_lines;
     QtMessageHandler m_previous;
 };
-
-// The size to ask the reader for a picture shown at `shown`. A JPEG is decoded at a half, a quarter
-// or an eighth where that is still at least the size shown, and the rest of the way it is scaled
-// as it is painted: a smooth scaling of the whole picture first would cost about 100 ms more at
-// 3840x2160. Any other picture is read at the size shown.
-QSize decodedSize(const QImageReader &reader, QSize stored, QSize shown)
-{
-    if (reader.format() != "jpeg")
-        return shown;
-    int eighths = 8;
-    while (eighths > 1 && (stored.width() / eighths < shown.width() || stored.height() / eighths < shown.height()))
-        eighths /= 2;
-    return QSize(stored.width() / eighths, stored.height() / eighths);
-}
-
-// Whether the picture may be read, judged from its header.
-// What a picture may take once decoded beyond the screen itself: a JPEG is decoded scaled down,
-// anything else whole.
-constexpr qint64 kDecodedMargin = qint64(48) << 20;
-
-qint64 bytesOf(QSize size)
-{
-    return qint64(size.width()) * size.height() * 4;
-}
-
-Result<> checkHeader(QImageReader &reader, const QString &file, QSize screen)
-{
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
-        return fail(file, u"cannot read %1: the picture is damaged or cut short"_s.arg(file));
-    if (size.width() > BackgroundPicture::kMaxSide || size.height() > BackgroundPicture::kMaxSide)
-        return fail(file, u"cannot use %1: it is %2 x %3 pixels, more than %4 a side"_s.arg(file)
-                                 .arg(size.width())
-                                 .arg(size.height())
-                                 .arg(BackgroundPicture::kMaxSide));
-    if (bytesOf(size) > BackgroundPicture::kMaxBytes)
-        return fail(file, u"cannot use %1: it would take more than 256 MB once read"_s.arg(file));
-    if (reader.format() != "jpeg" && bytesOf(size) > bytesOf(screen) + kDecodedMargin)
-        return fail(file, u"cannot use %1: at %2 x %3 pixels it would take %4 MB once read, more than %5 MB "
-                          "on this screen"_s.arg(file).arg(size.width()).arg(size.height())
-                              .arg(bytesOf(size) >> 20).arg((bytesOf(screen) + kDecodedMargin) >> 20));
-    return {};
-}
 
 // A picture many times the screen (a thin strip filling it): only the part on the screen is made.
 QImage visiblePart(QImageReader &reader, QRect shown, QRect visible)
@@ -222,9 +180,9 @@ Result<BackgroundPicture> BackgroundPicture::decode(const QString &file, QIODevi
                                                     int style, QSize screen)
 {
     DecoderMessages messages;
-    // Qt's reader is given only what makes the pixels; the checks read the file itself.
+    // Qt's reader is given only what makes a PNG's or JPEG's pixels; the checks read the file itself.
     PictureData data(device, format);
-    QImageReader reader(&data, format);
+    QImageReader reader(format == "png" || format == "jpeg" ? &data : &device, format);
     reader.setAutoTransform(true);
     reader.setAllocationLimit(int(kMaxBytes >> 20));
     if (format.isEmpty() || !reader.canRead())
@@ -258,6 +216,9 @@ Result<BackgroundPicture> BackgroundPicture::decode(const QString &file, QIODevi
     QImage image = reader.read();
     if (image.isNull())
         return fail(file, u"cannot read %1: %2%3"_s.arg(file, reader.errorString(), messages.first()));
+    // Painted scaled, 16 bits a channel would be made again at the size shown.
+    if (image.depth() > 32)
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     // Tiles repeat the picture as it is; a picture shrunk by more than half is scaled smoothly here.
     const bool paintScaled = style != Tile && image.width() < 2 * place.size.width() &&
                              image.height() < 2 * place.size.height();

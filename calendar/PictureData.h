@@ -9,7 +9,7 @@ namespace marvane {
 // `source` from where it stands. Text, comments, colour profiles and the other metadata, which
 // those readers keep in memory (a PNG's text unpacked) without a bound, are left out; the EXIF
 // data that says how a JPEG is turned, and Adobe's colour transform, are kept. Any other format
-// is passed on whole.
+// is passed on whole, though its reader may want the file itself, which it can seek in.
 class PictureData : public QIODevice
 {
 public:

@@ -93,6 +93,10 @@ private Q_SLOTS:
         QTest::newRow("fit, large JPEG") << 1 << QSize(1200, 1000) << QByteArray("JPEG");
         // Decoded apart, in a process of its own.
         QTest::newRow("fill, progressive JPEG") << 0 << QSize(1200, 1000) << QByteArray("progressive");
+        // Read as stored, scaled as painted.
+        QTest::newRow("fill, enlarged PNG") << 0 << QSize(150, 120) << QByteArray("PNG");
+        QTest::newRow("fill, WebP") << 0 << QSize(400, 300) << QByteArray("WEBP");
+        QTest::newRow("fit, TIFF") << 1 << QSize(400, 300) << QByteArray("TIFF");
     }
     void styles()
     {
