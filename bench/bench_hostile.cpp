@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
@@ -85,6 +86,23 @@ QString noted(const QTemporaryDir &dir, const char *name, const char *format, co
         return {};
     bytes.insert(qstrcmp(format, "PNG") == 0 ? 33 : 2, metadata);
     return write(dir, name, bytes);
+}
+
+// A TIFF of one grey pixel whose description takes `bytes`, which its reader holds on reading the header.
+QString describedTiff(const QTemporaryDir &dir, const char *name, quint32 bytes)
+{
+    QByteArray tiff;
+    QDataStream out(&tiff, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const quint32 pixelAt = 8 + 2 + 9 * 12 + 4;
+    out.writeRawData("II*\0", 4);
+    out << quint32(8) << quint16(9);
+    const quint32 tags[9][3] = {{256, 3, 1}, {257, 3, 1}, {258, 3, 8}, {259, 3, 1}, {262, 3, 1},
+                                {270, 2, pixelAt + 4}, {273, 4, pixelAt}, {278, 3, 1}, {279, 4, 1}};
+    for (const auto &tag : tags)
+        out << quint16(tag[0]) << quint16(tag[1]) << (tag[0] == 270 ? bytes : 1u) << tag[2];
+    out << quint32(0) << quint32(0x80);
+    return write(dir, name, tiff + QByteArray(bytes - 1, 'd') + '\0');
 }
 
 QString strip(const QTemporaryDir &dir, const char *name, QSize size)
@@ -197,6 +215,8 @@ int main(int argc, char *argv[])
         {"JPEG with 100 MB of comments", comments, 0},
         {"PNG of noise, the largest allowed, in a file of 81 MB", noise, 0},
         {"SVG of 100 MB", largeSvg, 0},
+        {"TIFF of 1x1 with a description of 100 MB", describedTiff(dir, "described.tif", 100 << 20), 0},
+        {"TIFF of 1x1 with a description of 39 MB", describedTiff(dir, "described39.tif", 39 << 20), 0},
         {"BMP of noise, 4000x4000", dir.filePath(QStringLiteral("noise.bmp")), 0},
         {"TIFF of noise, 4000x4000", dir.filePath(QStringLiteral("noise.tif")), 0},
         {"lossless WebP of noise, 3840x2160", dir.filePath(QStringLiteral("noise.webp")), 0},

@@ -2,6 +2,7 @@
 
 #include "calendar/BackgroundPicture.h"
 
+#include <QByteArrayList>
 #include <QIODevice>
 
 #include <algorithm>
@@ -12,15 +13,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+bool holdsTheFile(const QImageReader &reader)
+{
+    static const QByteArrayList kFormats{"webp", "tiff", "ico", "cur"};
+    return kFormats.contains(reader.format());
+}
+
 // What reading a picture whole takes: its image, at 8 bytes a pixel for 16 bits a channel, and
-// what Qt's reader holds beside it: all but the PNG reader a quarter more, and the WebP reader the
-// whole file too (measured at 4600 x 4400).
+// what Qt's reader holds beside it: all but the PNG reader a quarter more (measured at 4600 x 4400),
+// and the WebP, TIFF and icon readers as much as the whole file: WebP's reader reads it all, a TIFF's
+// tags (a description, say) and an icon's pictures are held whole.
 qint64 readingTakes(QImageReader &reader)
 {
     const int bits = QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
     const qint64 image = bytesOf(reader.size()) * std::max(1, bits / 32);
     const qint64 beside = reader.format() == "png" ? 0 : image / 4;
-    return image + beside + (reader.format() == "webp" ? reader.device()->size() : 0);
+    return image + beside + (holdsTheFile(reader) ? reader.device()->size() : 0);
 }
 
 } // namespace
@@ -49,6 +57,12 @@ QSize decodedSize(const QImageReader &reader, QSize stored, QSize shown)
 
 Result<> checkHeader(QImageReader &reader, const QString &file, QSize screen)
 {
+    // Such a reader holds what the file holds, copied, as soon as it reads the header (a TIFF of
+    // 1 x 1 pixels with a description of 100 MB took 172 MB).
+    const qint64 bound = bytesOf(screen) + kDecodedMargin;
+    if (holdsTheFile(reader) && 2 * reader.device()->size() > bound)
+        return fail(file, u"cannot use %1: its reader would hold its %2 MB twice, more than %3 MB on this screen"_s
+                              .arg(file).arg(reader.device()->size() >> 20).arg(bound >> 20));
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
         return fail(file, u"cannot read %1: the picture is damaged or cut short"_s.arg(file));
@@ -60,10 +74,10 @@ Result<> checkHeader(QImageReader &reader, const QString &file, QSize screen)
     if (bytesOf(size) > BackgroundPicture::kMaxBytes)
         return fail(file, u"cannot use %1: it would take more than 256 MB once read"_s.arg(file));
     const qint64 takes = readingTakes(reader);
-    if (reader.format() != "jpeg" && takes > bytesOf(screen) + kDecodedMargin)
+    if (reader.format() != "jpeg" && takes > bound)
         return fail(file, u"cannot use %1: at %2 x %3 pixels it would take %4 MB once read, more than %5 MB "
                           "on this screen"_s.arg(file).arg(size.width()).arg(size.height())
-                              .arg(takes >> 20).arg((bytesOf(screen) + kDecodedMargin) >> 20));
+                              .arg(takes >> 20).arg(bound >> 20));
     return {};
 }
 

@@ -204,6 +204,13 @@ private Q_SLOTS:
                      "elements.svg")
             << QStringLiteral("more than 100000 elements");
         QTest::newRow("SVGZ bomb") << write(gzip.readAllStandardOutput(), "bomb.svgz") << QStringLiteral("once unpacked");
+        QByteArray tiff;
+        {
+            QBuffer out(&tiff);
+            out.open(QIODevice::WriteOnly);
+            gradient(QSize(8, 8)).save(&out, "TIFF");
+        }
+        QTest::newRow("TIFF of 25 MB") << write(tiff + QByteArray(25 << 20, '\0'), "padded.tif") << QStringLiteral("twice");
         QTest::newRow("SVG of 33 MB") << write("<svg>" + QByteArray(33 << 20, ' ') + "</svg>", "large.svg")
                                       << QStringLiteral("larger than 32 MB");
         QByteArray uses("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
