@@ -1,12 +1,14 @@
 #include "calendar/ScaledJpeg.h"
 
 #include <QIODevice>
+#include <QLibrary>
 
 #include <algorithm>
 #include <cmath>
 #include <csetjmp>
 #include <cstdio> // before jpeglib.h, which uses FILE
 #include <deque>
+#include <type_traits>
 #include <vector>
 
 #include <jerror.h>
@@ -137,6 +139,35 @@ private:
     int m_done = 0;
 };
 
+// libjpeg, looked up when a picture needs it rather than linked: Qt's JPEG reader has loaded it
+// by then, and a run that shows no such picture does not map it (0.2 MB of the peak at 1920 x 1080).
+struct LibJpeg
+{
+    decltype(&jpeg_std_error) stdError = nullptr;
+    decltype(&jpeg_CreateDecompress) create = nullptr;
+    decltype(&jpeg_destroy_decompress) destroy = nullptr;
+    decltype(&jpeg_read_header) readHeader = nullptr;
+    decltype(&jpeg_start_decompress) start = nullptr;
+    decltype(&jpeg_crop_scanline) crop = nullptr;
+    decltype(&jpeg_skip_scanlines) skip = nullptr;
+    decltype(&jpeg_read_scanlines) readScanlines = nullptr;
+    decltype(&jpeg_resync_to_restart) resync = nullptr;
+
+    bool load()
+    {
+        QLibrary library(QStringLiteral("jpeg"), 62);
+        const auto find = [&library](auto &function, const char *name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(name));
+            return function != nullptr;
+        };
+        return find(stdError, "jpeg_std_error") && find(create, "jpeg_CreateDecompress") &&
+               find(destroy, "jpeg_destroy_decompress") && find(readHeader, "jpeg_read_header") &&
+               find(start, "jpeg_start_decompress") && find(crop, "jpeg_crop_scanline") &&
+               find(skip, "jpeg_skip_scanlines") && find(readScanlines, "jpeg_read_scanlines") &&
+               find(resync, "jpeg_resync_to_restart");
+    }
+};
+
 // libjpeg reads the file through the device, a block at a time.
 struct DeviceSource
 {
@@ -182,19 +213,21 @@ class JpegDecoder
 public:
     explicit JpegDecoder(QIODevice &device)
     {
-        m_info.err = jpeg_std_error(&m_error.manager);
+        if (!m_lib.load())
+            return;
+        m_info.err = m_lib.stdError(&m_error.manager);
         m_error.manager.error_exit = &JpegDecoder::jumpOut;
         m_error.manager.emit_message = &JpegDecoder::warned;
-        m_made = run([](j_decompress_ptr info) { jpeg_create_decompress(info); });
+        m_made = run([this](j_decompress_ptr info) { m_lib.create(info, JPEG_LIB_VERSION, sizeof *info); });
         m_source.manager = {nullptr, 0, &DeviceSource::start, &DeviceSource::fill, &DeviceSource::skip,
-                            &jpeg_resync_to_restart, &DeviceSource::end};
+                            m_lib.resync, &DeviceSource::end};
         m_source.device = &device;
         m_info.src = &m_source.manager;
     }
     ~JpegDecoder()
     {
         if (m_made)
-            jpeg_destroy_decompress(&m_info);
+            m_lib.destroy(&m_info);
     }
     JpegDecoder(const JpegDecoder &) = delete;
     JpegDecoder &operator=(const JpegDecoder &) = delete;
@@ -210,9 +243,12 @@ public:
     }
 
     bool made() const { return m_made; }
+    const LibJpeg &lib() const { return m_lib; }
     jpeg_decompress_struct &info() { return m_info; }
     QString reason() const
     {
+        if (!m_lib.resync)
+            return u"libjpeg 62 cannot be loaded"_s;
         return m_error.cutShort ? u"the picture is cut short or damaged"_s : QString::fromLatin1(m_error.message);
     }
 
@@ -238,6 +274,7 @@ private:
             reinterpret_cast<Error *>(info->err)->cutShort = true;
     }
 
+    LibJpeg m_lib;
     jpeg_decompress_struct m_info{};
     Error m_error;
     DeviceSource m_source{};
@@ -278,28 +315,29 @@ Result<QImage> readScaledJpeg(QIODevice &device, QSize size, QRect part, const Q
         return fail(file, u"cannot read %1: there is not enough memory for its part on the screen"_s.arg(file));
     JpegDecoder jpeg(device);
     jpeg_decompress_struct &info = jpeg.info();
+    const LibJpeg &lib = jpeg.lib();
     const auto failed = [&] { return fail(file, u"cannot read %1: %2"_s.arg(file, jpeg.reason())); };
-    if (!jpeg.made() || !jpeg.run([](j_decompress_ptr i) { jpeg_read_header(i, TRUE); }))
+    if (!jpeg.made() || !jpeg.run([&lib](j_decompress_ptr i) { lib.readHeader(i, TRUE); }))
         return failed();
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     info.scale_num = 1;
     info.scale_denom = eighthsFor(info, size);
-    if (!jpeg.run([](j_decompress_ptr i) { jpeg_start_decompress(i); }))
+    if (!jpeg.run([&lib](j_decompress_ptr i) { lib.start(i); }))
         return failed();
     Taps across = tapsOf(int(info.output_width), size.width(), part.left(), part.right() + 1);
     JDIMENSION left = JDIMENSION(across.first.front());
     JDIMENSION width = JDIMENSION(across.last()) - left + 1;
-    if (!jpeg.run([&](j_decompress_ptr i) { jpeg_crop_scanline(i, &left, &width); }))
+    if (!jpeg.run([&](j_decompress_ptr i) { lib.crop(i, &left, &width); }))
         return failed();
     RowScaler scaler(std::move(across), tapsOf(int(info.output_height), size.height(), part.top(), part.bottom() + 1),
                      int(left), out);
-    if (!jpeg.run([&](j_decompress_ptr i) { jpeg_skip_scanlines(i, JDIMENSION(scaler.firstRow())); }))
+    if (!jpeg.run([&](j_decompress_ptr i) { lib.skip(i, JDIMENSION(scaler.firstRow())); }))
         return failed();
     std::vector<uchar> row(size_t(info.output_width) * 4);
     JSAMPROW rows[] = {row.data()};
     for (int at = scaler.firstRow(); at <= scaler.lastRow(); ++at) {
-        if (!jpeg.run([&](j_decompress_ptr i) { jpeg_read_scanlines(i, rows, 1); }))
+        if (!jpeg.run([&](j_decompress_ptr i) { lib.readScanlines(i, rows, 1); }))
             return failed();
         if (cmyk)
             cmykToBgr(row.data(), info.output_width);
