@@ -165,7 +165,7 @@ int main(int argc, char *argv[])
         big.save(square, "JPEG", 90);
     }
     // Made before the runs and freed, as the photo is.
-    QString texts, packedTexts, comments, noise, largeSvg;
+    QString texts, packedTexts, comments, emptyComments, emptyChunks, noise, largeSvg;
     {
         QByteArray chunks;
         for (int i = 0; i < 20; ++i)
@@ -185,6 +185,8 @@ int main(int argc, char *argv[])
         for (int i = 0; i < 1500; ++i)
             chunks += "\xFF\xFE\xFF\xFF" + QByteArray(65533, 'c');
         comments = noted(dir, "comments.jpg", "JPEG", chunks);
+        emptyComments = noted(dir, "empty.jpg", "JPEG", QByteArray("\xFF\xFE\0\x02", 4).repeated(25 << 20));
+        emptyChunks = noted(dir, "empty.png", "PNG", pngChunk("prVt", {}).repeated(8 << 20));
         largeSvg = write(dir, "large.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\">" + QByteArray(100 << 20, ' ') + "</svg>");
         // Noise does not pack: the file is as large as the picture it holds.
         QImage rgba(4600, 4400, QImage::Format_ARGB32);
@@ -213,6 +215,8 @@ int main(int argc, char *argv[])
         {"PNG with 100 MB of text", texts, 0},
         {"PNG whose 200 packed texts hold 1.4 GB", packedTexts, 0},
         {"JPEG with 100 MB of comments", comments, 0},
+        {"JPEG with 25 million empty comments", emptyComments, 0},
+        {"PNG with 8 million empty chunks of its own", emptyChunks, 0},
         {"PNG of noise, the largest allowed, in a file of 81 MB", noise, 0},
         {"SVG of 100 MB", largeSvg, 0},
         {"TIFF of 1x1 with a description of 100 MB", describedTiff(dir, "described.tif", 100 << 20), 0},

@@ -7,6 +7,7 @@
 #include "calendar/SafeSvg.h"
 #include "calendar/ScaledJpeg.h"
 #include "files/FileRead.h"
+#include "platform/StandardError.h"
 #include "platform/WorkApart.h"
 
 #include <QBuffer>
@@ -180,6 +181,7 @@ Result<BackgroundPicture> BackgroundPicture::decode(const QString &file, QIODevi
                                                     int style, QSize screen)
 {
     DecoderMessages messages;
+    const StandardErrorSilenced quiet;
     // Qt's reader is given only what makes a PNG's or JPEG's pixels; the checks read the file itself.
     PictureData data(device, format);
     QImageReader reader(format == "png" || format == "jpeg" ? &data : &device, format);

@@ -76,7 +76,8 @@ qint64 firstScan(QIODevice &device, qint64 &coefficients, bool &progressive)
 {
     Window window(device);
     qint64 at = 2;
-    for (;;) {
+    // Past as many segments as a real picture never has, what follows is counted as scans are.
+    for (int segments = 0; segments < 65536; ++segments) {
         const QByteArrayView m = window.from(at, 4);
         if (m.size() < 4 || quint8(m.at(0)) != 0xFF)
             return at;
@@ -94,6 +95,7 @@ qint64 firstScan(QIODevice &device, qint64 &coefficients, bool &progressive)
         }
         at += 2 + length;
     }
+    return at;
 }
 
 } // namespace

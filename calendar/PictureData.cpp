@@ -96,7 +96,7 @@ void PictureData::nextPng()
         m_ready += head;
         m_pending = length + 4; // with its check sum
     } else {
-        m_skipping = length + 4;
+        leaveOut(length + 4);
     }
 }
 
@@ -139,8 +139,17 @@ void PictureData::nextJpeg()
         m_ready += head;
         m_pending = rest;
     } else {
-        m_skipping = rest;
+        leaveOut(rest);
     }
+}
+
+void PictureData::leaveOut(qint64 bytes)
+{
+    // Millions of empty segments would take seconds to walk: such a file ends here, and its
+    // reader says it is damaged.
+    constexpr int kMostLeftOut = 65536;
+    m_ended = ++m_leftOut > kMostLeftOut;
+    m_skipping = m_ended ? 0 : bytes;
 }
 
 } // namespace marvane

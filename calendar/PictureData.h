@@ -26,6 +26,7 @@ private:
     void nextPng();
     void nextJpeg();
     bool take(QByteArray &into, qint64 count);
+    void leaveOut(qint64 bytes);
 
     QIODevice &m_source;
     enum class Kind { Png, Jpeg, Other } m_kind;
@@ -36,6 +37,7 @@ private:
     bool m_passing = false; // past the metadata: everything is handed on
     bool m_ended = false;
     bool m_exifKept = false;
+    int m_leftOut = 0;
 };
 
 } // namespace marvane

@@ -1,6 +1,8 @@
 #include "platform/StandardError.h"
 
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace marvane {
 
@@ -8,6 +10,29 @@ void printError(const QString &message)
 {
     std::fprintf(stderr, "pendrel: %s\n", message.toLocal8Bit().constData());
     std::fflush(stderr);
+}
+
+StandardErrorSilenced::StandardErrorSilenced()
+{
+    std::fflush(stderr);
+    const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (nowhere < 0)
+        return;
+    m_saved = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+    if (m_saved >= 0 && ::dup2(nowhere, STDERR_FILENO) < 0) {
+        ::close(m_saved);
+        m_saved = -1;
+    }
+    ::close(nowhere);
+}
+
+StandardErrorSilenced::~StandardErrorSilenced()
+{
+    if (m_saved < 0)
+        return;
+    std::fflush(stderr);
+    ::dup2(m_saved, STDERR_FILENO);
+    ::close(m_saved);
 }
 
 } // namespace marvane

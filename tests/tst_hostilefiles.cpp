@@ -11,6 +11,7 @@
 #include "tests/support/SmallDisk.h"
 #include "tests/support/TestMain.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -77,6 +78,23 @@ private Q_SLOTS:
         QVERIFY2(run.errors.contains(path + QStringLiteral(": ") + says), qPrintable(run.errors));
         QCOMPARE(run.errors.count(says), 1);
         QVERIFY(!QImage(copy.file(QStringLiteral("temp.bmp")), "BMP").isNull());
+    }
+
+    // A picture its library gives up on is told in the program's one line, not the library's own.
+    void damagedPictureIsToldInOneLine()
+    {
+        ProgramCopy copy;
+        QByteArray png;
+        QBuffer out(&png);
+        QVERIFY(out.open(QIODevice::WriteOnly) && QImage(16, 16, QImage::Format_RGB32).save(&out, "PNG"));
+        png.insert(33, QByteArray("\0\0\0\0prVtCRC!", 12).repeated(70000));
+        QVERIFY(copy.write(QStringLiteral("chunks.png"), png));
+        QVERIFY(copy.write(QStringLiteral("options.ini"),
+                           "[general]\nBackgroundPicture=" + QFile::encodeName(copy.file(QStringLiteral("chunks.png"))) + "\n"));
+        const ProgramCopy::Run run = copy.run({QStringLiteral("9")}, QString(), 15000);
+        QVERIFY2(run.finished, "the program hung");
+        QVERIFY2(run.errors.contains(QStringLiteral("damaged")), qPrintable(run.errors));
+        QVERIFY2(!run.errors.contains(QStringLiteral("libpng")), qPrintable(run.errors));
     }
 
     void fullDiskKeepsWhatWasStored()

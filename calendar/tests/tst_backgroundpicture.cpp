@@ -160,6 +160,9 @@ private Q_SLOTS:
         QTest::newRow("text named .png") << write("<html>not a picture</html>", "page.png")
                                          << QStringLiteral("not a picture");
         QTest::newRow("PNG cut short") << write(png.left(png.size() / 2), "cut.png") << QStringLiteral("cannot read");
+        QTest::newRow("PNG of 70,000 chunks of its own")
+            << write(QByteArray(png).insert(33, QByteArray("\0\0\0\0prVtCRC!", 12).repeated(70000)), "chunks.png")
+            << QStringLiteral("damaged");
         QTest::newRow("JPEG cut short") << write(jpeg.left(jpeg.size() * 4 / 5), "cut.jpg") << QStringLiteral("cut short");
         QTest::newRow("wider than 16384") << save(QImage(16385, 1, QImage::Format_RGB32), "wide.png")
                                           << QStringLiteral("more than 16384 a side");
