@@ -17,25 +17,42 @@ QString withReason(const QString &what, int err)
     return what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(err));
 }
 
-Result<FileContents> readFile(const QString &path, qint64 maxBytes, bool followLinks)
+namespace {
+
+// The file opened without blocking (a FIFO in its place must not hang the program) and checked to
+// be a regular file, described in `st`; -1 when there is no such file.
+Result<int> openRegular(const QString &path, bool followLinks, struct stat &st)
 {
     const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | (followLinks ? 0 : O_NOFOLLOW);
     const int fd = ::open(QFile::encodeName(path).constData(), flags);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            return FileContents();
+    if (fd < 0 && errno == ENOENT)
+        return -1;
+    if (fd < 0)
         return fail(path, withReason(QStringLiteral("cannot open ") + path, errno));
-    }
+    const int err = ::fstat(fd, &st) != 0 ? errno : 0;
+    // A device, FIFO or socket has no end to read to.
+    if (err == 0 && S_ISREG(st.st_mode))
+        return fd;
+    ::close(fd);
+    return fail(path, QStringLiteral("cannot read %1: %2")
+                          .arg(path, err ? QString::fromLocal8Bit(std::strerror(err)) : QStringLiteral("not a regular file")));
+}
+
+} // namespace
+
+Result<FileContents> readFile(const QString &path, qint64 maxBytes, bool followLinks)
+{
+    struct stat st {};
+    const Result<int> opened = openRegular(path, followLinks, st);
+    if (!opened)
+        return std::unexpected(opened.error());
+    if (*opened < 0)
+        return FileContents();
+    const int fd = *opened;
     const auto failed = [&](const QString &reason) {
         ::close(fd);
         return fail(path, QStringLiteral("cannot read %1: %2").arg(path, reason));
     };
-    struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        return failed(QString::fromLocal8Bit(std::strerror(errno)));
-    // A device, FIFO or socket has no end to read to.
-    if (!S_ISREG(st.st_mode))
-        return failed(QStringLiteral("not a regular file"));
     FileContents contents{{}, true, st.st_dev, st.st_ino, qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
     contents.bytes.resize(std::min<qint64>(st.st_size, maxBytes) + 1);
     qint64 size = 0;
@@ -61,21 +78,17 @@ Result<FileContents> readFile(const QString &path, qint64 maxBytes, bool followL
 
 Result<std::unique_ptr<QFile>> openFile(const QString &path, qint64 maxBytes)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            return std::unique_ptr<QFile>();
-        return fail(path, withReason(QStringLiteral("cannot open ") + path, errno));
-    }
+    struct stat st {};
+    const Result<int> opened = openRegular(path, true, st);
+    if (!opened)
+        return std::unexpected(opened.error());
+    if (*opened < 0)
+        return std::unique_ptr<QFile>();
+    const int fd = *opened;
     const auto failed = [&](const QString &reason) {
         ::close(fd);
         return fail(path, QStringLiteral("cannot read %1: %2").arg(path, reason));
     };
-    struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        return failed(QString::fromLocal8Bit(std::strerror(errno)));
-    if (!S_ISREG(st.st_mode))
-        return failed(QStringLiteral("not a regular file"));
     if (st.st_size > maxBytes)
         return failed(QStringLiteral("larger than %1 MB").arg(maxBytes >> 20));
     auto file = std::make_unique<QFile>();
