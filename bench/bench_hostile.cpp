@@ -18,6 +18,7 @@
 #include <tuple>
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -113,26 +114,11 @@ QString strip(const QTemporaryDir &dir, const char *name, QSize size)
     return image.save(file, "PNG") ? file : QString();
 }
 
-} // namespace
+using Pictures = QList<std::tuple<const char *, QString, int>>; // what, its file, its style
 
-int main(int argc, char *argv[])
+// SVGs naming other files, unpacking to 1 GiB, drawing without end, of many elements or of 100 MB.
+Pictures svgPictures(const QTemporaryDir &dir)
 {
-    marvane::test::IsolatedEnvironment isolated;
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString exe = dir.filePath(QStringLiteral("pendrel"));
-    if (!QFile::copy(QStringLiteral(PENDREL_PATH), exe))
-        return 2;
-    const QSize screen(3840, 2160);
-    const QString photoFile = dir.filePath(QStringLiteral("photo.jpg"));
-    {
-        // Freed before the runs, whose peak counts what they were forked with.
-        QImage photo(screen, QImage::Format_RGB32);
-        for (int y = 0; y < screen.height(); ++y)
-            for (int x = 0; x < screen.width(); ++x)
-                photo.setPixel(x, y, QRandomGenerator::global()->generate() | 0xFF000000);
-        photo.save(photoFile, "JPEG", 90);
-    }
     const QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
                                        "width=\"100\" height=\"100\"><image width=\"100\" height=\"100\" xlink:href=\"%1\"/></svg>");
     const QString fifo = dir.filePath(QStringLiteral("named.fifo"));
@@ -148,86 +134,108 @@ int main(int argc, char *argv[])
                 QByteArray("<use xlink:href=\"#l" + QByteArray::number(level - 1) + "\"/>").repeated(10) + "</g>";
     const QByteArray elements = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"3840\" height=\"2160\">" +
                                 QByteArray("<rect x=\"1\" y=\"1\" width=\"9\" height=\"9\"/>").repeated(99999) + "</svg>";
-    const QString progressive = dir.filePath(QStringLiteral("progressive.jpg"));
-    {
-        // The largest picture allowed, in scans: its coefficients alone would take 384 MB.
-        QImage square(8192, 8192, QImage::Format_RGB32);
-        square.fill(Qt::darkCyan);
-        QImageWriter writer(progressive, "jpeg");
-        writer.setProgressiveScanWrite(true);
-        writer.write(square);
-    }
-    const QString square = dir.filePath(QStringLiteral("square.jpg"));
-    {
-        // Half of it is one pixel short of the screen, so no eighth of it will do.
-        QImage big(7679, 7679, QImage::Format_RGB32);
-        big.fill(Qt::darkRed);
-        big.save(square, "JPEG", 90);
-    }
-    // Made before the runs and freed, as the photo is.
-    QString texts, packedTexts, comments, emptyComments, emptyChunks, noise, largeSvg;
-    {
-        QByteArray chunks;
-        for (int i = 0; i < 20; ++i)
-            chunks += pngChunk("tEXt", "Comment\0" + QByteArray(5 << 20, 'x'));
-        texts = noted(dir, "texts.png", "PNG", chunks);
-        const QByteArray spaces(7000000, ' ');
-        QByteArray packed(int(::compressBound(uLong(spaces.size()))), '\0');
-        uLongf packedSize = uLongf(packed.size());
-        ::compress2(reinterpret_cast<Bytef *>(packed.data()), &packedSize,
-                    reinterpret_cast<const Bytef *>(spaces.constData()), uLong(spaces.size()), 9);
-        packed.truncate(qsizetype(packedSize));
-        chunks.clear();
-        for (int i = 0; i < 200; ++i)
-            chunks += pngChunk("zTXt", QByteArray("Title\0\0", 7) + packed);
-        packedTexts = noted(dir, "packed.png", "PNG", chunks);
-        chunks.clear();
-        for (int i = 0; i < 1500; ++i)
-            chunks += "\xFF\xFE\xFF\xFF" + QByteArray(65533, 'c');
-        comments = noted(dir, "comments.jpg", "JPEG", chunks);
-        emptyComments = noted(dir, "empty.jpg", "JPEG", QByteArray("\xFF\xFE\0\x02", 4).repeated(25 << 20));
-        emptyChunks = noted(dir, "empty.png", "PNG", pngChunk("prVt", {}).repeated(8 << 20));
-        largeSvg = write(dir, "large.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\">" + QByteArray(100 << 20, ' ') + "</svg>");
-        // Noise does not pack: the file is as large as the picture it holds.
-        QImage rgba(4600, 4400, QImage::Format_ARGB32);
-        for (int y = 0; y < rgba.height(); ++y)
-            for (int x = 0; x < rgba.width(); ++x)
-                rgba.setPixel(x, y, QRandomGenerator::global()->generate());
-        noise = dir.filePath(QStringLiteral("noise.png"));
-        rgba.save(noise, "PNG", 100);
-        // The largest their readers' cost allows, in formats read whole or at 8 bytes a pixel.
-        const QImage noisy = rgba.copy(0, 0, 4000, 4000).convertToFormat(QImage::Format_RGB32);
-        noisy.save(dir.filePath(QStringLiteral("noise.bmp")), "BMP");
-        noisy.save(dir.filePath(QStringLiteral("noise.tif")), "TIFF");
-        noisy.copy(0, 0, 3840, 2160).save(dir.filePath(QStringLiteral("noise.webp")), "WEBP", 100);
-        noisy.copy(0, 0, 2300, 2200).convertToFormat(QImage::Format_RGBX64).save(dir.filePath(QStringLiteral("deep.png")), "PNG");
-    }
-    const QList<std::tuple<const char *, QString, int>> pictures{
-        {"1000x1 PNG at Fill", strip(dir, "thin.png", QSize(1000, 1)), 0},
-        {"16384x1 PNG at Fill", strip(dir, "thinner.png", QSize(16384, 1)), 0},
-        {"the largest PNG allowed (4600x4400)", strip(dir, "large.png", QSize(4600, 4400)), 0},
+    return {
         {"SVG naming itself", write(dir, "self.svg", svg.arg(dir.filePath(QStringLiteral("self.svg"))).toUtf8()), 0},
         {"SVG naming a FIFO", write(dir, "fifo.svg", svg.arg(fifo).toUtf8()), 0},
         {"SVGZ of 1 GiB of spaces", std::system(makeBomb.c_str()) == 0 ? bomb : QString(), 0},
         {"SVG drawing the screen 11,111 times", write(dir, "uses.svg", uses + "</svg>"), 0},
         {"SVG of 100,000 elements", write(dir, "elements.svg", elements), 0},
-        {"progressive JPEG of 8192x8192", progressive, 0},
-        {"PNG with 100 MB of text", texts, 0},
-        {"PNG whose 200 packed texts hold 1.4 GB", packedTexts, 0},
-        {"JPEG with 100 MB of comments", comments, 0},
-        {"JPEG with 25 million empty comments", emptyComments, 0},
-        {"PNG with 8 million empty chunks of its own", emptyChunks, 0},
-        {"PNG of noise, the largest allowed, in a file of 81 MB", noise, 0},
-        {"SVG of 100 MB", largeSvg, 0},
+        {"SVG of 100 MB",
+         write(dir, "large.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\">" + QByteArray(100 << 20, ' ') + "</svg>"), 0},
+    };
+}
+
+// Screen-sized pictures carrying text, comments or descriptions their readers would hold.
+Pictures notedPictures(const QTemporaryDir &dir)
+{
+    QByteArray texts, packedTexts, comments;
+    for (int i = 0; i < 20; ++i)
+        texts += pngChunk("tEXt", "Comment\0" + QByteArray(5 << 20, 'x'));
+    const QByteArray spaces(7000000, ' ');
+    QByteArray packed(int(::compressBound(uLong(spaces.size()))), '\0');
+    uLongf packedSize = uLongf(packed.size());
+    ::compress2(reinterpret_cast<Bytef *>(packed.data()), &packedSize, reinterpret_cast<const Bytef *>(spaces.constData()),
+                uLong(spaces.size()), 9);
+    packed.truncate(qsizetype(packedSize));
+    for (int i = 0; i < 200; ++i)
+        packedTexts += pngChunk("zTXt", QByteArray("Title\0\0", 7) + packed);
+    for (int i = 0; i < 1500; ++i)
+        comments += "\xFF\xFE\xFF\xFF" + QByteArray(65533, 'c');
+    return {
+        {"PNG with 100 MB of text", noted(dir, "texts.png", "PNG", texts), 0},
+        {"PNG whose 200 packed texts hold 1.4 GB", noted(dir, "packed.png", "PNG", packedTexts), 0},
+        {"JPEG with 100 MB of comments", noted(dir, "comments.jpg", "JPEG", comments), 0},
+        {"JPEG with 25 million empty comments",
+         noted(dir, "empty.jpg", "JPEG", QByteArray("\xFF\xFE\0\x02", 4).repeated(25 << 20)), 0},
+        {"PNG with 8 million empty chunks of its own", noted(dir, "empty.png", "PNG", pngChunk("prVt", {}).repeated(8 << 20)), 0},
         {"TIFF of 1x1 with a description of 100 MB", describedTiff(dir, "described.tif", 100 << 20), 0},
         {"TIFF of 1x1 with a description of 39 MB", describedTiff(dir, "described39.tif", 39 << 20), 0},
-        {"BMP of noise, 4000x4000", dir.filePath(QStringLiteral("noise.bmp")), 0},
-        {"TIFF of noise, 4000x4000", dir.filePath(QStringLiteral("noise.tif")), 0},
-        {"lossless WebP of noise, 3840x2160", dir.filePath(QStringLiteral("noise.webp")), 0},
-        {"PNG of 16 bits a channel, 2300x2200 at Fill", dir.filePath(QStringLiteral("deep.png")), 0},
-        {"baseline JPEG of 7679x7679 at Fill", square, 0},
-        {"baseline JPEG of 7679x7679 at Centre", square, 2},
     };
+}
+
+// Pictures of the largest sizes allowed, or many times the screen, in each way they are read.
+Pictures largePictures(const QTemporaryDir &dir)
+{
+    const QString progressive = dir.filePath(QStringLiteral("progressive.jpg"));
+    QImage square(8192, 8192, QImage::Format_RGB32);
+    square.fill(Qt::darkCyan);
+    // The largest picture allowed, in scans: its coefficients alone would take 384 MB.
+    QImageWriter writer(progressive, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(square);
+    // Half of it is one pixel short of the screen, so no eighth of it will do.
+    const QString baseline = dir.filePath(QStringLiteral("square.jpg"));
+    square.copy(0, 0, 7679, 7679).save(baseline, "JPEG", 90);
+    // Noise does not pack: the file is as large as the picture it holds.
+    QImage rgba(4600, 4400, QImage::Format_ARGB32);
+    for (int y = 0; y < rgba.height(); ++y)
+        for (int x = 0; x < rgba.width(); ++x)
+            rgba.setPixel(x, y, QRandomGenerator::global()->generate());
+    const auto saved = [&dir](const QImage &image, const char *name, const char *format) {
+        const QString file = dir.filePath(QString::fromLatin1(name));
+        return image.save(file, format, 100) ? file : QString();
+    };
+    // The largest their readers' cost allows, in formats read whole or at 8 bytes a pixel.
+    const QImage noisy = rgba.copy(0, 0, 4000, 4000).convertToFormat(QImage::Format_RGB32);
+    return {
+        {"1000x1 PNG at Fill", strip(dir, "thin.png", QSize(1000, 1)), 0},
+        {"16384x1 PNG at Fill", strip(dir, "thinner.png", QSize(16384, 1)), 0},
+        {"the largest PNG allowed (4600x4400)", strip(dir, "large.png", QSize(4600, 4400)), 0},
+        {"PNG of noise, the largest allowed, in a file of 81 MB", saved(rgba, "noise.png", "PNG"), 0},
+        {"BMP of noise, 4000x4000", saved(noisy, "noise.bmp", "BMP"), 0},
+        {"TIFF of noise, 4000x4000", saved(noisy, "noise.tif", "TIFF"), 0},
+        {"lossless WebP of noise, 3840x2160", saved(noisy.copy(0, 0, 3840, 2160), "noise.webp", "WEBP"), 0},
+        {"PNG of 16 bits a channel, 2300x2200 at Fill",
+         saved(noisy.copy(0, 0, 2300, 2200).convertToFormat(QImage::Format_RGBX64), "deep.png", "PNG"), 0},
+        {"progressive JPEG of 8192x8192", progressive, 0},
+        {"baseline JPEG of 7679x7679 at Fill", baseline, 0},
+        {"baseline JPEG of 7679x7679 at Centre", baseline, 2},
+    };
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    marvane::test::IsolatedEnvironment isolated;
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString exe = dir.filePath(QStringLiteral("pendrel"));
+    if (!QFile::copy(QStringLiteral(PENDREL_PATH), exe))
+        return 2;
+    const QSize screen(3840, 2160);
+    const QString photoFile = dir.filePath(QStringLiteral("photo.jpg"));
+    {
+        QImage photo(screen, QImage::Format_RGB32);
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                photo.setPixel(x, y, QRandomGenerator::global()->generate() | 0xFF000000);
+        photo.save(photoFile, "JPEG", 90);
+    }
+    // Made before the runs, whose peak counts what they were forked with, and freed: the heap the
+    // large images grew is handed back too.
+    const Pictures pictures = largePictures(dir) + svgPictures(dir) + notedPictures(dir);
+    ::malloc_trim(0);
     marvane::test::XvfbServer xvfb(screen, 24);
     const QByteArray display = xvfb.display().toLocal8Bit();
     Run base = runOver(exe, photoFile, display);

@@ -199,12 +199,12 @@ Result<BackgroundPicture> BackgroundPicture::decode(const QString &file, QIODevi
     const QSize stored = reader.size();
     const Placement place = placementOf(style, turned ? stored.transposed() : stored, screen);
     const QRect shown(place.position, place.size);
-    if (reader.format() == "jpeg" &&
-        bytesOf(decodedSize(reader, stored, turned ? place.size.transposed() : place.size)) >
-            bytesOf(screen) + kDecodedMargin)
+    const QSize decoded = decodedSize(reader, stored, turned ? place.size.transposed() : place.size);
+    const qint64 bound = bytesOf(screen) + kDecodedMargin;
+    if (reader.format() == "jpeg" && bytesOf(decoded) > bound)
         return partOfJpeg(device, file, reader.transformation(), shown, screen, style == Tile);
     const bool huge = place.size.width() > 2 * screen.width() || place.size.height() > 2 * screen.height() ||
-                      bytesOf(place.size) > bytesOf(screen) + kDecodedMargin;
+                      bytesOf(place.size) > bound;
     if (style != Tile && huge) {
         const QRect visible = shown & QRect(QPoint(), screen);
         const QImage part = visiblePart(reader, shown, visible);
@@ -212,7 +212,6 @@ Result<BackgroundPicture> BackgroundPicture::decode(const QString &file, QIODevi
             return fail(file, u"cannot read %1: %2%3"_s.arg(file, reader.errorString(), messages.first()));
         return BackgroundPicture(part, visible, false);
     }
-    const QSize decoded = decodedSize(reader, stored, turned ? place.size.transposed() : place.size);
     if (decoded != stored)
         reader.setScaledSize(decoded);
     QImage image = reader.read();

@@ -81,7 +81,9 @@ bool pictureIsWhole(QIODevice &device, const QByteArray &format)
     // What the checks need: the headers at the start, the end, and the size.
     const qint64 at = device.pos();
     const qint64 size = device.size();
-    const QByteArray head = device.seek(0) ? device.read(1 << 20) : QByteArray();
+    // A JPEG and a PNG are judged by their end alone.
+    const bool byEnd = format == "jpeg" || format == "png";
+    const QByteArray head = !byEnd && device.seek(0) ? device.read(1 << 20) : QByteArray();
     const QByteArray tail = device.seek(std::max<qint64>(0, size - 4096)) ? device.read(4096) : QByteArray();
     device.seek(at);
     if (format == "jpeg")
