@@ -26,6 +26,15 @@ struct Days
     LocalClock clock;
 };
 
+// Moved, not copied: a large calendar's days are tens of thousands.
+void moveInto(QList<CalendarEvent> &to, QList<CalendarEvent> &&from)
+{
+    if (to.isEmpty())
+        to = std::move(from);
+    else
+        to.append(std::move(from));
+}
+
 Result<QList<CalendarEvent>> readIcs(const QString &file, const Days &days)
 {
     const Result<FileContents> bytes = readFile(file, CalendarSources::kMostBytes);
@@ -59,17 +68,17 @@ Result<QList<CalendarEvent>> readKept(const QString &source, const QList<FileSta
         if (k < kept.files.size() && kept.files[k] == file) {
             now.events += kept.events.sliced(keptAt, kept.counts[k]);
         } else {
-            const Result<QList<CalendarEvent>> read = readIcs(file.path, days);
+            Result<QList<CalendarEvent>> read = readIcs(file.path, days);
             if (!read)
                 return std::unexpected(read.error());
-            now.events += *read;
+            moveInto(now.events, std::move(*read));
         }
         now.files << file;
         now.counts << now.events.size() - before;
     }
     if (cache)
         cache->store(now);
-    return now.events;
+    return std::move(now.events);
 }
 
 Result<QList<CalendarEvent>> readFolder(const QString &folder, const Days &days)
@@ -137,7 +146,7 @@ CalendarSources::Read CalendarSources::read(const QString &setting, const QStrin
             events = fail(source, u"%1: no such file or folder"_s.arg(source));
         }
         if (events)
-            all.events += *events;
+            moveInto(all.events, std::move(*events));
         else
             all.problems << events.error();
     }

@@ -32,9 +32,10 @@ LocalClock::LocalClock(QDate first, QDate last)
 {
     if (!first.isValid() || !last.isValid() || last < first)
         return;
-    // Two days of margin: an event's own zone may put its day either side of the user's.
-    m_from = QDateTime(first.addDays(-2), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
-    m_to = m_from + kDay * std::min(first.daysTo(last) + 5, kMostDays);
+    // Nine days of margin: an event's own zone may put its day either side of the user's, and a
+    // weekly event's steps are taken from a week before the days shown to one past them.
+    m_from = QDateTime(first.addDays(-9), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+    m_to = m_from + kDay * std::min(first.daysTo(last) + 19, kMostDays);
     m_offset = systemOffset(m_from);
     int before = m_offset;
     // A zone changes its clock at most once a day.
