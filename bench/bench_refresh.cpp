@@ -19,6 +19,21 @@
 
 using namespace marvane;
 
+namespace {
+
+// The last section of `from` (today's) alone.
+void writeTodayOnly(const QString &from, const QString &to)
+{
+    QFile in(from);
+    (void)in.open(QIODevice::ReadOnly);
+    const QByteArray all = in.readAll();
+    QFile out(to);
+    (void)out.open(QIODevice::WriteOnly);
+    out.write(all.mid(all.lastIndexOf("\n[") + 1));
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
@@ -35,14 +50,7 @@ int main(int argc, char *argv[])
     Canvas canvas;
     // The same twelve items in a file of today's section alone: what painting their text costs.
     QTemporaryDir todayOnly;
-    {
-        QFile in(ToDoStore::fileIn(withFile.path()));
-        (void)in.open(QIODevice::ReadOnly);
-        const QByteArray all = in.readAll();
-        QFile out(ToDoStore::fileIn(todayOnly.path()));
-        (void)out.open(QIODevice::WriteOnly);
-        out.write(all.mid(all.lastIndexOf("\n[") + 1));
-    }
+    writeTodayOnly(ToDoStore::fileIn(withFile.path()), ToDoStore::fileIn(todayOnly.path()));
     const ToDoStore none(ToDoStore::fileIn(without.path()), clock);
     const ToDoStore large(ToDoStore::fileIn(withFile.path()), clock);
     const ToDoStore small(ToDoStore::fileIn(todayOnly.path()), clock);

@@ -76,6 +76,66 @@ int photoRuns(const QString &exe, const QTemporaryDir &dir, const QString &yards
     return failures;
 }
 
+// The median of one figure of the runs.
+template<typename Field>
+double med(const std::vector<Run> &runs, Field field)
+{
+    std::vector<double> v;
+    for (const Run &r : runs)
+        v.push_back(field(r));
+    return median(v);
+}
+
+// Where the time of the runs goes, beside the yardstick's runs when there are some.
+void printPhases(const std::vector<Run> &mine, const std::vector<Run> *theirs, double cpu)
+{
+    // Where the time goes: each phase's median end, after the fork.
+    const auto phaseAt = [&mine](const char *phase) {
+        std::vector<double> v;
+        for (const Run &r : mine)
+            if (const auto it = r.phases.find(phase); it != r.phases.end())
+                v.push_back(it->second);
+        return median(v);
+    };
+    if (theirs) {
+        // Loading the libraries and making the application object come before the 700 ms of
+        // ticks start (fonts and a first paint happen inside them); the last paint, saving the
+        // bitmap and handing it to the X server come after them.
+        const double fixed = phaseAt("timer");
+        const double output = phaseAt("wallpaper") - phaseAt("paint");
+        const double lastPaint = phaseAt("paint") - 700.0 - fixed;
+        const double peerWall = med(*theirs, [](const Run &r) { return r.wallMs; });
+        std::printf("  floor: %.0f ms before the ticks start (%.2f of the yardstick), %.0f ms for the last paint, "
+                    "%.0f ms to save and show the picture (%.2f)\n",
+                    fixed, fixed / peerWall, lastPaint, output, output / peerWall);
+    }
+    // Each phase's median end after the start; the ones after the ticks less their 700 ms. The
+    // fonts and the first paint ("prepared") run inside the first tick's wait.
+    std::printf("  phases (ms after start):");
+    double previous = 0;
+    for (const char *phase : {"main", "application", "timer", "fonts", "prepared", "paint", "bmp", "wallpaper"}) {
+        const double at = med(mine, [phase](const Run &r) {
+            const auto it = r.phases.find(phase);
+            return it == r.phases.end() ? 0.0 : it->second;
+        });
+        const std::string name(phase);
+        const bool afterTicks = name == "paint" || name == "bmp" || name == "wallpaper";
+        const double shown = afterTicks ? at - 700.0 : at;
+        if (name == "paint")
+            previous = phaseAt("timer");
+        std::printf(" %s %.1f (+%.1f)", phase, shown, shown - previous);
+        previous = shown;
+    }
+    std::printf("\n  CPU by then (ms):");
+    for (const char *phase : {"main", "application", "timer", "fonts", "prepared", "paint", "bmp", "wallpaper"})
+        std::printf(" %s %.1f", phase, med(mine, [phase](const Run &r) {
+                        const auto it = r.phaseCpu.find(phase);
+                        return it == r.phaseCpu.end() ? 0.0 : it->second;
+                    }));
+    std::printf(", %.1f at exit", cpu);
+    std::printf("\n  [paint, bmp and wallpaper less the 700 ms of ticks]\n");
+}
+
 // The silent run at `size` beside the yardstick: wall and CPU time, peak memory and the run's
 // phases. Returns how many goals were missed.
 int silentRuns(const QString &exe, const QTemporaryDir &dir, const QString &yardstick, bool haveYardstick, QSize size,
@@ -101,12 +161,6 @@ int silentRuns(const QString &exe, const QTemporaryDir &dir, const QString &yard
         if (haveYardstick)
             theirs.push_back(runOnce(peer, display, phaseFile));
     }
-    const auto med = [](const std::vector<Run> &runs, auto field) {
-        std::vector<double> v;
-        for (const Run &r : runs)
-            v.push_back(field(r));
-        return median(v);
-    };
     const double work = med(mine, [](const Run &r) { return r.wallMs - 700.0; });
     const double cpu = med(mine, [](const Run &r) { return r.cpuMs; });
     double peak = 0;
@@ -141,51 +195,7 @@ int silentRuns(const QString &exe, const QTemporaryDir &dir, const QString &yard
                     peerWall, peerCpu, peerPeak, wallRatio, wallGoal, cpuRatio, cpuGoal, ok ? "met" : "MISSED");
         failures += !ok;
     }
-    // Where the time goes: each phase's median end, after the fork.
-    const auto phaseAt = [&mine](const char *phase) {
-        std::vector<double> v;
-        for (const Run &r : mine)
-            if (const auto it = r.phases.find(phase); it != r.phases.end())
-                v.push_back(it->second);
-        return median(v);
-    };
-    if (haveYardstick) {
-        // Loading the libraries and making the application object come before the 700 ms of
-        // ticks start (fonts and a first paint happen inside them); the last paint, saving the
-        // bitmap and handing it to the X server come after them.
-        const double fixed = phaseAt("timer");
-        const double output = phaseAt("wallpaper") - phaseAt("paint");
-        const double lastPaint = phaseAt("paint") - 700.0 - fixed;
-        const double peerWall = med(theirs, [](const Run &r) { return r.wallMs; });
-        std::printf("  floor: %.0f ms before the ticks start (%.2f of the yardstick), %.0f ms for the last paint, "
-                    "%.0f ms to save and show the picture (%.2f)\n",
-                    fixed, fixed / peerWall, lastPaint, output, output / peerWall);
-    }
-    // Each phase's median end after the start; the ones after the ticks less their 700 ms. The
-    // fonts and the first paint ("prepared") run inside the first tick's wait.
-    std::printf("  phases (ms after start):");
-    double previous = 0;
-    for (const char *phase : {"main", "application", "timer", "fonts", "prepared", "paint", "bmp", "wallpaper"}) {
-        const double at = med(mine, [phase](const Run &r) {
-            const auto it = r.phases.find(phase);
-            return it == r.phases.end() ? 0.0 : it->second;
-        });
-        const std::string name(phase);
-        const bool afterTicks = name == "paint" || name == "bmp" || name == "wallpaper";
-        const double shown = afterTicks ? at - 700.0 : at;
-        if (name == "paint")
-            previous = phaseAt("timer");
-        std::printf(" %s %.1f (+%.1f)", phase, shown, shown - previous);
-        previous = shown;
-    }
-    std::printf("\n  CPU by then (ms):");
-    for (const char *phase : {"main", "application", "timer", "fonts", "prepared", "paint", "bmp", "wallpaper"})
-        std::printf(" %s %.1f", phase, med(mine, [phase](const Run &r) {
-                        const auto it = r.phaseCpu.find(phase);
-                        return it == r.phaseCpu.end() ? 0.0 : it->second;
-                    }));
-    std::printf(", %.1f at exit", cpu);
-    std::printf("\n  [paint, bmp and wallpaper less the 700 ms of ticks]\n");
+    printPhases(mine, haveYardstick ? &theirs : nullptr, cpu);
     return failures;
 }
 

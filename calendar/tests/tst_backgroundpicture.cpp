@@ -53,6 +53,15 @@ std::optional<QPointF> sourceOf(int style, QSize picture, QPoint at)
     return p;
 }
 
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    image.save(&out, format);
+    return bytes;
+}
+
 } // namespace
 
 class TestBackgroundPicture : public QObject
@@ -74,6 +83,84 @@ class TestBackgroundPicture : public QObject
         if (out.open(QIODevice::WriteOnly))
             out.write(bytes);
         return file;
+    }
+
+    // Files that are not pictures or are not whole, and raster pictures past a bound.
+    void addDamagedAndHugeRows()
+    {
+        const QByteArray png = encoded(gradient(QSize(64, 64)), "PNG");
+        const QByteArray jpeg = encoded(gradient(QSize(400, 400)), "JPEG");
+        // A bitmap header claiming 16,000 x 5,000 pixels: 320 MB once read.
+        QByteArray bmp("BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0", 18);
+        const auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char *>(&v), 4); };
+        bmp += le32(16000) + le32(5000) + QByteArray("\x01\0\x18\0\0\0\0\0", 8) + QByteArray(20, '\0');
+        const QString fifo = m_dir.filePath(QStringLiteral("fifo.png"));
+        ::mkfifo(fifo.toLocal8Bit().constData(), 0600);
+        QTest::newRow("missing") << m_dir.filePath(QStringLiteral("gone.jpg")) << QStringLiteral("no such file");
+        QTest::newRow("FIFO") << fifo << QStringLiteral("not a regular file");
+        QTest::newRow("device") << QStringLiteral("/dev/zero") << QStringLiteral("not a regular file");
+        QTest::newRow("text named .png") << write("<html>not a picture</html>", "page.png")
+                                         << QStringLiteral("not a picture");
+        QTest::newRow("PNG cut short") << write(png.left(png.size() / 2), "cut.png") << QStringLiteral("cannot read");
+        QTest::newRow("PNG of 70,000 chunks of its own")
+            << write(QByteArray(png).insert(33, QByteArray("\0\0\0\0prVtCRC!", 12).repeated(70000)), "chunks.png")
+            << QStringLiteral("damaged");
+        QTest::newRow("JPEG cut short") << write(jpeg.left(jpeg.size() * 4 / 5), "cut.jpg") << QStringLiteral("cut short");
+        QTest::newRow("wider than 16384") << save(QImage(16385, 1, QImage::Format_RGB32), "wide.png")
+                                          << QStringLiteral("more than 16384 a side");
+        QTest::newRow("more than 256 MB") << write(bmp, "huge.bmp") << QStringLiteral("more than 256 MB");
+        QImage bomb(3600, 3600, QImage::Format_RGB32);
+        bomb.fill(Qt::white);
+        QTest::newRow("PNG past the screen's bound") << save(bomb, "bomb.png") << QStringLiteral("on this screen");
+        const QByteArray whole = encoded(gradient(QSize(64, 64)), "BMP");
+        QTest::newRow("BMP cut short") << write(whole.left(whole.size() - 100), "cut.bmp") << QStringLiteral("cut short");
+        const QByteArray gif = QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
+        QTest::newRow("GIF cut short") << write(gif.left(gif.size() - 3), "cut.gif") << QStringLiteral("cut short");
+        QByteArray wideFrame = gif;
+        wideFrame[32] = 4; // the frame 4 pixels wide on a screen of 1
+        QTest::newRow("GIF frame past its screen") << write(wideFrame, "wide.gif") << QStringLiteral("damaged");
+        QByteArray progressive;
+        {
+            QBuffer out(&progressive);
+            out.open(QIODevice::WriteOnly);
+            QImageWriter writer(&out, "jpeg");
+            writer.setProgressiveScanWrite(true);
+            writer.write(gradient(QSize(16, 16)));
+        }
+        // Said to be 8192 x 8192: decoding its scans would hold 192 MB of coefficients.
+        progressive.replace(progressive.indexOf("\xFF\xC2") + 5, 4, QByteArray("\x20\0\x20\0", 4));
+        QTest::newRow("progressive JPEG past the screen's bound") << write(progressive, "scans.jpg")
+                                                                  << QStringLiteral("scans");
+        QTest::newRow("TIFF of 25 MB") << write(encoded(gradient(QSize(8, 8)), "TIFF") + QByteArray(25 << 20, '\0'), "padded.tif")
+                                       << QStringLiteral("twice");
+    }
+    // Drawings that would take too long or too much.
+    void addSvgRows()
+    {
+        // Once unpacked, 40 MB of spaces after the opening tag.
+        QProcess gzip;
+        gzip.start(QStringLiteral("gzip"), {QStringLiteral("-c")});
+        gzip.write("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\">");
+        for (int i = 0; i < 40; ++i)
+            gzip.write(QByteArray(1 << 20, ' '));
+        gzip.closeWriteChannel();
+        gzip.waitForFinished();
+        QTest::newRow("SVG of 100,001 elements")
+            << write("<svg xmlns=\"http://www.w3.org/2000/svg\">" + QByteArray("<g/>").repeated(100001) + "</svg>",
+                     "elements.svg")
+            << QStringLiteral("more than 100000 elements");
+        QTest::newRow("SVGZ bomb") << write(gzip.readAllStandardOutput(), "bomb.svgz") << QStringLiteral("once unpacked");
+        QTest::newRow("SVG of 33 MB") << write("<svg>" + QByteArray(33 << 20, ' ') + "</svg>", "large.svg")
+                                      << QStringLiteral("larger than 32 MB");
+        QByteArray uses("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                        "width=\"10\" height=\"10\"><rect id=\"l0\" width=\"1\" height=\"1\"/>");
+        for (int level = 1; level <= 8; ++level) {
+            uses += "<g id=\"l" + QByteArray::number(level) + "\">";
+            for (int i = 0; i < 10; ++i)
+                uses += "<use xlink:href=\"#l" + QByteArray::number(level - 1) + "\"/>";
+            uses += "</g>";
+        }
+        QTest::newRow("SVG drawing 10^8 shapes") << write(uses + "</svg>", "uses.svg") << QStringLiteral("shapes");
     }
 
 private Q_SLOTS:
@@ -135,96 +222,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("reason");
-        QByteArray png;
-        {
-            QImage small = gradient(QSize(64, 64));
-            QBuffer out(&png);
-            out.open(QIODevice::WriteOnly);
-            small.save(&out, "PNG");
-        }
-        QByteArray jpeg;
-        {
-            QBuffer out(&jpeg);
-            out.open(QIODevice::WriteOnly);
-            gradient(QSize(400, 400)).save(&out, "JPEG");
-        }
-        // A bitmap header claiming 16,000 x 5,000 pixels: 320 MB once read.
-        QByteArray bmp("BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0", 18);
-        const auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char *>(&v), 4); };
-        bmp += le32(16000) + le32(5000) + QByteArray("\x01\0\x18\0\0\0\0\0", 8) + QByteArray(20, '\0');
-        const QString fifo = m_dir.filePath(QStringLiteral("fifo.png"));
-        ::mkfifo(fifo.toLocal8Bit().constData(), 0600);
-        QTest::newRow("missing") << m_dir.filePath(QStringLiteral("gone.jpg")) << QStringLiteral("no such file");
-        QTest::newRow("FIFO") << fifo << QStringLiteral("not a regular file");
-        QTest::newRow("device") << QStringLiteral("/dev/zero") << QStringLiteral("not a regular file");
-        QTest::newRow("text named .png") << write("<html>not a picture</html>", "page.png")
-                                         << QStringLiteral("not a picture");
-        QTest::newRow("PNG cut short") << write(png.left(png.size() / 2), "cut.png") << QStringLiteral("cannot read");
-        QTest::newRow("PNG of 70,000 chunks of its own")
-            << write(QByteArray(png).insert(33, QByteArray("\0\0\0\0prVtCRC!", 12).repeated(70000)), "chunks.png")
-            << QStringLiteral("damaged");
-        QTest::newRow("JPEG cut short") << write(jpeg.left(jpeg.size() * 4 / 5), "cut.jpg") << QStringLiteral("cut short");
-        QTest::newRow("wider than 16384") << save(QImage(16385, 1, QImage::Format_RGB32), "wide.png")
-                                          << QStringLiteral("more than 16384 a side");
-        QTest::newRow("more than 256 MB") << write(bmp, "huge.bmp") << QStringLiteral("more than 256 MB");
-        QImage bomb(3600, 3600, QImage::Format_RGB32);
-        bomb.fill(Qt::white);
-        QTest::newRow("PNG past the screen's bound") << save(bomb, "bomb.png") << QStringLiteral("on this screen");
-        QByteArray whole;
-        {
-            QBuffer out(&whole);
-            out.open(QIODevice::WriteOnly);
-            gradient(QSize(64, 64)).save(&out, "BMP");
-        }
-        QTest::newRow("BMP cut short") << write(whole.left(whole.size() - 100), "cut.bmp") << QStringLiteral("cut short");
-        const QByteArray gif = QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000010001000002024401003b");
-        QTest::newRow("GIF cut short") << write(gif.left(gif.size() - 3), "cut.gif") << QStringLiteral("cut short");
-        QByteArray wideFrame = gif;
-        wideFrame[32] = 4; // the frame 4 pixels wide on a screen of 1
-        QTest::newRow("GIF frame past its screen") << write(wideFrame, "wide.gif") << QStringLiteral("damaged");
-        // Once unpacked, 40 MB of spaces after the opening tag.
-        QProcess gzip;
-        gzip.start(QStringLiteral("gzip"), {QStringLiteral("-c")});
-        gzip.write("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\">");
-        for (int i = 0; i < 40; ++i)
-            gzip.write(QByteArray(1 << 20, ' '));
-        gzip.closeWriteChannel();
-        gzip.waitForFinished();
-        QByteArray progressive;
-        {
-            QBuffer out(&progressive);
-            out.open(QIODevice::WriteOnly);
-            QImageWriter writer(&out, "jpeg");
-            writer.setProgressiveScanWrite(true);
-            writer.write(gradient(QSize(16, 16)));
-        }
-        // Said to be 8192 x 8192: decoding its scans would hold 192 MB of coefficients.
-        progressive.replace(progressive.indexOf("\xFF\xC2") + 5, 4, QByteArray("\x20\0\x20\0", 4));
-        QTest::newRow("progressive JPEG past the screen's bound") << write(progressive, "scans.jpg")
-                                                                  << QStringLiteral("scans");
-        QTest::newRow("SVG of 100,001 elements")
-            << write("<svg xmlns=\"http://www.w3.org/2000/svg\">" + QByteArray("<g/>").repeated(100001) + "</svg>",
-                     "elements.svg")
-            << QStringLiteral("more than 100000 elements");
-        QTest::newRow("SVGZ bomb") << write(gzip.readAllStandardOutput(), "bomb.svgz") << QStringLiteral("once unpacked");
-        QByteArray tiff;
-        {
-            QBuffer out(&tiff);
-            out.open(QIODevice::WriteOnly);
-            gradient(QSize(8, 8)).save(&out, "TIFF");
-        }
-        QTest::newRow("TIFF of 25 MB") << write(tiff + QByteArray(25 << 20, '\0'), "padded.tif") << QStringLiteral("twice");
-        QTest::newRow("SVG of 33 MB") << write("<svg>" + QByteArray(33 << 20, ' ') + "</svg>", "large.svg")
-                                      << QStringLiteral("larger than 32 MB");
-        QByteArray uses("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
-                        "width=\"10\" height=\"10\"><rect id=\"l0\" width=\"1\" height=\"1\"/>");
-        for (int level = 1; level <= 8; ++level) {
-            uses += "<g id=\"l" + QByteArray::number(level) + "\">";
-            for (int i = 0; i < 10; ++i)
-                uses += "<use xlink:href=\"#l" + QByteArray::number(level - 1) + "\"/>";
-            uses += "</g>";
-        }
-        QTest::newRow("SVG drawing 10^8 shapes") << write(uses + "</svg>", "uses.svg") << QStringLiteral("shapes");
+        addDamagedAndHugeRows();
+        addSvgRows();
     }
     void hostilePictures()
     {
@@ -248,10 +247,7 @@ private Q_SLOTS:
         const QByteArray other = QFile::encodeName(save(red, "red.png"));
         const QString fifo = m_dir.filePath(QStringLiteral("named.fifo"));
         ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
-        QByteArray inside;
-        QBuffer out(&inside);
-        out.open(QIODevice::WriteOnly);
-        red.save(&out, "PNG");
+        const QByteArray inside = encoded(red, "PNG");
         QTest::newRow("itself") << QByteArray("self.svg") << false;
         QTest::newRow("a FIFO") << QFile::encodeName(fifo) << false;
         QTest::newRow("another picture") << other << false;
