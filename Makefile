@@ -24,8 +24,9 @@ program: deps
 run: install
 	@scripts/run.sh "$${MARVANE_PREFIX:-$$HOME/.local/opt/marvane}/pendrel"
 
+# Four at a time even on two cores: most tests wait on the programs and servers they start.
 test: build
-	@ctest --preset $(PRESET) -j2
+	@ctest --preset $(PRESET) -j4
 
 # The real desktops, started headless: installs their packages first (only for this target).
 test-desktops: build
