@@ -119,11 +119,12 @@ bool needed(QByteArrayView line)
 }
 
 // A kept event's lines without those the reading never asks for (its description, attendees,
-// alarms and the like), which are most of a synced calendar's text.
-void appendNeeded(QByteArray &kept, QByteArrayView block)
+// alarms and the like), which are most of a synced calendar's text; whether it is an occurrence
+// moved by a RECURRENCE-ID.
+bool appendNeeded(QByteArray &kept, QByteArrayView block)
 {
     int depth = 0;
-    bool keeping = true;
+    bool keeping = true, moved = false;
     while (!block.isEmpty()) {
         const qsizetype newline = block.indexOf('\n');
         const QByteArrayView line = newline < 0 ? block : block.first(newline + 1);
@@ -136,34 +137,73 @@ void appendNeeded(QByteArray &kept, QByteArrayView block)
         }
         depth += startsWith(line, "BEGIN:");
         keeping = depth <= 1 && needed(line);
+        moved = moved || (depth == 1 && startsWith(line, "RECURRENCE-ID"));
         if (keeping)
             kept += line;
         depth -= startsWith(line, "END:");
     }
+    return moved;
+}
+
+// Where the block that ends with `name` at `end` ends, with its line's end.
+qsizetype afterLine(QByteArrayView all, qsizetype end, QByteArrayView name)
+{
+    qsizetype after = end + name.size();
+    if (after < all.size() && all[after] == '\r')
+        ++after;
+    if (after < all.size() && all[after] == '\n')
+        ++after;
+    return after;
+}
+
+// The zone definitions of a calendar's text, each ending its line.
+QByteArray zonesOf(QByteArrayView text)
+{
+    QByteArray zones;
+    for (qsizetype from = text.indexOf("BEGIN:VTIMEZONE"); from >= 0; from = text.indexOf("BEGIN:VTIMEZONE", from)) {
+        const qsizetype end = text.indexOf("END:VTIMEZONE", from);
+        if (end < 0)
+            break;
+        const qsizetype after = afterLine(text, end, "END:VTIMEZONE");
+        zones += text.sliced(from, after - from);
+        if (!zones.endsWith('\n'))
+            zones += "\r\n";
+        from = after;
+    }
+    return zones;
 }
 
 } // namespace
 
-QByteArray eventsNear(const QByteArray &text, QDate first, QDate last)
+IcsParts eventsNear(const QByteArray &text, QDate first, QDate last)
 {
     const QByteArrayView all(text);
-    QByteArray kept;
-    kept.reserve(text.size());
+    // Events read apart share the zones of the one calendar around them.
+    const bool apart = all.indexOf("BEGIN:VCALENDAR") == all.lastIndexOf("BEGIN:VCALENDAR");
+    IcsParts parts;
     qsizetype from = 0;
     for (;;) {
         const qsizetype begin = all.indexOf("BEGIN:VEVENT", from);
         const qsizetype end = begin < 0 ? -1 : all.indexOf("END:VEVENT", begin);
-        if (end < 0) {
-            kept += all.sliced(from);
-            return kept;
-        }
-        const qsizetype after = end + 10;
-        kept += all.sliced(from, begin - from);
+        if (end < 0)
+            break;
+        const qsizetype after = afterLine(all, end, "END:VEVENT");
+        parts.frame += all.sliced(from, begin - from);
         const QByteArrayView block = all.sliced(begin, after - begin);
-        if (mayShow(block, first, last))
-            appendNeeded(kept, block);
         from = after;
+        if (!mayShow(block, first, last))
+            continue;
+        const qsizetype at = parts.events.size();
+        if (appendNeeded(parts.events, block) || !apart) {
+            parts.frame += QByteArrayView(parts.events).sliced(at);
+            parts.events.truncate(at);
+        } else {
+            parts.ends << parts.events.size();
+        }
     }
+    parts.frame += all.sliced(from);
+    parts.zones = zonesOf(parts.frame);
+    return parts;
 }
 
 } // namespace marvane

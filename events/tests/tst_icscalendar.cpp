@@ -2,6 +2,7 @@
 #include "tests/support/TestMain.h"
 
 #include <QObject>
+#include <QSet>
 #include <QTest>
 
 using namespace marvane;
@@ -115,6 +116,30 @@ private Q_SLOTS:
             QVERIFY2(read, read ? "" : qPrintable(read.error().reason()));
             QCOMPARE(shown(*read), expected);
         }
+    }
+
+    // Each event of a large calendar is read once, in the zone of its own the file defines after them,
+    // and the occurrence moved from its last event left to the one that moves it.
+    void largeCalendarIsReadWhole()
+    {
+        QByteArray body;
+        for (int i = 0; i < 1000; ++i)
+            body += "BEGIN:VEVENT\r\nUID:e" + QByteArray::number(i) + "\r\nSUMMARY:E" + QByteArray::number(i) +
+                    "\r\nDTSTART;TZID=Office Eastern:202610" + QByteArray::number(10 + i % 20) + "T120000\r\n" +
+                    (i == 999 ? "RRULE:FREQ=DAILY;COUNT=2\r\n" : "") + "END:VEVENT\r\n";
+        body += "BEGIN:VEVENT\r\nUID:e999\r\nSUMMARY:Moved\r\nRECURRENCE-ID;TZID=Office Eastern:20261029T120000\r\n"
+                "DTSTART;TZID=Office Eastern:20261130T120000\r\nEND:VEVENT\r\n";
+        const QByteArray zone = QByteArray(kNewYork).replace("America/New_York", "Office Eastern");
+        const Result<QList<CalendarEvent>> read =
+            IcsCalendar::occurrences(calendar(body + zone), QDate(2026, 10, 1), QDate(2026, 11, 30));
+        QVERIFY2(read, read ? "" : qPrintable(read.error().reason()));
+        QSet<QString> names;
+        for (const CalendarEvent &e : *read)
+            if (e.start == QTime(16, 0))
+                names << e.summary;
+        QCOMPARE(names.size(), 1000);
+        QCOMPARE(read->size(), 1001);
+        QCOMPARE(shown({read->constLast()}), QStringList{QStringLiteral("11-30 17:00 Moved")});
     }
 
     // Berlin's clocks go back an hour at 01:00 UTC on 25 October 2026: times after it are an hour
