@@ -10,10 +10,15 @@ namespace marvane {
 
 namespace {
 
-// Property names are the same in any case.
+// Property names are the same in any case; they start with a letter, looked at first.
+bool sameName(QByteArrayView a, QByteArrayView name)
+{
+    return (a[0] | 0x20) == (name[0] | 0x20) && a.compare(name, Qt::CaseInsensitive) == 0;
+}
+
 bool startsWith(QByteArrayView line, QByteArrayView name)
 {
-    return line.size() >= name.size() && line.first(name.size()).compare(name, Qt::CaseInsensitive) == 0;
+    return line.size() >= name.size() && sameName(line.first(name.size()), name);
 }
 
 // The whole number that starts `text`, and what follows it; nothing without a digit.
@@ -108,14 +113,15 @@ bool mayShow(QByteArrayView block, QDate first, QDate last)
 // Whether a property of an event tells when it falls, what it is called or whether it is off.
 bool needed(QByteArrayView line)
 {
-    static constexpr const char *kNeeded[] = {"UID", "SUMMARY", "DTSTART", "DTEND", "DURATION", "RRULE", "RDATE",
-                                             "EXDATE", "RECURRENCE-ID", "STATUS", "BEGIN", "END"};
+    static constexpr QByteArrayView kNeeded[] = {"UID", "SUMMARY", "DTSTART", "DTEND", "DURATION", "RRULE", "RDATE",
+                                                 "EXDATE", "RECURRENCE-ID", "STATUS", "BEGIN", "END"};
     qsizetype nameEnd = 0;
     while (nameEnd < line.size() && line[nameEnd] != ':' && line[nameEnd] != ';')
         ++nameEnd;
     const QByteArrayView name = line.first(nameEnd);
-    return std::any_of(std::begin(kNeeded), std::end(kNeeded),
-                       [name](const char *n) { return name.compare(n, Qt::CaseInsensitive) == 0; });
+    return std::any_of(std::begin(kNeeded), std::end(kNeeded), [name](QByteArrayView n) {
+        return n.size() == name.size() && sameName(name, n);
+    });
 }
 
 // A kept event's lines without those the reading never asks for (its description, attendees,
@@ -179,8 +185,10 @@ IcsParts eventsNear(const QByteArray &text, QDate first, QDate last)
 {
     const QByteArrayView all(text);
     // Events read apart share the zones of the one calendar around them.
-    const bool apart = all.indexOf("BEGIN:VCALENDAR") == all.lastIndexOf("BEGIN:VCALENDAR");
+    const qsizetype calendar = all.indexOf("BEGIN:VCALENDAR");
+    const bool apart = calendar >= 0 && all.indexOf("BEGIN:VCALENDAR", calendar + 1) < 0;
     IcsParts parts;
+    parts.events.reserve(text.size());
     qsizetype from = 0;
     for (;;) {
         const qsizetype begin = all.indexOf("BEGIN:VEVENT", from);
