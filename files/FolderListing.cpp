@@ -37,7 +37,7 @@ Result<QList<FileStamp>> listFiles(const QString &folder, const QString &suffix,
         return fail(folder, withReason(QStringLiteral("cannot open ") + folder, errno));
     // Names as the system gives them, sorted before they are decoded.
     const QByteArray ending = QFile::encodeName(suffix);
-    QList<std::pair<QByteArray, struct stat>> found;
+    QList<std::pair<QByteArray, FileStamp>> found;
     while (found.size() <= most) {
         const dirent *entry = ::readdir(dir);
         if (!entry)
@@ -47,15 +47,17 @@ Result<QList<FileStamp>> listFiles(const QString &folder, const QString &suffix,
         if (name.size() <= ending.size() || name.startsWith('.') || name.last(ending.size()).compare(ending, Qt::CaseInsensitive) != 0 ||
             ::fstatat(::dirfd(dir), entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
             continue;
-        found.append({name.toByteArray(), st});
+        found.append({name.toByteArray(), stamp({}, st)});
     }
     ::closedir(dir);
     std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     const QString base = folder.endsWith(u'/') ? folder : folder + u'/';
     QList<FileStamp> files;
     files.reserve(found.size());
-    for (const auto &[name, st] : found)
-        files.append(stamp(base + QFile::decodeName(name), st));
+    for (auto &[name, file] : found) {
+        file.path = base + QFile::decodeName(name);
+        files.append(std::move(file));
+    }
     return files;
 }
 
