@@ -202,7 +202,11 @@ IcsParts eventsNear(const QByteArray &text, QDate first, QDate last)
         if (!mayShow(block, first, last))
             continue;
         const qsizetype at = parts.events.size();
-        if (appendNeeded(parts.events, block) || !apart) {
+        const bool moved = appendNeeded(parts.events, block);
+        // Blocks follow each other: each ends its last line.
+        if (!parts.events.endsWith('\n'))
+            parts.events += "\r\n";
+        if (moved || !apart) {
             parts.frame += QByteArrayView(parts.events).sliced(at);
             parts.events.truncate(at);
         } else {
