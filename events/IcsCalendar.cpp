@@ -250,8 +250,9 @@ Result<QList<CalendarEvent>> IcsCalendar::occurrences(const QByteArray &text, QD
 Result<QList<CalendarEvent>> IcsCalendar::occurrences(const QByteArray &text, QDate first, QDate last,
                                                       const LocalClock &clock)
 {
-    // A large calendar mostly holds other days: those events are left out before the library reads it.
-    const IcsParts parts = text.size() > 64 * 1024 ? eventsNear(text, first, last) : IcsParts{text, {}, {}, {}};
+    // A calendar mostly holds other days, as does a folder of one file an event: those events are
+    // left out before the library reads it.
+    const IcsParts parts = eventsNear(text, first, last);
     Expansion out(first, last, clock);
     if (const Result<> done = expandParts(parts, out); !done)
         return std::unexpected(done.error());

@@ -184,11 +184,12 @@ QByteArray zonesOf(QByteArrayView text)
 IcsParts eventsNear(const QByteArray &text, QDate first, QDate last)
 {
     const QByteArrayView all(text);
-    // Events read apart share the zones of the one calendar around them.
+    // Events read apart share the zones of the one calendar around them; a small calendar is
+    // read in one part.
     const qsizetype calendar = all.indexOf("BEGIN:VCALENDAR");
-    const bool apart = calendar >= 0 && all.indexOf("BEGIN:VCALENDAR", calendar + 1) < 0;
+    const bool apart = text.size() > 64 * 1024 && calendar >= 0 && all.indexOf("BEGIN:VCALENDAR", calendar + 1) < 0;
     IcsParts parts;
-    parts.events.reserve(text.size());
+    (apart ? parts.events : parts.frame).reserve(text.size());
     qsizetype from = 0;
     for (;;) {
         const qsizetype begin = all.indexOf("BEGIN:VEVENT", from);
