@@ -215,7 +215,9 @@ IcsParts eventsNear(const QByteArray &text, QDate first, QDate last)
         }
     }
     parts.frame += all.sliced(from);
-    parts.zones = zonesOf(parts.frame);
+    // Only events read apart need the zones again.
+    if (apart)
+        parts.zones = zonesOf(parts.frame);
     return parts;
 }
 

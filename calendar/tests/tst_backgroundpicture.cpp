@@ -1,4 +1,5 @@
 #include "calendar/BackgroundPicture.h"
+#include "calendar/tests/PictureFiles.h"
 #include "tests/support/TestMain.h"
 
 #include <QBuffer>
@@ -13,11 +14,9 @@
 #include <sys/stat.h>
 
 using namespace marvane;
+using namespace marvane::test;
 
 namespace {
-
-constexpr QSize kScreen(300, 200);
-constexpr QRgb kDesktop = qRgb(1, 2, 3);
 
 // Red tells a pixel's column and green its row; blue marks the picture.
 QImage gradient(QSize size)
@@ -53,15 +52,6 @@ std::optional<QPointF> sourceOf(int style, QSize picture, QPoint at)
     return p;
 }
 
-QByteArray encoded(const QImage &image, const char *format)
-{
-    QByteArray bytes;
-    QBuffer out(&bytes);
-    out.open(QIODevice::WriteOnly);
-    image.save(&out, format);
-    return bytes;
-}
-
 } // namespace
 
 class TestBackgroundPicture : public QObject
@@ -76,14 +66,7 @@ class TestBackgroundPicture : public QObject
         image.save(file, "PNG");
         return file;
     }
-    QString write(const QByteArray &bytes, const char *name)
-    {
-        const QString file = m_dir.filePath(QString::fromLatin1(name));
-        QFile out(file);
-        if (out.open(QIODevice::WriteOnly))
-            out.write(bytes);
-        return file;
-    }
+    QString write(const QByteArray &bytes, const char *name) { return writeFile(m_dir, bytes, name); }
 
     // Files that are not pictures or are not whole, and raster pictures past a bound.
     void addDamagedAndHugeRows()

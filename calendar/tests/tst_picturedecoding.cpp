@@ -1,8 +1,8 @@
 #include "calendar/BackgroundPicture.h"
+#include "calendar/tests/PictureFiles.h"
 #include "tests/support/TestMain.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QObject>
 #include <QPainter>
@@ -14,12 +14,7 @@
 
 using namespace marvane;
 
-namespace {
-
-constexpr QSize kScreen(300, 200);
-constexpr QRgb kDesktop = qRgb(1, 2, 3);
-
-} // namespace
+using namespace marvane::test;
 
 class TestPictureDecoding : public QObject
 {
@@ -27,14 +22,7 @@ class TestPictureDecoding : public QObject
 
     QTemporaryDir m_dir;
 
-    QString write(const QByteArray &bytes, const char *name)
-    {
-        const QString file = m_dir.filePath(QString::fromLatin1(name));
-        QFile out(file);
-        if (out.open(QIODevice::WriteOnly))
-            out.write(bytes);
-        return file;
-    }
+    QString write(const QByteArray &bytes, const char *name) { return writeFile(m_dir, bytes, name); }
 
 private Q_SLOTS:
     // A JPEG is shown as Qt's reader, decoding it whole and turned as its EXIF data says, would show
@@ -67,10 +55,7 @@ private Q_SLOTS:
             for (int x = 0; x < picture.width(); ++x)
                 line[x] = qRgb(wave(x + 40), wave(y * 2 + 100), 20);
         }
-        QByteArray jpeg;
-        QBuffer out(&jpeg);
-        out.open(QIODevice::WriteOnly);
-        pattern.save(&out, "JPEG", 95);
+        QByteArray jpeg = encoded(pattern, "JPEG", 95);
         pattern = QImage();
         // APP1 with one tag, the orientation; its name need not say what it is.
         const QByteArray exif = QByteArray("\xFF\xE1\x00\x22" "Exif\0\0" "II\x2A\0\x08\0\0\0" "\x01\0"
@@ -119,12 +104,7 @@ private Q_SLOTS:
         QImage halves(40, 20, QImage::Format_RGB32);
         halves.fill(Qt::red);
         QPainter(&halves).fillRect(20, 0, 20, 20, Qt::blue);
-        QByteArray png, jpeg;
-        QBuffer pngOut(&png), jpegOut(&jpeg);
-        if (!pngOut.open(QIODevice::WriteOnly) || !jpegOut.open(QIODevice::WriteOnly))
-            QFAIL("no buffer");
-        halves.save(&pngOut, "PNG");
-        halves.save(&jpegOut, "JPEG", 95);
+        QByteArray png = encoded(halves, "PNG"), jpeg = encoded(halves, "JPEG", 95);
         const auto chunk = [](const char *type, const QByteArray &data) -> QByteArray {
             const quint32 n = qToBigEndian(quint32(data.size()));
             return QByteArray(reinterpret_cast<const char *>(&n), 4) + type + data + "CRC!";
