@@ -189,7 +189,11 @@ IcsParts eventsNear(const QByteArray &text, QDate first, QDate last)
     const qsizetype calendar = all.indexOf("BEGIN:VCALENDAR");
     const bool apart = text.size() > 64 * 1024 && calendar >= 0 && all.indexOf("BEGIN:VCALENDAR", calendar + 1) < 0;
     IcsParts parts;
-    (apart ? parts.events : parts.frame).reserve(text.size());
+    // An if, not a conditional lvalue: g++ 12 at -O3 reserved from an uninitialised size there.
+    if (apart)
+        parts.events.reserve(text.size());
+    else
+        parts.frame.reserve(text.size());
     qsizetype from = 0;
     for (;;) {
         const qsizetype begin = all.indexOf("BEGIN:VEVENT", from);
