@@ -9,9 +9,10 @@ namespace marvane {
 // An iCalendar text as the library is to read it, without the events that plainly fall outside
 // `first` to `last` (a day of margin each way for zones): those that do not repeat and start after
 // the last day, or end before the first; and without the parts of the other events that the
-// reading never asks for (their descriptions, attendees, alarms and the like). In a large text of
-// one calendar its events are kept apart from the rest, so that they are read a few hundred at a
-// time with its zones; the occurrences moved by a RECURRENCE-ID stay with the rest, read first.
+// reading never asks for (their descriptions, attendees, alarms and the like, and their UIDs in a
+// calendar that moves no occurrence). In a large text of one calendar its events are kept apart
+// from the rest, so that they are read a few hundred at a time with its zones; the occurrences
+// moved by a RECURRENCE-ID stay with the rest, read first.
 struct IcsParts
 {
     QByteArray frame;       // everything else, in its order: the calendar, zones, to-dos

@@ -55,13 +55,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QStringList>("expected");
+        // The moved one leaves its place to another event at the same time.
         QTest::newRow("weekly, one left out, one moved")
             << QByteArray("BEGIN:VEVENT\r\nUID:w\r\nSUMMARY:Choir\r\nDTSTART:20261104T180000Z\r\nDTEND:20261104T190000Z\r\n"
                           "RRULE:FREQ=WEEKLY;COUNT=4\r\nEXDATE:20261111T180000Z\r\nEND:VEVENT\r\n"
+                          "BEGIN:VEVENT\r\nUID:b\r\nSUMMARY:Band\r\nDTSTART:20261118T180000Z\r\nRRULE:FREQ=WEEKLY;COUNT=2\r\nEND:VEVENT\r\n"
                           "BEGIN:VEVENT\r\nUID:w\r\nSUMMARY:Choir (moved)\r\nRECURRENCE-ID:20261118T180000Z\r\n"
                           "DTSTART:20261119T170000Z\r\nDTEND:20261119T180000Z\r\nEND:VEVENT\r\n")
-            << QStringList{QStringLiteral("11-04 18:00 Choir"), QStringLiteral("11-19 17:00 Choir (moved)"),
-                           QStringLiteral("11-25 18:00 Choir")};
+            << QStringList{QStringLiteral("11-04 18:00 Choir"), QStringLiteral("11-18 18:00 Band"),
+                           QStringLiteral("11-19 17:00 Choir (moved)"), QStringLiteral("11-25 18:00 Choir"),
+                           QStringLiteral("11-25 18:00 Band")};
         QTest::newRow("New York's 9:00 across its change of clocks")
             << kNewYork + "BEGIN:VEVENT\r\nUID:ny\r\nSUMMARY:Call\r\nDTSTART;TZID=America/New_York:20261026T090000\r\n"
                           "DURATION:PT30M\r\nRRULE:FREQ=WEEKLY;UNTIL=20261103T000000Z\r\nEND:VEVENT\r\n"
