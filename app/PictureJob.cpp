@@ -1,13 +1,13 @@
 #include "app/PictureJob.h"
 
 #include "calendar/WallpaperPainter.h"
-#include "events/CalendarFetch.h"
 #include "events/CalendarSources.h"
 #include "platform/AppPaths.h"
 #include "platform/StandardError.h"
 #include "platform/SystemColors.h"
 #include "settings/OptionsFile.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace marvane {
@@ -45,9 +45,14 @@ void PictureJob::addEvents(Inputs &in) const
     const QDate last = monthEnd(lastListed);
     const QDate monthStart(in.year, in.month, 1);
     const bool marks = m_options.markDays == 1 && monthStart.isValid();
-    CalendarSources::Read read = CalendarSources::read(m_options.calendars, calendarCache(), first, last);
-    if (marks && (monthStart < first || monthStart > last)) {
-        CalendarSources::Read shown = CalendarSources::read(m_options.calendars, calendarCache(), monthStart, monthEnd(monthStart));
+    const Result<const CalendarReading *> module = m_calendarModule.reading();
+    CalendarSources::Read read;
+    if (!module)
+        read.problems << module.error();
+    else
+        read = (*module)->read(m_options.calendars, calendarCache(), first, last);
+    if (module && marks && (monthStart < first || monthStart > last)) {
+        CalendarSources::Read shown = (*module)->read(m_options.calendars, calendarCache(), monthStart, monthEnd(monthStart));
         read.events += shown.events;
         read.problems += shown.problems;
     }
@@ -66,7 +71,14 @@ void PictureJob::addEvents(Inputs &in) const
 
 void PictureJob::fetchCalendars(std::chrono::seconds maxAge) const
 {
-    m_calendarProblems += marvane::fetchCalendars(m_options.calendars, calendarCache(), maxAge);
+    const QStringList sources = CalendarSources::split(m_options.calendars);
+    if (std::none_of(sources.cbegin(), sources.cend(), &CalendarSources::isAddress))
+        return;
+    const Result<const CalendarReading *> module = m_calendarModule.reading();
+    if (!module)
+        m_calendarProblems << module.error();
+    else
+        m_calendarProblems += (*module)->fetch(m_options.calendars, calendarCache(), maxAge);
 }
 
 QList<Failure> PictureJob::takeCalendarProblems()

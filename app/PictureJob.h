@@ -7,6 +7,7 @@
 #include "calendar/LengthScale.h"
 #include "settings/Options.h"
 #include "events/CalendarEvent.h"
+#include "events/CalendarLoader.h"
 #include "todo/ToDoStore.h"
 
 #include <QDate>
@@ -81,6 +82,7 @@ private:
     std::optional<Inputs> m_painted; // what the canvas holds, when it holds a whole picture
     mutable QStringList m_toldCalendars; // said once, not at every refresh
     mutable QList<Failure> m_calendarProblems;
+    mutable CalendarLoader m_calendarModule;
 };
 
 } // namespace marvane

@@ -42,8 +42,7 @@ PictureJob::Inputs SilentRun::readInputs(bool withEvents) const
 Result<> SilentRun::paint(const PictureJob::Inputs &inputs)
 {
     const Result<> painted = m_job.paint(inputs);
-    for (const Failure &problem : m_job.takeCalendarProblems())
-        m_services.report(nullptr, true, Message::plain(problem.message()));
+    tellCalendarProblems();
     const std::optional<Failure> &background = m_job.backgroundFailure();
     if (background && background->message() != m_toldBackground) {
         m_toldBackground = background->message();
@@ -89,6 +88,8 @@ void SilentRun::paintAndInstall()
     // have set its scale meanwhile); only when one of them changed is the picture painted again.
     m_services.screen.refresh();
     const PictureJob::Inputs inputs = readInputs();
+    // Told even when the picture stays as it is: a calendar that gave no events may be missing.
+    tellCalendarProblems();
     Result<> painted;
     if (!m_job.holds(inputs))
         painted = paint(inputs);
@@ -100,6 +101,12 @@ void SilentRun::paintAndInstall()
     if (const Result<> installed = m_job.install(); !installed)
         fail(installed.error().reason());
     markPhase("wallpaper");
+}
+
+void SilentRun::tellCalendarProblems()
+{
+    for (const Failure &problem : m_job.takeCalendarProblems())
+        m_services.report(nullptr, true, Message::plain(problem.message()));
 }
 
 void SilentRun::fail(const QString &message)

@@ -30,6 +30,7 @@ private:
     void prepare();
     void advance();
     void paintAndInstall();
+    void tellCalendarProblems();
     void fail(const QString &message);
 
     MainWindowServices m_services;

@@ -15,6 +15,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -25,11 +26,14 @@ using marvane::bench::median;
 using marvane::bench::Run;
 using marvane::bench::runOnce;
 
-// A copy of the program in a folder of its own, with these settings and the eleven years of items.
+// A copy of the program and its calendar module in a folder of their own, with these settings and
+// the eleven years of items.
 bool prepare(const QTemporaryDir &dir, const QByteArray &options)
 {
     QFile settings(dir.filePath(QStringLiteral("options.ini")));
+    const QString module = QStringLiteral("pendrel-calendars.so");
     return QFile::copy(QStringLiteral(PENDREL_PATH), dir.filePath(QStringLiteral("pendrel"))) &&
+           QFile::copy(QFileInfo(QStringLiteral(PENDREL_PATH)).dir().filePath(module), dir.filePath(module)) &&
            settings.open(QIODevice::WriteOnly) && settings.write(options) == options.size() &&
            marvane::bench::writeElevenYears(dir.filePath(QStringLiteral("todolist.ini")),
                                             QDate::currentDate().addDays(30));

@@ -5,7 +5,6 @@
 #include "files/FileRead.h"
 #include "files/FolderListing.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 
@@ -104,26 +103,6 @@ Result<QList<CalendarEvent>> readSingle(const QString &file, const Days &days)
 }
 
 } // namespace
-
-QStringList CalendarSources::split(const QString &setting)
-{
-    QStringList sources;
-    for (const QString &part : setting.split(u';'))
-        if (!part.trimmed().isEmpty())
-            sources << part.trimmed();
-    return sources;
-}
-
-bool CalendarSources::isAddress(const QString &source)
-{
-    return source.startsWith(u"http://"_s, Qt::CaseInsensitive) || source.startsWith(u"https://"_s, Qt::CaseInsensitive);
-}
-
-QString CalendarSources::cacheFile(const QString &cacheDirectory, const QString &address)
-{
-    const QByteArray name = QCryptographicHash::hash(address.toUtf8(), QCryptographicHash::Sha1).toHex();
-    return QDir(cacheDirectory).filePath(QString::fromLatin1(name) + u".ics"_s);
-}
 
 CalendarSources::Read CalendarSources::read(const QString &setting, const QString &cacheDirectory, QDate first,
                                             QDate last)

@@ -97,6 +97,29 @@ private Q_SLOTS:
         QVERIFY2(!run.errors.contains(QStringLiteral("libpng")), qPrintable(run.errors));
     }
 
+    // A calendar that cannot be read is told even though the picture needs no repaint for it; the
+    // program copied without its calendar module says what it lacks. Both still paint.
+    void unreadCalendarIsToldInOneLine_data()
+    {
+        QTest::addColumn<bool>("module");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("with the module") << true << QStringLiteral("/nowhere/gone.ics: no such file or folder");
+        QTest::newRow("without it") << false << QStringLiteral("calendars cannot be read without ");
+    }
+    void unreadCalendarIsToldInOneLine()
+    {
+        QFETCH(bool, module);
+        QFETCH(QString, told);
+        ProgramCopy copy;
+        const QString moduleFile = QFileInfo(QStringLiteral(PENDREL_PATH)).dir().filePath(QStringLiteral("pendrel-calendars.so"));
+        QVERIFY(!module || QFile::copy(moduleFile, copy.file(QStringLiteral("pendrel-calendars.so"))));
+        QVERIFY(copy.write(QStringLiteral("options.ini"), "[general]\nCalendars=/nowhere/gone.ics\n"));
+        const ProgramCopy::Run run = copy.run({QStringLiteral("9")}, QString(), 15000);
+        QVERIFY2(run.finished, "the program hung");
+        QVERIFY2(run.errors.count(told) == 1, qPrintable(run.errors));
+        QVERIFY(QFileInfo(copy.file(QStringLiteral("temp.bmp"))).size() > 0);
+    }
+
     void fullDiskKeepsWhatWasStored()
     {
         SmallDisk disk(64);
