@@ -45,7 +45,7 @@ void PictureJob::addEvents(Inputs &in) const
     const QDate last = monthEnd(lastListed);
     const QDate monthStart(in.year, in.month, 1);
     const bool marks = m_options.markDays == 1 && monthStart.isValid();
-    const Result<const CalendarReading *> module = m_calendarModule.reading();
+    const Result<const CalendarReading *> module = m_calendarModules.reading();
     CalendarSources::Read read;
     if (!module)
         read.problems << module.error();
@@ -74,7 +74,7 @@ void PictureJob::fetchCalendars(std::chrono::seconds maxAge) const
     const QStringList sources = CalendarSources::split(m_options.calendars);
     if (std::none_of(sources.cbegin(), sources.cend(), &CalendarSources::isAddress))
         return;
-    const Result<const CalendarReading *> module = m_calendarModule.reading();
+    const Result<const CalendarFetching *> module = m_calendarModules.fetching();
     if (!module)
         m_calendarProblems << module.error();
     else

@@ -82,7 +82,7 @@ private:
     std::optional<Inputs> m_painted; // what the canvas holds, when it holds a whole picture
     mutable QStringList m_toldCalendars; // said once, not at every refresh
     mutable QList<Failure> m_calendarProblems;
-    mutable CalendarLoader m_calendarModule;
+    mutable CalendarLoader m_calendarModules;
 };
 
 } // namespace marvane

@@ -26,14 +26,15 @@ using marvane::bench::median;
 using marvane::bench::Run;
 using marvane::bench::runOnce;
 
-// A copy of the program and its calendar module in a folder of their own, with these settings and
+// A copy of the program and its calendar modules in a folder of their own, with these settings and
 // the eleven years of items.
 bool prepare(const QTemporaryDir &dir, const QByteArray &options)
 {
     QFile settings(dir.filePath(QStringLiteral("options.ini")));
-    const QString module = QStringLiteral("pendrel-calendars.so");
-    return QFile::copy(QStringLiteral(PENDREL_PATH), dir.filePath(QStringLiteral("pendrel"))) &&
-           QFile::copy(QFileInfo(QStringLiteral(PENDREL_PATH)).dir().filePath(module), dir.filePath(module)) &&
+    const QDir built = QFileInfo(QStringLiteral(PENDREL_PATH)).dir();
+    const auto copy = [&](const QString &file) { return QFile::copy(built.filePath(file), dir.filePath(file)); };
+    return copy(QStringLiteral("pendrel")) && copy(QStringLiteral("pendrel-calendars.so")) &&
+           copy(QStringLiteral("pendrel-fetch.so")) &&
            settings.open(QIODevice::WriteOnly) && settings.write(options) == options.size() &&
            marvane::bench::writeElevenYears(dir.filePath(QStringLiteral("todolist.ini")),
                                             QDate::currentDate().addDays(30));

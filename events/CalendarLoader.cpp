@@ -1,43 +1,55 @@
 #include "events/CalendarLoader.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace marvane {
 
 namespace {
 
-using Entry = const CalendarReading *(*)();
-
 // Beside the program (a build or a user's installation), then where the package puts it.
-QStringList modulePlaces()
+QString placeOf(const QString &file)
 {
     const QString own = QCoreApplication::applicationDirPath();
-    return {own + QStringLiteral("/pendrel-calendars.so"),
-            own + QStringLiteral("/" MARVANE_MODULE_FROM_BIN "/pendrel-calendars.so")};
+    const QString beside = own + u'/' + file;
+    return QFileInfo::exists(beside) ? beside : QDir::cleanPath(own + QStringLiteral("/" MARVANE_MODULE_FROM_BIN "/") + file);
 }
 
 } // namespace
 
+Result<QFunctionPointer> CalendarLoader::load(Module &module, const QString &file, const char *entry, const QString &lack)
+{
+    if (!module.entry) {
+        const QString place = placeOf(file);
+        module.library.setFileName(place);
+        // Where the file is there but will not load (a library it needs is missing), Qt says why.
+        const QFunctionPointer function = QFileInfo::exists(place) ? module.library.resolve(entry) : nullptr;
+        const QString why = QFileInfo::exists(place) ? module.library.errorString() : QStringLiteral("no such file");
+        if (function)
+            module.entry = function;
+        else
+            module.entry = fail(place, QStringLiteral("%1 without %2: %3").arg(lack, place, why));
+    }
+    return *module.entry;
+}
+
 Result<const CalendarReading *> CalendarLoader::reading()
 {
-    if (m_reading)
-        return *m_reading;
-    const QStringList places = modulePlaces();
-    QString place = places.constLast();
-    for (const QString &candidate : places)
-        if (QFileInfo::exists(candidate)) {
-            place = candidate;
-            break;
-        }
-    m_library.setFileName(place);
-    const auto entry = reinterpret_cast<Entry>(m_library.resolve(kCalendarReadingEntry));
-    const CalendarReading *reading = entry ? entry() : nullptr;
-    if (reading)
-        m_reading = reading;
-    else
-        m_reading = fail(place, QStringLiteral("calendars cannot be read without %1: %2").arg(place, m_library.errorString()));
-    return *m_reading;
+    const Result<QFunctionPointer> entry = load(m_reader, QStringLiteral("pendrel-calendars.so"), kCalendarReadingEntry,
+                                                   QStringLiteral("calendars cannot be read"));
+    if (!entry)
+        return std::unexpected(entry.error());
+    return reinterpret_cast<const CalendarReading *(*)()>(*entry)();
+}
+
+Result<const CalendarFetching *> CalendarLoader::fetching()
+{
+    const Result<QFunctionPointer> entry = load(m_fetcher, QStringLiteral("pendrel-fetch.so"), kCalendarFetchingEntry,
+                                                   QStringLiteral("calendar addresses cannot be fetched"));
+    if (!entry)
+        return std::unexpected(entry.error());
+    return reinterpret_cast<const CalendarFetching *(*)()>(*entry)();
 }
 
 } // namespace marvane

@@ -9,8 +9,8 @@
 
 namespace marvane {
 
-// The calendar module, looked for beside the program and where an installation puts it, loaded
-// the first time a run asks for it and held to the end of the run.
+// The calendar modules, looked for beside the program and where an installation puts them, each
+// loaded the first time a run asks for it and held to the end of the run.
 class CalendarLoader
 {
 public:
@@ -18,12 +18,21 @@ public:
     CalendarLoader(const CalendarLoader &) = delete;
     CalendarLoader &operator=(const CalendarLoader &) = delete;
 
-    // The module's reading, or why it cannot be loaded.
+    // What a module offers, or why it cannot be loaded.
     Result<const CalendarReading *> reading();
+    Result<const CalendarFetching *> fetching();
 
 private:
-    QLibrary m_library;
-    std::optional<Result<const CalendarReading *>> m_reading;
+    struct Module
+    {
+        QLibrary library;
+        std::optional<Result<QFunctionPointer>> entry;
+    };
+    // `lack` says what the run cannot do without the module.
+    static Result<QFunctionPointer> load(Module &module, const QString &file, const char *entry, const QString &lack);
+
+    Module m_reader;
+    Module m_fetcher;
 };
 
 } // namespace marvane

@@ -6,16 +6,21 @@
 
 namespace marvane {
 
-// What the calendar module, pendrel-calendars.so, offers the program: reading the sources (with
-// libical) and fetching the addresses (with Qt Network). Only a run that has calendars loads it,
-// so that every other start maps neither library.
+// What the calendar modules offer the program: pendrel-calendars.so reads the sources (with
+// libical), pendrel-fetch.so fetches the addresses (with Qt Network). A run loads one only when
+// its calendars need it, so that every other start maps neither library.
 struct CalendarReading
 {
     CalendarSources::Read (*read)(const QString &setting, const QString &cacheDirectory, QDate first, QDate last);
+};
+
+struct CalendarFetching
+{
     QList<Failure> (*fetch)(const QString &setting, const QString &cacheDirectory, std::chrono::seconds maxAge);
 };
 
-// The module's one entry point, a function returning its CalendarReading.
+// Each module's one entry point, a function returning what it offers.
 inline constexpr char kCalendarReadingEntry[] = "marvaneCalendarReading";
+inline constexpr char kCalendarFetchingEntry[] = "marvaneCalendarFetching";
 
 } // namespace marvane

@@ -8,7 +8,7 @@ apps=${XDG_DATA_HOME:-$HOME/.local/share}/applications
 
 mkdir -p "$prefix" "$apps"
 install -m 755 "$bin/pendrel" "$prefix/pendrel"
-install -m 644 "$bin/pendrel-calendars.so" "$prefix/pendrel-calendars.so"
+for module in pendrel-calendars.so pendrel-fetch.so; do install -m 644 "$bin/$module" "$prefix/$module"; done
 for page in "$bin"/help.htm "$bin"/help_*.htm; do install -m 644 "$page" "$prefix/"; done
 "$bin/marvane-assets" icon "$prefix/marvane.png"
 

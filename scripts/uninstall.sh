@@ -29,7 +29,7 @@ command -v update-desktop-database >/dev/null && [ -d "$apps" ] && update-deskto
 if [ -d "$prefix" ]; then
   # The program, the pictures it painted with their copies (.bmp and .png) and any temporary file
   # a killed save left (and the lock files of earlier versions).
-  rm -f "$prefix/pendrel" "$prefix/pendrel-calendars.so" "$prefix/help.htm" "$prefix"/help_*.htm "$prefix/marvane.png" "$prefix/temp.bmp" \
+  rm -f "$prefix/pendrel" "$prefix/pendrel-calendars.so" "$prefix/pendrel-fetch.so" "$prefix/help.htm" "$prefix"/help_*.htm "$prefix/marvane.png" "$prefix/temp.bmp" \
         "$prefix"/.temp-wallpaper-*.bmp "$prefix"/.temp-wallpaper-*.png "$prefix"/.temp.bmp.?????? \
         "$prefix"/.options.ini.?????? "$prefix"/.todolist.ini.?????? "$prefix"/.*.lock
   if [ "${PURGE:-0}" = 1 ]; then

@@ -17,7 +17,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix=$home/.local/opt/marvane
 entry=$XDG_DATA_HOME/applications/org.marvane.Marvane.desktop
 [ -x "$prefix/pendrel" ] || fail "pendrel not installed"
-[ -f "$prefix/pendrel-calendars.so" ] || fail "the calendar module is not installed"
+[ -f "$prefix/pendrel-calendars.so" ] && [ -f "$prefix/pendrel-fetch.so" ] || fail "the calendar modules are not installed"
 [ -f "$prefix/help.htm" ] || fail "help.htm not installed"
 head -c 8 "$prefix/marvane.png" | od -An -tx1 | grep -q '89 50 4e 47' || fail "icon is not a PNG"
 grep -qx "Exec=\"$prefix/pendrel\"" "$entry" || fail "menu entry does not start the installed program"
@@ -47,7 +47,7 @@ mkdir -p "$XDG_CACHE_HOME/marvane" && touch "$XDG_CACHE_HOME/marvane/copy.ics"
 [ ! -e "$units/marvane-refresh.timer" ] && [ ! -e "$units/marvane-refresh.service" ] &&
   [ ! -L "$units/timers.target.wants/marvane-refresh.timer" ] || fail "midnight timer left behind"
 [ ! -e "$prefix/pendrel" ] || fail "program left behind"
-[ ! -e "$prefix/pendrel-calendars.so" ] || fail "calendar module left behind"
+[ ! -e "$prefix/pendrel-calendars.so" ] && [ ! -e "$prefix/pendrel-fetch.so" ] || fail "calendar modules left behind"
 [ ! -e "$prefix/temp.bmp" ] || fail "temp.bmp left behind"
 [ ! -e "$prefix/.temp-wallpaper-1765100000000.bmp" ] && [ ! -e "$prefix/.temp-wallpaper-1765100000001.png" ] ||
   fail "wallpaper copy left behind"

@@ -98,12 +98,12 @@ private Q_SLOTS:
     }
 
     // A calendar that cannot be read is told even though the picture needs no repaint for it; the
-    // program copied without its calendar module says what it lacks. Both still paint.
+    // program copied without its calendar modules says what it lacks. Both still paint.
     void unreadCalendarIsToldInOneLine_data()
     {
         QTest::addColumn<bool>("module");
         QTest::addColumn<QString>("told");
-        QTest::newRow("with the module") << true << QStringLiteral("/nowhere/gone.ics: no such file or folder");
+        QTest::newRow("with the modules") << true << QStringLiteral("/nowhere/gone.ics: no such file or folder");
         QTest::newRow("without it") << false << QStringLiteral("calendars cannot be read without ");
     }
     void unreadCalendarIsToldInOneLine()
@@ -111,8 +111,9 @@ private Q_SLOTS:
         QFETCH(bool, module);
         QFETCH(QString, told);
         ProgramCopy copy;
-        const QString moduleFile = QFileInfo(QStringLiteral(PENDREL_PATH)).dir().filePath(QStringLiteral("pendrel-calendars.so"));
-        QVERIFY(!module || QFile::copy(moduleFile, copy.file(QStringLiteral("pendrel-calendars.so"))));
+        const QDir built = QFileInfo(QStringLiteral(PENDREL_PATH)).dir();
+        for (const QString &file : {QStringLiteral("pendrel-calendars.so"), QStringLiteral("pendrel-fetch.so")})
+            QVERIFY(!module || QFile::copy(built.filePath(file), copy.file(file)));
         QVERIFY(copy.write(QStringLiteral("options.ini"), "[general]\nCalendars=/nowhere/gone.ics\n"));
         const ProgramCopy::Run run = copy.run({QStringLiteral("9")}, QString(), 15000);
         QVERIFY2(run.finished, "the program hung");

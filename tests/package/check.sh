@@ -15,7 +15,8 @@ for f in /usr/bin/pendrel /usr/share/applications/org.marvane.Marvane.desktop \
          /usr/share/doc/marvane/copyright /usr/share/marvane/help.htm /usr/share/marvane/help_de.htm \
          /usr/share/icons/hicolor/48x48/apps/org.marvane.Marvane.png \
          /usr/share/icons/hicolor/256x256/apps/org.marvane.Marvane.png \
-         "/usr/lib/$(gcc -print-multiarch)/marvane/pendrel-calendars.so"; do
+         "/usr/lib/$(gcc -print-multiarch)/marvane/pendrel-calendars.so" \
+         "/usr/lib/$(gcc -print-multiarch)/marvane/pendrel-fetch.so"; do
   grep -qx "$f" <<<"$files" || fail "$f is not in the package"
 done
 grep -v '^/usr/' <<<"$files" | grep -qv '^/$' && fail "files outside /usr: $(grep -v '^/usr/' <<<"$files" | grep -v '^/$')"
@@ -41,14 +42,16 @@ as_user() {
 help=$(as_user env -i HOME="$home" PATH=/usr/bin:/bin "$work/root/usr/bin/pendrel" --help)
 grep -qF "$home/.config/marvane (options.ini, todolist.ini)" <<<"$help" || fail "--help: $help"
 grep -qF "$home/.local/share/marvane (temp.bmp)" <<<"$help" || fail "--help: $help"
-mkdir -p "$home/.config/marvane" && printf '[general]\nCalendars=/nowhere/gone.ics\n' >"$home/.config/marvane/options.ini"
+mkdir -p "$home/.config/marvane" && printf '[general]\nCalendars=/nowhere/gone.ics;http://127.0.0.1:9/none.ics\n' >"$home/.config/marvane/options.ini"
 chmod -R 777 "$home/.config"
 set +e
 as_user env -i HOME="$home" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/pendrel" 9 2>"$work/err"
 set -e
 [ -s "$home/.local/share/marvane/temp.bmp" ] || fail "no temp.bmp in the data folder: $(cat "$work/err")"
-# The calendar module found where the package put it: a calendar that is not there is told as such.
-grep -qF "/nowhere/gone.ics: no such file or folder" "$work/err" || fail "the calendars were not read: $(cat "$work/err")"
+# The calendar modules found where the package put them: a calendar that is not there is told as
+# such, and an address not fetched yet.
+grep -qF "/nowhere/gone.ics: no such file or folder" "$work/err" && grep -qF "http://127.0.0.1:9/none.ics: " "$work/err" &&
+  ! grep -q " without /" "$work/err" || fail "a calendar module was not found: $(cat "$work/err")"
 [ -z "$(find "$work/root" -newer "$deb" -type f -name '*.bmp' -o -newer "$deb" -name '*.ini')" ] ||
   fail "a file was written beside the installed program"
 # Installed and removed for real where this runs as root (CI's throw-away machine): apt takes it,
