@@ -18,38 +18,36 @@ QString placeOf(const QString &file)
 
 } // namespace
 
-Result<QFunctionPointer> CalendarLoader::load(Module &module, const QString &file, const char *entry, const QString &lack)
+template<typename Offer>
+Result<const Offer *> CalendarLoader::offer(Module &module, const QString &file, const char *entry, const QString &lack)
 {
     if (!module.entry) {
         const QString place = placeOf(file);
         module.library.setFileName(place);
         // Where the file is there but will not load (a library it needs is missing), Qt says why.
-        const QFunctionPointer function = QFileInfo::exists(place) ? module.library.resolve(entry) : nullptr;
-        const QString why = QFileInfo::exists(place) ? module.library.errorString() : QStringLiteral("no such file");
+        const bool present = QFileInfo::exists(place);
+        const QFunctionPointer function = present ? module.library.resolve(entry) : nullptr;
         if (function)
             module.entry = function;
         else
-            module.entry = fail(place, QStringLiteral("%1 without %2: %3").arg(lack, place, why));
+            module.entry = fail(place, QStringLiteral("%1 without %2: %3")
+                                           .arg(lack, place, present ? module.library.errorString() : QStringLiteral("no such file")));
     }
-    return *module.entry;
+    if (!*module.entry)
+        return std::unexpected(module.entry->error());
+    return reinterpret_cast<const Offer *(*)()>(**module.entry)();
 }
 
 Result<const CalendarReading *> CalendarLoader::reading()
 {
-    const Result<QFunctionPointer> entry = load(m_reader, QStringLiteral("pendrel-calendars.so"), kCalendarReadingEntry,
-                                                   QStringLiteral("calendars cannot be read"));
-    if (!entry)
-        return std::unexpected(entry.error());
-    return reinterpret_cast<const CalendarReading *(*)()>(*entry)();
+    return offer<CalendarReading>(m_reader, QStringLiteral("pendrel-calendars.so"), kCalendarReadingEntry,
+                                  QStringLiteral("calendars cannot be read"));
 }
 
 Result<const CalendarFetching *> CalendarLoader::fetching()
 {
-    const Result<QFunctionPointer> entry = load(m_fetcher, QStringLiteral("pendrel-fetch.so"), kCalendarFetchingEntry,
-                                                   QStringLiteral("calendar addresses cannot be fetched"));
-    if (!entry)
-        return std::unexpected(entry.error());
-    return reinterpret_cast<const CalendarFetching *(*)()>(*entry)();
+    return offer<CalendarFetching>(m_fetcher, QStringLiteral("pendrel-fetch.so"), kCalendarFetchingEntry,
+                                   QStringLiteral("calendar addresses cannot be fetched"));
 }
 
 } // namespace marvane

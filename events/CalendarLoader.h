@@ -28,8 +28,10 @@ private:
         QLibrary library;
         std::optional<Result<QFunctionPointer>> entry;
     };
-    // `lack` says what the run cannot do without the module.
-    static Result<QFunctionPointer> load(Module &module, const QString &file, const char *entry, const QString &lack);
+    // What the module in `file` offers through `entry`, loaded once; `lack` says what the run
+    // cannot do without it.
+    template<typename Offer>
+    static Result<const Offer *> offer(Module &module, const QString &file, const char *entry, const QString &lack);
 
     Module m_reader;
     Module m_fetcher;

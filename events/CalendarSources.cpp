@@ -5,7 +5,6 @@
 #include "files/FileRead.h"
 #include "files/FolderListing.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace marvane {

@@ -115,12 +115,14 @@ bool mayShow(QByteArrayView block, QDate first, QDate last)
 bool needed(QByteArrayView line, bool uids)
 {
     static constexpr QByteArrayView kNeeded[] = {"SUMMARY", "DTSTART", "DTEND", "DURATION", "RRULE", "RDATE",
-                                                 "EXDATE", "RECURRENCE-ID", "STATUS", "BEGIN", "END", "UID"};
+                                                 "EXDATE", "RECURRENCE-ID", "STATUS", "BEGIN", "END"};
     qsizetype nameEnd = 0;
     while (nameEnd < line.size() && line[nameEnd] != ':' && line[nameEnd] != ';')
         ++nameEnd;
     const QByteArrayView name = line.first(nameEnd);
-    return std::any_of(std::begin(kNeeded), std::end(kNeeded) - (uids ? 0 : 1), [name](QByteArrayView n) {
+    if (name.size() == 3 && sameName(name, "UID"))
+        return uids;
+    return std::any_of(std::begin(kNeeded), std::end(kNeeded), [name](QByteArrayView n) {
         return n.size() == name.size() && sameName(name, n);
     });
 }
